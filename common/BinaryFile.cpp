@@ -1,0 +1,188 @@
+#include "BinaryFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "Error.h"
+
+namespace vw {
+namespace {
+
+constexpr size_t kReadBuffer = 64 * 1024;
+constexpr size_t kWriteBuffer = 256 * 1024;
+
+Error Truncated(const std::string& path, const char* what, uint64_t need, uint64_t have) {
+    return Error(ErrorNumber::InputPastEnd, "Input past end of file: '" + path +
+                                                "' is damaged or not of this kind (" + what +
+                                                " needs " + std::to_string(need) +
+                                                " bytes, only " + std::to_string(have) +
+                                                " remain)");
+}
+
+}  // namespace
+
+FileReader::FileReader(const std::string& path) : path_(path) {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot open", path);
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(fd_);
+        throw ErrorFromErrno(err, "Cannot read", path);
+    }
+    size_ = static_cast<uint64_t>(st.st_size);
+    buffer_.resize(kReadBuffer);
+}
+
+FileReader::~FileReader() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void FileReader::Require(uint64_t n, const char* what) const {
+    if (n > Remaining()) throw Truncated(path_, what, n, Remaining());
+}
+
+void FileReader::Fill() {
+    bufferPos_ = 0;
+    bufferLen_ = 0;
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer_.data(), buffer_.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw ErrorFromErrno(errno, "Cannot read", path_);
+        bufferLen_ = static_cast<size_t>(got);
+        return;
+    }
+}
+
+void FileReader::ReadBytes(void* dst, size_t n, const char* what) {
+    Require(n, what);
+    auto* out = static_cast<uint8_t*>(dst);
+    while (n > 0) {
+        if (bufferPos_ == bufferLen_) {
+            Fill();
+            // The file shrank after it was opened.
+            if (bufferLen_ == 0) throw Truncated(path_, what, n, 0);
+        }
+        const size_t take = std::min(n, bufferLen_ - bufferPos_);
+        std::memcpy(out, buffer_.data() + bufferPos_, take);
+        bufferPos_ += take;
+        position_ += take;
+        out += take;
+        n -= take;
+    }
+}
+
+uint8_t FileReader::ReadU8(const char* what) {
+    uint8_t b;
+    ReadBytes(&b, 1, what);
+    return b;
+}
+
+uint16_t FileReader::ReadU16(const char* what) {
+    uint8_t b[2];
+    ReadBytes(b, 2, what);
+    return static_cast<uint16_t>(b[0] | (b[1] << 8));
+}
+
+uint32_t FileReader::ReadU32(const char* what) {
+    uint8_t b[4];
+    ReadBytes(b, 4, what);
+    return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+           (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
+}
+
+std::vector<uint8_t> FileReader::ReadByteArray(uint64_t n, const char* what) {
+    Require(n, what);
+    std::vector<uint8_t> out(static_cast<size_t>(n));
+    ReadBytes(out.data(), out.size(), what);
+    return out;
+}
+
+std::string FileReader::ReadText(size_t n, const char* what) {
+    Require(n, what);
+    std::string out(n, '\0');
+    ReadBytes(out.data(), n, what);
+    return out;
+}
+
+void FileReader::Seek(uint64_t position, const char* what) {
+    if (position > size_) throw Truncated(path_, what, position - position_, Remaining());
+    // Stay inside the buffer when we can; otherwise drop it.
+    const uint64_t bufferStart = position_ - bufferPos_;
+    if (position >= bufferStart && position <= bufferStart + bufferLen_) {
+        bufferPos_ = static_cast<size_t>(position - bufferStart);
+    } else {
+        if (::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0)
+            throw ErrorFromErrno(errno, "Cannot read", path_);
+        bufferPos_ = bufferLen_ = 0;
+    }
+    position_ = position;
+}
+
+FileWriter::FileWriter(const std::string& path, Mode mode, mode_t permissions) : path_(path) {
+    int flags = O_WRONLY | O_CREAT | O_CLOEXEC;
+    if (mode == Mode::Truncate) flags |= O_TRUNC;
+    if (mode == Mode::CreateNew) flags |= O_EXCL;
+    fd_ = ::open(path.c_str(), flags, permissions);
+    if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot write", path);
+    buffer_.reserve(kWriteBuffer);
+}
+
+FileWriter::~FileWriter() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void FileWriter::WriteRaw(const uint8_t* src, size_t n) {
+    while (n > 0) {
+        const ssize_t put = ::write(fd_, src, n);
+        if (put < 0 && errno == EINTR) continue;
+        if (put < 0) throw ErrorFromErrno(errno, "Cannot write", path_);
+        src += put;
+        n -= static_cast<size_t>(put);
+    }
+}
+
+void FileWriter::Flush() {
+    if (buffer_.empty()) return;
+    WriteRaw(buffer_.data(), buffer_.size());
+    buffer_.clear();
+}
+
+void FileWriter::WriteBytes(const void* src, size_t n) {
+    const auto* bytes = static_cast<const uint8_t*>(src);
+    position_ += n;
+    if (buffer_.size() + n <= kWriteBuffer) {
+        buffer_.insert(buffer_.end(), bytes, bytes + n);
+        return;
+    }
+    Flush();
+    if (n >= kWriteBuffer)
+        WriteRaw(bytes, n);
+    else
+        buffer_.insert(buffer_.end(), bytes, bytes + n);
+}
+
+void FileWriter::WriteU16(uint16_t v) {
+    const uint8_t b[2] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8)};
+    WriteBytes(b, 2);
+}
+
+void FileWriter::WriteU32(uint32_t v) {
+    const uint8_t b[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8),
+                          static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 24)};
+    WriteBytes(b, 4);
+}
+
+void FileWriter::Close() {
+    if (fd_ < 0) return;
+    Flush();
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) throw ErrorFromErrno(errno, "Cannot write", path_);
+}
+
+}  // namespace vw

@@ -1,0 +1,134 @@
+#include "Cipher.h"
+
+#include <algorithm>
+#include <chrono>
+#include <numeric>
+#include <random>
+
+#include "Error.h"
+#include "Guard.h"
+#include "Progress.h"
+#include "Text1252.h"
+
+namespace modVW {
+namespace {
+
+constexpr size_t kRun = 1 << 20;  // payload bytes between two turns of the user interface
+
+vw::Error BadTable(const std::string& what) {
+    return vw::Error(vw::ErrorNumber::SubscriptOutOfRange,
+                     "Subscript out of range: the substitution table is damaged (" + what + ")");
+}
+
+void SubstitutePayload(const ByteMap& map, std::vector<uint8_t>& data, Interaction& ui) {
+    for (size_t off = 0; off < data.size(); off += kRun) {
+        const size_t len = std::min(kRun, data.size() - off);
+        if (map.anyHole) CheckNoHoles(map, data.data() + off, len);
+        SubstituteWithProgress(map.map.data(), data.data() + off, len, off, data.size(), ui);
+    }
+}
+
+}  // namespace
+
+SubstitutionTable BuildTable() {
+    // A Fisher-Yates shuffle of 1..255, seeded from the clock and the system's
+    // entropy: every permutation is as likely as with drawing and redrawing
+    // until a value is new, without the many redraws at the end.
+    std::seed_seq seed{static_cast<uint64_t>(
+                           std::chrono::high_resolution_clock::now().time_since_epoch().count()),
+                       static_cast<uint64_t>(std::random_device{}())};
+    std::mt19937_64 generator(seed);
+    SubstitutionTable table{};
+    std::iota(table.begin() + 1, table.end(), int16_t{1});
+    std::shuffle(table.begin() + 1, table.end(), generator);
+    return table;
+}
+
+std::array<int16_t, 256> BuildInverseTable(const SubstitutionTable& table) {
+    std::array<int16_t, 256> inverse;
+    inverse.fill(-1);
+    for (int i = 0; i < 256; ++i) {
+        if (table[i] < 0 || table[i] > 255)
+            throw BadTable("entry " + std::to_string(i) + " is " + std::to_string(table[i]));
+        inverse[table[i]] = static_cast<int16_t>(i);
+    }
+    return inverse;
+}
+
+ByteMap ForwardMap(const SubstitutionTable& table) {
+    ByteMap m;
+    for (int i = 0; i < 256; ++i) {
+        if (table[i] < 0 || table[i] > 255)
+            throw BadTable("entry " + std::to_string(i) + " is " + std::to_string(table[i]));
+        m.map[i] = static_cast<uint8_t>(table[i]);
+    }
+    return m;
+}
+
+ByteMap InverseMap(const std::array<int16_t, 256>& inverse) {
+    ByteMap m;
+    for (int b = 0; b < 256; ++b) {
+        m.hole[b] = inverse[b] < 0;
+        m.anyHole |= m.hole[b];
+        m.map[b] = m.hole[b] ? 0 : static_cast<uint8_t>(inverse[b]);
+    }
+    return m;
+}
+
+void CheckNoHoles(const ByteMap& map, const uint8_t* buf, size_t len) {
+    for (size_t i = 0; i < len; ++i)
+        if (map.hole[buf[i]]) throw BadTable("no entry holds " + std::to_string(buf[i]));
+}
+
+std::string PasswordCodes(const std::string& typed) {
+    if (auto codes = Text1252::FromUtf8Strict(typed)) return *codes;
+    throw vw::Error(vw::ErrorNumber::InvalidCall,
+                    "Invalid procedure call or argument: the password holds a character that "
+                    "cannot be stored (only Windows-1252 characters are allowed)");
+}
+
+std::string DecodePassword(const std::vector<uint8_t>& password,
+                           const std::array<int16_t, 256>& inverse) {
+    std::string decoded;
+    for (size_t i = 1; i < password.size(); ++i) {
+        if (inverse[password[i]] < 0) throw BadTable("no entry holds " + std::to_string(password[i]));
+        decoded += static_cast<char>(inverse[password[i]]);
+    }
+    return decoded;
+}
+
+bool PasswordsMatch(const std::string& typedCodes, const std::string& decodedCodes) {
+    return Text1252::Lower(typedCodes) == Text1252::Lower(decodedCodes);
+}
+
+EncryptedRecord Encipher(EncryptedRecord& record, Interaction& ui) {
+    const bool ok = Guarded(ui, [&] {
+        record.Table = BuildTable();
+        const ByteMap forward = ForwardMap(record.Table);
+        for (size_t i = 1; i < record.Password.size(); ++i)
+            record.Password[i] = forward.map[record.Password[i]];
+        SubstitutePayload(forward, record.Data, ui);
+    });
+    return ok ? record : EncryptedRecord{};
+}
+
+EncryptedRecord Decipher(EncryptedRecord& record, const std::string& typed, Interaction& ui) {
+    bool match = false;
+    const bool ok = Guarded(ui, [&] {
+        const auto inverse = BuildInverseTable(record.Table);
+        SubstitutePayload(InverseMap(inverse), record.Data, ui);
+        match = PasswordsMatch(PasswordCodes(typed), DecodePassword(record.Password, inverse));
+    });
+    return ok && match ? record : EncryptedRecord{};
+}
+
+bool CheckPassword(const EncryptedRecord& record, const std::string& typed, Interaction& ui) {
+    bool match = false;
+    Guarded(ui, [&] {
+        const auto inverse = BuildInverseTable(record.Table);
+        match = PasswordsMatch(PasswordCodes(typed), DecodePassword(record.Password, inverse));
+    });
+    return match;
+}
+
+}  // namespace modVW

@@ -1,0 +1,31 @@
+#pragma once
+// Runs a step of a procedure and turns any failure into the error report, the
+// way every user-facing procedure ends on a failure.
+
+#include <new>
+#include <stdexcept>
+
+#include "Error.h"
+#include "Interaction.h"
+
+namespace modVW {
+
+// Runs `step`; on failure shows the error report and returns false.
+template <class Step>
+bool Guarded(Interaction& ui, Step&& step) {
+    try {
+        step();
+        return true;
+    } catch (const vw::Error& e) {
+        ShowErrorReport(ui, e.Number(), e.Description());
+    } catch (const std::bad_alloc&) {
+        ShowErrorReport(ui, vw::ErrorNumber::OutOfMemory, "Out of memory");
+    } catch (const std::length_error&) {
+        ShowErrorReport(ui, vw::ErrorNumber::OutOfMemory, "Out of memory");
+    } catch (const std::exception& e) {
+        ShowErrorReport(ui, vw::ErrorNumber::PathFileAccess, e.what());
+    }
+    return false;
+}
+
+}  // namespace modVW

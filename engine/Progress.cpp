@@ -1,0 +1,47 @@
+#include "Progress.h"
+
+#include <cmath>
+
+#include "Interaction.h"
+
+namespace modVW {
+namespace {
+
+// First index after `i` whose percentage differs from that of `i` (or `total`).
+// The percentage never falls as the index grows, so a binary search finds it.
+uint64_t NextChange(uint64_t i, uint64_t total) {
+    const int32_t p = ProgressAt(i, total);
+    uint64_t lo = i + 1, hi = total;
+    while (lo < hi) {
+        const uint64_t mid = lo + (hi - lo) / 2;
+        if (ProgressAt(mid, total) != p)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
+}
+
+}  // namespace
+
+int32_t ProgressAt(uint64_t i, uint64_t total) {
+    // nearbyint rounds halves to even in the default rounding mode.
+    return static_cast<int32_t>(
+        std::nearbyint(static_cast<double>(i) / static_cast<double>(total) * 100.0));
+}
+
+void SubstituteWithProgress(const uint8_t table[256], uint8_t* buf, size_t len, uint64_t offset,
+                            uint64_t total, Interaction& ui) {
+    uint64_t pos = offset;
+    const uint64_t end = offset + len;
+    while (pos < end) {
+        CurrentProgress = ProgressAt(pos, total);
+        const uint64_t runEnd = std::min(NextChange(pos, total), end);
+        for (uint8_t* p = buf + (pos - offset), *stop = buf + (runEnd - offset); p != stop; ++p)
+            *p = table[*p];
+        pos = runEnd;
+        ui.DoEvents();
+    }
+}
+
+}  // namespace modVW

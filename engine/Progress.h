@@ -1,0 +1,27 @@
+#pragma once
+// The program-wide percentage of the payload loop that runs, and the chunked
+// substitution that keeps it exactly as a byte-by-byte loop would.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace modVW {
+
+class Interaction;
+
+// 0..100; set by the payload loops, read by the progress window. Keeps its last
+// value between operations.
+inline int32_t CurrentProgress = 0;
+
+// The percentage a byte-by-byte loop publishes before byte `i` of `total`:
+// (i / total) * 100 in double precision, division first, halves to even.
+int32_t ProgressAt(uint64_t i, uint64_t total);
+
+// Substitutes buf[0..len) through `table`, where buf[0] is byte `offset` of a payload
+// of `total` bytes. CurrentProgress takes every value the byte loop would give it,
+// and the user interface is given a turn each time the value changes and after each
+// call, so callers pass buffers of at most 1 MiB.
+void SubstituteWithProgress(const uint8_t table[256], uint8_t* buf, size_t len, uint64_t offset,
+                            uint64_t total, Interaction& ui);
+
+}  // namespace modVW

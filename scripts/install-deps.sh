@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project builds, tests and benchmarks with,
+# but only when one of them is missing, so a ready machine pays nothing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  zlib1g-dev libgtest-dev googletest
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+  clang clang-format libclang-rt-14-dev
+  xvfb xauth imagemagick fonts-dejavu-core
+  shared-mime-info desktop-file-utils xdg-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Installing: ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
