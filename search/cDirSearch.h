@@ -1,0 +1,21 @@
+#pragma once
+// Lists a folder's files as full paths, flat or with its sub-folders.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class cDirSearch {
+public:
+    std::string LastFindErr;  // last listing failure; not cleared by a later success
+
+    // Element 0 is always ""; elements 1..N are the files found, in the order the
+    // walk met them. Appends "/" to the caller's Path when it lacks one. An empty
+    // vector (not even element 0) means the walk failed; LastFindErr says why.
+    std::vector<std::string> FindFiles(std::string& Path, const std::string& Pattern,
+                                       bool SubDirs);
+};
+
+// Windows wildcard matching of one file name, letter case ignored: "*" and "?",
+// and "*.*" matches every name, also one without a dot.
+bool MatchesWildcard(std::string_view name, std::string_view pattern);
