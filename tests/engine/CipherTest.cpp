@@ -1,0 +1,148 @@
+// The substitution cipher: tables, progress values, round trips and damaged tables.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+#include "Cipher.h"
+#include "Progress.h"
+#include "ScriptedInteraction.h"
+
+using namespace modVW;
+
+namespace {
+
+EncryptedRecord Fresh(std::vector<uint8_t> data, const std::string& password) {
+    EncryptedRecord r;
+    r.Data = std::move(data);
+    r.Password.push_back(0);
+    for (char c : PasswordCodes(password))
+        r.Password.push_back(static_cast<uint8_t>(c));
+    return r;
+}
+
+std::vector<uint8_t> RandomBytes(size_t n, unsigned seed) {
+    std::mt19937 gen(seed);
+    std::vector<uint8_t> v(n);
+    for (auto& b : v)
+        b = static_cast<uint8_t>(gen());
+    return v;
+}
+
+}  // namespace
+
+TEST(Cipher, TableIsAPermutationKeepingZero) {
+    const auto table = BuildTable();
+    EXPECT_EQ(table[0], 0);
+    std::vector<int16_t> rest(table.begin() + 1, table.end());
+    std::sort(rest.begin(), rest.end());
+    std::vector<int16_t> expected(255);
+    std::iota(expected.begin(), expected.end(), int16_t{1});
+    EXPECT_EQ(rest, expected);
+    EXPECT_NE(BuildTable(), table) << "two draws gave the same table";
+}
+
+TEST(Cipher, RoundTripsPayloadsAndPassword) {
+    std::vector<uint8_t> all(256);
+    std::iota(all.begin(), all.end(), 0);
+    for (const auto& payload :
+         {std::vector<uint8_t>{}, std::vector<uint8_t>{7}, all, RandomBytes(1 << 20, 1)}) {
+        ScriptedInteraction ui;
+        EncryptedRecord r = Fresh(payload, "Sécret pass");
+        r = Encipher(r, ui);
+        ASSERT_EQ(r.Password[0], 0);
+        for (size_t i = 0; i < payload.size(); ++i)
+            ASSERT_EQ(payload[i] == 0, r.Data[i] == 0) << "zero bytes must stay zero";
+        EXPECT_TRUE(CheckPassword(r, "Sécret pass", ui));
+        EncryptedRecord back = Decipher(r, "Sécret pass", ui);
+        EXPECT_EQ(back.Data, payload);
+        EXPECT_EQ(DecodePassword(back.Password, BuildInverseTable(back.Table)),
+                  PasswordCodes("Sécret pass"));
+        EXPECT_TRUE(ui.Messages().empty());
+    }
+}
+
+TEST(Cipher, PasswordIgnoresLetterCaseOnly) {
+    ScriptedInteraction ui;
+    EncryptedRecord r = Fresh({1, 2, 3}, "ÀbcÉŠ");
+    r = Encipher(r, ui);
+    EXPECT_TRUE(CheckPassword(r, "àBCéš", ui));
+    EXPECT_FALSE(CheckPassword(r, "àBCéš ", ui));
+    EXPECT_FALSE(CheckPassword(r, "abces", ui));
+}
+
+TEST(Cipher, WrongPasswordGivesEmptyRecordButDecipheredInput) {
+    ScriptedInteraction ui;
+    EncryptedRecord r = Fresh({1, 2, 3, 0}, "pw");
+    r = Encipher(r, ui);
+    EncryptedRecord out = Decipher(r, "nope", ui);
+    EXPECT_EQ(out, EncryptedRecord{});
+    EXPECT_EQ(r.Data, (std::vector<uint8_t>{1, 2, 3, 0}));
+}
+
+TEST(Cipher, ProgressTakesTheByteLoopValues) {
+    ScriptedInteraction ui;
+    std::vector<int32_t> seen;
+    ui.OnEvents = [&] { seen.push_back(CurrentProgress); };
+    EncryptedRecord r = Fresh(std::vector<uint8_t>(8, 5), "x");
+    Encipher(r, ui);
+    EXPECT_EQ(seen, (std::vector<int32_t>{0, 12, 25, 38, 50, 62, 75, 88}));
+
+    // Large payloads: one value per percent, in order, and no per-byte yielding.
+    seen.clear();
+    EncryptedRecord big = Fresh(std::vector<uint8_t>(3'000'007, 9), "x");
+    Encipher(big, ui);
+    ASSERT_LT(seen.size(), 200u);
+    for (int p = 0; p < 100; ++p)
+        EXPECT_NE(std::find(seen.begin(), seen.end(), p), seen.end()) << p;
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+}
+
+TEST(Cipher, ProgressAtMatchesDivisionFirstHalfToEven) {
+    EXPECT_EQ(ProgressAt(1, 8), 12);  // 12.5 -> 12
+    EXPECT_EQ(ProgressAt(5, 8), 62);  // 62.5 -> 62
+    EXPECT_EQ(ProgressAt(3, 8), 38);  // 37.5 -> 38
+    EXPECT_EQ(ProgressAt(0, 1), 0);
+}
+
+TEST(Cipher, EmptyPayloadSetsNoProgressButBuildsTable) {
+    ScriptedInteraction ui;
+    CurrentProgress = 77;
+    EncryptedRecord r = Fresh({}, "x");
+    r = Encipher(r, ui);
+    EXPECT_EQ(CurrentProgress, 77);
+    EXPECT_EQ(ui.EventsProcessed, 0);
+    EXPECT_NE(r.Table, SubstitutionTable{});
+}
+
+TEST(Cipher, DamagedTablesReportAndFail) {
+    ScriptedInteraction ui;
+    EncryptedRecord r = Fresh({1, 2}, "ab");
+    r = Encipher(r, ui);
+
+    EncryptedRecord outOfRange = r;
+    outOfRange.Table[3] = 300;
+    EXPECT_FALSE(CheckPassword(outOfRange, "ab", ui));
+    EXPECT_EQ(Decipher(outOfRange, "ab", ui), EncryptedRecord{});
+
+    // Two positions with one value leave a byte that nothing maps back to.
+    EncryptedRecord hole = r;
+    const auto target = std::find(hole.Table.begin(), hole.Table.end(), hole.Password[1]);
+    *target = hole.Table[target == hole.Table.begin() + 1 ? 2 : 1];
+    EXPECT_FALSE(CheckPassword(hole, "ab", ui));
+
+    ASSERT_EQ(ui.Messages().size(), 3u);
+    for (const auto& m : ui.Messages())
+        EXPECT_EQ(m.rfind("Error 9 - ", 0), 0u) << m;
+}
+
+TEST(Cipher, PasswordOutsideWindows1252IsAnError) {
+    ScriptedInteraction ui;
+    EncryptedRecord r = Fresh({1}, "ab");
+    r = Encipher(r, ui);
+    EXPECT_FALSE(CheckPassword(r, "密码", ui));
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_NE(ui.Messages()[0].find("Windows-1252"), std::string::npos);
+}
