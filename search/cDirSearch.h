@@ -5,15 +5,27 @@
 #include <string_view>
 #include <vector>
 
+class DirEnumeration;
+
 class cDirSearch {
-public:
+  public:
     std::string LastFindErr;  // last listing failure; not cleared by a later success
 
     // Element 0 is always ""; elements 1..N are the files found, in the order the
     // walk met them. Appends "/" to the caller's Path when it lacks one. An empty
     // vector (not even element 0) means the walk failed; LastFindErr says why.
-    std::vector<std::string> FindFiles(std::string& Path, const std::string& Pattern,
-                                       bool SubDirs);
+    std::vector<std::string> FindFiles(std::string& Path, const std::string& Pattern, bool SubDirs);
+
+  private:
+    std::vector<std::string> FileList;
+
+    // Lists the files of Path alone; sub-folders are neither listed nor entered.
+    void SearchFolder(std::string& Path, const std::string& Pattern);
+    // Lists the files of Path and, depth-first, of every sub-folder the pattern matches.
+    void SearchTree(std::string& Path, const std::string& Pattern);
+    // Opens the listing of Path + Pattern; on failure records it in LastFindErr.
+    std::string FindFirst(DirEnumeration& Search, const std::string& Path,
+                          const std::string& Pattern);
 };
 
 // Windows wildcard matching of one file name, letter case ignored: "*" and "?",

@@ -1,0 +1,35 @@
+#pragma once
+// One open listing of the entries of a folder whose names match a wildcard, the
+// way the Windows find-first/find-next pair hands them out. The folder's own "."
+// and ".." take part, so an empty folder still yields entries.
+
+#include <dirent.h>
+
+#include <string>
+
+class DirEnumeration {
+  public:
+    enum class Kind { File, Folder, Other };
+
+    DirEnumeration() = default;
+    ~DirEnumeration() { CloseSearch(); }
+    DirEnumeration(const DirEnumeration&) = delete;
+    DirEnumeration& operator=(const DirEnumeration&) = delete;
+
+    // Opens Folder and returns the first name matching Pattern; "" when the folder
+    // cannot be read or nothing in it matches (then nothing stays open).
+    std::string FindFirst(const std::string& Folder, const std::string& Pattern);
+    // The next matching name, or "" at the end (which closes the listing).
+    std::string FindNext();
+    // Releases the listing; harmless when none is open.
+    void CloseSearch();
+    // What the current entry is. Links count as what they point to, except that a
+    // link to a folder is Other so that a walk never follows it into a loop.
+    Kind EntryAttributes() const;
+
+  private:
+    DIR* SearchHandle = nullptr;
+    std::string CurrentPattern;
+    std::string CurrentName;
+    unsigned char CurrentType = DT_UNKNOWN;
+};
