@@ -62,6 +62,10 @@ void FileReader::ReadBytes(void* dst, size_t n, const char* what) {
     Require(n, what);
     auto* out = static_cast<uint8_t*>(dst);
     while (n > 0) {
+        if (bufferPos_ == bufferLen_ && n >= buffer_.size()) {
+            ReadDirect(out, n, what);
+            return;
+        }
         if (bufferPos_ == bufferLen_) {
             Fill();
             // The file shrank after it was opened.
@@ -73,6 +77,18 @@ void FileReader::ReadBytes(void* dst, size_t n, const char* what) {
         position_ += take;
         out += take;
         n -= take;
+    }
+}
+
+void FileReader::ReadDirect(uint8_t* out, size_t n, const char* what) {
+    while (n > 0) {
+        const ssize_t got = ::read(fd_, out, n);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw ErrorFromErrno(errno, "Cannot read", path_);
+        if (got == 0) throw Truncated(path_, what, n, 0);  // the file shrank after it was opened
+        out += got;
+        position_ += static_cast<uint64_t>(got);
+        n -= static_cast<size_t>(got);
     }
 }
 
@@ -123,12 +139,14 @@ void FileReader::Seek(uint64_t position, const char* what) {
     position_ = position;
 }
 
-FileWriter::FileWriter(const std::string& path, Mode mode, mode_t permissions) : path_(path) {
+FileWriter::FileWriter(const std::string& path, Mode mode, mode_t permissions,
+                       std::string shownPath)
+    : path_(path), shownPath_(shownPath.empty() ? path : std::move(shownPath)) {
     int flags = O_WRONLY | O_CREAT | O_CLOEXEC;
     if (mode == Mode::Truncate) flags |= O_TRUNC;
     if (mode == Mode::CreateNew) flags |= O_EXCL;
     fd_ = ::open(path.c_str(), flags, permissions);
-    if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot write", path);
+    if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
     buffer_.reserve(kWriteBuffer);
 }
 
@@ -140,7 +158,7 @@ void FileWriter::WriteRaw(const uint8_t* src, size_t n) {
     while (n > 0) {
         const ssize_t put = ::write(fd_, src, n);
         if (put < 0 && errno == EINTR) continue;
-        if (put < 0) throw ErrorFromErrno(errno, "Cannot write", path_);
+        if (put < 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
         src += put;
         n -= static_cast<size_t>(put);
     }
@@ -182,7 +200,7 @@ void FileWriter::Close() {
     Flush();
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) throw ErrorFromErrno(errno, "Cannot write", path_);
+    if (::close(fd) != 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
 }
 
 }  // namespace vw

@@ -44,6 +44,7 @@ public:
 
 private:
     void Fill();
+    void ReadDirect(uint8_t* out, size_t n, const char* what);
 
     std::string path_;
     int fd_ = -1;
@@ -61,7 +62,9 @@ public:
         Truncate,      // open or create, empty it first
         CreateNew,     // create; fail when something exists at the path
     };
-    FileWriter(const std::string& path, Mode mode, mode_t permissions = 0666);
+    // `shownPath`, when given, is the name errors speak of (a temporary file's target).
+    FileWriter(const std::string& path, Mode mode, mode_t permissions = 0666,
+               std::string shownPath = {});
     ~FileWriter();  // closes without reporting; call Close() to see errors
     FileWriter(const FileWriter&) = delete;
     FileWriter& operator=(const FileWriter&) = delete;
@@ -84,6 +87,7 @@ private:
     void WriteRaw(const uint8_t* src, size_t n);
 
     std::string path_;
+    std::string shownPath_;
     int fd_ = -1;
     uint64_t position_ = 0;
     std::vector<uint8_t> buffer_;

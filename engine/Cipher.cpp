@@ -34,9 +34,9 @@ SubstitutionTable BuildTable() {
     // A Fisher-Yates shuffle of 1..255, seeded from the clock and the system's
     // entropy: every permutation is as likely as with drawing and redrawing
     // until a value is new, without the many redraws at the end.
-    std::seed_seq seed{static_cast<uint64_t>(
-                           std::chrono::high_resolution_clock::now().time_since_epoch().count()),
-                       static_cast<uint64_t>(std::random_device{}())};
+    std::seed_seq seed{
+        static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()),
+        static_cast<uint64_t>(std::random_device{}())};
     std::mt19937_64 generator(seed);
     SubstitutionTable table{};
     std::iota(table.begin() + 1, table.end(), int16_t{1});
@@ -91,7 +91,8 @@ std::string DecodePassword(const std::vector<uint8_t>& password,
                            const std::array<int16_t, 256>& inverse) {
     std::string decoded;
     for (size_t i = 1; i < password.size(); ++i) {
-        if (inverse[password[i]] < 0) throw BadTable("no entry holds " + std::to_string(password[i]));
+        if (inverse[password[i]] < 0)
+            throw BadTable("no entry holds " + std::to_string(password[i]));
         decoded += static_cast<char>(inverse[password[i]]);
     }
     return decoded;

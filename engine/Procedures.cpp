@@ -1,8 +1,83 @@
 #include "Procedures.h"
 
+#include <unistd.h>
+
+#include <optional>
+
+#include "Cipher.h"
+#include "FolderPackaging.h"
+#include "Guard.h"
 #include "Interaction.h"
+#include "RecordFile.h"
+#include "ReplacingWriter.h"
+#include "StreamCipher.h"
+#include "TemporaryPackage.h"
+#include "Text1252.h"
 
 namespace modVW {
+namespace {
+
+constexpr const char* kEncryptedFilter = "Moravi Vaultwise 3.5 files (*.vw3)|*.vw3";
+constexpr const char* kAllFilesFilter = "All Files (*.*)|*.*";
+constexpr uint32_t kSaveFlags = DialogFlags::OFN_CREATEPROMPT | DialogFlags::OFN_HIDEREADONLY;
+
+void ShowRefusal(Interaction& ui, const std::string& text) {
+    ui.MsgBox(text, "Error", MsgStyle::vbExclamation);
+}
+
+// Asks for a new password twice until both answers agree; "" when cancelled.
+std::string AskNewPassword(Interaction& ui) {
+    for (;;) {
+        const std::string first =
+            AskPassword(ui, "Please enter a password for the encrypted file:");
+        if (first.empty()) return "";
+        const std::string second =
+            AskPassword(ui, "Please confirm the password for the encrypted file:");
+        if (first == second) return first;
+        ShowRefusal(ui, "Error: The passwords you have typed do not match.");
+    }
+}
+
+// Reads the record anew for every attempt until the password matches. Nothing
+// when the user cancels or the file cannot be read (after the error report).
+std::optional<RecordLayout> AskMatchingPassword(Interaction& ui, const std::string& source) {
+    for (;;) {
+        const std::string typed =
+            AskPassword(ui, "Please enter the password for the encrypted file:");
+        if (typed.empty()) return std::nullopt;
+        RecordLayout layout;
+        if (!Guarded(ui, [&] { layout = ReadRecordLayout(source); })) return std::nullopt;
+        if (CheckPassword(layout.Fields, typed, ui)) return layout;
+        ShowRefusal(ui, "Error: You have entered an incorrect password.");
+    }
+}
+
+std::string AsciiUpper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+// "DOC Files (*.doc)|*.doc|All Files (*.*)|*.*" for a stored name ending in .doc.
+std::string FilterForName(const std::string& name) {
+    if (name.empty()) return kAllFilesFilter;
+    const std::string ext = ExtensionPart(name);
+    return AsciiUpper(ext) + " Files (*." + ext + ")|*." + ext + "|" + kAllFilesFilter;
+}
+
+void RestoreSingleFile(Interaction& ui, const std::string& source, const RecordLayout& layout) {
+    const std::string name = Text1252::NameFromFile(layout.Fields.SourceName);
+    const std::string dest =
+        ui.ShowSave({"Destination file", FilterForName(name), name, kSaveFlags});
+    if (dest.empty() || dest == name) return;
+    // The old file goes only when the new one is complete; until then the source
+    // may be the destination itself.
+    ReplacingWriter writer(dest);
+    DecipherPayloadTo(source, layout, writer.Out(), ui);
+    writer.Commit(false);
+}
+
+}  // namespace
 
 std::string AskPassword(Interaction& ui, const std::string& prompt) {
     return ui.PasswordDialog(prompt);
@@ -18,7 +93,48 @@ std::string ExtensionPart(const std::string& name) {
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
 
-void Encrypt(Interaction&, int16_t, const std::string&) {}
-void Decrypt(Interaction&, const std::string&) {}
+void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath) {
+    TemporaryPackage package;  // removed on every way out, cancel and failure included
+    std::string source = SourcePath;
+    if (SourceKind == SourceKinds::Folder) {
+        bool packed = false;
+        if (!Guarded(ui, [&] { packed = PackFolder(ui, SourcePath, package.Path()); })) return;
+        if (!packed) return;
+        source = package.Path();
+    } else if (source.empty()) {
+        source = ui.ShowOpen({"Encrypt File", kAllFilesFilter, "", DialogFlags::OFN_HIDEREADONLY});
+        if (source.empty()) return;
+    }
+
+    const std::string dest =
+        ui.ShowSave({"Destination encrypted file",
+                     std::string(kEncryptedFilter) + "|" + kAllFilesFilter, "", kSaveFlags});
+    if (dest.empty()) return;
+    const std::string password = AskNewPassword(ui);
+    if (password.empty()) return;
+
+    Guarded(ui, [&] { EncryptFileToRecord(source, dest, password, SourceKind, ui); });
+}
+
+void Decrypt(Interaction& ui, const std::string& SourcePath) {
+    std::string source = SourcePath;
+    if (source.empty()) {
+        source = ui.ShowOpen({"Source encrypted file",
+                              std::string(kAllFilesFilter) + "|" + kEncryptedFilter, "",
+                              DialogFlags::OFN_HIDEREADONLY});
+        if (source.empty()) return;
+    }
+    const auto layout = AskMatchingPassword(ui, source);
+    if (!layout) return;
+
+    Guarded(ui, [&] {
+        if (layout->Fields.SourceKind == SourceKinds::File) {
+            RestoreSingleFile(ui, source, *layout);
+        } else {
+            TemporaryPackage package;
+            UnpackFolder(ui, source, *layout, package.Path());
+        }
+    });
+}
 
 }  // namespace modVW

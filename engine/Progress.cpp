@@ -37,7 +37,7 @@ void SubstituteWithProgress(const uint8_t table[256], uint8_t* buf, size_t len, 
     while (pos < end) {
         CurrentProgress = ProgressAt(pos, total);
         const uint64_t runEnd = std::min(NextChange(pos, total), end);
-        for (uint8_t* p = buf + (pos - offset), *stop = buf + (runEnd - offset); p != stop; ++p)
+        for (uint8_t *p = buf + (pos - offset), *stop = buf + (runEnd - offset); p != stop; ++p)
             *p = table[*p];
         pos = runEnd;
         ui.DoEvents();

@@ -6,9 +6,9 @@ namespace modVW {
 namespace {
 
 vw::Error Damaged(const std::string& path, const std::string& what) {
-    return vw::Error(vw::ErrorNumber::InputPastEnd,
-                     "Input past end of file: '" + path + "' is not a valid encrypted file (" +
-                         what + ")");
+    return vw::Error(
+        vw::ErrorNumber::InputPastEnd,
+        "Input past end of file: '" + path + "' is not a valid encrypted file (" + what + ")");
 }
 
 // Reads an array header (dimensions, count, lower bound) and returns the count,
@@ -20,8 +20,7 @@ uint32_t ReadArrayHeader(vw::FileReader& in, const char* what) {
                                      " dimensions instead of 1");
     const int32_t count = in.ReadI32(what);
     const int32_t lowerBound = in.ReadI32(what);
-    if (count < 0)
-        throw Damaged(in.Path(), std::string(what) + " has a negative length");
+    if (count < 0) throw Damaged(in.Path(), std::string(what) + " has a negative length");
     if (lowerBound != 0)
         throw Damaged(in.Path(), std::string(what) + " has lower bound " +
                                      std::to_string(lowerBound) + " instead of 0");
@@ -81,7 +80,8 @@ void WriteRecordTail(vw::FileWriter& out, const EncryptedRecord& fields) {
     out.WriteI16(fields.SourceKind);
     out.WriteU16(static_cast<uint16_t>(fields.SourceName.size()));
     out.WriteText(fields.SourceName);
-    for (int16_t entry : fields.Table) out.WriteI16(entry);
+    for (int16_t entry : fields.Table)
+        out.WriteI16(entry);
 }
 
 void WriteRecord(const std::string& path, const EncryptedRecord& record) {

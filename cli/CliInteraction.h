@@ -1,0 +1,46 @@
+#pragma once
+// Answers the procedures' questions from the command line's arguments, and turns
+// what they say into the command's exit status.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Interaction.h"
+#include "Terminal.h"
+
+namespace vw3 {
+
+enum ExitStatus { kSuccess = 0, kFailure = 1, kUsage = 2, kIncorrectPassword = 3 };
+
+class CliInteraction : public modVW::Interaction {
+  public:
+    // `password` is the password from a file; nothing means: ask at the terminal.
+    CliInteraction(std::optional<std::string> password, bool quiet);
+
+    std::string SaveAs;         // the answer to the save question
+    std::string ExtractFolder;  // the answer to the folder question (created when missing)
+    uint64_t PayloadSize = 0;   // for the progress bar's MB/s; 0 = look at the package
+
+    std::string ShowOpen(const modVW::FileDialogRequest& request) override;
+    std::string ShowSave(const modVW::FileDialogRequest& request) override;
+    std::string BrowseFolders(const std::string& title) override;
+    std::string PasswordDialog(const std::string& prompt) override;
+    void MsgBox(const std::string& text, const std::string& title, int style) override;
+    void DoEvents() override;
+
+    int Status() const;
+
+  private:
+    static constexpr int kTerminalTries = 3;
+
+    std::optional<std::string> password_;
+    bool quiet_;
+    bool failed_ = false;
+    bool cancelled_ = false;
+    int refusals_ = 0;  // incorrect-password or mismatch messages so far
+    bool incorrectPassword_ = false;
+    std::unique_ptr<ProgressBar> progress_;
+};
+
+}  // namespace vw3

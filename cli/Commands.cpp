@@ -1,0 +1,189 @@
+#include "Commands.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+
+#include "CliInteraction.h"
+#include "Error.h"
+#include "Inspect.h"
+#include "Procedures.h"
+#include "RecordFile.h"
+#include "Text1252.h"
+
+namespace fs = std::filesystem;
+
+namespace vw3 {
+namespace {
+
+int Failure(const std::string& message) {
+    std::cerr << message << '\n';
+    return kFailure;
+}
+
+int Failure(const vw::Error& e) {
+    return Failure(e.Report());
+}
+
+std::string Absolute(const std::string& path) {
+    return fs::absolute(path).lexically_normal().string();
+}
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+// The password of --password-file: the whole file, one trailing newline removed.
+std::optional<std::string> PasswordFromFile(const std::string& path, std::string& error) {
+    std::string text;
+    if (path == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+    } else {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            error = "cannot read the password file '" + path + "'";
+            return std::nullopt;
+        }
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    if (text.empty()) {
+        error = "the password file is empty";
+        return std::nullopt;
+    }
+    return text;
+}
+
+// The interaction for a command, or nothing after a usage error in `error`.
+std::optional<CliInteraction> MakeInteraction(const Options& o, std::string& error) {
+    if (!o.PasswordFile.empty()) {
+        auto password = PasswordFromFile(o.PasswordFile, error);
+        if (!password) return std::nullopt;
+        return CliInteraction(std::move(password), o.Quiet);
+    }
+    if (!StdinIsTerminal()) {
+        error = "no terminal to ask the password on; use --password-file";
+        return std::nullopt;
+    }
+    return CliInteraction(std::nullopt, o.Quiet);
+}
+
+std::string DefaultEncryptOutput(std::string source) {
+    while (source.size() > 1 && source.back() == '/')
+        source.pop_back();
+    return source + ".vw3";
+}
+
+// True when a stored name can be joined to a folder without leaving it.
+bool IsPlainName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+}
+
+// The first entry of a folder record that already exists in `folder`, or "".
+std::string FirstExistingEntry(const std::string& file, const std::string& folder,
+                               modVW::Interaction& ui) {
+    for (const auto& entry : modVW::InspectRecord(file, ui).Entries)
+        if (Exists(folder + "/" + entry.Name)) return entry.Name;
+    return "";
+}
+
+int Decrypted(CliInteraction& ui, const std::string& file) {
+    modVW::Decrypt(ui, file);
+    return ui.Status();
+}
+
+}  // namespace
+
+int UsageError(const std::string& message) {
+    std::cerr << "vw3: " << message << "\nTry 'vw3 --help'.\n";
+    return kUsage;
+}
+
+int RunEncrypt(const Options& o) {
+    std::error_code ec;
+    const auto status = fs::status(o.Argument, ec);
+    if (!fs::exists(status))
+        return Failure(
+            vw::Error(vw::ErrorNumber::FileNotFound, "File not found: '" + o.Argument + "'"));
+    const std::string output =
+        Absolute(o.Output.empty() ? DefaultEncryptOutput(o.Argument) : o.Output);
+    if (Exists(output) && !o.Force)
+        return Failure("vw3: '" + output + "' exists; use --force to replace it");
+
+    std::string error;
+    auto ui = MakeInteraction(o, error);
+    if (!ui) return UsageError(error);
+    ui->SaveAs = output;
+    const bool folder = fs::is_directory(status);
+    if (!folder) ui->PayloadSize = fs::file_size(o.Argument, ec);
+    modVW::Encrypt(*ui, folder ? modVW::SourceKinds::Folder : modVW::SourceKinds::File,
+                   Absolute(o.Argument));
+    return ui->Status();
+}
+
+int RunDecrypt(const Options& o) {
+    modVW::RecordLayout layout;
+    try {
+        layout = modVW::ReadRecordLayout(o.Argument);
+    } catch (const vw::Error& e) {
+        return Failure(e);
+    }
+    std::string error;
+    auto ui = MakeInteraction(o, error);
+    if (!ui) return UsageError(error);
+    ui->PayloadSize = layout.PayloadSize;
+
+    if (layout.Fields.SourceKind != modVW::SourceKinds::File) {
+        ui->ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
+        if (!o.Force) {
+            try {
+                if (const auto name = FirstExistingEntry(o.Argument, ui->ExtractFolder, *ui);
+                    !name.empty())
+                    return Failure("vw3: '" + ui->ExtractFolder + "/" + name +
+                                   "' exists; use --force to replace it");
+            } catch (const vw::Error& e) {
+                return Failure(e);
+            }
+        }
+        return Decrypted(*ui, o.Argument);
+    }
+
+    const std::string stored = Text1252::NameFromFile(layout.Fields.SourceName);
+    if (o.Output.empty() && !IsPlainName(stored))
+        return Failure("vw3: the stored name '" + stored +
+                       "' is not a plain file name; give -o OUTPUT");
+    ui->SaveAs = Absolute(o.Output.empty() ? stored : o.Output);
+    if (Exists(ui->SaveAs) && !o.Force)
+        return Failure("vw3: '" + ui->SaveAs + "' exists; use --force to replace it");
+    return Decrypted(*ui, o.Argument);
+}
+
+int RunInfo(const Options& o) {
+    CliInteraction ui(std::nullopt, true);
+    try {
+        const auto s = modVW::InspectRecord(o.Argument, ui);
+        std::cout << "File: " << o.Argument << '\n'
+                  << "Kind: " << s.SourceKind << (s.IsFolder ? " (folder)" : " (single file)")
+                  << '\n'
+                  << "Stored name: " << s.SourceName << '\n'
+                  << "Payload: " << s.PayloadSize << " bytes\n";
+        if (!s.IsFolder) return kSuccess;
+        std::cout << "Description: " << s.Description << '\n'
+                  << "Entries: " << s.Entries.size() << '\n';
+        for (const auto& e : s.Entries) {
+            std::cout << "  " << e.Name << "  " << e.Size << " bytes  ";
+            if (e.Compressed)
+                std::cout << "compressed (" << e.StoredSize << " bytes)\n";
+            else
+                std::cout << "stored\n";
+        }
+        return kSuccess;
+    } catch (const vw::Error& e) {
+        return Failure(e);
+    }
+}
+
+}  // namespace vw3

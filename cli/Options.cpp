@@ -1,0 +1,122 @@
+#include "Options.h"
+
+#include <string_view>
+
+namespace vw3 {
+namespace {
+
+constexpr const char* kOverview = R"(Usage: vw3 COMMAND ARGUMENT [options]
+
+Turns a file, or the files of a folder, into one password-protected .vw3 file
+and back. The substitution table travels inside the .vw3 file: the password only
+gates this program, and anyone holding the file can recover its contents. Do
+not use it as strong encryption.
+
+Commands:
+  encrypt SOURCE   encrypt a file, or the files directly inside a folder
+  decrypt FILE     restore the file or the folder's files of FILE
+  info FILE        show what FILE holds, without asking for the password
+
+Options:
+  -o, --output PATH        where to write (see vw3 COMMAND --help)
+  --password-file PATH     read the password from PATH (the whole file, one
+                           trailing newline removed); "-" reads standard input.
+                           Without it the password is asked on the terminal.
+  --force                  replace existing output
+  -q, --quiet              no progress bar
+  -h, --help               this text
+
+Exit status: 0 success, 1 failure ("Error N - description" on standard error),
+2 usage error, 3 incorrect password.
+)";
+
+constexpr const char* kEncrypt =
+    R"(Usage: vw3 encrypt SOURCE [-o OUTPUT] [--password-file PATH] [--force] [-q]
+
+Encrypts the file SOURCE (kind 1), or the files directly inside the folder SOURCE
+(kind 2; sub-folders are not included). OUTPUT defaults to SOURCE followed by
+".vw3" (for a folder: its path without a trailing "/", then ".vw3"). An existing
+OUTPUT is replaced only with --force. At a terminal the password is asked twice.
+)";
+
+constexpr const char* kDecrypt =
+    R"(Usage: vw3 decrypt FILE [-o OUTPUT] [--password-file PATH] [--force] [-q]
+
+Restores what FILE holds. For a single file, OUTPUT is the file to write
+(default: the stored name, in the current folder). For a folder, OUTPUT is the
+folder to extract into (default: the current folder; created when missing), and
+nothing is written when any of its files already exists there, unless --force.
+A wrong password from a file ends with status 3; at a terminal you get three
+tries.
+)";
+
+constexpr const char* kInfo = R"(Usage: vw3 info FILE
+
+Shows the kind, the stored name and the payload size of FILE, and for a folder
+the package's description and its entries (name, size, stored or compressed).
+No password is needed: the format protects none of this.
+)";
+
+bool IsCommand(std::string_view word) {
+    return word == "encrypt" || word == "decrypt" || word == "info";
+}
+
+}  // namespace
+
+std::string HelpText(const std::string& command) {
+    if (command == "encrypt") return kEncrypt;
+    if (command == "decrypt") return kDecrypt;
+    if (command == "info") return kInfo;
+    return kOverview;
+}
+
+std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= argc) {
+                error = std::string(arg) + " needs a value";
+                return false;
+            }
+            into = argv[++i];
+            return true;
+        };
+        if (arg == "-h" || arg == "--help") {
+            o.Help = true;
+        } else if (arg == "-o" || arg == "--output") {
+            if (!value(o.Output)) return std::nullopt;
+        } else if (arg == "--password-file") {
+            if (!value(o.PasswordFile)) return std::nullopt;
+        } else if (arg == "--force") {
+            o.Force = true;
+        } else if (arg == "-q" || arg == "--quiet") {
+            o.Quiet = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + std::string(arg);
+            return std::nullopt;
+        } else if (o.Command.empty()) {
+            if (!IsCommand(arg)) {
+                error = "unknown command " + std::string(arg);
+                return std::nullopt;
+            }
+            o.Command = arg;
+        } else if (o.Argument.empty()) {
+            o.Argument = arg;
+        } else {
+            error = "unexpected argument " + std::string(arg);
+            return std::nullopt;
+        }
+    }
+    if (o.Help) return o;
+    if (o.Command.empty())
+        error = "no command given";
+    else if (o.Argument.empty())
+        error = o.Command + " needs a file";
+    else if (o.Command == "info" && (!o.Output.empty() || !o.PasswordFile.empty()))
+        error = "info takes no -o or --password-file";
+    if (!error.empty()) return std::nullopt;
+    return o;
+}
+
+}  // namespace vw3

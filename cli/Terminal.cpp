@@ -1,0 +1,55 @@
+#include "Terminal.h"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+namespace vw3 {
+
+bool StdinIsTerminal() {
+    return ::isatty(STDIN_FILENO) == 1;
+}
+bool StderrIsTerminal() {
+    return ::isatty(STDERR_FILENO) == 1;
+}
+
+std::optional<std::string> ReadHiddenLine(const std::string& prompt) {
+    std::cerr << prompt << ' ' << std::flush;
+    termios saved{};
+    const bool terminal = ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    std::string line;
+    const bool got = static_cast<bool>(std::getline(std::cin, line));
+    if (terminal) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    std::cerr << '\n';
+    if (!got) return std::nullopt;
+    return line;
+}
+
+ProgressBar::ProgressBar(std::function<uint64_t()> totalBytes)
+    : totalBytes_(std::move(totalBytes)) {}
+
+ProgressBar::~ProgressBar() {
+    if (drawn_) std::fprintf(stderr, "\r%60s\r", "");
+}
+
+void ProgressBar::Update(int32_t percent) {
+    const auto now = Clock::now();
+    const double seconds = std::chrono::duration<double>(now - start_).count();
+    if (seconds < 1.0 || now - lastDraw_ < std::chrono::milliseconds(100)) return;
+    lastDraw_ = now;
+    drawn_ = true;
+    const double mb = static_cast<double>(totalBytes_()) * percent / 100.0 / 1e6;
+    const int filled = percent * 30 / 100;
+    std::fprintf(stderr, "\r[%-30s] %3d%%  %7.1f MB/s", std::string(filled, '#').c_str(), percent,
+                 mb / seconds);
+    std::fflush(stderr);
+}
+
+}  // namespace vw3

@@ -1,0 +1,96 @@
+#include "FolderPackaging.h"
+
+#include <vector>
+
+#include "Error.h"
+#include "Interaction.h"
+#include "StreamCipher.h"
+#include "cDirSearch.h"
+#include "cSTUF20.h"
+
+namespace modVW {
+namespace {
+
+// The package object traps its own failures; a trapped one ends the procedure.
+void Check(int32_t result, cSTUF20& package) {
+    if (result != 0) throw vw::Error(vw::ErrorNumber::PathFileAccess, package.LastError);
+}
+
+// Checks a refusal that the package object reports through LastError alone.
+template <class Operation>
+void CheckRefusal(cSTUF20& package, Operation&& operation) {
+    package.LastError.clear();
+    Check(operation(), package);
+    if (!package.LastError.empty())
+        throw vw::Error(vw::ErrorNumber::PathFileAccess, package.LastError);
+}
+
+// Ends a session that a failure left open, so no later StartSession writes it.
+class SessionGuard {
+  public:
+    explicit SessionGuard(cSTUF20& package) : package_(package) {}
+    ~SessionGuard() {
+        if (package_.Session != 0) package_.EndSession();
+    }
+    SessionGuard(const SessionGuard&) = delete;
+    SessionGuard& operator=(const SessionGuard&) = delete;
+
+  private:
+    cSTUF20& package_;
+};
+
+std::vector<std::string> ListFolder(std::string folder) {
+    cDirSearch& search = DirSearchObject();
+    search.LastFindErr.clear();
+    auto files = search.FindFiles(folder, "*.*", false);
+    if (!search.LastFindErr.empty())
+        throw vw::Error(vw::ErrorNumber::PathNotFound, search.LastFindErr);
+    return files;
+}
+
+}  // namespace
+
+cSTUF20& PackageObject() {
+    static cSTUF20 package;
+    return package;
+}
+
+cDirSearch& DirSearchObject() {
+    static cDirSearch search;
+    return search;
+}
+
+bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::string& packagePath) {
+    std::string folder = SourcePath;
+    if (folder.empty()) folder = ui.BrowseFolders("Please select a folder to encrypt:");
+    if (folder.empty()) return false;
+
+    const auto files = ListFolder(folder);
+    cSTUF20& package = PackageObject();
+    Check(package.StartSession(packagePath), package);
+    SessionGuard guard(package);
+    package.SetDescription(kFolderDescription);
+    for (const auto& file : files)
+        if (!file.empty()) CheckRefusal(package, [&] { return package.AddFile(file, 0); });
+    Check(package.EndSession(), package);
+    return true;
+}
+
+void UnpackFolder(Interaction& ui, const std::string& source, const RecordLayout& layout,
+                  const std::string& packagePath) {
+    const std::string folder =
+        ui.BrowseFolders("Please select the folder in which to place the encrypted files:");
+    if (folder.empty()) return;
+
+    vw::FileWriter out(packagePath, vw::FileWriter::Mode::CreateNew, 0600);
+    DecipherPayloadTo(source, layout, out, ui);
+    out.Close();
+
+    cSTUF20& package = PackageObject();
+    Check(package.StartSession(packagePath), package);
+    SessionGuard guard(package);
+    CheckRefusal(package, [&] { return package.ExtractPackage(folder); });
+    Check(package.EndSession(), package);
+}
+
+}  // namespace modVW

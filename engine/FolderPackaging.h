@@ -1,0 +1,31 @@
+#pragma once
+// A folder travels as one STUF20 package of its own files (not those of its
+// sub-folders), built and unpacked at the temporary package path.
+
+#include <optional>
+#include <string>
+
+class cSTUF20;
+class cDirSearch;
+
+namespace modVW {
+
+class Interaction;
+struct RecordLayout;
+
+constexpr const char* kFolderDescription = "Vaultwise 3 Encrypted Folder";
+
+// The program-wide package and directory search objects, made on first use.
+cSTUF20& PackageObject();
+cDirSearch& DirSearchObject();
+
+// Builds the package of `SourcePath` (asked for when empty) at `packagePath`.
+// False when the user cancelled. Throws vw::Error on a failure.
+bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::string& packagePath);
+
+// Asks for a folder and extracts the deciphered payload of the record file
+// `source` into it, through `packagePath`. Throws vw::Error on a failure.
+void UnpackFolder(Interaction& ui, const std::string& source, const RecordLayout& layout,
+                  const std::string& packagePath);
+
+}  // namespace modVW

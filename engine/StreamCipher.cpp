@@ -1,0 +1,64 @@
+#include "StreamCipher.h"
+
+#include <vector>
+
+#include "Cipher.h"
+#include "Procedures.h"
+#include "Progress.h"
+#include "ReplacingWriter.h"
+#include "Text1252.h"
+
+namespace modVW {
+namespace {
+
+constexpr size_t kChunk = 1 << 20;
+
+std::vector<uint8_t> StoredPassword(const std::string& typed, const ByteMap& forward) {
+    std::vector<uint8_t> stored{0};
+    for (char c : PasswordCodes(typed))
+        stored.push_back(forward.map[static_cast<uint8_t>(c)]);
+    return stored;
+}
+
+// Copies `total` bytes from `in` to `out`, substituting them through `map`.
+void SubstituteStream(vw::FileReader& in, vw::FileWriter& out, uint64_t total, const ByteMap& map,
+                      Interaction& ui) {
+    std::vector<uint8_t> buf(static_cast<size_t>(std::min<uint64_t>(kChunk, total)));
+    for (uint64_t off = 0; off < total; off += buf.size()) {
+        const size_t len = static_cast<size_t>(std::min<uint64_t>(buf.size(), total - off));
+        in.ReadBytes(buf.data(), len, "the payload");
+        if (map.anyHole) CheckNoHoles(map, buf.data(), len);
+        SubstituteWithProgress(map.map.data(), buf.data(), len, off, total, ui);
+        out.WriteBytes(buf.data(), len);
+    }
+}
+
+}  // namespace
+
+void EncryptFileToRecord(const std::string& source, const std::string& dest,
+                         const std::string& typedPassword, int16_t kind, Interaction& ui) {
+    vw::FileReader in(source);
+    EncryptedRecord fields;
+    fields.Table = BuildTable();
+    const ByteMap forward = ForwardMap(fields.Table);
+    fields.Password = StoredPassword(typedPassword, forward);
+    fields.SourceKind = kind;
+    fields.SourceName = Text1252::NameToFile(FileNamePart(source));
+
+    ReplacingWriter writer(dest);
+    WriteRecordHead(writer.Out(), in.Size());
+    SubstituteStream(in, writer.Out(), in.Size(), forward, ui);
+    WriteRecordTail(writer.Out(), fields);
+    writer.Commit(true);
+}
+
+void DecipherPayloadTo(const std::string& source, const RecordLayout& layout, vw::FileWriter& dest,
+                       Interaction& ui) {
+    vw::FileReader in(source);
+    in.Seek(kPayloadOffset, "the payload");
+    in.Require(layout.PayloadSize, "the payload");
+    SubstituteStream(in, dest, layout.PayloadSize,
+                     InverseMap(BuildInverseTable(layout.Fields.Table)), ui);
+}
+
+}  // namespace modVW
