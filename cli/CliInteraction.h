@@ -14,7 +14,7 @@ namespace vw3 {
 enum ExitStatus { kSuccess = 0, kFailure = 1, kUsage = 2, kIncorrectPassword = 3 };
 
 class CliInteraction : public modVW::Interaction {
-  public:
+public:
     // `password` is the password from a file; nothing means: ask at the terminal.
     CliInteraction(std::optional<std::string> password, bool quiet);
 
@@ -31,7 +31,7 @@ class CliInteraction : public modVW::Interaction {
 
     int Status() const;
 
-  private:
+private:
     static constexpr int kTerminalTries = 3;
 
     std::optional<std::string> password_;

@@ -19,14 +19,14 @@ std::optional<std::string> ReadHiddenLine(const std::string& prompt);
 // A one-line progress bar with percentage and MB/s on standard error, shown only
 // once an operation has run for a second.
 class ProgressBar {
-  public:
+public:
     // `totalBytes` is asked when the bar is first drawn (it may not be known before).
     explicit ProgressBar(std::function<uint64_t()> totalBytes);
     ~ProgressBar();  // clears the line it drew
 
     void Update(int32_t percent);
 
-  private:
+private:
     using Clock = std::chrono::steady_clock;
     std::function<uint64_t()> totalBytes_;
     Clock::time_point start_ = Clock::now();

@@ -18,9 +18,8 @@ constexpr size_t kWriteBuffer = 256 * 1024;
 Error Truncated(const std::string& path, const char* what, uint64_t need, uint64_t have) {
     return Error(ErrorNumber::InputPastEnd, "Input past end of file: '" + path +
                                                 "' is damaged or not of this kind (" + what +
-                                                " needs " + std::to_string(need) +
-                                                " bytes, only " + std::to_string(have) +
-                                                " remain)");
+                                                " needs " + std::to_string(need) + " bytes, only " +
+                                                std::to_string(have) + " remain)");
 }
 
 }  // namespace
@@ -147,7 +146,7 @@ FileWriter::FileWriter(const std::string& path, Mode mode, mode_t permissions,
     if (mode == Mode::CreateNew) flags |= O_EXCL;
     fd_ = ::open(path.c_str(), flags, permissions);
     if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
-    buffer_.reserve(kWriteBuffer);
+    buffer_.resize(kWriteBuffer);
 }
 
 FileWriter::~FileWriter() {
@@ -165,23 +164,22 @@ void FileWriter::WriteRaw(const uint8_t* src, size_t n) {
 }
 
 void FileWriter::Flush() {
-    if (buffer_.empty()) return;
-    WriteRaw(buffer_.data(), buffer_.size());
-    buffer_.clear();
+    if (bufferLen_ == 0) return;
+    WriteRaw(buffer_.data(), bufferLen_);
+    bufferLen_ = 0;
 }
 
 void FileWriter::WriteBytes(const void* src, size_t n) {
+    if (n == 0) return;
     const auto* bytes = static_cast<const uint8_t*>(src);
     position_ += n;
-    if (buffer_.size() + n <= kWriteBuffer) {
-        buffer_.insert(buffer_.end(), bytes, bytes + n);
+    if (bufferLen_ + n > kWriteBuffer) Flush();
+    if (n >= kWriteBuffer) {
+        WriteRaw(bytes, n);
         return;
     }
-    Flush();
-    if (n >= kWriteBuffer)
-        WriteRaw(bytes, n);
-    else
-        buffer_.insert(buffer_.end(), bytes, bytes + n);
+    std::memcpy(buffer_.data() + bufferLen_, bytes, n);
+    bufferLen_ += n;
 }
 
 void FileWriter::WriteU16(uint16_t v) {

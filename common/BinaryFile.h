@@ -91,6 +91,7 @@ private:
     int fd_ = -1;
     uint64_t position_ = 0;
     std::vector<uint8_t> buffer_;
+    size_t bufferLen_ = 0;
 };
 
 }  // namespace vw

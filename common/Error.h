@@ -8,7 +8,7 @@
 namespace vw {
 
 namespace ErrorNumber {
-constexpr int InvalidCall = 5;         // invalid procedure call or argument
+constexpr int InvalidCall = 5;  // invalid procedure call or argument
 constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int FileNotFound = 53;

@@ -40,7 +40,11 @@ void AppendUtf8(std::string& out, char32_t cp) {
 // Decodes one UTF-8 sequence at `pos`; advances `pos`. Nothing on a malformed one.
 std::optional<char32_t> NextCodePoint(std::string_view s, size_t& pos) {
     const auto b0 = static_cast<unsigned char>(s[pos]);
-    size_t len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+    size_t len = b0 < 0x80           ? 1
+                 : (b0 >> 5) == 0x6  ? 2
+                 : (b0 >> 4) == 0xE  ? 3
+                 : (b0 >> 3) == 0x1E ? 4
+                                     : 0;
     if (len == 0 || pos + len > s.size()) return std::nullopt;
     char32_t cp = len == 1 ? b0 : b0 & (0x7F >> len);
     for (size_t i = 1; i < len; ++i) {
@@ -78,7 +82,8 @@ std::optional<std::string> FromUtf8Strict(std::string_view utf8) {
 std::string ToUtf8(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size() * 2);
-    for (char c : cp1252) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+    for (char c : cp1252)
+        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -89,7 +94,8 @@ std::string NameToFile(std::string_view utf8) {
 
 std::string NameFromFile(std::string_view stored) {
     bool high = false;
-    for (char c : stored) high |= static_cast<unsigned char>(c) > 0x7F;
+    for (char c : stored)
+        high |= static_cast<unsigned char>(c) > 0x7F;
     if (high && IsValidUtf8(stored)) return std::string(stored);
     return ToUtf8(stored);
 }

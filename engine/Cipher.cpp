@@ -21,10 +21,12 @@ vw::Error BadTable(const std::string& what) {
 }
 
 void SubstitutePayload(const ByteMap& map, std::vector<uint8_t>& data, Interaction& ui) {
+    if (data.empty()) return;
+    const Substitution substitution(map.map);
     for (size_t off = 0; off < data.size(); off += kRun) {
         const size_t len = std::min(kRun, data.size() - off);
         if (map.anyHole) CheckNoHoles(map, data.data() + off, len);
-        SubstituteWithProgress(map.map.data(), data.data() + off, len, off, data.size(), ui);
+        SubstituteWithProgress(substitution, data.data() + off, len, off, data.size(), ui);
     }
 }
 

@@ -27,7 +27,7 @@ void CheckRefusal(cSTUF20& package, Operation&& operation) {
 
 // Ends a session that a failure left open, so no later StartSession writes it.
 class SessionGuard {
-  public:
+public:
     explicit SessionGuard(cSTUF20& package) : package_(package) {}
     ~SessionGuard() {
         if (package_.Session != 0) package_.EndSession();
@@ -35,7 +35,7 @@ class SessionGuard {
     SessionGuard(const SessionGuard&) = delete;
     SessionGuard& operator=(const SessionGuard&) = delete;
 
-  private:
+private:
     cSTUF20& package_;
 };
 

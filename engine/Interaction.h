@@ -29,7 +29,7 @@ struct FileDialogRequest {
 };
 
 class Interaction {
-  public:
+public:
     virtual ~Interaction() = default;
 
     // The chosen path, or "" when the user cancels.

@@ -22,12 +22,15 @@ std::string ResolveLink(const std::string& target) {
     return target;
 }
 
-std::string TempNameBeside(const std::string& target, unsigned attempt) {
-    const std::filesystem::path p(target);
+// A hidden name beside `target`: ".<name>.part<number>".
+std::string TempNameBeside(const std::string& target) {
     static std::mt19937 gen(std::random_device{}());
-    return (p.parent_path() /
-            ("." + p.filename().string() + ".part" + std::to_string(gen() % 1000000 + attempt)))
-        .string();
+    const std::filesystem::path p(target);
+    std::string name = ".";
+    name += p.filename().string();
+    name += ".part";
+    name += std::to_string(gen() % 1000000);
+    return (p.parent_path() / name).string();
 }
 
 // The mode a new file would get, or the existing target's mode.
@@ -43,7 +46,7 @@ mode_t ModeFor(const std::string& target) {
 
 ReplacingWriter::ReplacingWriter(const std::string& target) : target_(ResolveLink(target)) {
     for (unsigned attempt = 0;; ++attempt) {
-        temp_ = TempNameBeside(target_, attempt);
+        temp_ = TempNameBeside(target_);
         try {
             out_ = std::make_unique<vw::FileWriter>(temp_, vw::FileWriter::Mode::CreateNew, 0600,
                                                     target);

@@ -11,7 +11,7 @@
 namespace modVW {
 
 class ReplacingWriter {
-  public:
+public:
     // Prepares a hidden temporary file in the target's folder (the folder of the
     // file a symbolic link points to, when the target is one).
     explicit ReplacingWriter(const std::string& target);
@@ -26,7 +26,7 @@ class ReplacingWriter {
     // without truncation would leave them.
     void Commit(bool keepLongerTail);
 
-  private:
+private:
     void CopyTail();
 
     std::string target_;

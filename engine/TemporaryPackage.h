@@ -14,7 +14,7 @@ std::string TemporaryPackagePath();
 // Removes the file at TemporaryPackagePath() when the scope ends, and once at the
 // start, so a package left by an interrupted run never mixes into a new one.
 class TemporaryPackage {
-  public:
+public:
     TemporaryPackage();
     ~TemporaryPackage();
     TemporaryPackage(const TemporaryPackage&) = delete;
@@ -22,7 +22,7 @@ class TemporaryPackage {
 
     const std::string& Path() const { return path_; }
 
-  private:
+private:
     std::string path_;
 };
 

@@ -25,7 +25,7 @@ std::string Text(const std::string& path) {
 }
 
 class Vw3 : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         WriteFile(dir / "pw", {'s', 'e', 'c', 'r', 'e', 't', '\n'});
         WriteFile(dir / "wrong", {'n', 'o', 'p', 'e'});

@@ -24,7 +24,7 @@ const std::string kMismatch = "Error: The passwords you have typed do not match.
 const std::string kIncorrect = "Error: You have entered an incorrect password.";
 
 class Procedures : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ::setenv("VAULTWISE_TEMP_DIR", temp.Path().c_str(), 1); }
     void TearDown() override { ::unsetenv("VAULTWISE_TEMP_DIR"); }
 

@@ -10,7 +10,7 @@
 #include "Interaction.h"
 
 class ScriptedInteraction : public modVW::Interaction {
-  public:
+public:
     // One recorded question: its kind ("open", "save", "folder", "password",
     // "msgbox") and its text (title, prompt or message).
     struct Asked {
@@ -60,7 +60,7 @@ class ScriptedInteraction : public modVW::Interaction {
         return texts;
     }
 
-  private:
+private:
     std::string Take(const char* kind, const std::string& text, const modVW::FileDialogRequest& r) {
         Log.push_back({kind, text, r, 0});
         if (Answers.empty()) return "";

@@ -8,7 +8,7 @@
 #include <vector>
 
 class TempDir {
-  public:
+public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "vwtest-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
@@ -22,7 +22,7 @@ class TempDir {
     const std::string& Path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
-  private:
+private:
     std::string path_;
 };
 
