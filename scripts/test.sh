@@ -1,14 +1,28 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: formatting, the suite, and the suite again
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs every test: formatting, the whole suite, the suite
+# again under AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz
+# target over its corpus.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 bash scripts/install-deps.sh
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
 
 echo "== Formatting"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 echo "== Tests"
 bash scripts/configure.sh build
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+ctest --test-dir build --output-on-failure --parallel "$jobs"
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+bash scripts/configure.sh build-sanitize -DVW_SANITIZE=ON -DVW_BUILD_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions="$here/scripts/lsan.supp" \
+  ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
+
+if [ -f fuzz/CMakeLists.txt ]; then
+  echo "== Fuzz targets over their corpora"
+  bash scripts/fuzz.sh replay
+fi
