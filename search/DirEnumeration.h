@@ -8,7 +8,7 @@
 #include <string>
 
 class DirEnumeration {
-  public:
+public:
     enum class Kind { File, Folder, Other };
 
     DirEnumeration() = default;
@@ -27,7 +27,7 @@ class DirEnumeration {
     // link to a folder is Other so that a walk never follows it into a loop.
     Kind EntryAttributes() const;
 
-  private:
+private:
     DIR* SearchHandle = nullptr;
     std::string CurrentPattern;
     std::string CurrentName;

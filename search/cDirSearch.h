@@ -8,7 +8,7 @@
 class DirEnumeration;
 
 class cDirSearch {
-  public:
+public:
     std::string LastFindErr;  // last listing failure; not cleared by a later success
 
     // Element 0 is always ""; elements 1..N are the files found, in the order the
@@ -16,7 +16,7 @@ class cDirSearch {
     // vector (not even element 0) means the walk failed; LastFindErr says why.
     std::vector<std::string> FindFiles(std::string& Path, const std::string& Pattern, bool SubDirs);
 
-  private:
+private:
     std::vector<std::string> FileList;
 
     // Lists the files of Path alone; sub-folders are neither listed nor entered.
