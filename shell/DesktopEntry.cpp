@@ -1,0 +1,69 @@
+#include "DesktopEntry.h"
+
+#include "ModFileExt.h"
+
+namespace ModFileExt {
+
+namespace {
+
+// Inside double quotes the Exec syntax gives ", `, $ and \ a meaning.
+QByteArray Quoted(const QByteArray& Argument) {
+    QByteArray quoted = "\"";
+    for (const char c : Argument) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+// Readers undo the key-file string escapes first, so they are applied last; "%"
+// would start a field code.
+QByteArray AsKeyFileString(const QByteArray& Text) {
+    QByteArray escaped;
+    for (const char c : Text) {
+        switch (c) {
+            case '\\':
+                escaped += "\\\\";
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            case '\t':
+                escaped += "\\t";
+                break;
+            case '\r':
+                escaped += "\\r";
+                break;
+            case '%':
+                escaped += "%%";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+}  // namespace
+
+QByteArray ExecArgument(const QByteArray& Argument) {
+    return AsKeyFileString(Quoted(Argument));
+}
+
+QByteArray DesktopEntryText(const QString& ProgramPath) {
+    const QByteArray exec = ExecArgument(ProgramPath.toUtf8());  // entries are UTF-8
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Moravi Vaultwise\n"
+           "Comment=Encrypt and decrypt files and folders\n"
+           "Exec=" +
+           exec +
+           " %f\n"
+           "Icon=moravi-vaultwise\n"
+           "Terminal=false\n"
+           "Categories=Utility;\n"
+           "MimeType=" +
+           QByteArray(MimeType) + ";\n";
+}
+
+}  // namespace ModFileExt

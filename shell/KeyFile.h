@@ -1,0 +1,15 @@
+#pragma once
+// Editing of freedesktop key files ("[Section]" headers, "Key=Value" lines) as
+// text, so that every line we do not own comes through unchanged.
+
+#include <QByteArray>
+
+namespace ModFileExt {
+
+// Text with Key set to Value in the first [Section]: an existing line for Key is
+// replaced (later ones for it dropped), otherwise one is added after the section's
+// last line; a missing section is appended.
+QByteArray SetKeyValue(const QByteArray& Text, const QByteArray& Section, const QByteArray& Key,
+                       const QByteArray& Value);
+
+}  // namespace ModFileExt

@@ -1,0 +1,12 @@
+#pragma once
+// The shared-mime-info package that declares the encrypted-file type.
+
+#include <QByteArray>
+#include <QString>
+
+namespace ModFileExt {
+
+// Package XML declaring the type with the glob "*." + Extension, described as TypeName.
+QByteArray MimePackageXml(const QString& Extension, const QString& TypeName);
+
+}  // namespace ModFileExt
