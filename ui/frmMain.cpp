@@ -1,0 +1,165 @@
+#include "frmMain.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+#include "Art.h"
+#include "Fonts.h"
+#include "Procedures.h"
+#include "Registration.h"
+#include "SkinLabel.h"
+#include "Twips.h"
+#include "WindowMover.h"
+#include "frmWait.h"
+
+namespace vwui {
+
+namespace {
+
+// The action icons by index: left edge in twips, tooltip, artwork.
+struct IconSpec {
+    int Left;
+    const char* Tip;
+    const char* Art;
+};
+constexpr IconSpec kIcons[5] = {
+    {480, "Encrypt a file...", "encrypt-file"},
+    {2400, "Decrypt a file or folder...", "decrypt"},
+    {3360, "About Moravi Vaultwise", "about"},
+    {4200, "Exit Moravi Vaultwise", "exit"},
+    {1440, "Encrypt a folder...", "encrypt-folder"},
+};
+
+const QColor kCaptionBlue(192, 192, 255);
+
+void Colour(QWidget* widget, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+SkinLabel* Caption(QWidget* parent, const QRect& box, const QString& text, bool bold) {
+    auto* label = new SkinLabel(parent, box);
+    label->setText(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(FittedTo(Tahoma(8.25, bold), text, box.width()));
+    Colour(label, kCaptionBlue);
+    label->AcceptFileDrops();
+    return label;
+}
+
+QLabel* StatusLine(QWidget* parent) {
+    auto* label = new QLabel(QStringLiteral("Ready"), parent);
+    label->setGeometry(TwipRect(170, 1755, 4815, 255));
+    label->setAlignment(Qt::AlignCenter);
+    Colour(label, QColor(255, 255, 0));
+    return label;
+}
+
+SkinLabel* Background(QWidget* parent) {
+    const QRect box = TwipRect(-10, 0, 5130, 2055);
+    auto* back = new SkinLabel(parent, box);
+    back->setPixmap(Art::Render(QStringLiteral("background"), QSize(342, 137)));
+    back->setMouseTracking(true);
+    back->AcceptFileDrops();
+    return back;
+}
+
+QLabel* StatusStrip(QWidget* parent) {
+    const QRect box = TwipRect(50, 1720, 5005, 280);
+    auto* strip = new QLabel(parent);
+    strip->setGeometry(box);
+    strip->setPixmap(Art::Render(QStringLiteral("statusbar"), box.size()));
+    return strip;
+}
+
+}  // namespace
+
+frmMain::frmMain(modVW::Interaction& ui, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      ImgBack(Background(this)),
+      ImgBar(StatusStrip(this)),
+      Frame(this, TwipRect(480, 915, 540, 540), TwipRect(4560, 120, 480, 480),
+            TwipRect(4080, 120, 480, 480)),
+      cmd{MakeIcon(0), MakeIcon(1), MakeIcon(2), MakeIcon(3), MakeIcon(4)},
+      lblStatus(StatusLine(this)),
+      lblWelcome(Caption(this, TwipRect(1080, 240, 3015, 195),
+                         QStringLiteral("Welcome to Moravi Vaultwise 3.5"), true)),
+      lblAction(Caption(this, TwipRect(1200, 480, 2775, 255),
+                        QStringLiteral("Please select an action from below:"), false)),
+      ui_(ui) {
+    setFixedSize(TwipRect(0, 0, 5100, 2055).size());
+    setWindowTitle(QStringLiteral("Moravi Vaultwise"));
+    setWindowIcon(Art::WindowIcon());
+    setFont(Tahoma(8.25));
+    StackControls();
+    ConnectChrome();
+    RegisterStep = RegisterFileTypeOnce;
+    EncryptProc = [this](int16_t kind, const std::string& path) {
+        modVW::Encrypt(ui_, kind, path);
+    };
+    DecryptProc = [this](const std::string& path) { modVW::Decrypt(ui_, path); };
+    EndProgram = [] { QCoreApplication::quit(); };
+}
+
+frmMain::~frmMain() = default;
+
+frmWait& frmMain::Wait() {
+    if (!wait_) wait_ = std::make_unique<frmWait>();
+    return *wait_;
+}
+
+SkinLabel* frmMain::MakeIcon(int16_t Index) {
+    const IconSpec& spec = kIcons[Index];
+    auto* icon = new SkinLabel(this, TwipRect(spec.Left, 960, 480, 480));
+    icon->setPixmap(Art::Render(QString::fromLatin1(spec.Art), QSize(32, 32)));
+    icon->setToolTip(QString::fromLatin1(spec.Tip));
+    icon->setCursor(Art::HandCursor());
+    icon->setMouseTracking(true);
+    return icon;
+}
+
+void frmMain::StackControls() {
+    // Bottom to top; a control higher up is drawn over and gets the mouse before the
+    // ones below it.
+    const std::initializer_list<QWidget*> bottomToTop = {
+        ImgBack, ImgBar, Frame.ImgButton, Frame.ButtonUp, Frame.ButtonDown, cmd[0], cmd[3],
+        cmd[1],  cmd[2], lblStatus,       lblWelcome,     lblAction,        cmd[4]};
+    for (QWidget* control : bottomToTop)
+        control->raise();
+}
+
+void frmMain::ConnectChrome() {
+    for (int16_t i = 0; i < int16_t(cmd.size()); ++i) {
+        connect(cmd[i], &SkinLabel::MouseMove, this, [this, i] { cmd_MouseMove(i); });
+        connect(cmd[i], &SkinLabel::MouseDown, this, [this, i] { cmd_MouseDown(i); });
+        connect(cmd[i], &SkinLabel::MouseUp, this, [this, i] { cmd_MouseUp(i); });
+        connect(cmd[i], &SkinLabel::Click, this, [this, i] { cmd_Click(i); });
+    }
+    connect(ImgBack, &SkinLabel::MouseMove, this, &frmMain::ImgBack_MouseMove);
+    for (SkinLabel* target : {ImgBack, lblWelcome, lblAction})
+        connect(target, &SkinLabel::OLEDragDrop, this, &frmMain::ImgBack_OLEDragDrop);
+    auto* mover = new WindowMover(this);
+    for (QWidget* handle : {ImgBack, lblWelcome, lblAction})
+        mover->AddHandle(handle);
+}
+
+void frmMain::cmd_MouseMove(int16_t Index) {
+    if (lblStatus->text() != cmd[Index]->toolTip()) lblStatus->setText(cmd[Index]->toolTip());
+    Frame.Surround(cmd[Index]);
+}
+
+void frmMain::cmd_MouseDown(int16_t) {
+    Frame.Press();
+}
+
+void frmMain::cmd_MouseUp(int16_t) {
+    Frame.Release();
+}
+
+void frmMain::ImgBack_MouseMove() {
+    if (lblStatus->text() != QLatin1String("Ready")) lblStatus->setText(QStringLiteral("Ready"));
+    Frame.Hide();
+}
+
+}  // namespace vwui

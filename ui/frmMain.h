@@ -1,0 +1,78 @@
+#pragma once
+// The main window: a borderless, picture-skinned face with five action icons, two
+// captions and a status line. It runs the program's start-up, dispatches the actions,
+// accepts dropped files, and stands aside for the progress window while the engine
+// encrypts or decrypts.
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "HoverFrame.h"
+
+class QLabel;
+class QMimeData;
+
+namespace modVW {
+class Interaction;
+}
+
+namespace vwui {
+
+class SkinLabel;
+class frmWait;
+
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(modVW::Interaction& ui, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The start-up steps. True when the window is shown and the program waits for the
+    // user; false when a command line was handled and the program should end.
+    bool Form_Load(const std::string& CommandLine);
+
+    // Runs the procedure that fits the path: decrypt a ".vw3" file, encrypt any other
+    // file or a folder. A leading quote strips the first and the last character.
+    void InitEnc(std::string& sFile);
+
+    void cmd_Click(int16_t Index);
+    void cmd_MouseMove(int16_t Index);
+    void cmd_MouseDown(int16_t Index);
+    void cmd_MouseUp(int16_t Index);
+    void ImgBack_MouseMove();
+    void ImgBack_OLEDragDrop(const QMimeData* Data);
+
+    // The progress window, created the first time it is needed.
+    frmWait& Wait();
+
+    // What the start-up and the actions call; tests put recorders here.
+    std::function<void()> RegisterStep;
+    std::function<void(int16_t SourceKind, const std::string& SourcePath)> EncryptProc;
+    std::function<void(const std::string& SourcePath)> DecryptProc;
+    std::function<void()> EndProgram;
+
+    SkinLabel* ImgBack;
+    QLabel* ImgBar;
+    HoverFrame Frame;
+    std::array<SkinLabel*, 5> cmd;
+    QLabel* lblStatus;
+    SkinLabel* lblWelcome;
+    SkinLabel* lblAction;
+
+private:
+    SkinLabel* MakeIcon(int16_t Index);
+    void StackControls();
+    void ConnectChrome();
+    bool RunAction(int16_t Index);
+    void RunWithProgressWindow(const std::function<void()>& procedure);
+    void RunForPath(const std::string& sFile);
+
+    modVW::Interaction& ui_;
+    std::unique_ptr<frmWait> wait_;
+};
+
+}  // namespace vwui

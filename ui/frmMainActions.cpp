@@ -1,0 +1,129 @@
+// What the main window does: start-up, the action dispatcher, the command-line and
+// drop entry, and the hand-over to the progress window around each procedure.
+
+#include <QMimeData>
+
+#include "Guard.h"
+#include "Interaction.h"
+#include "PathLookup.h"
+#include "Placement.h"
+#include "SkinLabel.h"
+#include "frmMain.h"
+#include "frmWait.h"
+
+namespace vwui {
+
+namespace {
+
+const char* const kAboutText =
+    "Moravi Vaultwise 3.5.\r"
+    "Copyright (C) 2002-2026 Moravi Software. All rights reserved.\r"
+    "\r"
+    "https://vaultwise.moravi.example";
+
+// Start-up steps never stop the program: a failing one is skipped.
+template <class Step>
+void Tolerated(Step&& step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+bool EndsWithVw3(const std::string& path) {
+    return path.size() >= 4 && path.compare(path.size() - 4, 4, ".vw3") == 0;
+}
+
+}  // namespace
+
+bool frmMain::Form_Load(const std::string& CommandLine) {
+    Tolerated([this] { RegisterStep(); });
+    if (!CommandLine.empty()) {
+        std::string path = CommandLine;
+        Tolerated([this, &path] { InitEnc(path); });
+        return false;
+    }
+    lblStatus->setText(QStringLiteral("Ready"));
+    CentreOnScreen(this);
+    show();
+    return true;
+}
+
+void frmMain::cmd_Click(int16_t Index) {
+    setCursor(Qt::WaitCursor);
+    lblStatus->setText(QStringLiteral("Please wait..."));
+    repaint();
+    bool goOn = false;
+    // A failure is reported and the dispatcher stops there, leaving status and pointer.
+    if (!modVW::Guarded(ui_, [&] { goOn = RunAction(Index); }) || !goOn) return;
+    lblStatus->setText(QStringLiteral("Ready"));
+    unsetCursor();
+}
+
+// False when the program is ending and nothing more may run.
+bool frmMain::RunAction(int16_t Index) {
+    switch (Index) {
+        case 0:
+            RunWithProgressWindow([this] { EncryptProc(1, std::string()); });
+            break;
+        case 4:
+            RunWithProgressWindow([this] { EncryptProc(2, std::string()); });
+            break;
+        case 1:
+            RunWithProgressWindow([this] { DecryptProc(std::string()); });
+            break;
+        case 2:
+            ui_.MsgBox(kAboutText, "About", modVW::MsgStyle::vbInformation);
+            break;
+        case 3:
+            EndProgram();
+            return false;
+        default:
+            break;
+    }
+    lblStatus->setText(QStringLiteral("Ready"));
+    return true;
+}
+
+void frmMain::RunWithProgressWindow(const std::function<void()>& procedure) {
+    Wait().ShowCentred();
+    hide();
+    Wait().repaint();
+    // Even when the procedure fails, the main window comes back: hidden, it would
+    // leave the user no way to go on or to quit.
+    struct Restore {
+        frmMain* main;
+        ~Restore() {
+            main->show();
+            main->Wait().hide();
+        }
+    } restore{this};
+    procedure();
+}
+
+void frmMain::InitEnc(std::string& sFile) {
+    if (sFile.empty()) return;
+    if (sFile.front() == '"') sFile = sFile.size() >= 2 ? sFile.substr(1, sFile.size() - 2) : "";
+    const std::string path = sFile;
+    RunWithProgressWindow([this, path] { RunForPath(path); });
+}
+
+void frmMain::RunForPath(const std::string& sFile) {
+    if (IsOrdinaryFile(sFile)) {
+        if (EndsWithVw3(sFile))
+            DecryptProc(sFile);
+        else
+            EncryptProc(1, sFile);
+    } else if (IsOrdinaryFolder(sFile)) {
+        EncryptProc(2, sFile);
+    }
+}
+
+void frmMain::ImgBack_OLEDragDrop(const QMimeData* Data) {
+    const QStringList paths = DroppedPaths(Data);
+    if (paths.isEmpty()) return;
+    std::string path = paths.first().toStdString();
+    modVW::Guarded(ui_, [this, &path] { InitEnc(path); });
+}
+
+}  // namespace vwui

@@ -1,0 +1,49 @@
+#pragma once
+// The modal password dialog: a masked box, a prompt and two icon buttons, OK and
+// Cancel, skinned like the main window. Each question uses a fresh dialog.
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "HoverFrame.h"
+
+class QLineEdit;
+
+namespace vwui {
+
+class SkinLabel;
+class WindowMover;
+
+class frmPass : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmPass(QWidget* owner = nullptr);
+    ~frmPass() override;
+
+    // Sets the prompt shown above the box.
+    void SetPrompt(const QString& prompt);
+
+    // 0 is OK: keep the typed text, empty the box, hide. 1 is Cancel: hide.
+    void cmd_Click(int Index);
+
+    // The typed password after OK; empty otherwise.
+    QString EnteredPassword;
+
+    SkinLabel* ImgBack;
+    HoverFrame Frame;
+    std::array<SkinLabel*, 2> cmd;
+    SkinLabel* lblAction;
+    QLineEdit* txtPass;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    SkinLabel* MakeButton(int Index, const QRect& geometry, const QString& art, const QString& tip);
+    void MakePasswordBox();
+};
+
+}  // namespace vwui
