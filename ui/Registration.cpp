@@ -1,10 +1,11 @@
 #include "Registration.h"
 
+#include "ModFileExt.h"
+
 namespace vwui {
 
 void RegisterFileTypeOnce() {
-    // The shell integration module does the work; until it is linked in, there is
-    // nothing to register.
+    ModFileExt::RegisterOnFirstStart();
 }
 
 }  // namespace vwui
