@@ -6,6 +6,7 @@
 // Texts at this interface are UTF-8; in the file they are Windows-1252 (see Text1252.h).
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,5 @@ public:
 
 private:
     struct State;  // header, entry references, package path, Modified
-    State* state_;
+    std::unique_ptr<State> state_;
 };

@@ -1,0 +1,173 @@
+#include "PackageFormat.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <limits>
+
+#include "BinaryFile.h"
+#include "Error.h"
+#include "PackageContents.h"
+#include "ReplacementFile.h"
+
+namespace vw::stuf {
+namespace {
+
+const std::string kEmpty;
+
+Error Damaged(const std::string& path, const std::string& why) {
+    return Error(ErrorNumber::InvalidCall, "'" + path + "' is damaged or not a package: " + why);
+}
+
+std::string ReadCountedText(FileReader& in, const char* lengthWhat, const char* what) {
+    const uint16_t n = in.ReadU16(lengthWhat);
+    return in.ReadText(n, what);
+}
+
+Slot ReadSlot(FileReader& in) {
+    Slot slot;
+    const uint16_t dims = in.ReadU16("an entry's dimension count");
+    if (dims > 1)
+        throw Damaged(in.Path(), "an entry's contents have " + std::to_string(dims) +
+                                     " dimensions; only 0 or 1 are possible");
+    if (dims == 1) {
+        slot.count = in.ReadU32("an entry's length");
+        slot.lowerBound = in.ReadI32("an entry's lower bound");
+        if (slot.count > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()))
+            throw Damaged(in.Path(), "an entry claims " + std::to_string(slot.count) +
+                                         " bytes; a package entry holds at most 2,147,483,647");
+        in.Require(slot.count, "an entry's contents");
+        slot.where = ContentsWhere::Package;
+        slot.offset = in.Position();
+        in.Skip(slot.count, "an entry's contents");
+    }
+    slot.name = ReadCountedText(in, "an entry's name length", "an entry's name");
+    slot.fileSize = in.ReadI32("an entry's file size");
+    slot.compressed = in.ReadI16("an entry's compression flag");
+    std::string reserved1 =
+        ReadCountedText(in, "an entry's reserved text", "an entry's reserved text");
+    std::string reserved2 =
+        ReadCountedText(in, "an entry's reserved text", "an entry's reserved text");
+    in.ReadBytes(slot.reservedBytes.data(), slot.reservedBytes.size(), "an entry's reserved bytes");
+    if (!reserved1.empty() || !reserved2.empty()) {
+        slot.Extra().reservedText1 = std::move(reserved1);
+        slot.Extra().reservedText2 = std::move(reserved2);
+    }
+    return slot;
+}
+
+void WriteSlot(const Slot& slot, ReplacementFile& out, ContentsReader& contents) {
+    if (slot.where == ContentsWhere::Unsized) {
+        out.WriteU16(0);
+    } else {
+        out.WriteU16(1);
+        out.WriteU32(slot.count);
+        out.WriteI32(slot.lowerBound);
+        uint64_t written = 0;
+        contents.Stream(slot, [&](const uint8_t* data, size_t n) {
+            out.Write(data, n);
+            written += n;
+        });
+        if (written != slot.count)  // cannot happen unless a reference is broken
+            throw Error(ErrorNumber::PathFileAccess, "An entry's bytes could not be read whole");
+    }
+    out.WriteCountedText(slot.name);
+    out.WriteI32(slot.fileSize);
+    out.WriteI16(slot.compressed);
+    out.WriteCountedText(slot.ReservedText1());
+    out.WriteCountedText(slot.ReservedText2());
+    out.Write(slot.reservedBytes.data(), slot.reservedBytes.size());
+}
+
+}  // namespace
+
+const std::string& Slot::ReservedText1() const {
+    return extra ? extra->reservedText1 : kEmpty;
+}
+const std::string& Slot::ReservedText2() const {
+    return extra ? extra->reservedText2 : kEmpty;
+}
+
+Header NewPackageHeader() {
+    Header h;
+    h.tableSized = true;
+    h.slots.resize(1);
+    h.formatTag = "STUF20";
+    return h;
+}
+
+Header ReadPackage(const std::string& path, FileIdentity& identity) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) throw ErrorFromErrno(errno, "Cannot open", path);
+    if (!S_ISREG(st.st_mode))
+        throw Error(ErrorNumber::PathFileAccess, "Cannot read '" + path + "': not a regular file");
+    FileReader in(path);
+    identity = IdentityOf(path);
+    if (identity.size != in.Size())
+        throw Error(ErrorNumber::PathFileAccess, "'" + path + "' changed while it was opened");
+
+    Header h;
+    h.description = ReadCountedText(in, "the description's length", "the description");
+    const uint16_t dims = in.ReadU16("the entry table's dimension count");
+    if (dims > 1)
+        throw Damaged(path, "the entry table has " + std::to_string(dims) +
+                                " dimensions; only 0 or 1 are possible");
+    if (dims == 1) {
+        h.tableSized = true;
+        const uint32_t slots = in.ReadU32("the entry table's slot count");
+        const int32_t lowerBound = in.ReadI32("the entry table's lower bound");
+        if (lowerBound != 0)
+            throw Damaged(path, "the entry table starts at slot " + std::to_string(lowerBound) +
+                                    ", not at slot 0");
+        // Every slot takes at least 22 bytes: refuse a count the file cannot hold
+        // before anything of its size is reserved.
+        if (static_cast<uint64_t>(slots) * kMinSlotBytes > in.Remaining())
+            throw Damaged(path, "the entry table claims " + std::to_string(slots) +
+                                    " slots, but only " + std::to_string(in.Remaining()) +
+                                    " bytes follow and every slot takes at least 22");
+        h.slots.reserve(slots);
+        for (uint32_t i = 0; i < slots; ++i) {
+            try {
+                h.slots.push_back(ReadSlot(in));
+            } catch (const Error& e) {
+                throw Error(e.Number(), "Slot " + std::to_string(i) + ": " + e.Description());
+            }
+        }
+    }
+    h.entryCount = in.ReadI32("EntryCount");
+    const int64_t lastSlot = static_cast<int64_t>(h.slots.size()) - 1;
+    if (h.entryCount < 0 || h.entryCount > std::max<int64_t>(lastSlot, 0))
+        throw Damaged(path, "it says it holds " + std::to_string(h.entryCount) +
+                                " files, but its entry table has " +
+                                std::to_string(h.slots.size()) + " slots");
+    h.formatTag = ReadCountedText(in, "the format tag's length", "the format tag");
+    h.reservedText1 = ReadCountedText(in, "a reserved text's length", "a reserved text");
+    h.reservedText2 = ReadCountedText(in, "a reserved text's length", "a reserved text");
+    h.reservedNumber1 = in.ReadI32("a reserved number");
+    h.reservedNumber2 = in.ReadI32("a reserved number");
+    // Bytes after the last field are never read.
+    return h;
+}
+
+void WritePackage(const Header& h, const std::string& path, ContentsReader& contents) {
+    ReplacementFile out(path);
+    out.WriteCountedText(h.description);
+    if (h.tableSized || !h.slots.empty()) {
+        out.WriteU16(1);
+        out.WriteU32(static_cast<uint32_t>(h.slots.size()));
+        out.WriteI32(0);
+        for (const Slot& slot : h.slots)
+            WriteSlot(slot, out, contents);
+    } else {
+        out.WriteU16(0);
+    }
+    out.WriteI32(h.entryCount);
+    out.WriteCountedText(h.formatTag);
+    out.WriteCountedText(h.reservedText1);
+    out.WriteCountedText(h.reservedText2);
+    out.WriteI32(h.reservedNumber1);
+    out.WriteI32(h.reservedNumber2);
+    out.Commit(true);
+}
+
+}  // namespace vw::stuf
