@@ -5,6 +5,7 @@
 
 #include "Art.h"
 #include "Fonts.h"
+#include "Placement.h"
 #include "Procedures.h"
 #include "Registration.h"
 #include "SkinLabel.h"
@@ -92,6 +93,8 @@ frmMain::frmMain(modVW::Interaction& ui, QWidget* parent)
     setWindowTitle(QStringLiteral("Moravi Vaultwise"));
     setWindowIcon(Art::WindowIcon());
     setFont(Tahoma(8.25));
+    // Placed from the start: dialogs centre on their owner, also while it is hidden.
+    CentreOnScreen(this);
     StackControls();
     ConnectChrome();
     RegisterStep = RegisterFileTypeOnce;

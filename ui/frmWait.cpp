@@ -49,6 +49,10 @@ frmWait::frmWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWind
     PB1->setRange(0, 100);
     PB1->setValue(0);
     PB1->setTextVisible(false);
+    QPalette bar = PB1->palette();
+    bar.setColor(QPalette::Base, QColor(16, 22, 48));
+    bar.setColor(QPalette::Highlight, QColor(64, 128, 255));
+    PB1->setPalette(bar);
 
     timUpdate = new QTimer(this);
     timUpdate->setInterval(10);

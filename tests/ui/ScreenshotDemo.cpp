@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
         if (!std::strcmp(scene, "hover-decrypt")) main.cmd_MouseMove(1);
     } else if (!std::strcmp(scene, "password")) {
         pass.SetPrompt(QStringLiteral("Please enter a password for the encrypted file:"));
-        pass.txtPass->setText(QStringLiteral("secret"));
         pass.show();
+        pass.txtPass->insert(QStringLiteral("secret"));
     } else if (!std::strcmp(scene, "progress")) {
         modVW::CurrentProgress = 42;
         main.Wait().ShowCentred();
