@@ -47,6 +47,20 @@ Measure Run(std::vector<std::string> argv) {
     return {s, usage.ru_maxrss};
 }
 
+// The best of three runs, after writing back what earlier steps left dirty, so
+// the page cache's flushing does not land on one contender only.
+Measure Best(const std::vector<std::string>& argv, const std::string& output) {
+    Measure best{1e9, 0};
+    for (int i = 0; i < 3; ++i) {
+        fs::remove(output);
+        Run({"sync"});
+        const Measure m = Run(argv);
+        best.seconds = std::min(best.seconds, m.seconds);
+        best.maxRssKiB = std::max(best.maxRssKiB, m.maxRssKiB);
+    }
+    return best;
+}
+
 void MakeFile(const std::string& path, size_t mib) {
     std::ofstream out(path, std::ios::binary);
     std::mt19937_64 gen(7);
@@ -75,13 +89,14 @@ int main(int argc, char** argv) {
     MakeFile(plain, mib);
     ::setenv("VAULTWISE_TEMP_DIR", dir.c_str(), 1);
 
-    Run({"cp", plain, dir / "warm.bin"});  // warm the page cache for everyone
-    fs::remove(dir / "warm.bin");
-    const Measure cp = Run({"cp", plain, dir / "copy.bin"});
-    const Measure enc = Run(
-        {VW3_BINARY, "encrypt", plain, "-o", dir / "plain.vw3", "--password-file", pw, "--quiet"});
-    const Measure dec = Run({VW3_BINARY, "decrypt", dir / "plain.vw3", "-o", dir / "back.bin",
-                             "--password-file", pw, "--quiet"});
+    // cp is told to copy through user space, as vw3 does, not to clone in the kernel.
+    const Measure cp = Best({"cp", "--reflink=never", plain, dir / "copy.bin"}, dir / "copy.bin");
+    const Measure enc = Best({VW3_BINARY, "encrypt", plain, "-o", dir / "plain.vw3",
+                              "--password-file", pw, "--quiet", "--force"},
+                             dir / "plain.vw3");
+    const Measure dec = Best({VW3_BINARY, "decrypt", dir / "plain.vw3", "-o", dir / "back.bin",
+                              "--password-file", pw, "--quiet", "--force"},
+                             dir / "back.bin");
     const bool same = Run({"cmp", "-s", plain, dir / "back.bin"}).seconds >= 0;
 
     std::printf("file       %zu MiB%s\n", mib, same ? "" : "  (ROUND TRIP DIFFERS)");
