@@ -1,5 +1,5 @@
 #pragma once
-// Entry compression of the STUF20 package (Part 2.3): one compress2 call when a
+// Entry compression of the STUF20 package: one compress2 call when a
 // file is added with a level above 0, one uncompress call when GetFileData reads a
 // compressed entry, and a streaming inflater with the same rules for extraction,
 // so extracting a large compressed entry needs no buffer of the entry's size.

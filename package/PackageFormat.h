@@ -1,5 +1,5 @@
 #pragma once
-// The STUF20 package file (Part 2.1) as the package object holds it: every field of
+// The STUF20 package file as the package object holds it: every field of
 // the header and of each slot, byte for byte, but each entry's Contents only as a
 // reference to where its bytes are (the package file it was read from, the source
 // file it was added from, or memory for a compressed entry), so that a package

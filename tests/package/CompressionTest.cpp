@@ -1,4 +1,4 @@
-// Entry compression (Part 2.3): the capacity rule, compress2 and uncompress in one
+// Entry compression: the capacity rule, compress2 and uncompress in one
 // piece, the streaming inflater used by extraction, and every way they refuse.
 
 #include <gtest/gtest.h>

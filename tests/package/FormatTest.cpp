@@ -1,4 +1,4 @@
-// The STUF20 file format byte for byte (Part 2.1): the two worked examples, the
+// The STUF20 file format byte for byte: the two worked examples, the
 // rewrite of a package read from elsewhere, spare slots and reserved fields.
 
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ TEST(PackageFormat, EmptyPackageIsExample1) {
     const Bytes written = ReadFile(pkg);
     EXPECT_EQ(written.size(), 58u);
     EXPECT_EQ(written, Example1());
-    // Example 1 written out literally, as Part 2.1 gives it.
+    // Example 1 written out literally, as the format gives it.
     Bytes literal = {0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
     literal.insert(literal.end(), 22, 0x00);
     literal.insert(literal.end(), {0x00, 0x00, 0x00, 0x00});
@@ -49,7 +49,7 @@ TEST(PackageFormat, OneStoredFileIsExample2) {
     const Bytes b = ReadFile(pkg);
     ASSERT_EQ(b.size(), 97u);
     EXPECT_EQ(b, Example2());
-    // The offsets of the table in Part 2.1.
+    // The offsets of the worked example.
     EXPECT_EQ(Bytes(b.begin(), b.begin() + 3), (Bytes{0x01, 0x00, 0x44}));
     EXPECT_EQ(U32At(b, 5), 2u);                                      // 2 slots
     EXPECT_EQ(Bytes(b.begin() + 13, b.begin() + 35), Bytes(22, 0));  // slot 0

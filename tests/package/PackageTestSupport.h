@@ -149,7 +149,7 @@ private:
     Bytes bytes_;
 };
 
-// Example 1 of Part 2.1: an empty package without description (58 bytes).
+// Example 1 of the format: an empty package without description (58 bytes).
 inline Bytes Example1() {
     return PackageBytes()
         .Text("")     // Description: 00 00
@@ -159,7 +159,7 @@ inline Bytes Example1() {
         .Get();
 }
 
-// Example 2 of Part 2.1: description "D", one stored file a.txt holding "abc" (97 bytes).
+// Example 2 of the format: description "D", one stored file a.txt holding "abc" (97 bytes).
 inline Bytes Example2() {
     return PackageBytes()
         .Text("D")

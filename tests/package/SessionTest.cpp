@@ -1,4 +1,4 @@
-// The package session and its operations (Part 2.2): results, fixed texts, the
+// The package session and its operations: results, fixed texts, the
 // Modified rule, renumbering, and behaviour without a session.
 
 #include <gtest/gtest.h>
