@@ -1,0 +1,129 @@
+// Arbitrary bytes as a STUF20 package: start a session, list every entry, read
+// its bytes, and extract the package into a fresh folder. Every failure must
+// leave a text in LastError; extraction must write nothing outside its folder
+// and leave no temporary file behind; what it writes must be what GetFileData
+// returns for the same entry.
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "FuzzFile.h"
+#include "QuietInteraction.h"
+#include "cSTUF20.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+[[noreturn]] void Finding(const std::string& what) {
+    std::fprintf(stderr, "%s\n", what.c_str());
+    std::abort();
+}
+
+// root/a/b/dest: a name that climbs out of dest ("..", "../..") lands in a folder
+// this target watches.
+struct Folders {
+    fs::path root;
+    fs::path dest;
+
+    Folders() {
+        std::string pattern = (fs::temp_directory_path() / "vwfuzz-package-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) Finding("mkdtemp failed");
+        root = pattern;
+        dest = root / "a" / "b" / "dest";
+        fs::create_directories(dest.parent_path());
+        std::atexit([] { fs::remove_all(Get().root); });
+    }
+    static Folders& Get() {
+        static Folders folders;
+        return folders;
+    }
+};
+
+std::vector<uint8_t> FileBytes(const fs::path& path) {
+    std::vector<uint8_t> bytes(fs::file_size(path));
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) Finding("cannot read back " + path.string());
+    const size_t n = std::fread(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    if (n != bytes.size()) Finding("short read of " + path.string());
+    return bytes;
+}
+
+// The entries' names and, where GetFileData succeeds, their bytes; a later entry
+// of the same name wins, as it does on extraction.
+struct Listing {
+    std::set<std::string> names;
+    std::map<std::string, std::vector<uint8_t>> bytes;
+};
+
+Listing ListEntries(cSTUF20& package) {
+    Listing listing;
+    package.GetDescription();
+    for (int32_t i = 1; i <= package.FileCount(); ++i) {
+        package.LastError.clear();
+        const std::string name = package.GetFileName(i);
+        const int32_t size = package.GetFileSize(i);
+        const bool compressed = package.IsCompressed(i) != 0;
+        package.GetCompressedSize(i);
+        std::vector<uint8_t> data = package.GetFileData(i);
+        listing.names.insert(name);
+        if (!package.LastError.empty()) {
+            listing.bytes.erase(name);
+            continue;
+        }
+        if (compressed && data.size() != static_cast<size_t>(size))
+            Finding("a compressed entry expanded to a size other than its FileSize");
+        listing.bytes[name] = std::move(data);
+    }
+    return listing;
+}
+
+// Only root/a/b/dest and plain files directly in it, each named like an entry.
+void CheckFolders(const Folders& f, const Listing& listing) {
+    for (const auto& e : fs::recursive_directory_iterator(f.root)) {
+        const fs::path& p = e.path();
+        if (p == f.root / "a" || p == f.root / "a" / "b" || p == f.dest) continue;
+        if (p.parent_path() != f.dest || !e.is_regular_file() || e.is_symlink())
+            Finding("extraction wrote " + p.string());
+        if (!listing.names.count(p.filename().string()))
+            Finding("extraction left " + p.string() + ", which is no entry's name");
+    }
+}
+
+// Every extracted entry holds what GetFileData returned for it.
+void CheckContents(const Folders& f, const Listing& listing) {
+    for (const auto& [name, bytes] : listing.bytes)
+        if (fs::exists(f.dest / name) && FileBytes(f.dest / name) != bytes)
+            Finding("the extracted \"" + name + "\" differs from GetFileData");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static FuzzFile file("package.stuf");
+    const Folders& folders = Folders::Get();
+    file.Write(data, size);
+
+    cSTUF20 package;
+    if (package.StartSession(file.Path()) != 0) {
+        RequireText(package.LastError, "StartSession");
+        return 0;
+    }
+    const Listing listing = ListEntries(package);
+
+    package.LastError.clear();
+    const int32_t failed = package.ExtractPackage(folders.dest.string());
+    if (failed) RequireText(package.LastError, "ExtractPackage");
+    CheckFolders(folders, listing);
+    if (!failed) CheckContents(folders, listing);
+    package.EndSession();
+
+    fs::remove_all(folders.dest);
+    return 0;
+}
