@@ -193,9 +193,10 @@ void FileWriter::WriteU32(uint32_t v) {
     WriteBytes(b, 4);
 }
 
-void FileWriter::Close() {
+void FileWriter::Close(bool durable) {
     if (fd_ < 0) return;
     Flush();
+    if (durable && ::fsync(fd_) != 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);

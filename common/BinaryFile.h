@@ -80,8 +80,9 @@ public:
     void WriteText(const std::string& bytes) { WriteBytes(bytes.data(), bytes.size()); }
 
     void Flush();
-    // Flushes and closes; throws on any failure (a full disk shows here at the latest).
-    void Close();
+    // Flushes and closes (after fsync when `durable`); throws on any failure (a full
+    // disk shows here at the latest).
+    void Close(bool durable = false);
 
 private:
     void WriteRaw(const uint8_t* src, size_t n);

@@ -72,9 +72,9 @@ void RestoreSingleFile(Interaction& ui, const std::string& source, const RecordL
     if (dest.empty() || dest == name) return;
     // The old file goes only when the new one is complete; until then the source
     // may be the destination itself.
-    ReplacingWriter writer(dest);
+    vw::ReplacingWriter writer(dest);
     DecipherPayloadTo(source, layout, writer.Out(), ui);
-    writer.Commit(false);
+    writer.Commit({});
 }
 
 }  // namespace

@@ -47,11 +47,11 @@ void EncryptFileToRecord(const std::string& source, const std::string& dest,
     fields.SourceKind = kind;
     fields.SourceName = Text1252::NameToFile(FileNamePart(source));
 
-    ReplacingWriter writer(dest);
+    vw::ReplacingWriter writer(dest);
     WriteRecordHead(writer.Out(), in.Size());
     SubstituteStream(in, writer.Out(), in.Size(), forward, ui);
     WriteRecordTail(writer.Out(), fields);
-    writer.Commit(true);
+    writer.Commit({.keepLongerTail = true});
 }
 
 void DecipherPayloadTo(const std::string& source, const RecordLayout& layout, vw::FileWriter& dest,

@@ -8,7 +8,7 @@
 #include "BinaryFile.h"
 #include "Error.h"
 #include "PackageContents.h"
-#include "ReplacementFile.h"
+#include "ReplacingWriter.h"
 
 namespace vw::stuf {
 namespace {
@@ -56,7 +56,16 @@ Slot ReadSlot(FileReader& in) {
     return slot;
 }
 
-void WriteSlot(const Slot& slot, ReplacementFile& out, ContentsReader& contents) {
+// A CountedText: 16-bit length, then the bytes.
+void WriteCountedText(FileWriter& out, const std::string& bytes) {
+    if (bytes.size() > 0xFFFF)
+        throw Error(ErrorNumber::InvalidCall, "A text of " + std::to_string(bytes.size()) +
+                                                  " bytes does not fit a package (65,535 at most)");
+    out.WriteU16(static_cast<uint16_t>(bytes.size()));
+    out.WriteText(bytes);
+}
+
+void WriteSlot(const Slot& slot, FileWriter& out, ContentsReader& contents) {
     if (slot.where == ContentsWhere::Unsized) {
         out.WriteU16(0);
     } else {
@@ -65,18 +74,18 @@ void WriteSlot(const Slot& slot, ReplacementFile& out, ContentsReader& contents)
         out.WriteI32(slot.lowerBound);
         uint64_t written = 0;
         contents.Stream(slot, [&](const uint8_t* data, size_t n) {
-            out.Write(data, n);
+            out.WriteBytes(data, n);
             written += n;
         });
         if (written != slot.count)  // cannot happen unless a reference is broken
             throw Error(ErrorNumber::PathFileAccess, "An entry's bytes could not be read whole");
     }
-    out.WriteCountedText(slot.name);
+    WriteCountedText(out, slot.name);
     out.WriteI32(slot.fileSize);
     out.WriteI16(slot.compressed);
-    out.WriteCountedText(slot.ReservedText1());
-    out.WriteCountedText(slot.ReservedText2());
-    out.Write(slot.reservedBytes.data(), slot.reservedBytes.size());
+    WriteCountedText(out, slot.ReservedText1());
+    WriteCountedText(out, slot.ReservedText2());
+    out.WriteBytes(slot.reservedBytes.data(), slot.reservedBytes.size());
 }
 
 }  // namespace
@@ -150,8 +159,9 @@ Header ReadPackage(const std::string& path, FileIdentity& identity) {
 }
 
 void WritePackage(const Header& h, const std::string& path, ContentsReader& contents) {
-    ReplacementFile out(path);
-    out.WriteCountedText(h.description);
+    ReplacingWriter writer(path, ReplacingWriter::Links::Replace);
+    FileWriter& out = writer.Out();
+    WriteCountedText(out, h.description);
     if (h.tableSized || !h.slots.empty()) {
         out.WriteU16(1);
         out.WriteU32(static_cast<uint32_t>(h.slots.size()));
@@ -162,12 +172,12 @@ void WritePackage(const Header& h, const std::string& path, ContentsReader& cont
         out.WriteU16(0);
     }
     out.WriteI32(h.entryCount);
-    out.WriteCountedText(h.formatTag);
-    out.WriteCountedText(h.reservedText1);
-    out.WriteCountedText(h.reservedText2);
+    WriteCountedText(out, h.formatTag);
+    WriteCountedText(out, h.reservedText1);
+    WriteCountedText(out, h.reservedText2);
     out.WriteI32(h.reservedNumber1);
     out.WriteI32(h.reservedNumber2);
-    out.Commit(true);
+    writer.Commit({.durable = true});
 }
 
 }  // namespace vw::stuf

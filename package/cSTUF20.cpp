@@ -15,7 +15,8 @@
 #include "Error.h"
 #include "PackageContents.h"
 #include "PackageFormat.h"
-#include "ReplacementFile.h"
+#include "PathText.h"
+#include "ReplacingWriter.h"
 #include "Text1252.h"
 
 using vw::Error;
@@ -91,11 +92,11 @@ struct cSTUF20::State {
     // Writes the file bytes of slot `number` to `target`, replacing what is there.
     void ExtractTo(int32_t number, const std::string& target, ContentsReader& contents) {
         const Slot& slot = At(number);
-        ReplacementFile out(target);
+        vw::ReplacingWriter out(target, vw::ReplacingWriter::Links::Replace);
         contents.StreamFileBytes(
-            slot, [&](const uint8_t* data, size_t n) { out.Write(data, n); },
+            slot, [&](const uint8_t* data, size_t n) { out.Out().WriteBytes(data, n); },
             EntryLabel(number, slot));
-        out.Commit(false);
+        out.Commit({});
     }
 };
 

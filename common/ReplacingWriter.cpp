@@ -10,7 +10,7 @@
 
 #include "Error.h"
 
-namespace modVW {
+namespace vw {
 namespace {
 
 std::string ResolveLink(const std::string& target) {
@@ -33,10 +33,11 @@ std::string TempNameBeside(const std::string& target) {
     return (p.parent_path() / name).string();
 }
 
-// The mode a new file would get, or the existing target's mode.
-mode_t ModeFor(const std::string& target) {
+// An overwrite in place keeps the file's mode; a replacement is a new file.
+mode_t ModeFor(const std::string& target, bool inPlace) {
     struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+    if (inPlace && ::lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        return st.st_mode & 07777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -44,15 +45,18 @@ mode_t ModeFor(const std::string& target) {
 
 }  // namespace
 
-ReplacingWriter::ReplacingWriter(const std::string& target) : target_(ResolveLink(target)) {
+ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
+    : target_(links == Links::WriteThrough ? ResolveLink(target) : target), links_(links) {
+    if (target_.empty())
+        throw Error(ErrorNumber::FileNotFound, "Cannot create a file without a name");
     for (unsigned attempt = 0;; ++attempt) {
         temp_ = TempNameBeside(target_);
         try {
-            out_ = std::make_unique<vw::FileWriter>(temp_, vw::FileWriter::Mode::CreateNew, 0600,
-                                                    target);
+            // CreateNew never opens or follows anything that exists already.
+            out_ = std::make_unique<FileWriter>(temp_, FileWriter::Mode::CreateNew, 0600, target);
             return;
-        } catch (const vw::Error& e) {
-            if (e.Number() != vw::ErrorNumber::FileExists || attempt > 20) throw;
+        } catch (const Error& e) {
+            if (e.Number() != ErrorNumber::FileExists || attempt > 20) throw;
         }
     }
 }
@@ -66,10 +70,10 @@ ReplacingWriter::~ReplacingWriter() {
 
 void ReplacingWriter::CopyTail() {
     struct stat st {};
-    if (::stat(target_.c_str(), &st) != 0) return;
+    if (::lstat(target_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
     const auto length = static_cast<uint64_t>(st.st_size);
     if (length <= out_->Position()) return;
-    vw::FileReader old(target_);
+    FileReader old(target_);
     old.Seek(out_->Position(), "the old file");
     std::vector<uint8_t> buf(1 << 20);
     while (old.Remaining() > 0) {
@@ -79,13 +83,13 @@ void ReplacingWriter::CopyTail() {
     }
 }
 
-void ReplacingWriter::Commit(bool keepLongerTail) {
-    if (keepLongerTail) CopyTail();
-    out_->Close();
-    ::chmod(temp_.c_str(), ModeFor(target_));
+void ReplacingWriter::Commit(CommitOptions options) {
+    if (options.keepLongerTail) CopyTail();
+    out_->Close(options.durable);
+    ::chmod(temp_.c_str(), ModeFor(target_, options.keepLongerTail));
     if (::rename(temp_.c_str(), target_.c_str()) != 0)
-        throw vw::ErrorFromErrno(errno, "Cannot write", target_);
+        throw ErrorFromErrno(errno, "Cannot replace", target_);
     committed_ = true;
 }
 
-}  // namespace modVW
+}  // namespace vw
