@@ -69,7 +69,7 @@ Listing ListEntries(cSTUF20& package) {
         package.LastError.clear();
         const std::string name = package.GetFileName(i);
         const int32_t size = package.GetFileSize(i);
-        const bool compressed = package.IsCompressed(i) != 0;
+        const bool compressed = package.IsCompressed(i) == -1;  // any other value is stored
         package.GetCompressedSize(i);
         std::vector<uint8_t> data = package.GetFileData(i);
         listing.names.insert(name);
