@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "Interaction.h"
 
@@ -30,24 +29,6 @@ int32_t ProgressAt(uint64_t i, uint64_t total) {
     // nearbyint rounds halves to even in the default rounding mode.
     return static_cast<int32_t>(
         std::nearbyint(static_cast<double>(i) / static_cast<double>(total) * 100.0));
-}
-
-Substitution::Substitution(const std::array<uint8_t, 256>& map) : single_(map), pairs_(65536) {
-    for (uint32_t v = 0; v < 65536; ++v)
-        pairs_[v] = static_cast<uint16_t>(map[v & 0xFF] | (map[v >> 8] << 8));
-}
-
-void Substitution::Apply(uint8_t* buf, size_t len) const {
-    size_t i = 0;
-    for (; i + 8 <= len; i += 8) {
-        uint16_t v[4];
-        std::memcpy(v, buf + i, 8);
-        for (auto& pair : v)
-            pair = pairs_[pair];
-        std::memcpy(buf + i, v, 8);
-    }
-    for (; i < len; ++i)
-        buf[i] = single_[buf[i]];
 }
 
 void SubstituteWithProgress(const Substitution& substitution, uint8_t* buf, size_t len,

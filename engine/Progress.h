@@ -2,10 +2,10 @@
 // The program-wide percentage of the payload loop that runs, and the chunked
 // substitution that keeps it exactly as a byte-by-byte loop would.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+
+#include "SubstitutionKernel.h"
 
 namespace modVW {
 
@@ -18,18 +18,6 @@ inline int32_t CurrentProgress = 0;
 // The percentage a byte-by-byte loop publishes before byte `i` of `total`:
 // (i / total) * 100 in double precision, division first, halves to even.
 int32_t ProgressAt(uint64_t i, uint64_t total);
-
-// A byte substitution prepared for speed: a table of byte pairs lets one look-up
-// substitute two bytes.
-class Substitution {
-public:
-    explicit Substitution(const std::array<uint8_t, 256>& map);
-    void Apply(uint8_t* buf, size_t len) const;
-
-private:
-    std::array<uint8_t, 256> single_;
-    std::vector<uint16_t> pairs_;  // indexed by two bytes as one native 16-bit load reads them
-};
 
 // Substitutes buf[0..len), where buf[0] is byte `offset` of a payload of `total`
 // bytes. CurrentProgress takes every value the byte loop would give it, and the

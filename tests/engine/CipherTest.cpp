@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <random>
 
 #include "Cipher.h"
 #include "Progress.h"
 #include "ScriptedInteraction.h"
+#include "SubstitutionKernel.h"
 
 using namespace modVW;
 
@@ -145,4 +147,26 @@ TEST(Cipher, PasswordOutsideWindows1252IsAnError) {
     EXPECT_FALSE(CheckPassword(r, "密码", ui));
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_NE(ui.Messages()[0].find("Windows-1252"), std::string::npos);
+}
+
+TEST(Cipher, EveryKernelSubstitutesEveryLengthAndTail) {
+    std::array<uint8_t, 256> map;
+    const auto table = BuildTable();
+    for (int i = 0; i < 256; ++i)
+        map[i] = static_cast<uint8_t>(table[i]);
+    const auto input = RandomBytes(300, 3);
+    for (auto kernel : {Substitution::Kernel::Fastest, Substitution::Kernel::Portable}) {
+        const Substitution substitution(map, kernel);
+        // Lengths around the 8- and 64-byte blocks, at odd starting addresses.
+        for (size_t start : {0u, 1u, 7u})
+            for (size_t len = 0; len + start <= input.size(); len += len < 140 ? 1 : 37) {
+                auto buf = input;
+                substitution.Apply(buf.data() + start, len);
+                for (size_t i = 0; i < buf.size(); ++i) {
+                    const bool inside = i >= start && i < start + len;
+                    ASSERT_EQ(buf[i], inside ? map[input[i]] : input[i])
+                        << "kernel " << int(kernel) << " start " << start << " len " << len;
+                }
+            }
+    }
 }
