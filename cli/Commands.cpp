@@ -85,8 +85,9 @@ bool IsPlainName(const std::string& name) {
 // The first entry of a folder record that already exists in `folder`, or "".
 std::string FirstExistingEntry(const std::string& file, const std::string& folder,
                                modVW::Interaction& ui) {
+    // A name that is not plain ("..") is refused by the extraction, which says why.
     for (const auto& entry : modVW::InspectRecord(file, ui).Entries)
-        if (Exists(folder + "/" + entry.Name)) return entry.Name;
+        if (IsPlainName(entry.Name) && Exists(folder + "/" + entry.Name)) return entry.Name;
     return "";
 }
 
