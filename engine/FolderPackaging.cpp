@@ -30,7 +30,12 @@ class SessionGuard {
 public:
     explicit SessionGuard(cSTUF20& package) : package_(package) {}
     ~SessionGuard() {
-        if (package_.Session != 0) package_.EndSession();
+        // A package that could not be written is dropped: left open, the next
+        // StartSession would write it over the next package and read it back.
+        if (package_.Session != 0 && package_.EndSession() != 0) {
+            package_.Session = 0;
+            package_.Format.clear();
+        }
     }
     SessionGuard(const SessionGuard&) = delete;
     SessionGuard& operator=(const SessionGuard&) = delete;
