@@ -91,6 +91,23 @@ std::string FirstExistingEntry(const std::string& file, const std::string& folde
     return "";
 }
 
+// The outermost folder of `path` that does not exist yet; "" when `path` exists.
+std::string FirstMissingFolder(const std::string& path) {
+    std::string missing;
+    for (fs::path p = path; !p.empty() && !Exists(p.string()); p = p.parent_path())
+        missing = p.string();
+    return missing;
+}
+
+// Removes the folders made for a failed extraction, unless something was put in them.
+void RemoveEmptyFolders(const std::string& top) {
+    std::error_code ec;
+    if (top.empty()) return;
+    for (const auto& e : fs::recursive_directory_iterator(top, ec))
+        if (!e.is_directory()) return;
+    fs::remove_all(top, ec);
+}
+
 int Decrypted(CliInteraction& ui, const std::string& file) {
     modVW::Decrypt(ui, file);
     return ui.Status();
@@ -149,7 +166,10 @@ int RunDecrypt(const Options& o) {
                 return Failure(e);
             }
         }
-        return Decrypted(*ui, o.Argument);
+        const std::string made = FirstMissingFolder(ui->ExtractFolder);
+        const int status = Decrypted(*ui, o.Argument);
+        if (status != kSuccess) RemoveEmptyFolders(made);
+        return status;
     }
 
     const std::string stored = Text1252::NameFromFile(layout.Fields.SourceName);

@@ -110,8 +110,9 @@ TEST_P(HostileInput, DecryptProcedureReportsAndWritesNothing) {
 TEST_P(HostileInput, Vw3CommandFailsWithTheReport) {
     const Case& c = GetParam();
     Workspace w(c);
-    // Into a new file for kind 1, into the existing folder otherwise.
-    const std::string out = c.Kind == 1 ? "out/restored" : "out";
+    // Into a new file for kind 1, into new folders otherwise: vw3 makes them, and
+    // must take them away again after the failure.
+    const std::string out = c.Kind == 1 ? "out/restored" : "fresh/folder";
     const std::string command = "cd '" + w.dir.Path() + "' && " + VW3_BINARY + " decrypt '" +
                                 c.File + "' -o " + out + " --password-file pw >stdout 2>stderr";
     const int raw = std::system(command.c_str());
