@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   clang clang-format libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core
-  shared-mime-info desktop-file-utils xdg-utils
+  shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
 )
 
 missing=()

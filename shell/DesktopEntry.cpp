@@ -6,8 +6,19 @@ namespace ModFileExt {
 
 namespace {
 
-// Inside double quotes the Exec syntax gives ", `, $ and \ a meaning.
+// Characters that make an Exec argument need quoting.
+bool NeedsQuotes(const QByteArray& Argument) {
+    static const QByteArray kReserved = " \t\n\"'\\><~|&;$*?#()`";
+    for (const char c : Argument)
+        if (kReserved.contains(c)) return true;
+    return Argument.isEmpty();
+}
+
+// Only an argument with reserved characters is quoted, since some launchers (the
+// generic xdg-open among them) take the first word of Exec as it stands. Inside
+// double quotes the Exec syntax gives ", `, $ and \ a meaning.
 QByteArray Quoted(const QByteArray& Argument) {
+    if (!NeedsQuotes(Argument)) return Argument;
     QByteArray quoted = "\"";
     for (const char c : Argument) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';

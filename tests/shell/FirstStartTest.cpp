@@ -45,7 +45,7 @@ TEST_F(FirstStart, RegistersOnceUntilTheSettingIsRemoved) {
     EXPECT_EQ(RegFileType(), "True");
     EXPECT_NE(xdg::ReadText(SettingsFile()).find("[settings]\nRegFileType=True"),
               std::string::npos);
-    EXPECT_NE(xdg::ReadText(DesktopFile()).find("Exec=\"" + ModFileExt::ProgramPath() + "\" %f"),
+    EXPECT_NE(xdg::ReadText(DesktopFile()).find("Exec=" + ModFileExt::ProgramPath() + " %f"),
               std::string::npos);
 
     fs::remove(DesktopFile());

@@ -56,6 +56,10 @@ TEST_F(RegisterFileType, DesktopEntryQuotesTheProgramPath) {
     EXPECT_EQ(LineFor(entry, "Exec"), "Exec=\"" + xdg::DataHome() +
                                           R"(/My Apps/\\"Q\\" \\$HOME \\`x\\` back\\\\slash )"
                                           R"(100%%/vw" %f)");
+    // A path without reserved characters stays bare: generic launchers take the
+    // first word of Exec as the program.
+    Register("/usr/bin/vaultwise");
+    EXPECT_EQ(LineFor(ReadText(DesktopFile()), "Exec"), "Exec=/usr/bin/vaultwise %f");
     EXPECT_EQ(LineFor(entry, "MimeType"), "MimeType=application/x-vaultwise-encrypted;");
     EXPECT_EQ(LineFor(entry, "Name"), "Name=Moravi Vaultwise");
     EXPECT_EQ(LineFor(entry, "Icon"), "Icon=moravi-vaultwise");
