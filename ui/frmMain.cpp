@@ -18,12 +18,12 @@ namespace vwui {
 namespace {
 
 // The action icons by index: left edge in twips, tooltip, artwork.
-struct IconSpec {
+struct IconLayout {
     int Left;
     const char* Tip;
     const char* Art;
 };
-constexpr IconSpec kIcons[5] = {
+constexpr IconLayout kIcons[5] = {
     {480, "Encrypt a file...", "encrypt-file"},
     {2400, "Decrypt a file or folder...", "decrypt"},
     {3360, "About Moravi Vaultwise", "about"},
@@ -113,10 +113,10 @@ frmWait& frmMain::Wait() {
 }
 
 SkinLabel* frmMain::MakeIcon(int16_t Index) {
-    const IconSpec& spec = kIcons[Index];
-    auto* icon = new SkinLabel(this, TwipRect(spec.Left, 960, 480, 480));
-    icon->setPixmap(Art::Render(QString::fromLatin1(spec.Art), QSize(32, 32)));
-    icon->setToolTip(QString::fromLatin1(spec.Tip));
+    const IconLayout& layout = kIcons[Index];
+    auto* icon = new SkinLabel(this, TwipRect(layout.Left, 960, 480, 480));
+    icon->setPixmap(Art::Render(QString::fromLatin1(layout.Art), QSize(32, 32)));
+    icon->setToolTip(QString::fromLatin1(layout.Tip));
     icon->setCursor(Art::HandCursor());
     icon->setMouseTracking(true);
     return icon;
