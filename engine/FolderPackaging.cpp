@@ -1,5 +1,7 @@
 #include "FolderPackaging.h"
 
+#include <sys/stat.h>
+
 #include <vector>
 
 #include "Error.h"
@@ -44,6 +46,18 @@ private:
     cSTUF20& package_;
 };
 
+// The package holds the folder's plain contents: it is created for its owner only.
+class OwnerOnlyFiles {
+public:
+    OwnerOnlyFiles() : saved_(::umask(077)) {}
+    ~OwnerOnlyFiles() { ::umask(saved_); }
+    OwnerOnlyFiles(const OwnerOnlyFiles&) = delete;
+    OwnerOnlyFiles& operator=(const OwnerOnlyFiles&) = delete;
+
+private:
+    mode_t saved_;
+};
+
 std::vector<std::string> ListFolder(std::string folder) {
     cDirSearch& search = DirSearchObject();
     search.LastFindErr.clear();
@@ -77,6 +91,7 @@ bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::strin
     package.SetDescription(kFolderDescription);
     for (const auto& file : files)
         if (!file.empty()) CheckRefusal(package, [&] { return package.AddFile(file, 0); });
+    const OwnerOnlyFiles ownerOnly;
     Check(package.EndSession(), package);
     return true;
 }

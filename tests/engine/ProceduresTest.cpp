@@ -241,6 +241,20 @@ TEST_F(Procedures, FolderRoundTripWithOwnFilesOnly) {
     EXPECT_TRUE(TempPackageGone());
 }
 
+TEST_F(Procedures, TemporaryPackageIsForItsOwnerOnly) {
+    fs::create_directory(dir / "folder");
+    WriteFile(dir / "folder/secret.txt", Bytes("plain"));
+    struct Peeking : ScriptedInteraction {
+        fs::perms seen{};
+        std::string ShowSave(const FileDialogRequest& r) override {
+            seen = fs::status(TemporaryPackagePath()).permissions();  // the package is built now
+            return ScriptedInteraction::ShowSave(r);
+        }
+    } ui;
+    Encrypt(ui, 2, dir / "folder");
+    EXPECT_EQ(ui.seen & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST_F(Procedures, EmptyFolderAndOtherKindsUnpackAsFolders) {
     fs::create_directory(dir / "empty");
     ScriptedInteraction enc;
