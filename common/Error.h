@@ -19,6 +19,7 @@ constexpr int InputPastEnd = 62;
 constexpr int PermissionDenied = 70;
 constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
+constexpr int InvalidFileFormat = 321;
 }  // namespace ErrorNumber
 
 class Error : public std::runtime_error {

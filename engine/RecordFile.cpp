@@ -5,10 +5,12 @@
 namespace modVW {
 namespace {
 
+// A field read whole that no encrypted file holds. (A file that ends inside a
+// field is reported by the reader itself as input past its end.)
 vw::Error Damaged(const std::string& path, const std::string& what) {
     return vw::Error(
-        vw::ErrorNumber::InputPastEnd,
-        "Input past end of file: '" + path + "' is not a valid encrypted file (" + what + ")");
+        vw::ErrorNumber::InvalidFileFormat,
+        "Invalid file format: '" + path + "' is not a valid encrypted file (" + what + ")");
 }
 
 // Reads an array header (dimensions, count, lower bound) and returns the count,
@@ -18,14 +20,16 @@ uint32_t ReadArrayHeader(vw::FileReader& in, const char* what) {
     if (dims != 1)
         throw Damaged(in.Path(), std::string(what) + " has " + std::to_string(dims) +
                                      " dimensions instead of 1");
-    const int32_t count = in.ReadI32(what);
+    const uint32_t count = in.ReadU32(what);
     const int32_t lowerBound = in.ReadI32(what);
-    if (count < 0) throw Damaged(in.Path(), std::string(what) + " has a negative length");
+    if (count > kMaxPayload)
+        throw Damaged(in.Path(), std::string(what) + " claims " + std::to_string(count) +
+                                     " bytes, more than an encrypted file can hold");
     if (lowerBound != 0)
         throw Damaged(in.Path(), std::string(what) + " has lower bound " +
                                      std::to_string(lowerBound) + " instead of 0");
-    in.Require(static_cast<uint32_t>(count), what);
-    return static_cast<uint32_t>(count);
+    in.Require(count, what);
+    return count;
 }
 
 void WriteArrayHeader(vw::FileWriter& out, uint64_t count) {

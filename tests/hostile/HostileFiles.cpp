@@ -75,8 +75,7 @@ std::string PastEnd(const std::string& what) {
 
 // The reader's report for a field that it read whole but cannot accept.
 std::string NotValid(const std::string& what) {
-    return "Error 62 - Input past end of file: '{file}' is not a valid encrypted file (" + what +
-           ")";
+    return "Error 321 - Invalid file format: '{file}' is not a valid encrypted file (" + what + ")";
 }
 
 // The report of the package step, which names the temporary package or the entry.
@@ -109,7 +108,8 @@ std::vector<Case> RecordCases() {
     Bytes huge = good;
     Put32(huge, 2, 0xFFFFFFFF);
     cases.push_back(
-        {"payload-count-4gib.vw3", huge, 1, NotValid("the payload has a negative length")});
+        {"payload-count-4gib.vw3", huge, 1,
+         NotValid("the payload claims 4294967295 bytes, more than an encrypted file can hold")});
     // 7F FF FF FF: the largest count the format allows, far beyond the file.
     Bytes large = good;
     Put32(large, 2, 0x7FFFFFFF);
