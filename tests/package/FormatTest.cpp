@@ -1,5 +1,5 @@
-// The STUF20 file format byte for byte: the two worked examples, the
-// rewrite of a package read from elsewhere, spare slots and reserved fields.
+// The STUF20 file format byte for byte: the two worked examples, the rewrite of a
+// package read from elsewhere, unusual tables, and the text encoding.
 
 #include <gtest/gtest.h>
 
@@ -8,236 +8,130 @@
 
 using namespace pkgtest;
 
-namespace {
-
-// Reads a 32-bit little-endian value at `at`.
-uint32_t U32At(const Bytes& b, size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
-}
-
-}  // namespace
-
 TEST(PackageFormat, EmptyPackageIsExample1) {
     TempDir dir;
-    const std::string pkg = dir / "empty.stuf";
     cSTUF20 p;
-    ASSERT_EQ(p.StartSession(pkg), 0);
+    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
     ASSERT_EQ(p.SetDescription(""), 0);  // marks the session modified, changes nothing
     ASSERT_EQ(p.EndSession(), 0);
-    const Bytes written = ReadFile(pkg);
-    EXPECT_EQ(written.size(), 58u);
-    EXPECT_EQ(written, Example1());
-    // Example 1 written out literally, as the format gives it.
-    Bytes literal = {0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
-    literal.insert(literal.end(), 22, 0x00);
-    literal.insert(literal.end(), {0x00, 0x00, 0x00, 0x00});
-    literal.insert(literal.end(), {0x06, 0x00, 0x53, 0x54, 0x55, 0x46, 0x32, 0x30});
-    literal.insert(literal.end(), {0x00, 0x00, 0x00, 0x00});
-    literal.insert(literal.end(), 8, 0x00);
-    EXPECT_EQ(written, literal);
+    // The 58 bytes written out literally, so that the builder is checked as well.
+    Bytes literal = {0x00, 0x00,                              // Description ""
+                     0x01, 0x00, 0x01, 0, 0, 0, 0, 0, 0, 0};  // 1 dimension, 1 slot, from 0
+    literal.insert(literal.end(), 22, 0x00);                  // slot 0
+    literal.insert(literal.end(), {0, 0, 0, 0, 0x06, 0x00, 'S', 'T', 'U', 'F', '2', '0'});
+    literal.insert(literal.end(), 12, 0x00);  // two empty texts, two zero numbers
+    EXPECT_EQ(ReadFile(dir / "p.stuf"), literal);
+    EXPECT_EQ(Example1(), literal);
 }
 
 TEST(PackageFormat, OneStoredFileIsExample2) {
     TempDir dir;
-    const std::string pkg = dir / "one.stuf";
     WriteFile(dir / "a.txt", "abc");
     cSTUF20 p;
-    ASSERT_EQ(p.StartSession(pkg), 0);
+    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
     ASSERT_EQ(p.SetDescription("D"), 0);
     ASSERT_EQ(p.AddFile(dir / "a.txt"), 0);
     ASSERT_EQ(p.EndSession(), 0);
-    const Bytes b = ReadFile(pkg);
+    const Bytes b = ReadFile(dir / "p.stuf");
     ASSERT_EQ(b.size(), 97u);
     EXPECT_EQ(b, Example2());
     // The offsets of the worked example.
-    EXPECT_EQ(Bytes(b.begin(), b.begin() + 3), (Bytes{0x01, 0x00, 0x44}));
-    EXPECT_EQ(U32At(b, 5), 2u);                                      // 2 slots
-    EXPECT_EQ(Bytes(b.begin() + 13, b.begin() + 35), Bytes(22, 0));  // slot 0
-    EXPECT_EQ(U32At(b, 37), 3u);                                     // 3 bytes of contents
-    EXPECT_EQ(Bytes(b.begin() + 45, b.begin() + 48), (Bytes{'a', 'b', 'c'}));
-    EXPECT_EQ(Bytes(b.begin() + 48, b.begin() + 55), (Bytes{0x05, 0x00, 'a', '.', 't', 'x', 't'}));
-    EXPECT_EQ(U32At(b, 55), 3u);  // FileSize
-    EXPECT_EQ(U32At(b, 73), 1u);  // EntryCount at 73
-    EXPECT_EQ(Bytes(b.begin() + 77, b.begin() + 85),
-              (Bytes{0x06, 0x00, 'S', 'T', 'U', 'F', '2', '0'}));  // FormatTag at 77
+    const struct {
+        size_t at;
+        Bytes bytes;
+    } fields[] = {
+        {0, {0x01, 0x00, 'D'}},                                   // Description
+        {5, {2, 0, 0, 0}},                                        // 2 slots
+        {13, Bytes(22, 0)},                                       // slot 0
+        {37, {3, 0, 0, 0, 0, 0, 0, 0, 'a', 'b', 'c'}},            // 3 bytes from 0, the bytes
+        {48, {5, 0, 'a', '.', 't', 'x', 't', 3, 0, 0, 0, 0, 0}},  // name, FileSize, stored
+        {73, {1, 0, 0, 0, 6, 0, 'S', 'T', 'U', 'F', '2', '0'}},   // EntryCount, FormatTag
+    };
+    for (const auto& f : fields)
+        EXPECT_EQ(Bytes(b.begin() + f.at, b.begin() + f.at + f.bytes.size()), f.bytes) << f.at;
 }
 
-TEST(PackageFormat, Example2ReadAndWrittenBackIsIdentical) {
+// Bytes behind the last field are never read, and a rewrite drops them.
+TEST(PackageFormat, Example2ReadAndWrittenBack) {
     TempDir dir;
-    const std::string pkg = dir / "ex2.stuf";
-    WriteFile(pkg, Example2());
+    Bytes withTail = Example2();
+    withTail.insert(withTail.end(), {0xDE, 0xAD, 0xBE, 0xEF});
+    WriteFile(dir / "p.stuf", withTail);
     cSTUF20 p;
-    ASSERT_EQ(p.StartSession(pkg), 0);
-    EXPECT_EQ(p.Format, "STUF20");
+    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0) << p.LastError;
     EXPECT_EQ(p.GetDescription(), "D");
-    EXPECT_EQ(p.FileCount(), 1);
+    ASSERT_EQ(p.FileCount(), 1);
     EXPECT_EQ(p.GetFileName(1), "a.txt");
-    EXPECT_EQ(p.GetFileData(1), (Bytes{'a', 'b', 'c'}));
-    ASSERT_EQ(p.SetDescription("D"), 0);  // modified, but the same contents
-    const ino_t before = InodeOf(pkg);
+    EXPECT_EQ(p.GetFileData(1), B("abc"));
+    ASSERT_EQ(p.SetDescription("D"), 0);
     ASSERT_EQ(p.EndSession(), 0);
-    EXPECT_NE(InodeOf(pkg), before) << "a modified session writes a new file";
-    EXPECT_EQ(ReadFile(pkg), Example2());
+    EXPECT_EQ(ReadFile(dir / "p.stuf"), Example2());
 }
 
-TEST(PackageFormat, GoldenFilesAreTheWorkedExamples) {
-    // tests/data/packages holds the examples as files: seeds for later fuzzing.
-    EXPECT_EQ(ReadFile(DataPath("example1-empty.stuf")), Example1());
-    EXPECT_EQ(ReadFile(DataPath("example2-one-file.stuf")), Example2());
-    for (const char* name :
-         {"example1-empty.stuf", "example2-one-file.stuf", "example3-compressed.stuf"}) {
-        cSTUF20 p;
-        EXPECT_EQ(p.StartSession(DataPath(name)), 0) << name << ": " << p.LastError;
-        EXPECT_EQ(p.Format, "STUF20");
-        EXPECT_EQ(p.EndSession(), 0);  // unchanged: nothing written
-    }
-}
-
-TEST(PackageFormat, ReservedFieldsFromElsewhereSurviveARewrite) {
-    // A package written by another program: every reserved field filled, a
-    // Contents lower bound of 5, slot 0 holding bytes, and a spare slot behind
-    // EntryCount that carries a name and bytes of its own.
-    const Bytes foreign = PackageBytes()
-                              .Text("desc")
-                              .Table(3)
-                              // slot 0: sized Contents "zz", a name, reserved texts and bytes
-                              .U16(1)
-                              .U32(2)
-                              .I32(0)
-                              .Raw({'z', 'z'})
-                              .Text("zero")
-                              .I32(2)
-                              .U16(0)
-                              .Text("r1")
-                              .Text("r2")
-                              .Raw({1, 2, 3, 4, 5, 6, 7, 8})
-                              // slot 1: the one file, lower bound 5, reserved fields set
-                              .U16(1)
-                              .U32(3)
-                              .I32(5)
-                              .Raw({'x', 'y', 'z'})
-                              .Text("f.bin")
-                              .I32(3)
-                              .U16(0)
-                              .Text("slot-reserved-1")
-                              .Text("slot-reserved-2")
-                              .Raw({9, 9, 9, 9, 9, 9, 9, 9})
-                              // slot 2: spare, ignored by every reader
-                              .U16(1)
-                              .U32(1)
-                              .I32(0)
-                              .Raw({'!'})
-                              .Text("ghost.txt")
-                              .I32(1)
-                              .U16(0)
-                              .Text("")
-                              .Text("")
-                              .Zeros(8)
-                              .I32(1)  // EntryCount 1
-                              .Text("STUF20")
-                              .Text("header-r1")
-                              .Text("header-r2")
-                              .I32(-7)
-                              .I32(123456789)  // reserved numbers
-                              .Get();
+TEST(PackageFormat, ForeignFieldsSurviveARewrite) {
+    // A package written by another program: every reserved field filled, slot 0
+    // holding bytes, a Contents lower bound of 5, a spare slot behind EntryCount
+    // with a name and bytes of its own, and a FormatTag that is not STUF20.
+    PackageBytes b;
+    b.Text("desc").Table(3);
+    b.Contents(B("zz")).Text("zero").I32(2).U16(0).Text("r1").Text("r2");  // slot 0
+    b.Raw({1, 2, 3, 4, 5, 6, 7, 8});
+    b.U16(1).I32(3).I32(5).Raw(B("xyz")).Text("f.bin").I32(3).U16(0);  // slot 1, from 5
+    b.Text("slot-reserved-1").Text("slot-reserved-2").Raw({9, 9, 9, 9, 9, 9, 9, 9});
+    b.Slot(B("!"), "ghost.txt", 1, 0);  // slot 2: spare
+    b.I32(1).Text("OTHER").Text("header-r1").Text("header-r2").I32(-7).I32(123456789);
+    const Bytes foreign = b;
     TempDir dir;
-    const std::string pkg = dir / "foreign.stuf";
-    WriteFile(pkg, foreign);
+    WriteFile(dir / "p.stuf", foreign);
     cSTUF20 p;
-    ASSERT_EQ(p.StartSession(pkg), 0) << p.LastError;
+    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0) << p.LastError;
+    EXPECT_EQ(p.Format, "OTHER");  // published, not checked
     EXPECT_EQ(p.FileCount(), 1);
     EXPECT_EQ(p.GetFileNumber("ghost.txt"), 0) << "the spare slot is not a file";
-    EXPECT_EQ(p.GetFileData(1), (Bytes{'x', 'y', 'z'}));
+    EXPECT_EQ(p.GetFileData(1), B("xyz"));
+    ASSERT_EQ(p.ExtractPackage(dir / "out"), 0) << p.LastError;
+    EXPECT_EQ(Listing(dir / "out"), std::vector<std::string>{"f.bin"});
     ASSERT_EQ(p.SetDescription("desc"), 0);
     ASSERT_EQ(p.EndSession(), 0) << p.LastError;
-    EXPECT_EQ(ReadFile(pkg), foreign);
-}
-
-TEST(PackageFormat, SpareSlotsBehindEntryCountAreIgnored) {
-    // Three slots, EntryCount 1: the third slot is not a file.
-    const Bytes three = PackageBytes()
-                            .Text("")
-                            .Table(3)
-                            .EmptySlot()
-                            .Slot({'1'}, "one.txt", 1, 0)
-                            .Slot({'2'}, "two.txt", 1, 0)
-                            .Trailer(1)
-                            .Get();
-    TempDir dir;
-    WriteFile(dir / "p.stuf", three);
-    cSTUF20 p;
-    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-    EXPECT_EQ(p.FileCount(), 1);
-    EXPECT_EQ(p.GetFileNumber("two.txt"), 0);
-    ASSERT_EQ(p.ExtractPackage(dir / "out"), 0) << p.LastError;
-    EXPECT_EQ(Listing(dir / "out"), std::vector<std::string>{"one.txt"});
+    EXPECT_EQ(p.Format, "");
+    EXPECT_EQ(ReadFile(dir / "p.stuf"), foreign);
 }
 
 TEST(PackageFormat, ZeroByteFileHasASizedEmptyContents) {
     TempDir dir;
-    WriteFile(dir / "empty.dat", Bytes{});
+    WriteFile(dir / "empty.dat", "");
     cSTUF20 p;
     ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
     ASSERT_EQ(p.AddFile(dir / "empty.dat"), 0);
     ASSERT_EQ(p.EndSession(), 0);
-    const Bytes expected = PackageBytes()
-                               .Text("")
-                               .Table(2)
-                               .EmptySlot()
-                               // 1 dimension, element count 0, lower bound 0, then the name at once
-                               .U16(1)
-                               .U32(0)
-                               .I32(0)
-                               .Text("empty.dat")
-                               .I32(0)
-                               .U16(0)
-                               .Text("")
-                               .Text("")
-                               .Zeros(8)
-                               .Trailer(1)
-                               .Get();
-    EXPECT_EQ(ReadFile(dir / "p.stuf"), expected);
+    // 1 dimension and element count 0, not the 0 dimensions of an unsized array.
+    EXPECT_EQ(
+        ReadFile(dir / "p.stuf"),
+        Bytes(PackageBytes().Text("").Table(2).EmptySlot().Slot({}, "empty.dat", 0, 0).Trailer(1)));
 }
 
 TEST(PackageFormat, CompressedEntryOnDisk) {
     TempDir dir;
-    const Bytes content = SampleBytes(4000);
-    WriteFile(dir / "c.txt", content);
+    WriteFile(dir / "c.txt", SampleBytes(4000));
     cSTUF20 p;
     ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
     ASSERT_EQ(p.AddFile(dir / "c.txt", 9), 0);
-    const int32_t stored = p.GetCompressedSize(1);
+    const auto stored = static_cast<size_t>(p.GetCompressedSize(1));
     ASSERT_EQ(p.EndSession(), 0);
     const Bytes b = ReadFile(dir / "p.stuf");
-    // Slot 1 starts at 2 + 10 + 22 = 34: dimension 1, count, lower bound 0.
-    EXPECT_EQ(b[34], 1);
-    EXPECT_EQ(U32At(b, 36), static_cast<uint32_t>(stored));
-    const size_t after = 44 + stored;  // then the name, FileSize and FF FF
-    EXPECT_EQ(b[44], 0x78);            // the zlib header begins Contents
-    EXPECT_EQ(Bytes(b.begin() + after, b.begin() + after + 7),
-              (Bytes{0x05, 0x00, 'c', '.', 't', 'x', 't'}));
-    EXPECT_EQ(U32At(b, after + 7), 4000u);
-    EXPECT_EQ(b[after + 11], 0xFF);
-    EXPECT_EQ(b[after + 12], 0xFF);
-}
-
-TEST(PackageFormat, EqualNamesStayTwoEntries) {
-    TempDir dir;
-    WriteFile(dir / "a.txt", "abc");
-    cSTUF20 p;
-    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-    ASSERT_EQ(p.AddFile(dir / "a.txt"), 0);
-    ASSERT_EQ(p.AddFile(dir / "a.txt"), 0);
-    ASSERT_EQ(p.EndSession(), 0);
-    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-    EXPECT_EQ(p.FileCount(), 2);
-    EXPECT_EQ(p.GetFileName(1), p.GetFileName(2));
+    ASSERT_GT(b.size(), 44 + stored + 13);
+    // Slot 1 starts at 2 + 10 + 22 = 34: 1 dimension, the stream's length, lower bound 0,
+    // then the zlib stream, the name, FileSize 4000 and Compressed FF FF.
+    const Bytes head = PackageBytes().U16(1).I32(int32_t(stored)).I32(0);
+    EXPECT_EQ(Bytes(b.begin() + 34, b.begin() + 44), head);
+    EXPECT_EQ(b[44], 0x78);
+    const Bytes tail = PackageBytes().Text("c.txt").I32(4000).U16(0xFFFF);
+    EXPECT_EQ(Bytes(b.begin() + 44 + stored, b.begin() + 44 + stored + 13), tail);
 }
 
 TEST(PackageFormat, TableWithoutSizeReadsAsEmpty) {
-    // Description, then an entry table with 0 dimensions (no slot at all), then
-    // EntryCount 0 and the usual trailer.
-    const Bytes noTable = PackageBytes().Text("").U16(0).Trailer(0).Get();
+    // Description, an entry table of 0 dimensions (no slot at all), the trailer.
+    const Bytes noTable = PackageBytes().Text("").U16(0).Trailer(0);
     TempDir dir;
     WriteFile(dir / "p.stuf", noTable);
     cSTUF20 p;
@@ -247,7 +141,8 @@ TEST(PackageFormat, TableWithoutSizeReadsAsEmpty) {
     EXPECT_FALSE(p.LastError.empty()) << "slot 0 does not exist in a table without size";
     ASSERT_EQ(p.SetDescription(""), 0);
     ASSERT_EQ(p.EndSession(), 0);
-    EXPECT_EQ(ReadFile(dir / "p.stuf"), noTable);  // written back as it was
+    EXPECT_EQ(ReadFile(dir / "p.stuf"), noTable);
+    // Adding a file gives the table its slot 0 and slot 1.
     WriteFile(dir / "a.txt", "abc");
     ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
     ASSERT_EQ(p.AddFile(dir / "a.txt"), 0) << p.LastError;
@@ -256,22 +151,11 @@ TEST(PackageFormat, TableWithoutSizeReadsAsEmpty) {
     EXPECT_EQ(ReadFile(dir / "p.stuf"), Example2());
 }
 
-TEST(PackageFormat, BytesAfterTheLastFieldAreNeverRead) {
-    Bytes withTail = Example2();
-    withTail.insert(withTail.end(), {0xDE, 0xAD, 0xBE, 0xEF});
-    TempDir dir;
-    WriteFile(dir / "p.stuf", withTail);
-    cSTUF20 p;
-    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-    EXPECT_EQ(p.FileCount(), 1);
-    ASSERT_EQ(p.SetDescription("D"), 0);
-    ASSERT_EQ(p.EndSession(), 0);
-    EXPECT_EQ(ReadFile(dir / "p.stuf"), Example2());
-}
-
+// UTF-8 at the interface, Windows-1252 in the file; GetFileNumber ignores letter case
+// there too.
 TEST(PackageFormat, NamesAndDescriptionAreWindows1252) {
     TempDir dir;
-    WriteFile(dir / "caf\xC3\xA9.txt", "x");  // café.txt in UTF-8 on disk
+    WriteFile(dir / "caf\xC3\xA9.txt", "x");  // café.txt
     cSTUF20 p;
     ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
     ASSERT_EQ(p.SetDescription("\xE2\x82\xAC"), 0);  // €
@@ -284,26 +168,9 @@ TEST(PackageFormat, NamesAndDescriptionAreWindows1252) {
     ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
     EXPECT_EQ(p.GetDescription(), "\xE2\x82\xAC");
     EXPECT_EQ(p.GetFileName(1), "caf\xC3\xA9.txt");
+    p.LastError = "left alone";
     EXPECT_EQ(p.GetFileNumber("CAF\xC3\x89.TXT"), 1);  // CAFÉ.TXT
-}
-
-TEST(PackageFormat, FormatTagIsPublishedNotChecked) {
-    const Bytes other = PackageBytes()
-                            .Text("")
-                            .Table(1)
-                            .EmptySlot()
-                            .I32(0)
-                            .Text("OTHER")
-                            .Text("")
-                            .Text("")
-                            .I32(0)
-                            .I32(0)
-                            .Get();
-    TempDir dir;
-    WriteFile(dir / "p.stuf", other);
-    cSTUF20 p;
-    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-    EXPECT_EQ(p.Format, "OTHER");
-    ASSERT_EQ(p.EndSession(), 0);
-    EXPECT_EQ(p.Format, "");
+    EXPECT_EQ(p.GetFileNumber("cafe.txt"), 0);
+    EXPECT_EQ(p.GetFileNumber(""), 0);
+    EXPECT_EQ(p.LastError, "left alone");
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the package tests: a temporary folder, whole-file reading and
-// writing, and a small builder for package bytes written out by hand.
+// Helpers for the package tests: a temporary folder, whole files, and package
+// bytes written out by hand, field by field.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -42,21 +41,24 @@ private:
     std::string path_;
 };
 
-inline void WriteFile(const std::string& path, const Bytes& bytes) {
+inline void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        throw std::runtime_error("cannot write " + path);
 }
 
-inline void WriteFile(const std::string& path, const std::string& text) {
-    WriteFile(path, Bytes(text.begin(), text.end()));
+inline void WriteFile(const std::string& path, const Bytes& bytes) {
+    WriteFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 inline Bytes ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline Bytes B(const std::string& text) {
+    return Bytes(text.begin(), text.end());
 }
 
 inline bool Exists(const std::string& path) {
@@ -66,8 +68,7 @@ inline bool Exists(const std::string& path) {
 
 inline ino_t InodeOf(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return 0;
-    return st.st_ino;
+    return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
 }
 
 // Names in a folder, sorted.
@@ -79,7 +80,7 @@ inline std::vector<std::string> Listing(const std::string& folder) {
     return names;
 }
 
-// Deterministic bytes that compress somewhat (text-like, with repeats).
+// Deterministic text-like bytes that compress somewhat.
 inline Bytes SampleBytes(size_t n, uint32_t seed = 1) {
     Bytes out(n);
     uint32_t x = seed * 2654435761u + 12345;
@@ -91,83 +92,51 @@ inline Bytes SampleBytes(size_t n, uint32_t seed = 1) {
     return out;
 }
 
-// Package bytes written out by hand, field by field, little-endian.
+// Package bytes, little-endian.
 class PackageBytes {
 public:
-    PackageBytes& U8(uint8_t v) {
-        bytes_.push_back(v);
-        return *this;
-    }
-    PackageBytes& U16(uint16_t v) {
-        bytes_.push_back(static_cast<uint8_t>(v));
-        bytes_.push_back(static_cast<uint8_t>(v >> 8));
-        return *this;
-    }
-    PackageBytes& U32(uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            bytes_.push_back(static_cast<uint8_t>(v >> (8 * i)));
-        return *this;
-    }
-    PackageBytes& I32(int32_t v) { return U32(static_cast<uint32_t>(v)); }
-    PackageBytes& Raw(std::initializer_list<uint8_t> v) {
-        bytes_.insert(bytes_.end(), v);
-        return *this;
+    PackageBytes& U16(uint16_t v) { return Raw({uint8_t(v), uint8_t(v >> 8)}); }
+    PackageBytes& I32(int32_t v) {
+        const auto u = static_cast<uint32_t>(v);
+        return Raw({uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)});
     }
     PackageBytes& Raw(const Bytes& v) {
         bytes_.insert(bytes_.end(), v.begin(), v.end());
         return *this;
     }
-    PackageBytes& Zeros(size_t n) {
-        bytes_.insert(bytes_.end(), n, 0);
-        return *this;
-    }
+    PackageBytes& Zeros(size_t n) { return Raw(Bytes(n, 0)); }
     // CountedText: 16-bit length, then the bytes.
-    PackageBytes& Text(const std::string& s) {
-        U16(static_cast<uint16_t>(s.size()));
-        bytes_.insert(bytes_.end(), s.begin(), s.end());
-        return *this;
-    }
+    PackageBytes& Text(const std::string& s) { return U16(uint16_t(s.size())).Raw(B(s)); }
     // Entry table header: 1 dimension, `slots` slots, lower bound 0.
-    PackageBytes& Table(uint32_t slots) { return U16(1).U32(slots).I32(0); }
-    // Slot 0 as this system writes it: 22 bytes of 0.
+    PackageBytes& Table(uint32_t slots) { return U16(1).I32(int32_t(slots)).I32(0); }
+    // Slot 0 as this system writes it, and a spare slot: 22 bytes of 0.
     PackageBytes& EmptySlot() { return Zeros(22); }
-    // A whole slot with a sized Contents and empty reserved fields.
+    // Contents: 1 dimension, element count, lower bound 0, the bytes.
+    PackageBytes& Contents(const Bytes& c) { return U16(1).I32(int32_t(c.size())).I32(0).Raw(c); }
+    // A whole slot with sized Contents and empty reserved fields.
     PackageBytes& Slot(const Bytes& contents, const std::string& name, int32_t fileSize,
                        int16_t compressed) {
-        U16(1).U32(static_cast<uint32_t>(contents.size())).I32(0).Raw(contents);
-        Text(name).I32(fileSize).U16(static_cast<uint16_t>(compressed));
+        Contents(contents).Text(name).I32(fileSize).U16(uint16_t(compressed));
         return Text("").Text("").Zeros(8);
     }
-    // EntryCount, FormatTag "STUF20", empty reserved texts, zero reserved numbers.
-    PackageBytes& Trailer(int32_t entryCount) {
-        return I32(entryCount).Text("STUF20").Text("").Text("").I32(0).I32(0);
+    // EntryCount, then `tag`, empty reserved texts and zero reserved numbers.
+    PackageBytes& Trailer(int32_t entryCount, const std::string& tag = "STUF20") {
+        return I32(entryCount).Text(tag).Text("").Text("").I32(0).I32(0);
     }
-    const Bytes& Get() const { return bytes_; }
     operator const Bytes&() const { return bytes_; }
 
 private:
     Bytes bytes_;
 };
 
-// Example 1 of the format: an empty package without description (58 bytes).
+// First worked example: an empty package without description (58 bytes).
 inline Bytes Example1() {
-    return PackageBytes()
-        .Text("")     // Description: 00 00
-        .Table(1)     // 01 00 | 01 00 00 00 | 00 00 00 00
-        .EmptySlot()  // slot 0: 22 bytes of 00
-        .Trailer(0)   // EntryCount 0, "STUF20", reserved
-        .Get();
+    return PackageBytes().Text("").Table(1).EmptySlot().Trailer(0);
 }
 
-// Example 2 of the format: description "D", one stored file a.txt holding "abc" (97 bytes).
+// Second worked example: description "D", one stored file a.txt holding "abc" (97 bytes).
 inline Bytes Example2() {
-    return PackageBytes()
-        .Text("D")
-        .Table(2)
-        .EmptySlot()
-        .Slot({'a', 'b', 'c'}, "a.txt", 3, 0)
-        .Trailer(1)
-        .Get();
+    return PackageBytes().Text("D").Table(2).EmptySlot().Slot(B("abc"), "a.txt", 3, 0).Trailer(1);
 }
 
 inline std::string DataPath(const std::string& name) {
