@@ -29,6 +29,9 @@ public:
     void MsgBox(const std::string& text, const std::string& title, int style) override;
     void DoEvents() override;
 
+    // Forgets the progress of an earlier pass, so the next one is timed afresh.
+    void RestartProgress() { progress_.reset(); }
+
     int Status() const;
 
 private:

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <iterator>
 #include <optional>
+#include <set>
 
 #include "CliInteraction.h"
 #include "Error.h"
@@ -31,12 +32,21 @@ std::string Absolute(const std::string& path) {
     return fs::absolute(path).lexically_normal().string();
 }
 
+// `text` with control characters shown as "?", so a name from a file cannot
+// steer the terminal.
+std::string Printable(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return text;
+}
+
 bool Exists(const std::string& path) {
     std::error_code ec;
     return fs::exists(fs::symlink_status(path, ec));
 }
 
-// The password of --password-file: the whole file, one trailing newline removed.
+// The password of --password-file: the whole file, one trailing newline ("\n" or
+// "\r\n") removed.
 std::optional<std::string> PasswordFromFile(const std::string& path, std::string& error) {
     std::string text;
     if (path == "-") {
@@ -50,6 +60,7 @@ std::optional<std::string> PasswordFromFile(const std::string& path, std::string
         text.assign(std::istreambuf_iterator<char>(in), {});
     }
     if (!text.empty() && text.back() == '\n') text.pop_back();
+    if (!text.empty() && text.back() == '\r') text.pop_back();
     if (text.empty()) {
         error = "the password file is empty";
         return std::nullopt;
@@ -71,10 +82,12 @@ std::optional<CliInteraction> MakeInteraction(const Options& o, std::string& err
     return CliInteraction(std::nullopt, o.Quiet);
 }
 
-std::string DefaultEncryptOutput(std::string source) {
-    while (source.size() > 1 && source.back() == '/')
-        source.pop_back();
-    return source + ".vw3";
+// SOURCE followed by ".vw3", beside it: "." and "dir/" name the folder they mean.
+std::string DefaultEncryptOutput(const std::string& source) {
+    std::string path = Absolute(source);
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path + ".vw3";
 }
 
 // True when a stored name can be joined to a folder without leaving it.
@@ -82,12 +95,20 @@ bool IsPlainName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
-// The first entry of a folder record that already exists in `folder`, or "".
-std::string FirstExistingEntry(const std::string& file, const std::string& folder,
-                               modVW::Interaction& ui) {
+// Why extracting the folder record `file` into `folder` would replace a file:
+// one of its entries exists there, or two entries share a name. "" when neither.
+std::string WouldReplace(const std::string& file, const std::string& folder,
+                         modVW::Interaction& ui) {
+    std::set<std::string> seen;
     // A name that is not plain ("..") is refused by the extraction, which says why.
-    for (const auto& entry : modVW::InspectRecord(file, ui).Entries)
-        if (IsPlainName(entry.Name) && Exists(folder + "/" + entry.Name)) return entry.Name;
+    for (const auto& entry : modVW::InspectRecord(file, ui).Entries) {
+        if (!IsPlainName(entry.Name)) continue;
+        if (Exists(folder + "/" + entry.Name))
+            return "'" + Printable(folder + "/" + entry.Name) + "' exists";
+        if (!seen.insert(entry.Name).second)
+            return "the package holds two files named '" + Printable(entry.Name) +
+                   "', and the second would replace the first";
+    }
     return "";
 }
 
@@ -127,7 +148,7 @@ int RunEncrypt(const Options& o) {
         return Failure(
             vw::Error(vw::ErrorNumber::FileNotFound, "File not found: '" + o.Argument + "'"));
     const std::string output =
-        Absolute(o.Output.empty() ? DefaultEncryptOutput(o.Argument) : o.Output);
+        o.Output.empty() ? DefaultEncryptOutput(o.Argument) : Absolute(o.Output);
     if (Exists(output) && !o.Force)
         return Failure("vw3: '" + output + "' exists; use --force to replace it");
 
@@ -158,13 +179,12 @@ int RunDecrypt(const Options& o) {
         ui->ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
         if (!o.Force) {
             try {
-                if (const auto name = FirstExistingEntry(o.Argument, ui->ExtractFolder, *ui);
-                    !name.empty())
-                    return Failure("vw3: '" + ui->ExtractFolder + "/" + name +
-                                   "' exists; use --force to replace it");
+                if (const auto why = WouldReplace(o.Argument, ui->ExtractFolder, *ui); !why.empty())
+                    return Failure("vw3: " + why + "; use --force to replace it");
             } catch (const vw::Error& e) {
                 return Failure(e);
             }
+            ui->RestartProgress();  // that look at the entries was a pass of its own
         }
         const std::string made = FirstMissingFolder(ui->ExtractFolder);
         const int status = Decrypted(*ui, o.Argument);
@@ -174,7 +194,7 @@ int RunDecrypt(const Options& o) {
 
     const std::string stored = Text1252::NameFromFile(layout.Fields.SourceName);
     if (o.Output.empty() && !IsPlainName(stored))
-        return Failure("vw3: the stored name '" + stored +
+        return Failure("vw3: the stored name '" + Printable(stored) +
                        "' is not a plain file name; give -o OUTPUT");
     ui->SaveAs = Absolute(o.Output.empty() ? stored : o.Output);
     if (Exists(ui->SaveAs) && !o.Force)
@@ -189,13 +209,13 @@ int RunInfo(const Options& o) {
         std::cout << "File: " << o.Argument << '\n'
                   << "Kind: " << s.SourceKind << (s.IsFolder ? " (folder)" : " (single file)")
                   << '\n'
-                  << "Stored name: " << s.SourceName << '\n'
+                  << "Stored name: " << Printable(s.SourceName) << '\n'
                   << "Payload: " << s.PayloadSize << " bytes\n";
         if (!s.IsFolder) return kSuccess;
-        std::cout << "Description: " << s.Description << '\n'
+        std::cout << "Description: " << Printable(s.Description) << '\n'
                   << "Entries: " << s.Entries.size() << '\n';
         for (const auto& e : s.Entries) {
-            std::cout << "  " << e.Name << "  " << e.Size << " bytes  ";
+            std::cout << "  " << Printable(e.Name) << "  " << e.Size << " bytes  ";
             if (e.Compressed)
                 std::cout << "compressed (" << e.StoredSize << " bytes)\n";
             else

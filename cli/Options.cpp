@@ -22,7 +22,10 @@ Options:
   --password-file PATH     read the password from PATH (the whole file, one
                            trailing newline removed); "-" reads standard input.
                            Without it the password is asked on the terminal.
-  --force                  replace existing output
+  --force                  replace existing output (an encrypted file is written
+                           over the old one from its start; a longer old file
+                           keeps its bytes behind the new record)
+  --                       end of options: what follows is an argument
   -q, --quiet              no progress bar
   -h, --help               this text
 
@@ -70,8 +73,30 @@ std::string HelpText(const std::string& command) {
     return kOverview;
 }
 
+namespace {
+
+// Takes the plain word `arg`: the command first, then its argument.
+bool TakeWord(Options& o, std::string_view arg, std::string& error) {
+    if (o.Command.empty()) {
+        if (!IsCommand(arg)) {
+            error = "unknown command " + std::string(arg);
+            return false;
+        }
+        o.Command = arg;
+    } else if (o.Argument.empty()) {
+        o.Argument = arg;
+    } else {
+        error = "unexpected argument " + std::string(arg);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
     Options o;
+    bool optionsEnded = false;  // after "--" every word is a plain word
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         auto value = [&](std::string& into) {
@@ -82,31 +107,26 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
             into = argv[++i];
             return true;
         };
-        if (arg == "-h" || arg == "--help") {
+        bool ok = true;
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-')
+            ok = TakeWord(o, arg, error);
+        else if (arg == "--")
+            optionsEnded = true;
+        else if (arg == "-h" || arg == "--help")
             o.Help = true;
-        } else if (arg == "-o" || arg == "--output") {
-            if (!value(o.Output)) return std::nullopt;
-        } else if (arg == "--password-file") {
-            if (!value(o.PasswordFile)) return std::nullopt;
-        } else if (arg == "--force") {
+        else if (arg == "-o" || arg == "--output")
+            ok = value(o.Output);
+        else if (arg == "--password-file")
+            ok = value(o.PasswordFile);
+        else if (arg == "--force")
             o.Force = true;
-        } else if (arg == "-q" || arg == "--quiet") {
+        else if (arg == "-q" || arg == "--quiet")
             o.Quiet = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
+        else {
             error = "unknown option " + std::string(arg);
-            return std::nullopt;
-        } else if (o.Command.empty()) {
-            if (!IsCommand(arg)) {
-                error = "unknown command " + std::string(arg);
-                return std::nullopt;
-            }
-            o.Command = arg;
-        } else if (o.Argument.empty()) {
-            o.Argument = arg;
-        } else {
-            error = "unexpected argument " + std::string(arg);
-            return std::nullopt;
+            ok = false;
         }
+        if (!ok) return std::nullopt;
     }
     if (o.Help) return o;
     if (o.Command.empty())

@@ -28,10 +28,16 @@ FileReader::FileReader(const std::string& path) : path_(path) {
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot open", path);
     struct stat st {};
-    if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {
-        const int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    if (::fstat(fd_, &st) != 0) {
+        const int err = errno;
         ::close(fd_);
         throw ErrorFromErrno(err, "Cannot read", path);
+    }
+    // A pipe or a device reports no size: read as a file, its bytes would be lost.
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd_);
+        throw Error(ErrorNumber::PathFileAccess,
+                    "Path/File access error: '" + path + "' is not a regular file");
     }
     size_ = static_cast<uint64_t>(st.st_size);
     buffer_.resize(kReadBuffer);
@@ -80,6 +86,7 @@ void FileReader::ReadBytes(void* dst, size_t n, const char* what) {
 }
 
 void FileReader::ReadDirect(uint8_t* out, size_t n, const char* what) {
+    bufferPos_ = bufferLen_ = 0;  // the buffer no longer lies just before position_
     while (n > 0) {
         const ssize_t got = ::read(fd_, out, n);
         if (got < 0 && errno == EINTR) continue;

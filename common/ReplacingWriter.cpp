@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <vector>
@@ -22,15 +23,13 @@ std::string ResolveLink(const std::string& target) {
     return target;
 }
 
-// A hidden name beside `target`: ".<name>.part<number>".
+// A short hidden name beside `target`, ".vw<8 hex digits>.part", which fits the
+// folder whatever the length of the target's own name.
 std::string TempNameBeside(const std::string& target) {
     static std::mt19937 gen(std::random_device{}());
-    const std::filesystem::path p(target);
-    std::string name = ".";
-    name += p.filename().string();
-    name += ".part";
-    name += std::to_string(gen() % 1000000);
-    return (p.parent_path() / name).string();
+    char name[32];
+    std::snprintf(name, sizeof name, ".vw%08x.part", static_cast<unsigned>(gen()));
+    return (std::filesystem::path(target).parent_path() / name).string();
 }
 
 // An overwrite in place keeps the file's mode; a replacement is a new file.

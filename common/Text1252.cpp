@@ -60,6 +60,20 @@ std::optional<char32_t> NextCodePoint(std::string_view s, size_t& pos) {
 
 }  // namespace
 
+std::string Upper(std::string_view cp1252) {
+    std::string out(cp1252);
+    for (char& c : out) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
+            c = static_cast<char>(b - 0x20);
+        else if (b == 0x9A || b == 0x9C || b == 0x9E)  // š œ ž
+            c = static_cast<char>(b - 0x10);
+        else if (b == 0xFF)  // ÿ
+            c = static_cast<char>(0x9F);
+    }
+    return out;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
     for (size_t pos = 0; pos < bytes.size();)
         if (!NextCodePoint(bytes, pos)) return false;

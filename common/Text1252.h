@@ -29,8 +29,9 @@ std::string NameToFile(std::string_view utf8);
 // The UTF-8 name for stored bytes (see the rule above).
 std::string NameFromFile(std::string_view stored);
 
-// Lower case of Windows-1252 text: ASCII and the accented Latin letters.
+// Lower and upper case of Windows-1252 text: ASCII and the accented Latin letters.
 std::string Lower(std::string_view cp1252);
+std::string Upper(std::string_view cp1252);
 
 bool IsValidUtf8(std::string_view bytes);
 

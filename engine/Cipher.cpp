@@ -129,7 +129,11 @@ bool CheckPassword(const EncryptedRecord& record, const std::string& typed, Inte
     bool match = false;
     Guarded(ui, [&] {
         const auto inverse = BuildInverseTable(record.Table);
-        match = PasswordsMatch(PasswordCodes(typed), DecodePassword(record.Password, inverse));
+        const std::string decoded = DecodePassword(record.Password, inverse);
+        // The stored password is Windows-1252, so a typed one without a
+        // Windows-1252 form cannot be it: simply no match.
+        const auto typedCodes = Text1252::FromUtf8Strict(typed);
+        match = typedCodes && PasswordsMatch(*typedCodes, decoded);
     });
     return match;
 }

@@ -27,14 +27,14 @@ void CheckRefusal(cSTUF20& package, Operation&& operation) {
         throw vw::Error(vw::ErrorNumber::PathFileAccess, package.LastError);
 }
 
-// Ends a session that a failure left open, so no later StartSession writes it.
+// Drops a session that a failure left open, so no later StartSession writes it.
 class SessionGuard {
 public:
     explicit SessionGuard(cSTUF20& package) : package_(package) {}
     ~SessionGuard() {
-        // A package that could not be written is dropped: left open, the next
-        // StartSession would write it over the next package and read it back.
-        if (package_.Session != 0 && package_.EndSession() != 0) {
+        // Dropped, not written: left open, the next StartSession would write it over
+        // the next package and read it back; and the temporary package goes anyway.
+        if (package_.Session != 0) {
             package_.Session = 0;
             package_.Format.clear();
         }

@@ -52,7 +52,11 @@ std::optional<RecordLayout> AskMatchingPassword(Interaction& ui, const std::stri
     }
 }
 
-std::string AsciiUpper(std::string text) {
+// Upper case as Windows-1252 knows it; other characters stay as they are.
+std::string UpperName(const std::string& utf8) {
+    if (const auto codes = Text1252::FromUtf8Strict(utf8))
+        return Text1252::ToUtf8(Text1252::Upper(*codes));
+    std::string text = utf8;
     for (char& c : text)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return text;
@@ -62,7 +66,7 @@ std::string AsciiUpper(std::string text) {
 std::string FilterForName(const std::string& name) {
     if (name.empty()) return kAllFilesFilter;
     const std::string ext = ExtensionPart(name);
-    return AsciiUpper(ext) + " Files (*." + ext + ")|*." + ext + "|" + kAllFilesFilter;
+    return UpperName(ext) + " Files (*." + ext + ")|*." + ext + "|" + kAllFilesFilter;
 }
 
 void RestoreSingleFile(Interaction& ui, const std::string& source, const RecordLayout& layout) {
@@ -94,13 +98,17 @@ std::string ExtensionPart(const std::string& name) {
 }
 
 void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath) {
-    TemporaryPackage package;  // removed on every way out, cancel and failure included
+    std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
     std::string source = SourcePath;
     if (SourceKind == SourceKinds::Folder) {
         bool packed = false;
-        if (!Guarded(ui, [&] { packed = PackFolder(ui, SourcePath, package.Path()); })) return;
+        if (!Guarded(ui, [&] {
+                package.emplace();
+                packed = PackFolder(ui, SourcePath, package->Path());
+            }))
+            return;
         if (!packed) return;
-        source = package.Path();
+        source = package->Path();
     } else if (source.empty()) {
         source = ui.ShowOpen({"Encrypt File", kAllFilesFilter, "", DialogFlags::OFN_HIDEREADONLY});
         if (source.empty()) return;
@@ -113,7 +121,9 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath)
     const std::string password = AskNewPassword(ui);
     if (password.empty()) return;
 
-    Guarded(ui, [&] { EncryptFileToRecord(source, dest, password, SourceKind, ui); });
+    if (Guarded(ui, [&] { EncryptFileToRecord(source, dest, password, SourceKind, ui); }) &&
+        !package)
+        RemoveLeftoverPackage();  // a file's encryption tidies up after an interrupted run
 }
 
 void Decrypt(Interaction& ui, const std::string& SourcePath) {

@@ -49,12 +49,9 @@ RecordLayout ReadRecordLayout(const std::string& path) {
     f.Password = in.ReadByteArray(ReadArrayHeader(in, "the password"), "the password");
     f.SourceKind = in.ReadI16("the source kind");
     f.SourceName = in.ReadText(in.ReadU16("the source name"), "the source name");
-    for (int i = 0; i < 256; ++i) {
-        f.Table[i] = in.ReadI16("the substitution table");
-        if (f.Table[i] < 0 || f.Table[i] > 255)
-            throw Damaged(path, "table entry " + std::to_string(i) + " is " +
-                                    std::to_string(f.Table[i]) + ", outside 0 to 255");
-    }
+    // The table's values are checked where it is inverted, by the password check.
+    for (int16_t& entry : f.Table)
+        entry = in.ReadI16("the substitution table");
     return layout;
 }
 

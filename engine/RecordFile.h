@@ -27,7 +27,7 @@ struct RecordLayout {
 
 // Reads and checks the fields around the payload. Throws vw::Error for a file
 // that is truncated, has a dimension count other than 1, a lower bound other than
-// 0, a count larger than the file, or a table entry outside 0..255.
+// 0, or a count larger than the file.
 RecordLayout ReadRecordLayout(const std::string& path);
 
 // Reads the whole record, payload included.

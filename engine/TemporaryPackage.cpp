@@ -1,9 +1,13 @@
 #include "TemporaryPackage.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+
+#include "Error.h"
 
 namespace modVW {
 namespace {
@@ -32,6 +36,19 @@ std::string ChooseFolder() {
     return cache;
 }
 
+// An exclusive lock on the folder of `path`, or -1 when another process holds it.
+// A folder that cannot be opened is not locked, and not refused either.
+int LockFolderOf(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return ::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 }  // namespace
 
 std::string TemporaryPackagePath() {
@@ -39,11 +56,25 @@ std::string TemporaryPackagePath() {
 }
 
 TemporaryPackage::TemporaryPackage() : path_(TemporaryPackagePath()) {
+    lock_ = LockFolderOf(path_);
+    if (lock_ < 0)
+        throw vw::Error(vw::ErrorNumber::PermissionDenied,
+                        "Permission denied: another Moravi Vaultwise operation is using '" + path_ +
+                            "'; try again when it has finished");
     ::unlink(path_.c_str());
 }
 
 TemporaryPackage::~TemporaryPackage() {
     ::unlink(path_.c_str());
+    ::close(lock_);
+}
+
+void RemoveLeftoverPackage() {
+    const std::string path = TemporaryPackagePath();
+    const int lock = LockFolderOf(path);
+    if (lock < 0) return;
+    ::unlink(path.c_str());
+    ::close(lock);
 }
 
 }  // namespace modVW

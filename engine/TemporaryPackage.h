@@ -11,10 +11,12 @@ namespace modVW {
 // tests running in parallel use it.
 std::string TemporaryPackagePath();
 
-// Removes the file at TemporaryPackagePath() when the scope ends, and once at the
-// start, so a package left by an interrupted run never mixes into a new one.
+// Owns the temporary package's place for one operation: at most one operation of
+// any process at a time (a lock on its folder), and it removes the file there at
+// its start, so a leftover never mixes into a new package, and at its end.
 class TemporaryPackage {
 public:
+    // Throws vw::Error when another operation owns the place.
     TemporaryPackage();
     ~TemporaryPackage();
     TemporaryPackage(const TemporaryPackage&) = delete;
@@ -24,6 +26,11 @@ public:
 
 private:
     std::string path_;
+    int lock_ = -1;
 };
+
+// Removes a package that an interrupted run left behind, unless another operation
+// owns the place right now.
+void RemoveLeftoverPackage();
 
 }  // namespace modVW

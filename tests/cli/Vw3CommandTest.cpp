@@ -133,3 +133,26 @@ TEST_F(Vw3, DamagedFileIsAFailureWithTheErrorText) {
     EXPECT_EQ(Run("info bad.vw3").status, 1);
     EXPECT_EQ(Run("info missing.vw3").status, 1);
 }
+
+TEST_F(Vw3, SourcesAndPasswordFilesAsScriptsWriteThem) {
+    // "." names the folder it means, and the output lands beside it.
+    fs::create_directory(dir / "here");
+    WriteFile(dir / "here/f", {'f'});
+    WriteFile(dir / "crlf", {'s', 'e', 'c', 'r', 'e', 't', '\r', '\n'});
+    ASSERT_EQ(Run("encrypt here/. --password-file crlf").status, 0);
+    EXPECT_TRUE(fs::exists(dir / "here.vw3"));
+    // A password file written on Windows holds the same password.
+    EXPECT_EQ(Run("decrypt here.vw3 -o back --password-file pw").status, 0);
+    EXPECT_TRUE(fs::exists(dir / "back/f"));
+
+    // After "--" a name that looks like an option is a name.
+    WriteFile(dir / "-o", {'x'});
+    EXPECT_EQ(Run("encrypt --password-file pw -- -o").status, 0);
+    EXPECT_TRUE(fs::exists(dir / "-o.vw3"));
+
+    // A device (like a pipe) has no size to read: refused, not encrypted as empty.
+    const auto piped = Run("encrypt /dev/null -o p.vw3 --password-file pw");
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_NE(piped.err.find("not a regular file"), std::string::npos) << piped.err;
+    EXPECT_FALSE(fs::exists(dir / "p.vw3"));
+}

@@ -19,7 +19,9 @@ TEST(Text1252, NamesFallBackToUtf8AndReadBack) {
     EXPECT_EQ(Text1252::NameToFile("é"), "\xE9");
 }
 
-TEST(Text1252, LowerCoversAccentedLetters) {
+TEST(Text1252, UpperAndLowerCoverAccentedLetters) {
+    EXPECT_EQ(Text1252::Upper("abc\xE0\xE9\xFE\xF7\x9A\x9C\x9E\xFF\xDF"),
+              "ABC\xC0\xC9\xDE\xF7\x8A\x8C\x8E\x9F\xDF");
     EXPECT_EQ(Text1252::Lower("ABC\xC0\xC9\xDE\xD7\x8A\x8C\x8E\x9F\xDF"),
               "abc\xE0\xE9\xFE\xD7\x9A\x9C\x9E\xFF\xDF");
 }

@@ -18,8 +18,8 @@ struct Case {
     std::string File;  // name in tests/data/hostile
     Bytes Content;
     int16_t Kind;  // the kind the record claims; 1 asks for a file, all else for a folder
-    // The whole error report. "{file}" stands for the path the program was given,
-    // "{package}" for the temporary package.
+    // Every message shown, one a line. "{file}" stands for the path the program was
+    // given, "{package}" for the temporary package.
     std::string Report;
 };
 

@@ -97,13 +97,32 @@ TEST(HostileData, FilesMatchTheirRecipes) {
 TEST_P(HostileInput, DecryptProcedureReportsAndWritesNothing) {
     const Case& c = GetParam();
     Workspace w(c);
-    ScriptedInteraction ui;
-    // The password, then the destination: a file for kind 1, a folder otherwise.
-    ui.Answers = {hostile::kPassword, c.Kind == 1 ? w.dir / "out/restored" : w.dir / "out"};
+    // The password once (a second prompt is cancelled), and the destination: a file
+    // for kind 1, a folder otherwise.
+    struct OnePassword : ScriptedInteraction {
+        std::string destination;
+        int prompts = 0;
+        std::string PasswordDialog(const std::string& prompt) override {
+            ScriptedInteraction::PasswordDialog(prompt);
+            return ++prompts == 1 ? hostile::kPassword : "";
+        }
+        std::string ShowSave(const modVW::FileDialogRequest& r) override {
+            ScriptedInteraction::ShowSave(r);
+            return destination;
+        }
+        std::string BrowseFolders(const std::string& title) override {
+            ScriptedInteraction::BrowseFolders(title);
+            return destination;
+        }
+    } ui;
+    ui.destination = c.Kind == 1 ? w.dir / "out/restored" : w.dir / "out";
 
     modVW::Decrypt(ui, w.dir / c.File);
 
-    EXPECT_EQ(ui.Messages(), std::vector<std::string>{w.Report(c, w.dir / c.File)});
+    std::string shown;
+    for (const auto& m : ui.Messages())
+        shown += (shown.empty() ? "" : "\n") + m;
+    EXPECT_EQ(shown, w.Report(c, w.dir / c.File));
     w.ExpectNothingWritten();
 }
 

@@ -1,6 +1,6 @@
 // Writes that fail half-way (the file size limit stands in for a full disk): the
 // procedure reports the failure, the destination is untouched (absent, or still
-// its old content), and no temporary file (".<name>.part*", TempStuf.stuf) stays.
+// its old content), and no temporary file (".vw*.part", TempStuf.stuf) stays.
 
 #include <gtest/gtest.h>
 
