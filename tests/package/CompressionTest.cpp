@@ -40,12 +40,7 @@ TEST(EntryCompression, RoundTripsAtLevelsOneSixNine) {
 // Every failure throws and leaves the caller's bytes as they were.
 TEST(EntryCompression, RefusalsLeaveTheDataUnchanged) {
     Bytes data = SampleBytes(100);
-    try {
-        CompressEntryData(data, 10);
-        ADD_FAILURE() << "level 10 was accepted";
-    } catch (const vw::Error& e) {
-        EXPECT_NE(e.Description().find("level 10"), std::string::npos) << e.Description();
-    }
+    EXPECT_THROW(CompressEntryData(data, 10), vw::Error);  // outside zlib's 1 to 9
     EXPECT_EQ(data, SampleBytes(100));
 
     Bytes stream = SampleBytes(2000);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "EntryCompression.h"
 #include "PackageTestSupport.h"
 #include "cSTUF20.h"
 
@@ -112,21 +113,20 @@ TEST(PackageFormat, ZeroByteFileHasASizedEmptyContents) {
 
 TEST(PackageFormat, CompressedEntryOnDisk) {
     TempDir dir;
-    WriteFile(dir / "c.txt", SampleBytes(4000));
+    Bytes stream = SampleBytes(4000);
+    WriteFile(dir / "c.txt", stream);
     cSTUF20 p;
     ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
     ASSERT_EQ(p.AddFile(dir / "c.txt", 9), 0);
-    const auto stored = static_cast<size_t>(p.GetCompressedSize(1));
     ASSERT_EQ(p.EndSession(), 0);
-    const Bytes b = ReadFile(dir / "p.stuf");
-    ASSERT_GT(b.size(), 44 + stored + 13);
-    // Slot 1 starts at 2 + 10 + 22 = 34: 1 dimension, the stream's length, lower bound 0,
-    // then the zlib stream, the name, FileSize 4000 and Compressed FF FF.
-    const Bytes head = PackageBytes().U16(1).I32(int32_t(stored)).I32(0);
-    EXPECT_EQ(Bytes(b.begin() + 34, b.begin() + 44), head);
-    EXPECT_EQ(b[44], 0x78);
-    const Bytes tail = PackageBytes().Text("c.txt").I32(4000).U16(0xFFFF);
-    EXPECT_EQ(Bytes(b.begin() + 44 + stored, b.begin() + 44 + stored + 13), tail);
+    // Contents hold the zlib stream, FileSize the original length, Compressed is FF FF.
+    vw::stuf::CompressEntryData(stream, 9);
+    EXPECT_EQ(ReadFile(dir / "p.stuf"), Bytes(PackageBytes()
+                                                  .Text("")
+                                                  .Table(2)
+                                                  .EmptySlot()
+                                                  .Slot(stream, "c.txt", 4000, -1)
+                                                  .Trailer(1)));
 }
 
 TEST(PackageFormat, TableWithoutSizeReadsAsEmpty) {
@@ -152,7 +152,7 @@ TEST(PackageFormat, TableWithoutSizeReadsAsEmpty) {
 }
 
 // UTF-8 at the interface, Windows-1252 in the file; GetFileNumber ignores letter case
-// there too.
+// there too, and the description's length is counted there.
 TEST(PackageFormat, NamesAndDescriptionAreWindows1252) {
     TempDir dir;
     WriteFile(dir / "caf\xC3\xA9.txt", "x");  // café.txt
@@ -173,4 +173,12 @@ TEST(PackageFormat, NamesAndDescriptionAreWindows1252) {
     EXPECT_EQ(p.GetFileNumber("cafe.txt"), 0);
     EXPECT_EQ(p.GetFileNumber(""), 0);
     EXPECT_EQ(p.LastError, "left alone");
+    // The description's limit counts bytes in the file: 65,535 euro signs fit.
+    std::string euros;
+    for (int i = 0; i < 65535; ++i)
+        euros += "\xE2\x82\xAC";
+    EXPECT_EQ(p.SetDescription(euros), 0);
+    EXPECT_EQ(p.SetDescription(euros + "x"), 1);
+    EXPECT_NE(p.LastError.find("65,535"), std::string::npos) << p.LastError;
+    EXPECT_EQ(p.GetDescription(), euros);
 }

@@ -21,11 +21,8 @@ using Bytes = std::vector<uint8_t>;
 
 class TempDir {
 public:
-    TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vwpkgtest-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
+    TempDir() : path_((std::filesystem::temp_directory_path() / "vwpkgtest-XXXXXX").string()) {
+        if (!::mkdtemp(path_.data())) throw std::runtime_error("mkdtemp failed");
     }
     ~TempDir() {
         std::error_code ec;
