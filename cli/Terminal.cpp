@@ -3,10 +3,32 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 
+#include "Leftovers.h"
+
 namespace vw3 {
+
+namespace {
+
+termios savedTerminal{};
+volatile sig_atomic_t terminalChanged = 0;
+
+void OnSignal(int signal) {
+    if (terminalChanged) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &savedTerminal);
+    vw::Leftovers::RemoveAllNow();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+}  // namespace
+
+void EndCleanlyOnSignals() {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(signal, OnSignal);
+}
 
 bool StdinIsTerminal() {
     return ::isatty(STDIN_FILENO) == 1;
@@ -17,16 +39,17 @@ bool StderrIsTerminal() {
 
 std::optional<std::string> ReadHiddenLine(const std::string& prompt) {
     std::cerr << prompt << ' ' << std::flush;
-    termios saved{};
-    const bool terminal = ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    const bool terminal = ::tcgetattr(STDIN_FILENO, &savedTerminal) == 0;
     if (terminal) {
-        termios quiet = saved;
+        termios quiet = savedTerminal;
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        terminalChanged = 1;
         ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
     }
     std::string line;
     const bool got = static_cast<bool>(std::getline(std::cin, line));
-    if (terminal) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    if (terminal) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &savedTerminal);
+    terminalChanged = 0;
     std::cerr << '\n';
     if (!got) return std::nullopt;
     return line;

@@ -9,6 +9,10 @@
 
 namespace vw3 {
 
+// Makes SIGINT, SIGTERM and SIGHUP remove the run's leftover files and give the
+// terminal its echo back before the process ends as the signal says.
+void EndCleanlyOnSignals();
+
 bool StdinIsTerminal();
 bool StderrIsTerminal();
 

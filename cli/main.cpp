@@ -6,8 +6,10 @@
 #include "CliInteraction.h"
 #include "Commands.h"
 #include "Options.h"
+#include "Terminal.h"
 
 int main(int argc, char** argv) {
+    vw3::EndCleanlyOnSignals();
     std::string error;
     const auto options = vw3::ParseOptions(argc, argv, error);
     if (!options) return vw3::UsageError(error);

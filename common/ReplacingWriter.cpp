@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Error.h"
+#include "Leftovers.h"
 
 namespace vw {
 namespace {
@@ -53,6 +54,7 @@ ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
         try {
             // CreateNew never opens or follows anything that exists already.
             out_ = std::make_unique<FileWriter>(temp_, FileWriter::Mode::CreateNew, 0600, target);
+            leftover_ = Leftovers::Remember(temp_.c_str());
             return;
         } catch (const Error& e) {
             if (e.Number() != ErrorNumber::FileExists || attempt > 20) throw;
@@ -61,6 +63,7 @@ ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
 }
 
 ReplacingWriter::~ReplacingWriter() {
+    Leftovers::Forget(leftover_);
     if (!committed_) {
         out_.reset();
         ::unlink(temp_.c_str());
@@ -89,6 +92,8 @@ void ReplacingWriter::Commit(CommitOptions options) {
     if (::rename(temp_.c_str(), target_.c_str()) != 0)
         throw ErrorFromErrno(errno, "Cannot replace", target_);
     committed_ = true;
+    Leftovers::Forget(leftover_);
+    leftover_ = -1;
 }
 
 }  // namespace vw

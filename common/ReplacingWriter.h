@@ -41,6 +41,7 @@ private:
     std::string temp_;
     Links links_;
     std::unique_ptr<FileWriter> out_;
+    int leftover_ = -1;  // the temporary file's slot in Leftovers
     bool committed_ = false;
 };
 

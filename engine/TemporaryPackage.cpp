@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "Error.h"
+#include "Leftovers.h"
 
 namespace modVW {
 namespace {
@@ -62,9 +63,11 @@ TemporaryPackage::TemporaryPackage() : path_(TemporaryPackagePath()) {
                         "Permission denied: another Moravi Vaultwise operation is using '" + path_ +
                             "'; try again when it has finished");
     ::unlink(path_.c_str());
+    leftover_ = vw::Leftovers::Remember(path_.c_str());
 }
 
 TemporaryPackage::~TemporaryPackage() {
+    vw::Leftovers::Forget(leftover_);
     ::unlink(path_.c_str());
     ::close(lock_);
 }

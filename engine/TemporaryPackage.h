@@ -27,6 +27,7 @@ public:
 private:
     std::string path_;
     int lock_ = -1;
+    int leftover_ = -1;  // the package's slot in vw::Leftovers
 };
 
 // Removes a package that an interrupted run left behind, unless another operation

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "Procedures.h"
+#include "Progress.h"
 #include "RecordFile.h"
 #include "ScriptedInteraction.h"
 #include "TempDir.h"
@@ -105,6 +106,24 @@ TEST_F(Procedures, FilterForANameWithoutADot) {
     dec.Answers = {"pw", ""};
     Decrypt(dec, dir / "r.vw3");
     EXPECT_EQ(dec.Log.back().Request.Filter, " Files (*.)|*.|All Files (*.*)|*.*");
+}
+
+TEST_F(Procedures, StreamedPayloadsPublishTheByteLoopPercentages) {
+    WriteFile(dir / "eight", Bytes("12345678"));
+    for (bool decrypting : {false, true}) {
+        ScriptedInteraction ui;
+        std::vector<int32_t> seen;
+        ui.OnEvents = [&] { seen.push_back(CurrentProgress); };
+        if (decrypting) {
+            ui.Answers = {"pw", dir / "back"};
+            Decrypt(ui, dir / "eight.vw3");
+        } else {
+            ui.Answers = {dir / "eight.vw3", "pw", "pw"};
+            Encrypt(ui, 1, dir / "eight");
+        }
+        EXPECT_EQ(seen, (std::vector<int32_t>{0, 12, 25, 38, 50, 62, 75, 88})) << decrypting;
+    }
+    EXPECT_EQ(ReadFile(dir / "back"), Bytes("12345678"));
 }
 
 TEST_F(Procedures, MismatchAndCaseOfTheConfirmation) {
