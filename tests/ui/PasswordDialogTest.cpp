@@ -1,5 +1,5 @@
-// The password dialog: masking, Enter and Escape, the two icon buttons, what each way
-// of closing returns, and a real modal showing through the Qt interaction.
+// The password dialog: the "*" mask, what each way of closing returns, the hover and
+// press frame, and a real modal asked through the Qt interaction.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,14 +14,6 @@ using vwui::frmPass;
 
 namespace {
 
-// Runs `answer` on the modal password dialog as soon as it is up.
-void AnswerNextDialog(std::function<void(frmPass*)> answer) {
-    QTimer::singleShot(0, [answer] {
-        QTRY_VERIFY(qobject_cast<frmPass*>(QApplication::activeModalWidget()));
-        answer(qobject_cast<frmPass*>(QApplication::activeModalWidget()));
-    });
-}
-
 QRgb PixelOf(const QLabel* label, int x, int y) {
     return label->pixmap().toImage().pixel(x, y);
 }
@@ -31,77 +23,56 @@ QRgb PixelOf(const QLabel* label, int x, int y) {
 class PasswordDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void typedTextShowsAsStarsAndEnterReturnsIt() {
-        frmPass dialog;
-        dialog.show();
-        QTest::keyClicks(dialog.txtPass, QStringLiteral(" pass word "));
-        QCOMPARE(dialog.txtPass->displayText(), QString(11, QLatin1Char('*')));
-        QTest::keyClick(dialog.txtPass, Qt::Key_Return);
-        QCOMPARE(dialog.EnteredPassword, QStringLiteral(" pass word "));
-        QVERIFY(dialog.txtPass->text().isEmpty());
-        QVERIFY(dialog.isHidden());
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    }
-
-    void keypadEnterAndOkIconAlsoConfirm() {
-        frmPass byKeypad;
-        byKeypad.show();
-        QTest::keyClicks(byKeypad.txtPass, QStringLiteral("abc"));
-        QTest::keyClick(byKeypad.txtPass, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(byKeypad.EnteredPassword, QStringLiteral("abc"));
-
-        frmPass byIcon;
-        byIcon.show();
-        QTest::keyClicks(byIcon.txtPass, QStringLiteral("xyz"));
-        QTest::mouseClick(byIcon.cmd[0], Qt::LeftButton);
-        QCOMPARE(byIcon.EnteredPassword, QStringLiteral("xyz"));
-        QVERIFY(byIcon.isHidden());
-    }
-
-    // Every way out that is not OK returns nothing, and OK on an empty box returns
-    // nothing too, which the procedures take as the user's wish to stop.
-    void otherWaysOutReturnNothing_data() {
+    // Only OK with text returns it; every other way out, and OK on an empty box, returns
+    // nothing, which the procedures take as the user's wish to stop.
+    void waysOut_data() {
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("how");
-        QTest::newRow("escape") << "escape";
-        QTest::newRow("cancel icon") << "cancel";
-        QTest::newRow("window closed") << "close";
-        QTest::newRow("ok on empty box") << "empty";
+        QTest::addColumn<QString>("returned");
+        QTest::newRow("enter") << " pass word "
+                               << "enter"
+                               << " pass word ";
+        QTest::newRow("keypad enter") << "abc"
+                                      << "keypad"
+                                      << "abc";
+        QTest::newRow("ok icon") << "xyz"
+                                 << "ok"
+                                 << "xyz";
+        QTest::newRow("ok on empty box") << ""
+                                         << "ok"
+                                         << "";
+        QTest::newRow("escape") << "s3"
+                                << "escape"
+                                << "";
+        QTest::newRow("cancel icon") << "s3"
+                                     << "cancel"
+                                     << "";
+        QTest::newRow("window closed") << "s3"
+                                       << "close"
+                                       << "";
     }
-    void otherWaysOutReturnNothing() {
+    void waysOut() {
+        QFETCH(QString, typed);
         QFETCH(QString, how);
+        QFETCH(QString, returned);
         frmPass dialog;
         dialog.show();
-        if (how != QLatin1String("empty")) QTest::keyClicks(dialog.txtPass, QStringLiteral("s3"));
-        if (how == QLatin1String("escape")) QTest::keyClick(dialog.txtPass, Qt::Key_Escape);
-        if (how == QLatin1String("cancel")) QTest::mouseClick(dialog.cmd[1], Qt::LeftButton);
-        if (how == QLatin1String("close")) dialog.close();
-        if (how == QLatin1String("empty")) QTest::mouseClick(dialog.cmd[0], Qt::LeftButton);
-        QCOMPARE(dialog.EnteredPassword, QString());
+        QTest::keyClicks(dialog.txtPass, typed);
+        QCOMPARE(dialog.txtPass->displayText(), QString(typed.size(), QLatin1Char('*')));
+        if (how == "enter") QTest::keyClick(dialog.txtPass, Qt::Key_Return);
+        if (how == "keypad") QTest::keyClick(dialog.txtPass, Qt::Key_Enter, Qt::KeypadModifier);
+        if (how == "escape") QTest::keyClick(dialog.txtPass, Qt::Key_Escape);
+        if (how == "ok") QTest::mouseClick(dialog.cmd[0], Qt::LeftButton);
+        if (how == "cancel") QTest::mouseClick(dialog.cmd[1], Qt::LeftButton);
+        if (how == "close") dialog.close();
+        QCOMPARE(dialog.EnteredPassword, returned);
+        if (!returned.isEmpty()) QVERIFY(dialog.txtPass->text().isEmpty());  // not left behind
         QVERIFY(dialog.isHidden());
     }
 
-    void looksAsLaidOut() {
+    void hoverFramesTheButtonAndPressSinksIt() {
         frmPass dialog;
-        dialog.SetPrompt(QStringLiteral("Please confirm the password for the encrypted file:"));
         QCOMPARE(dialog.size(), QSize(231, 144));
-        QCOMPARE(dialog.lblAction->text(),
-                 QStringLiteral("Please confirm the password for the encrypted file:"));
-        QCOMPARE(dialog.txtPass->geometry(), QRect(56, 56, 113, 25));
-        QCOMPARE(dialog.txtPass->palette().color(QPalette::Base), QColor(0, 0, 128));
-        QCOMPARE(dialog.txtPass->palette().color(QPalette::Text), QColor(255, 255, 0));
-        QVERIFY(dialog.txtPass->font().bold());
-        QCOMPARE(dialog.txtPass->echoMode(), QLineEdit::Password);
-        QCOMPARE(dialog.cmd[0]->pos(), QPoint(64, 96));
-        QCOMPARE(dialog.cmd[1]->pos(), QPoint(128, 96));
-        QCOMPARE(dialog.cmd[1]->toolTip(), QStringLiteral("Cancel and return to the main window"));
-        // The gradient runs from black at the left to blue at the right.
-        const QImage back = dialog.ImgBack->pixmap().toImage();
-        QVERIFY(qBlue(back.pixel(0, 70)) < 20);
-        QVERIFY(qBlue(back.pixel(back.width() - 1, 70)) > 230);
-    }
-
-    void hoverFramesTheButtonAndBackgroundHidesIt() {
-        frmPass dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(dialog.Frame.ImgButton->isHidden());
@@ -117,28 +88,28 @@ private slots:
         QTRY_VERIFY(dialog.Frame.ImgButton->isHidden());
     }
 
-    // Each question gets a fresh dialog: a Cancel after an accepted password still
-    // returns nothing.
+    // Each question gets a fresh dialog, deleted after its answer was read.
     void interactionAsksThroughAFreshModalDialog() {
         vwui::QtInteraction ui;
         QPointer<frmPass> first;
-        AnswerNextDialog([&first](frmPass* dialog) {
-            first = dialog;
-            QVERIFY(dialog->lblAction->text().startsWith(QStringLiteral("Please enter")));
-            QTest::keyClicks(dialog->txtPass, QStringLiteral("Secret"));
-            QTest::keyClick(dialog->txtPass, Qt::Key_Return);
-        });
-        QCOMPARE(ui.PasswordDialog("Please enter a password for the encrypted file:"),
-                 std::string("Secret"));
-        QVERIFY(first.isNull());  // deleted after the answer was read
-
-        AnswerNextDialog([](frmPass* dialog) {
-            QVERIFY(dialog->EnteredPassword.isEmpty());
-            QTest::keyClicks(dialog->txtPass, QStringLiteral("other"));
-            QTest::keyClick(dialog->txtPass, Qt::Key_Escape);
-        });
-        QCOMPARE(ui.PasswordDialog("Please confirm the password for the encrypted file:"),
-                 std::string());
+        const auto answer = [&first](const char* prompt, const QString& typed, Qt::Key key) {
+            QTimer::singleShot(0, [&first, prompt, typed, key] {
+                QTRY_VERIFY(qobject_cast<frmPass*>(QApplication::activeModalWidget()));
+                auto* dialog = qobject_cast<frmPass*>(QApplication::activeModalWidget());
+                if (!first) first = dialog;
+                QCOMPARE(dialog->lblAction->text(), QString::fromLatin1(prompt));
+                QVERIFY(dialog->EnteredPassword.isEmpty());
+                QTest::keyClicks(dialog->txtPass, typed);
+                QTest::keyClick(dialog->txtPass, key);
+            });
+        };
+        const char* enter = "Please enter a password for the encrypted file:";
+        answer(enter, QStringLiteral("Secret"), Qt::Key_Return);
+        QCOMPARE(ui.PasswordDialog(enter), std::string("Secret"));
+        QVERIFY(first.isNull());
+        const char* confirm = "Please confirm the password for the encrypted file:";
+        answer(confirm, QStringLiteral("other"), Qt::Key_Escape);
+        QCOMPARE(ui.PasswordDialog(confirm), std::string());
     }
 };
 
