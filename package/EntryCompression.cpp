@@ -49,8 +49,8 @@ std::unique_ptr<uint8_t[]> WorkBuffer(uint64_t n) {
 
 uint64_t EntryCapacity(uint64_t n) {
     const double x = static_cast<double>(n);
-    // nearbyint rounds ties to even in the default rounding mode, as the original's
-    // conversion to a whole number did.
+    // Rounded to the nearest whole number, ties to even (nearbyint in the default
+    // rounding mode), so packages made on either platform agree.
     return static_cast<uint64_t>(std::nearbyint(x * 1.01 + x + 12.0));
 }
 

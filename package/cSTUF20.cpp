@@ -193,7 +193,8 @@ int32_t cSTUF20::AddFile(const std::string& SourceFile, int16_t CompressionLevel
             fresh.Extra().sourcePath = std::filesystem::absolute(SourceFile).string();
         }
 
-        // A reused spare slot keeps its reserved fields, as the original did.
+        // A reused spare slot keeps its reserved fields: only the file's own fields
+        // are filled in.
         Slot& slot = h.slots[static_cast<size_t>(h.entryCount) + 1];
         if (slot.extra) {
             fresh.Extra().reservedText1 = std::move(slot.extra->reservedText1);
