@@ -40,6 +40,13 @@ std::string Printable(std::string text) {
     return text;
 }
 
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    quoted += text;
+    quoted += '\'';
+    return quoted;
+}
+
 bool Exists(const std::string& path) {
     std::error_code ec;
     return fs::exists(fs::symlink_status(path, ec));
@@ -103,11 +110,11 @@ std::string WouldReplace(const std::string& file, const std::string& folder,
     // A name that is not plain ("..") is refused by the extraction, which says why.
     for (const auto& entry : modVW::InspectRecord(file, ui).Entries) {
         if (!IsPlainName(entry.Name)) continue;
-        if (Exists(folder + "/" + entry.Name))
-            return "'" + Printable(folder + "/" + entry.Name) + "' exists";
+        const std::string target = (fs::path(folder) / entry.Name).string();
+        if (Exists(target)) return Quoted(Printable(target)) + " exists";
         if (!seen.insert(entry.Name).second)
-            return "the package holds two files named '" + Printable(entry.Name) +
-                   "', and the second would replace the first";
+            return "the package holds two files named " + Quoted(Printable(entry.Name)) +
+                   ", and the second would replace the first";
     }
     return "";
 }
