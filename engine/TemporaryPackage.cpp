@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -26,6 +27,14 @@ std::string CacheFolder() {
     return base + "/moravi-vaultwise";
 }
 
+// True for a real folder that belongs to this user and that nobody else may enter:
+// the package there holds plain contents.
+bool IsPrivateFolder(const std::string& folder) {
+    struct stat st {};
+    return ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & 077) == 0;
+}
+
 std::string ChooseFolder() {
     if (const char* forced = std::getenv("VAULTWISE_TEMP_DIR"); forced && *forced) return forced;
     const std::string program = ProgramFolder();
@@ -33,8 +42,8 @@ std::string ChooseFolder() {
     const std::string cache = CacheFolder();
     std::error_code ec;
     std::filesystem::create_directories(cache, ec);
-    std::filesystem::permissions(cache, std::filesystem::perms::owner_all, ec);
-    return cache;
+    ::chmod(cache.c_str(), 0700);
+    return IsPrivateFolder(cache) ? cache : std::string();
 }
 
 // An exclusive lock on the folder of `path`, or -1 when another process holds it.
@@ -53,10 +62,16 @@ int LockFolderOf(const std::string& path) {
 }  // namespace
 
 std::string TemporaryPackagePath() {
-    return ChooseFolder() + "/TempStuf.stuf";
+    const std::string folder = ChooseFolder();
+    return folder.empty() ? folder : folder + "/TempStuf.stuf";
 }
 
 TemporaryPackage::TemporaryPackage() : path_(TemporaryPackagePath()) {
+    if (path_.empty())
+        throw vw::Error(vw::ErrorNumber::PermissionDenied,
+                        "Permission denied: no private folder for the temporary package (the "
+                        "program's folder is not writable and " +
+                            CacheFolder() + " is not this user's own)");
     lock_ = LockFolderOf(path_);
     if (lock_ < 0)
         throw vw::Error(vw::ErrorNumber::PermissionDenied,
@@ -74,6 +89,7 @@ TemporaryPackage::~TemporaryPackage() {
 
 void RemoveLeftoverPackage() {
     const std::string path = TemporaryPackagePath();
+    if (path.empty()) return;
     const int lock = LockFolderOf(path);
     if (lock < 0) return;
     ::unlink(path.c_str());

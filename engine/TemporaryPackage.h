@@ -6,9 +6,10 @@
 namespace modVW {
 
 // "<program folder>/TempStuf.stuf" when the program's folder is writable, else
-// "$XDG_CACHE_HOME/moravi-vaultwise/TempStuf.stuf" (default ~/.cache/...). The
-// environment variable VAULTWISE_TEMP_DIR, when set, names the folder instead;
-// tests running in parallel use it.
+// "$XDG_CACHE_HOME/moravi-vaultwise/TempStuf.stuf" (default ~/.cache/...), a
+// folder of this user's only; "" when that folder is not. The environment variable
+// VAULTWISE_TEMP_DIR, when set, names the folder instead; tests running in
+// parallel use it.
 std::string TemporaryPackagePath();
 
 // Owns the temporary package's place for one operation: at most one operation of
