@@ -9,9 +9,9 @@
 
 #include "CliInteraction.h"
 #include "Error.h"
-#include "Inspect.h"
 #include "Procedures.h"
 #include "RecordFile.h"
+#include "RecordSummary.h"
 #include "Text1252.h"
 
 namespace fs = std::filesystem;

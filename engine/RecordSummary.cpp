@@ -1,4 +1,4 @@
-#include "Inspect.h"
+#include "RecordSummary.h"
 
 #include "Error.h"
 #include "FolderPackaging.h"
