@@ -75,15 +75,6 @@ TEST_F(FirstStart, StoredValueIsReadLikeABoolean) {
     }
 }
 
-TEST_F(FirstStart, FailedRegistrationStillCountsAsDone) {
-    const std::string data = xdg::DataHome();
-    xdg::WriteText(data + "/blocked", "");
-    setenv("XDG_DATA_HOME", (data + "/blocked").c_str(), 1);
-    ModFileExt::RegisterOnFirstStart();
-    setenv("XDG_DATA_HOME", data.c_str(), 1);
-    EXPECT_EQ(RegFileType(), "True");
-}
-
 TEST(ProgramPath, IsThisRunningProgram) {
     const fs::path self = ModFileExt::ProgramPath();
     EXPECT_TRUE(self.is_absolute());
