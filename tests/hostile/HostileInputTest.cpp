@@ -68,11 +68,6 @@ private:
     bool etcXExisted_;
 };
 
-std::string Text(const std::string& path) {
-    const auto bytes = ReadFile(path);
-    return {bytes.begin(), bytes.end()};
-}
-
 std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
     std::string name = info.param.File.substr(0, info.param.File.find(".vw3"));
     for (char& c : name)
@@ -137,7 +132,8 @@ TEST_P(HostileInput, Vw3CommandFailsWithTheReport) {
     const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw)) << "vw3 died";
     EXPECT_EQ(WEXITSTATUS(raw), 1);
-    EXPECT_EQ(Text(w.dir / "stderr"), w.Report(c, c.File) + "\n");
+    const auto err = ReadFile(w.dir / "stderr");
+    EXPECT_EQ(std::string(err.begin(), err.end()), w.Report(c, c.File) + "\n");
     fs::remove(w.dir / "stdout");
     fs::remove(w.dir / "stderr");
     w.ExpectNothingWritten();
