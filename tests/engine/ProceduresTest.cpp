@@ -65,8 +65,9 @@ TEST_F(Procedures, FileRoundTripsWithItsName) {
         Decrypt(dec, dir / "x.vw3");
         EXPECT_EQ(dec.Kinds(), (std::vector<std::string>{"password", "save"}));
         EXPECT_EQ(dec.Log[1].Request.InitialName, name);
-        if (name == "empty")  // a name without a dot
+        if (name == "empty") {  // a name without a dot
             EXPECT_EQ(dec.Log[1].Request.Filter, " Files (*.)|*.|All Files (*.*)|*.*");
+        }
         EXPECT_EQ(ReadFile(dir / "out"), content) << name;
         EXPECT_TRUE(dec.Messages().empty());
     }

@@ -18,9 +18,8 @@ EncryptedRecord Sample() {
     r.Password = {0, 1, 2, 3, 4, 5};
     r.SourceKind = 1;
     r.SourceName = "a.txt";
-    for (int i = 0; i < 256; ++i)
-        r.Table[i] = static_cast<int16_t>(255 - i == 255 ? 0 : 256 - i);
-    r.Table[0] = 0;
+    for (int i = 1; i < 256; ++i)
+        r.Table[i] = static_cast<int16_t>(256 - i);
     return r;
 }
 

@@ -23,7 +23,6 @@ public:
     // Answers are taken in order; a question without an answer left gets "".
     std::deque<std::string> Answers;
     std::vector<Asked> Log;
-    int EventsProcessed = 0;
     std::function<void()> OnEvents;  // runs on every DoEvents when set
 
     std::string ShowOpen(const modVW::FileDialogRequest& r) override {
@@ -42,7 +41,6 @@ public:
         Log.push_back({"msgbox", text, {}, style});
     }
     void DoEvents() override {
-        ++EventsProcessed;
         if (OnEvents) OnEvents();
     }
 
