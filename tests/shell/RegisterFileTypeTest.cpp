@@ -125,14 +125,6 @@ TEST_F(RegisterFileType, DesktopCachesAreRebuilt) {
               std::string::npos);
 }
 
-TEST_F(RegisterFileType, DesktopToolsSeeUsAsTheDefault) {
-    Register();
-    const xdg::ToolResult query =
-        xdg::Run("xdg-mime", {"query", "default", "application/x-vaultwise-encrypted"});
-    if (!query.installed) GTEST_SKIP() << "xdg-mime is not installed";
-    EXPECT_EQ(query.output, "moravi-vaultwise.desktop\n");
-}
-
 TEST_F(RegisterFileType, UnwritableDataFolderFailsSilentlyAndCountsAsDone) {
     xdg::WriteText(xdg::DataHome() + "/blocked", "a file where a folder should be");
     const std::string data = xdg::DataHome();
