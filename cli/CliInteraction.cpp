@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "Printing.h"
 #include "Progress.h"
 #include "TemporaryPackage.h"
 
@@ -19,7 +20,19 @@ uint64_t SizeOf(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 ? static_cast<uint64_t>(st.st_size) : 0;
 }
 
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    if (from.empty()) return;
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
 }  // namespace
+
+std::string NamingUserFile(std::string text, const std::string& userFile) {
+    ReplaceAll(text, kStandardOutput, "standard output");
+    if (!userFile.empty()) ReplaceAll(text, modVW::TemporaryPackagePath(), userFile);
+    return text;
+}
 
 CliInteraction::CliInteraction(std::optional<std::string> password, bool quiet)
     : password_(std::move(password)), quiet_(quiet) {}
@@ -36,8 +49,7 @@ std::string CliInteraction::BrowseFolders(const std::string&) {
     std::error_code ec;
     std::filesystem::create_directories(ExtractFolder, ec);
     if (ec) {
-        std::cerr << "vw3: cannot create folder '" << ExtractFolder << "': " << ec.message()
-                  << '\n';
+        Say(std::cerr, "vw3: cannot create folder '" + ExtractFolder + "': " + ec.message());
         failed_ = true;
         return "";
     }
@@ -45,6 +57,7 @@ std::string CliInteraction::BrowseFolders(const std::string&) {
 }
 
 std::string CliInteraction::PasswordDialog(const std::string& prompt) {
+    if (failed_) return "";  // after a failure the command ends: no further question
     // A password from a file is final: after a refusal the procedure is ended.
     if (password_) return refusals_ > 0 ? "" : *password_;
     if (refusals_ >= kTerminalTries) return "";
@@ -58,8 +71,12 @@ std::string CliInteraction::PasswordDialog(const std::string& prompt) {
 
 void CliInteraction::MsgBox(const std::string& text, const std::string&, int) {
     progress_.reset();
-    std::cerr << text << '\n';
-    if (text == kIncorrect || text == kMismatch) {
+    const bool refusal = text == kIncorrect || text == kMismatch;
+    // A failed password check (a damaged table) is followed by the procedure's own
+    // refusal; the failure was reported, once is enough.
+    if (failed_ && refusal) return;
+    Say(std::cerr, NamingUserFile(text, UserFile));
+    if (refusal) {
         ++refusals_;
         incorrectPassword_ = text == kIncorrect;
     } else {

@@ -13,6 +13,13 @@ namespace vw3 {
 
 enum ExitStatus { kSuccess = 0, kFailure = 1, kUsage = 2, kIncorrectPassword = 3 };
 
+// Where "-o -" writes: this process's standard output, written into, never replaced.
+constexpr const char* kStandardOutput = "/proc/self/fd/1";
+
+// `text` with the internal paths it may name (the temporary package, standard
+// output's /proc name) replaced by what the user knows: `userFile`, "standard output".
+std::string NamingUserFile(std::string text, const std::string& userFile);
+
 class CliInteraction : public modVW::Interaction {
 public:
     // `password` is the password from a file; nothing means: ask at the terminal.
@@ -21,6 +28,7 @@ public:
     std::string SaveAs;         // the answer to the save question
     std::string ExtractFolder;  // the answer to the folder question (created when missing)
     uint64_t PayloadSize = 0;   // for the progress bar's MB/s; 0 = look at the package
+    std::string UserFile;       // the file or folder the command was given, as typed
 
     std::string ShowOpen(const modVW::FileDialogRequest& request) override;
     std::string ShowSave(const modVW::FileDialogRequest& request) override;

@@ -1,14 +1,21 @@
 #include "Commands.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <set>
 
+#include "BinaryFile.h"
 #include "CliInteraction.h"
 #include "Error.h"
+#include "OutputTarget.h"
+#include "Printing.h"
 #include "Procedures.h"
 #include "RecordFile.h"
 #include "RecordSummary.h"
@@ -19,25 +26,19 @@ namespace fs = std::filesystem;
 namespace vw3 {
 namespace {
 
-int Failure(const std::string& message) {
-    std::cerr << message << '\n';
+constexpr size_t kPasswordFileMax = 64 * 1024;
+
+int Failure(const std::string& message, const std::string& userFile = "") {
+    Say(std::cerr, NamingUserFile(message, userFile));
     return kFailure;
 }
 
-int Failure(const vw::Error& e) {
-    return Failure(e.Report());
+int Failure(const vw::Error& e, const std::string& userFile = "") {
+    return Failure(e.Report(), userFile);
 }
 
 std::string Absolute(const std::string& path) {
     return fs::absolute(path).lexically_normal().string();
-}
-
-// `text` with control characters shown as "?", so a name from a file cannot
-// steer the terminal.
-std::string Printable(std::string text) {
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    return text;
 }
 
 std::string Quoted(const std::string& text) {
@@ -52,23 +53,54 @@ bool Exists(const std::string& path) {
     return fs::exists(fs::symlink_status(path, ec));
 }
 
+// Up to kPasswordFileMax + 1 bytes of `fd`: one more shows the file is too long.
+std::optional<std::string> ReadBounded(int fd) {
+    std::string text(kPasswordFileMax + 1, '\0');
+    size_t got = 0;
+    while (got < text.size()) {
+        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    text.resize(got);
+    return text;
+}
+
+// The open password file `path`, or -1 after saying in `error` why it is refused:
+// only a regular file of at most 64 KiB is read (a folder, a FIFO, /dev/zero are not).
+int OpenPasswordFile(const std::string& path, std::string& error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0)
+        error = "cannot read the password file " + Quoted(path) + ": " + std::strerror(errno);
+    else if (!S_ISREG(st.st_mode))
+        error = "the password file " + Quoted(path) + " is not a regular file";
+    else if (static_cast<uint64_t>(st.st_size) > kPasswordFileMax)
+        error = "the password file " + Quoted(path) + " is larger than 64 KiB";
+    if (error.empty()) return fd;
+    if (fd >= 0) ::close(fd);
+    return -1;
+}
+
 // The password of --password-file: the whole file, one trailing newline ("\n" or
 // "\r\n") removed.
 std::optional<std::string> PasswordFromFile(const std::string& path, std::string& error) {
-    std::string text;
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), {});
-    } else {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            error = "cannot read the password file '" + path + "'";
-            return std::nullopt;
-        }
-        text.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    if (!text.empty() && text.back() == '\n') text.pop_back();
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    if (text.empty()) {
+    const bool standardInput = path == "-";
+    const int fd = standardInput ? STDIN_FILENO : OpenPasswordFile(path, error);
+    if (fd < 0) return std::nullopt;
+    auto text = ReadBounded(fd);
+    if (!standardInput) ::close(fd);
+    const std::string what = standardInput ? "standard input" : "the password file " + Quoted(path);
+    if (!text)
+        error = "cannot read " + what + ": " + std::strerror(errno);
+    else if (text->size() > kPasswordFileMax)
+        error = "the password on " + what + " is longer than 64 KiB";
+    if (!error.empty()) return std::nullopt;
+    if (!text->empty() && text->back() == '\n') text->pop_back();
+    if (!text->empty() && text->back() == '\r') text->pop_back();
+    if (text->empty()) {
         error = "the password file is empty";
         return std::nullopt;
     }
@@ -111,9 +143,9 @@ std::string WouldReplace(const std::string& file, const std::string& folder,
     for (const auto& entry : modVW::InspectRecord(file, ui).Entries) {
         if (!IsPlainName(entry.Name)) continue;
         const std::string target = (fs::path(folder) / entry.Name).string();
-        if (Exists(target)) return Quoted(Printable(target)) + " exists";
+        if (Exists(target)) return Quoted(target) + " exists";
         if (!seen.insert(entry.Name).second)
-            return "the package holds two files named " + Quoted(Printable(entry.Name)) +
+            return "the package holds two files named " + Quoted(entry.Name) +
                    ", and the second would replace the first";
     }
     return "";
@@ -141,30 +173,57 @@ int Decrypted(CliInteraction& ui, const std::string& file) {
     return ui.Status();
 }
 
+// The output path of -o (standard output for "-"), or `fallback` without -o.
+std::string OutputPath(const Options& o, const std::string& fallback) {
+    if (o.Output == "-") return kStandardOutput;
+    return Absolute(o.Output.empty() ? fallback : o.Output);
+}
+
+// A failure status when `output` may not be written: a folder, a socket or a block
+// device never; an existing file (or link) only with --force. A device or a pipe
+// is written into, which replaces nothing.
+std::optional<int> OutputRefusal(const std::string& output, bool force) {
+    const auto kind = vw::KindOfOutput(output);
+    try {
+        if (kind == vw::OutputTarget::Unusable) vw::RefuseOutput(output);
+    } catch (const vw::Error& e) {
+        return Failure(e);
+    }
+    if (kind == vw::OutputTarget::Replaced && !force)
+        return Failure("vw3: " + Quoted(output) + " exists; use --force to replace it");
+    return std::nullopt;
+}
+
 }  // namespace
 
 int UsageError(const std::string& message) {
-    std::cerr << "vw3: " << message << "\nTry 'vw3 --help'.\n";
+    Say(std::cerr, "vw3: " + message);
+    Say(std::cerr, "Try 'vw3 --help'.");
     return kUsage;
 }
 
 int RunEncrypt(const Options& o) {
-    std::error_code ec;
-    const auto status = fs::status(o.Argument, ec);
-    if (!fs::exists(status))
-        return Failure(
-            vw::Error(vw::ErrorNumber::FileNotFound, "File not found: '" + o.Argument + "'"));
-    const std::string output =
-        o.Output.empty() ? DefaultEncryptOutput(o.Argument) : Absolute(o.Output);
-    if (Exists(output) && !o.Force)
-        return Failure("vw3: '" + output + "' exists; use --force to replace it");
+    struct stat st {};
+    if (::stat(o.Argument.c_str(), &st) != 0)
+        return Failure(vw::ErrorFromErrno(errno, "Cannot open", o.Argument));
+    const bool folder = S_ISDIR(st.st_mode);
+    uint64_t size = 0;
+    if (!folder) {
+        try {
+            size = vw::FileReader(o.Argument).Size();  // refuses what is not a plain file
+        } catch (const vw::Error& e) {
+            return Failure(e);
+        }
+    }
+    const std::string output = OutputPath(o, DefaultEncryptOutput(o.Argument));
+    if (const auto refused = OutputRefusal(output, o.Force)) return *refused;
 
     std::string error;
     auto ui = MakeInteraction(o, error);
     if (!ui) return UsageError(error);
     ui->SaveAs = output;
-    const bool folder = fs::is_directory(status);
-    if (!folder) ui->PayloadSize = fs::file_size(o.Argument, ec);
+    ui->UserFile = o.Argument;
+    ui->PayloadSize = size;
     modVW::Encrypt(*ui, folder ? modVW::SourceKinds::Folder : modVW::SourceKinds::File,
                    Absolute(o.Argument));
     return ui->Status();
@@ -177,19 +236,23 @@ int RunDecrypt(const Options& o) {
     } catch (const vw::Error& e) {
         return Failure(e);
     }
+    const bool folder = layout.Fields.SourceKind != modVW::SourceKinds::File;
+    if (folder && o.Output == "-")
+        return UsageError("-o - writes a single file; " + Quoted(o.Argument) + " holds a folder");
     std::string error;
     auto ui = MakeInteraction(o, error);
     if (!ui) return UsageError(error);
     ui->PayloadSize = layout.PayloadSize;
+    ui->UserFile = o.Argument;
 
-    if (layout.Fields.SourceKind != modVW::SourceKinds::File) {
+    if (folder) {
         ui->ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
         if (!o.Force) {
             try {
                 if (const auto why = WouldReplace(o.Argument, ui->ExtractFolder, *ui); !why.empty())
                     return Failure("vw3: " + why + "; use --force to replace it");
             } catch (const vw::Error& e) {
-                return Failure(e);
+                return Failure(e, o.Argument);
             }
             ui->RestartProgress();  // that look at the entries was a pass of its own
         }
@@ -201,11 +264,16 @@ int RunDecrypt(const Options& o) {
 
     const std::string stored = Text1252::NameFromFile(layout.Fields.SourceName);
     if (o.Output.empty() && !IsPlainName(stored))
-        return Failure("vw3: the stored name '" + Printable(stored) +
-                       "' is not a plain file name; give -o OUTPUT");
-    ui->SaveAs = Absolute(o.Output.empty() ? stored : o.Output);
-    if (Exists(ui->SaveAs) && !o.Force)
-        return Failure("vw3: '" + ui->SaveAs + "' exists; use --force to replace it");
+        return Failure("vw3: the stored name " + Quoted(stored) +
+                       " is not a plain file name; give -o OUTPUT");
+    ui->SaveAs = OutputPath(o, stored);
+    // The procedure takes a destination equal to the stored name for the unchanged
+    // name of a cancelled save dialog and writes nothing: refuse rather than end
+    // with a success for work not done.
+    if (ui->SaveAs == stored)
+        return Failure("vw3: OUTPUT " + Quoted(stored) +
+                       " is the stored name itself, which is never written; choose another OUTPUT");
+    if (const auto refused = OutputRefusal(ui->SaveAs, o.Force)) return *refused;
     return Decrypted(*ui, o.Argument);
 }
 
@@ -213,24 +281,23 @@ int RunInfo(const Options& o) {
     CliInteraction ui(std::nullopt, true);
     try {
         const auto s = modVW::InspectRecord(o.Argument, ui);
-        std::cout << "File: " << o.Argument << '\n'
-                  << "Kind: " << s.SourceKind << (s.IsFolder ? " (folder)" : " (single file)")
-                  << '\n'
-                  << "Stored name: " << Printable(s.SourceName) << '\n'
-                  << "Payload: " << s.PayloadSize << " bytes\n";
+        Say(std::cout, "File: " + o.Argument);
+        Say(std::cout, "Kind: " + std::to_string(s.SourceKind) +
+                           (s.IsFolder ? " (folder)" : " (single file)"));
+        Say(std::cout, "Stored name: " + s.SourceName);
+        Say(std::cout, "Payload: " + std::to_string(s.PayloadSize) + " bytes");
         if (!s.IsFolder) return kSuccess;
-        std::cout << "Description: " << Printable(s.Description) << '\n'
-                  << "Entries: " << s.Entries.size() << '\n';
+        Say(std::cout, "Description: " + s.Description);
+        Say(std::cout, "Entries: " + std::to_string(s.Entries.size()));
         for (const auto& e : s.Entries) {
-            std::cout << "  " << Printable(e.Name) << "  " << e.Size << " bytes  ";
-            if (e.Compressed)
-                std::cout << "compressed (" << e.StoredSize << " bytes)\n";
-            else
-                std::cout << "stored\n";
+            Say(std::cout,
+                "  " + e.Name + "  " + std::to_string(e.Size) + " bytes  " +
+                    (e.Compressed ? "compressed (" + std::to_string(e.StoredSize) + " bytes)"
+                                  : std::string("stored")));
         }
         return kSuccess;
     } catch (const vw::Error& e) {
-        return Failure(e);
+        return Failure(e, o.Argument);
     }
 }
 

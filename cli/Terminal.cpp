@@ -26,8 +26,15 @@ void OnSignal(int signal) {
 }  // namespace
 
 void EndCleanlyOnSignals() {
-    for (int signal : {SIGINT, SIGTERM, SIGHUP})
-        std::signal(signal, OnSignal);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        struct sigaction action {};
+        // A signal ignored when we started (nohup, a script's background job) stays so.
+        if (::sigaction(signal, nullptr, &action) != 0 || action.sa_handler == SIG_IGN) continue;
+        action = {};
+        action.sa_handler = OnSignal;
+        ::sigemptyset(&action.sa_mask);
+        ::sigaction(signal, &action, nullptr);
+    }
 }
 
 bool StdinIsTerminal() {

@@ -9,8 +9,9 @@
 
 namespace vw3 {
 
-// Makes SIGINT, SIGTERM and SIGHUP remove the run's leftover files and give the
-// terminal its echo back before the process ends as the signal says.
+// Makes SIGINT, SIGTERM, SIGHUP and SIGQUIT remove the run's leftover files and give
+// the terminal its echo back before the process ends as the signal says. A signal
+// that arrives ignored stays ignored.
 void EndCleanlyOnSignals();
 
 bool StdinIsTerminal();

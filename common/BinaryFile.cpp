@@ -25,22 +25,33 @@ Error Truncated(const std::string& path, const char* what, uint64_t need, uint64
 }  // namespace
 
 FileReader::FileReader(const std::string& path) : path_(path) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot open", path);
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) {
-        const int err = errno;
+    try {
+        CheckRegular();
+    } catch (...) {
         ::close(fd_);
-        throw ErrorFromErrno(err, "Cannot read", path);
+        throw;
     }
-    // A pipe or a device reports no size: read as a file, its bytes would be lost.
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd_);
-        throw Error(ErrorNumber::PathFileAccess,
-                    "Path/File access error: '" + path + "' is not a regular file");
-    }
-    size_ = static_cast<uint64_t>(st.st_size);
     buffer_.resize(kReadBuffer);
+}
+
+void FileReader::CheckRegular() {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) throw ErrorFromErrno(errno, "Cannot read", path_);
+    // A pipe or a device reports no size: read as a file, its bytes would be lost.
+    if (!S_ISREG(st.st_mode))
+        throw Error(ErrorNumber::PathFileAccess,
+                    "Path/File access error: '" + path_ + "' is not a regular file");
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+    size_ = static_cast<uint64_t>(st.st_size);
+    mode_ = st.st_mode & 07777;
+    // Files of /proc and /sys report the size 0 and yet hold data.
+    uint8_t probe;
+    if (size_ == 0 && ::pread(fd_, &probe, 1, 0) > 0)
+        throw Error(ErrorNumber::PathFileAccess,
+                    "Path/File access error: '" + path_ + "' reports no size but holds data");
 }
 
 FileReader::~FileReader() {
@@ -153,6 +164,11 @@ FileWriter::FileWriter(const std::string& path, Mode mode, mode_t permissions,
     if (mode == Mode::CreateNew) flags |= O_EXCL;
     fd_ = ::open(path.c_str(), flags, permissions);
     if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+    buffer_.resize(kWriteBuffer);
+}
+
+FileWriter::FileWriter(int fd, std::string shownPath)
+    : path_(shownPath), shownPath_(std::move(shownPath)), fd_(fd) {
     buffer_.resize(kWriteBuffer);
 }
 

@@ -22,6 +22,7 @@ public:
 
     const std::string& Path() const { return path_; }
     uint64_t Size() const { return size_; }
+    mode_t Mode() const { return mode_; }  // the permission bits
     uint64_t Position() const { return position_; }
     uint64_t Remaining() const { return size_ - position_; }
 
@@ -43,12 +44,14 @@ public:
     }
 
 private:
+    void CheckRegular();
     void Fill();
     void ReadDirect(uint8_t* out, size_t n, const char* what);
 
     std::string path_;
     int fd_ = -1;
     uint64_t size_ = 0;
+    mode_t mode_ = 0;
     uint64_t position_ = 0;  // logical position of the next byte handed out
     std::vector<uint8_t> buffer_;
     size_t bufferPos_ = 0;
@@ -65,12 +68,15 @@ public:
     // `shownPath`, when given, is the name errors speak of (a temporary file's target).
     FileWriter(const std::string& path, Mode mode, mode_t permissions = 0666,
                std::string shownPath = {});
+    // Takes over the open descriptor `fd`; errors name `shownPath`.
+    FileWriter(int fd, std::string shownPath);
     ~FileWriter();  // closes without reporting; call Close() to see errors
     FileWriter(const FileWriter&) = delete;
     FileWriter& operator=(const FileWriter&) = delete;
 
     const std::string& Path() const { return path_; }
     uint64_t Position() const { return position_; }
+    int Fd() const { return fd_; }
 
     void WriteU16(uint16_t v);
     void WriteI16(int16_t v) { WriteU16(static_cast<uint16_t>(v)); }

@@ -1,74 +1,57 @@
 #include "ReplacingWriter.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <random>
 #include <vector>
 
 #include "Error.h"
-#include "Leftovers.h"
 
 namespace vw {
 namespace {
 
-std::string ResolveLink(const std::string& target) {
-    std::error_code ec;
-    if (std::filesystem::is_symlink(target, ec)) {
-        const auto resolved = std::filesystem::weakly_canonical(target, ec);
-        if (!ec) return resolved.string();
-    }
-    return target;
-}
-
-// A short hidden name beside `target`, ".vw<8 hex digits>.part", which fits the
-// folder whatever the length of the target's own name.
-std::string TempNameBeside(const std::string& target) {
-    static std::mt19937 gen(std::random_device{}());
-    char name[32];
-    std::snprintf(name, sizeof name, ".vw%08x.part", static_cast<unsigned>(gen()));
-    return (std::filesystem::path(target).parent_path() / name).string();
-}
-
-// An overwrite in place keeps the file's mode; a replacement is a new file.
-mode_t ModeFor(const std::string& target, bool inPlace) {
+// A replaced regular file keeps its permission bits; a new one (also one that
+// replaces a link) gets at most `wanted`, less the umask.
+mode_t ModeFor(const std::string& target, mode_t wanted) {
     struct stat st {};
-    if (inPlace && ::lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        return st.st_mode & 07777;
+    if (::lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 0777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    return wanted & 0666 & ~mask;
+}
+
+// Opens a device, a pipe or a /proc-named open file for writing into it; appending
+// keeps what a shell's ">>" put before us.
+int OpenDirect(const std::string& target) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) throw ErrorFromErrno(errno, "Cannot write", target);
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode) ||
+                                  S_ISREG(st.st_mode) || S_ISSOCK(st.st_mode)))
+        return fd;
+    ::close(fd);
+    RefuseOutput(target);
 }
 
 }  // namespace
 
-ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
-    : target_(links == Links::WriteThrough ? ResolveLink(target) : target), links_(links) {
+ReplacingWriter::ReplacingWriter(const std::string& target, Links)
+    : target_(target), kind_(KindOfOutput(target)) {
     if (target_.empty())
         throw Error(ErrorNumber::FileNotFound, "Cannot create a file without a name");
-    for (unsigned attempt = 0;; ++attempt) {
-        temp_ = TempNameBeside(target_);
-        try {
-            // CreateNew never opens or follows anything that exists already.
-            out_ = std::make_unique<FileWriter>(temp_, FileWriter::Mode::CreateNew, 0600, target);
-            leftover_ = Leftovers::Remember(temp_.c_str());
-            return;
-        } catch (const Error& e) {
-            if (e.Number() != ErrorNumber::FileExists || attempt > 20) throw;
-        }
+    if (kind_ == OutputTarget::Unusable) RefuseOutput(target_);
+    if (kind_ == OutputTarget::Direct) {
+        out_ = std::make_unique<FileWriter>(OpenDirect(target_), target_);
+        return;
     }
+    temp_.emplace(std::filesystem::path(target_).parent_path().string(), target_);
+    out_ = std::make_unique<FileWriter>(temp_->Fd(), target_);
 }
 
-ReplacingWriter::~ReplacingWriter() {
-    Leftovers::Forget(leftover_);
-    if (!committed_) {
-        out_.reset();
-        ::unlink(temp_.c_str());
-    }
-}
+ReplacingWriter::~ReplacingWriter() = default;  // the writer closes, then the file goes
 
 void ReplacingWriter::CopyTail() {
     struct stat st {};
@@ -86,14 +69,19 @@ void ReplacingWriter::CopyTail() {
 }
 
 void ReplacingWriter::Commit(CommitOptions options) {
+    if (!temp_) {
+        out_->Close(options.durable);
+        return;
+    }
     if (options.keepLongerTail) CopyTail();
-    out_->Close(options.durable);
-    ::chmod(temp_.c_str(), ModeFor(target_, options.keepLongerTail));
-    if (::rename(temp_.c_str(), target_.c_str()) != 0)
-        throw ErrorFromErrno(errno, "Cannot replace", target_);
-    committed_ = true;
-    Leftovers::Forget(leftover_);
-    leftover_ = -1;
+    out_->Flush();
+    if (options.durable && ::fsync(out_->Fd()) != 0)
+        throw ErrorFromErrno(errno, "Cannot write", target_);
+    if (::fchmod(out_->Fd(), ModeFor(target_, options.newFileMode)) != 0)
+        throw ErrorFromErrno(errno, "Cannot write", target_);
+    temp_->PlaceAt(target_);
+    temp_.reset();
+    out_->Close();
 }
 
 }  // namespace vw

@@ -1,36 +1,45 @@
 #pragma once
 // Writes a file's new contents beside it and puts them in place only when they are
 // complete, so a failed write leaves the old file (or nothing) behind, and a file
-// may be rewritten while it is still being read.
+// may be rewritten while it is still being read. A symbolic link at the target is
+// replaced, never followed; a device, a pipe or an open file named through /proc
+// (/dev/stdout) is written into directly, never renamed over.
+
+#include <sys/types.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "BinaryFile.h"
+#include "OutputTarget.h"
+#include "TemporaryFile.h"
 
 namespace vw {
 
 class ReplacingWriter {
 public:
     enum class Links {
-        WriteThrough,  // a symbolic link at the target keeps pointing at the new contents
-        Replace,       // a symbolic link at the target is replaced, never followed
+        Replace,  // a symbolic link at the target is replaced, never followed
     };
 
-    // Prepares a hidden temporary file in the folder the contents will land in.
-    explicit ReplacingWriter(const std::string& target, Links links = Links::WriteThrough);
-    ~ReplacingWriter();  // removes the temporary file unless committed
+    // Prepares the new contents' file in the folder they will land in.
+    explicit ReplacingWriter(const std::string& target, Links links = Links::Replace);
+    ~ReplacingWriter();  // leaves nothing behind unless committed
     ReplacingWriter(const ReplacingWriter&) = delete;
     ReplacingWriter& operator=(const ReplacingWriter&) = delete;
 
     FileWriter& Out() { return *out_; }
 
     struct CommitOptions {
-        // Keep an existing target's bytes beyond the new length behind it, and its
-        // mode, as an in-place overwrite without truncation would leave them.
+        // Keep an existing target's bytes beyond the new length behind it, as an
+        // in-place overwrite without truncation would leave them.
         bool keepLongerTail = false;
         // Reach the disk before the rename, so a crash cannot leave an empty file.
         bool durable = false;
+        // The permission bits a new file gets at most (the umask applies too); a
+        // replaced file keeps its own.
+        mode_t newFileMode = 0666;
     };
     void Commit(CommitOptions options);
 
@@ -38,11 +47,9 @@ private:
     void CopyTail();
 
     std::string target_;
-    std::string temp_;
-    Links links_;
+    OutputTarget kind_;
+    std::optional<TemporaryFile> temp_;  // none when writing into the target directly
     std::unique_ptr<FileWriter> out_;
-    int leftover_ = -1;  // the temporary file's slot in Leftovers
-    bool committed_ = false;
 };
 
 }  // namespace vw

@@ -51,7 +51,7 @@ void EncryptFileToRecord(const std::string& source, const std::string& dest,
     WriteRecordHead(writer.Out(), in.Size());
     SubstituteStream(in, writer.Out(), in.Size(), forward, ui);
     WriteRecordTail(writer.Out(), fields);
-    writer.Commit({.keepLongerTail = true});
+    writer.Commit({.keepLongerTail = true, .newFileMode = in.Mode()});
 }
 
 void DecipherPayloadTo(const std::string& source, const RecordLayout& layout, vw::FileWriter& dest,

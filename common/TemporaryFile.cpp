@@ -1,0 +1,144 @@
+#include "TemporaryFile.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <random>
+#include <set>
+
+#include "Error.h"
+#include "Leftovers.h"
+
+namespace vw {
+namespace {
+
+constexpr char kPrefix[] = ".vw";
+constexpr char kSuffix[] = ".part";
+constexpr size_t kNameLength = 3 + 8 + 5;
+
+bool IsTemporaryName(const char* name) {
+    if (std::strlen(name) != kNameLength || std::strncmp(name, kPrefix, 3) != 0 ||
+        std::strcmp(name + 11, kSuffix) != 0)
+        return false;
+    for (int i = 3; i < 11; ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(name[i]))) return false;
+    return true;
+}
+
+std::string ProcPath(int fd) {
+    return "/proc/self/fd/" + std::to_string(fd);
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Removes `name` in the folder `dir` when it is this user's and no live writer
+// holds its lock (the lock goes with the process, however it ended).
+void RemoveIfStale(int dir, const char* name) {
+    const int fd = ::openat(dir, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat opened {
+    }, named{};
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_uid == ::geteuid() &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        ::fstatat(dir, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(opened, named))
+        ::unlinkat(dir, name, 0);
+    ::close(fd);
+}
+
+}  // namespace
+
+void SweepStaleTemporaries(const std::string& folder) {
+    static std::mutex mutex;
+    static std::set<std::string> swept;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (!swept.insert(folder).second) return;
+    }
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir))
+        if (IsTemporaryName(entry->d_name)) RemoveIfStale(::dirfd(dir), entry->d_name);
+    ::closedir(dir);
+}
+
+TemporaryFile::TemporaryFile(const std::string& folder, const std::string& shownPath)
+    : folder_(folder.empty() ? "." : folder), shownPath_(shownPath) {
+    SweepStaleTemporaries(folder_);
+    fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    // Placing an unnamed file needs /proc; without it, or without O_TMPFILE, a name.
+    if (fd_ >= 0 && (::access(ProcPath(fd_).c_str(), F_OK) != 0 || ::flock(fd_, LOCK_EX) != 0)) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (fd_ < 0) OpenNamed();
+}
+
+TemporaryFile::~TemporaryFile() {
+    if (named_.empty()) return;
+    Leftovers::Forget(leftover_);
+    ::unlink(named_.c_str());
+}
+
+std::string TemporaryFile::NameBeside() const {
+    static std::mt19937 gen(std::random_device{}());
+    char name[32];
+    std::snprintf(name, sizeof name, "%s%08x%s", kPrefix, static_cast<unsigned>(gen()), kSuffix);
+    return folder_ + "/" + name;
+}
+
+void TemporaryFile::OpenNamed() {
+    for (unsigned attempt = 0;; ++attempt) {
+        const std::string name = NameBeside();
+        // O_EXCL never opens or follows anything that exists already.
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST && attempt < 20) continue;
+        if (fd < 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+        // Locked before anything else; a sweep that took the name meanwhile means another try.
+        struct stat opened {
+        }, named{};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &opened) == 0 &&
+            ::lstat(name.c_str(), &named) == 0 && SameFile(opened, named)) {
+            fd_ = fd;
+            named_ = name;
+            leftover_ = Leftovers::Remember(named_.c_str());
+            return;
+        }
+        ::close(fd);
+        if (attempt >= 20)
+            throw Error(ErrorNumber::PathFileAccess, "Cannot write '" + shownPath_ + "'");
+    }
+}
+
+void TemporaryFile::PlaceAt(const std::string& target) {
+    if (named_.empty()) {
+        const std::string self = ProcPath(fd_);
+        // A new file takes its name in one step; an existing one is renamed over.
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return;
+        if (errno != EEXIST) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+        for (unsigned attempt = 0; named_.empty(); ++attempt) {
+            const std::string name = NameBeside();
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                named_ = name;
+            else if (errno != EEXIST || attempt > 20)
+                throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+        }
+        leftover_ = Leftovers::Remember(named_.c_str());
+    }
+    if (::rename(named_.c_str(), target.c_str()) != 0)
+        throw ErrorFromErrno(errno, "Cannot replace", shownPath_);
+    Leftovers::Forget(leftover_);
+    named_.clear();
+}
+
+}  // namespace vw

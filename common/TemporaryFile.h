@@ -1,0 +1,40 @@
+#pragma once
+// The new contents of a file while they are written: an unnamed file in the
+// target's folder where the filesystem offers them (O_TMPFILE), so a run killed
+// outright leaves nothing behind; elsewhere a hidden ".vw<8 hex digits>.part" file,
+// locked while its writer lives, so a later run can tell a dead run's leftover from
+// a live one's and remove it.
+
+#include <string>
+
+namespace vw {
+
+class TemporaryFile {
+public:
+    // Opens the file in `folder`; errors name `shownPath`, the file meant.
+    TemporaryFile(const std::string& folder, const std::string& shownPath);
+    ~TemporaryFile();  // removes a named file not placed; never closes the descriptor
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // The open descriptor; the caller owns it from here on and closes it.
+    int Fd() const { return fd_; }
+
+    // Gives the file the name `target`, replacing what is there in one step.
+    void PlaceAt(const std::string& target);
+
+private:
+    void OpenNamed();
+    std::string NameBeside() const;
+
+    std::string folder_;
+    std::string shownPath_;
+    std::string named_;  // the named file, or "" for an unnamed one
+    int fd_ = -1;
+    int leftover_ = -1;  // the named file's slot in Leftovers
+};
+
+// Removes the named temporaries of dead runs in `folder`, once per folder and process.
+void SweepStaleTemporaries(const std::string& folder);
+
+}  // namespace vw
