@@ -52,10 +52,14 @@ OutputTarget KindOfOutput(const std::string& path) {
 
 void RefuseOutput(const std::string& path) {
     struct stat st {};
-    const bool folder = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    const char* what = "a socket";
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) what = "a folder";
+        if (S_ISBLK(st.st_mode) || S_ISCHR(st.st_mode)) what = "a device";
+        if (S_ISFIFO(st.st_mode)) what = "a FIFO";
+    }
     throw Error(ErrorNumber::PathFileAccess,
-                "Path/File access error: '" + path + "' is " +
-                    (folder ? "a folder" : "a socket or a block device") + ", not a file to write");
+                "Path/File access error: '" + path + "' is " + what + ", not a file to write");
 }
 
 }  // namespace vw

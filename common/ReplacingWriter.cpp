@@ -36,10 +36,21 @@ int OpenDirect(const std::string& target) {
     RefuseOutput(target);
 }
 
+// How `target` is written under `links`: a package entry never writes into a
+// device or a FIFO, though a link to one is just a link there.
+OutputTarget KindFor(const std::string& target, ReplacingWriter::Links links) {
+    const OutputTarget kind = KindOfOutput(target);
+    if (kind != OutputTarget::Direct || links == ReplacingWriter::Links::WriteIntoDevices)
+        return kind;
+    struct stat st {};
+    const bool link = ::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    return link ? OutputTarget::Replaced : OutputTarget::Unusable;
+}
+
 }  // namespace
 
-ReplacingWriter::ReplacingWriter(const std::string& target, Links)
-    : target_(target), kind_(KindOfOutput(target)) {
+ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
+    : target_(target), kind_(KindFor(target, links)) {
     if (target_.empty())
         throw Error(ErrorNumber::FileNotFound, "Cannot create a file without a name");
     if (kind_ == OutputTarget::Unusable) RefuseOutput(target_);

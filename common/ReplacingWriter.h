@@ -20,11 +20,16 @@ namespace vw {
 class ReplacingWriter {
 public:
     enum class Links {
-        Replace,  // a symbolic link at the target is replaced, never followed
+        // For a name taken from a file (a package entry): a symbolic link there is
+        // replaced, never followed; a device or a FIFO is refused.
+        Replace,
+        // For the path a user chose: as Replace, but a device, a FIFO or an open file
+        // named through /proc (/dev/stdout, also by a link) is written into.
+        WriteIntoDevices,
     };
 
     // Prepares the new contents' file in the folder they will land in.
-    explicit ReplacingWriter(const std::string& target, Links links = Links::Replace);
+    explicit ReplacingWriter(const std::string& target, Links links = Links::WriteIntoDevices);
     ~ReplacingWriter();  // leaves nothing behind unless committed
     ReplacingWriter(const ReplacingWriter&) = delete;
     ReplacingWriter& operator=(const ReplacingWriter&) = delete;
