@@ -18,10 +18,12 @@ Commands:
   info FILE        show what FILE holds, without asking for the password
 
 Options:
-  -o, --output PATH        where to write (see vw3 COMMAND --help)
-  --password-file PATH     read the password from PATH (the whole file, one
-                           trailing newline removed); "-" reads standard input.
-                           Without it the password is asked on the terminal.
+  -o, --output PATH        where to write (see vw3 COMMAND --help); "-" is
+                           standard output (a single file only)
+  --password-file PATH     read the password from PATH (a regular file of at
+                           most 64 KiB, one trailing newline removed); "-" reads
+                           standard input. Without it the password is asked on
+                           the terminal.
   --force                  replace existing output (an encrypted file is written
                            over the old one from its start; a longer old file
                            keeps its bytes behind the new record)
@@ -39,14 +41,20 @@ constexpr const char* kEncrypt =
 Encrypts the file SOURCE (kind 1), or the files directly inside the folder SOURCE
 (kind 2; sub-folders are not included). OUTPUT defaults to SOURCE followed by
 ".vw3" (for a folder: its path without a trailing "/", then ".vw3"). An existing
-OUTPUT is replaced only with --force. At a terminal the password is asked twice.
+OUTPUT is replaced only with --force; a device or a pipe is written into. A new
+OUTPUT gets at most the permission bits of SOURCE; a replaced one keeps its own,
+and a symbolic link there is replaced, not followed. SOURCE must be a regular file
+or a folder: pipes, devices and files that report no size but hold data (as in
+/proc) are refused. At a terminal the password is asked twice.
 )";
 
 constexpr const char* kDecrypt =
     R"(Usage: vw3 decrypt FILE [-o OUTPUT] [--password-file PATH] [--force] [-q]
 
 Restores what FILE holds. For a single file, OUTPUT is the file to write
-(default: the stored name, in the current folder). For a folder, OUTPUT is the
+(default: the stored name, in the current folder; "-" is standard output; a
+symbolic link there is replaced, a device or a pipe written into, a replaced
+file keeps its permission bits). For a folder, OUTPUT is the
 folder to extract into (default: the current folder; created when missing), and
 nothing is written when any of its files already exists there, unless --force.
 A wrong password from a file ends with status 3; at a terminal you get three
