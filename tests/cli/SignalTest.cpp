@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 
 #include "ReplacingWriter.h"
 #include "TempDir.h"
@@ -36,4 +37,40 @@ TEST(Signals, InterruptedRunRemovesItsLeftovers) {
     ASSERT_TRUE(WIFSIGNALED(status)) << "the process must still end by the signal";
     EXPECT_EQ(WTERMSIG(status), SIGTERM);
     EXPECT_TRUE(fs::is_empty(dir.Path())) << "a leftover survived the signal";
+}
+
+TEST(Signals, IgnoredSignalStaysIgnored) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGHUP, SIG_IGN);  // as nohup starts it
+        vw3::EndCleanlyOnSignals();
+        std::raise(SIGHUP);
+        std::_Exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status)) << "SIGHUP ended the process";
+}
+
+// SIGKILL runs no handler: the file being written must have no name to leave, and
+// a named one that a dead run left (unlocked now) goes at the next write there.
+TEST(Signals, NothingNamedSurvivesAKill) {
+    TempDir dir;
+    WriteFile(dir / ".vw0badf00d.part", {'o', 'l', 'd'});
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        vw::ReplacingWriter out(dir / "dest");
+        out.Out().WriteU16(1);
+        out.Out().Flush();
+        (void)!::write(ready[1], "x", 1);
+        ::pause();
+        std::_Exit(0);
+    }
+    char x;
+    ASSERT_EQ(::read(ready[0], &x, 1), 1);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 0) << "the kill left a file";
 }

@@ -1,0 +1,111 @@
+// vw3 against special outputs and inputs, hostile names and password files, and
+// what it leaves on disk: links, modes, contents. One row per case in tests/data/cli.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "RecordFile.h"
+#include "TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> Split(const std::string& text, char by) {
+    std::vector<std::string> parts;
+    std::stringstream in(text);
+    for (std::string part; std::getline(in, part, by);)
+        if (!part.empty()) parts.push_back(part);
+    return parts;
+}
+
+std::string Trim(const std::string& s) {
+    const auto first = s.find_first_not_of(' ');
+    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// Runs `line` in `dir` with sh; "vw3" is the binary (ended after 20 s, so a hang
+// shows as status 124), "{dir}" the folder; output and errors go to files beside.
+int Shell(const TempDir& dir, const TempDir& temp, std::string line) {
+    for (auto at = line.find("{dir}"); at != std::string::npos; at = line.find("{dir}"))
+        line.replace(at, 5, dir.Path());
+    std::ofstream(temp / "script") << "umask 022; vw3() { timeout 20 " << VW3_BINARY
+                                   << " \"$@\"; }; cd '" << dir.Path() << "' || exit 99\n"
+                                   << line << '\n';
+    const int raw = std::system(
+        ("sh '" + temp / "script" + "' >'" + temp / "out" + "' 2>>'" + temp / "err" + "'").c_str());
+    return WEXITSTATUS(raw);
+}
+
+// The name of a token of the files column: NAME, NAME=CONTENT, NAME:MODE,
+// NAME=CONTENT:MODE or NAME->LINK TARGET.
+std::string NameOf(const std::string& token) {
+    return token.substr(0, std::min(token.find_first_of("=:"), token.find("->")));
+}
+
+// What is at `path`, as a token of the shape of `want`.
+std::string Describe(const fs::path& path, const std::string& want) {
+    std::string text = path.filename().string();
+    if (fs::is_symlink(path)) return text + "->" + fs::read_symlink(path).string();
+    if (want.find('=') != std::string::npos) {
+        std::ifstream in(path);
+        text += "=" + std::string{std::istreambuf_iterator<char>(in), {}};
+    }
+    struct stat st {};
+    ::lstat(path.c_str(), &st);
+    std::ostringstream mode;
+    mode << std::oct << (st.st_mode & 0777);
+    return want.find(':') == std::string::npos ? text : text + ":" + mode.str();
+}
+
+// Rows: name | setup | command | status | message fragment | files afterwards
+// (besides pw) | optional: a stored name to write into a.vw3 after the setup.
+void RunTable(const std::string& file) {
+    std::ifstream rows(std::string(VW_TEST_DATA) + "/cli/" + file);
+    for (std::string row; std::getline(rows, row);) {
+        if (row.empty() || row[0] == '#') continue;
+        std::vector<std::string> col;
+        for (const auto& c : Split(row + "|", '|'))
+            col.push_back(Trim(c));
+        ASSERT_GE(col.size(), 6u) << row;
+        SCOPED_TRACE(col[0]);
+        TempDir dir, temp;
+        std::ofstream(dir / "pw") << "secret\n";
+        ASSERT_EQ(Shell(dir, temp, col[1]), 0) << "setup";
+        if (col.size() > 6) {
+            auto record = modVW::ReadRecord(dir / "a.vw3");
+            record.SourceName = col[6] == "{dir}/abs" ? dir / "abs" : col[6];
+            modVW::WriteRecord(dir / "a.vw3", record);
+        }
+        EXPECT_EQ(Shell(dir, temp, col[2]), std::stoi(col[3]));
+        std::ifstream err(temp / "err"), out(temp / "out");
+        const std::string said = std::string{std::istreambuf_iterator<char>(err), {}} +
+                                 std::string{std::istreambuf_iterator<char>(out), {}};
+        EXPECT_NE(said.find(col[4] == "-" ? "" : col[4]), std::string::npos) << said;
+        std::map<std::string, std::string> want, have;
+        for (const auto& token : Split(col[5] == "-" ? "" : col[5], ' '))
+            want[NameOf(token)] = token;
+        for (const auto& e : fs::directory_iterator(dir.Path())) {
+            const auto name = e.path().filename().string();
+            if (name != "pw") have[name] = Describe(e.path(), want[name]);
+        }
+        EXPECT_EQ(have, want);
+    }
+}
+
+}  // namespace
+
+TEST(Vw3Robustness, SpecialOutputsInputsNamesAndPasswordFiles) {
+    RunTable("robustness.txt");
+}
+
+TEST(Vw3Robustness, LinksAreReplacedAndModesKept) {
+    RunTable("links-and-modes.txt");
+}
