@@ -22,10 +22,19 @@ Error Truncated(const std::string& path, const char* what, uint64_t need, uint64
                                                 std::to_string(have) + " remain)");
 }
 
+[[noreturn]] void NotRegular(const std::string& path) {
+    throw Error(ErrorNumber::PathFileAccess,
+                "Path/File access error: '" + path + "' is not a regular file");
+}
+
 }  // namespace
 
 FileReader::FileReader(const std::string& path) : path_(path) {
-    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+    // A device is not even opened (opening some has effects); the check after the
+    // open is the one that counts. Without O_NONBLOCK, opening a FIFO would wait
+    // for a writer that may never come.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) NotRegular(path);
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot open", path);
     try {
@@ -41,9 +50,7 @@ void FileReader::CheckRegular() {
     struct stat st {};
     if (::fstat(fd_, &st) != 0) throw ErrorFromErrno(errno, "Cannot read", path_);
     // A pipe or a device reports no size: read as a file, its bytes would be lost.
-    if (!S_ISREG(st.st_mode))
-        throw Error(ErrorNumber::PathFileAccess,
-                    "Path/File access error: '" + path_ + "' is not a regular file");
+    if (!S_ISREG(st.st_mode)) NotRegular(path_);
     ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
     size_ = static_cast<uint64_t>(st.st_size);
     mode_ = st.st_mode & 07777;
