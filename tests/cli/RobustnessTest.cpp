@@ -32,7 +32,7 @@ std::string Trim(const std::string& s) {
 }
 
 // Runs `line` in `dir` with sh; "vw3" is the binary (ended after 20 s, so a hang
-// shows as status 124), "{dir}" the folder; output and errors go to files beside.
+// shows as status 124), "{dir}" the folder; output and errors go to "out", "err".
 int Shell(const TempDir& dir, const TempDir& temp, std::string line) {
     for (auto at = line.find("{dir}"); at != std::string::npos; at = line.find("{dir}"))
         line.replace(at, 5, dir.Path());
@@ -40,7 +40,7 @@ int Shell(const TempDir& dir, const TempDir& temp, std::string line) {
                                    << " \"$@\"; }; cd '" << dir.Path() << "' || exit 99\n"
                                    << line << '\n';
     const int raw = std::system(
-        ("sh '" + temp / "script" + "' >'" + temp / "out" + "' 2>>'" + temp / "err" + "'").c_str());
+        ("sh '" + temp / "script" + "' >'" + temp / "out" + "' 2>'" + temp / "err" + "'").c_str());
     return WEXITSTATUS(raw);
 }
 
