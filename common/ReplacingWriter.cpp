@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "Error.h"
@@ -13,14 +14,24 @@
 namespace vw {
 namespace {
 
+// The umask, read without changing it: setting it to look at it would race with
+// other threads creating files.
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 // A replaced regular file keeps its permission bits; a new one (also one that
 // replaces a link) gets at most `wanted`, less the umask.
 mode_t ModeFor(const std::string& target, mode_t wanted) {
     struct stat st {};
     if (::lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 0777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return wanted & 0666 & ~mask;
+    return wanted & 0666 & ~CurrentUmask();
 }
 
 // Opens a device, a pipe or a /proc-named open file for writing into it; appending
