@@ -56,9 +56,10 @@ std::string CliInteraction::PasswordDialog(const std::string& prompt) {
     return *typed;
 }
 
-void CliInteraction::MsgBox(const std::string& text, const std::string&, int) {
+void CliInteraction::MsgBox(const std::string& text, const std::string&, int style) {
     progress_.reset();
     std::cerr << text << '\n';
+    if (style == modVW::MsgStyle::vbInformation) return;  // a notice, not a failure
     if (text == kIncorrect || text == kMismatch) {
         ++refusals_;
         incorrectPassword_ = text == kIncorrect;

@@ -1,10 +1,12 @@
 #include "TemporaryPackage.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
@@ -13,6 +15,11 @@
 
 namespace modVW {
 namespace {
+
+constexpr const char* kRunPrefix = ".vaultwise-temp-";
+constexpr const char* kPackageName = "TempStuf.stuf";
+
+std::string currentPackage;  // of this process's running operation
 
 std::string ProgramFolder() {
     std::error_code ec;
@@ -27,15 +34,15 @@ std::string CacheFolder() {
     return base + "/moravi-vaultwise";
 }
 
-// True for a real folder that belongs to this user and that nobody else may enter:
-// the package there holds plain contents.
+// True for a real folder that belongs to this user and that nobody else may enter.
 bool IsPrivateFolder(const std::string& folder) {
     struct stat st {};
     return ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
            (st.st_mode & 077) == 0;
 }
 
-std::string ChooseFolder() {
+// The folder that holds the operations' folders; "" when there is none to use.
+std::string BaseFolder() {
     if (const char* forced = std::getenv("VAULTWISE_TEMP_DIR"); forced && *forced) return forced;
     const std::string program = ProgramFolder();
     if (!program.empty() && ::access(program.c_str(), W_OK) == 0) return program;
@@ -46,12 +53,11 @@ std::string ChooseFolder() {
     return IsPrivateFolder(cache) ? cache : std::string();
 }
 
-// An exclusive lock on the folder of `path`, or -1 when another process holds it.
-// A folder that cannot be opened is not locked, and not refused either.
-int LockFolderOf(const std::string& path) {
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return ::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+// An exclusive lock on the folder `path`, held through the returned descriptor;
+// -1 when another process holds it or the folder is gone.
+int LockFolder(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return -1;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return -1;
@@ -59,41 +65,83 @@ int LockFolderOf(const std::string& path) {
     return fd;
 }
 
+// True while `fd` is still the folder at `path` (a sweep may have removed it
+// between its creation and its lock).
+bool StillThere(int fd, const std::string& path) {
+    struct stat held {
+    }, now{};
+    return ::fstat(fd, &held) == 0 && held.st_nlink > 0 && ::lstat(path.c_str(), &now) == 0 &&
+           now.st_ino == held.st_ino && now.st_dev == held.st_dev;
+}
+
+// Empties and removes an operation folder whose lock `fd` this process holds.
+void RemoveRunFolder(const std::string& path, int fd) {
+    if (DIR* dir = ::fdopendir(::dup(fd))) {
+        while (const dirent* e = ::readdir(dir))
+            if (e->d_type != DT_DIR) ::unlinkat(::dirfd(dir), e->d_name, 0);
+        ::closedir(dir);
+    }
+    ::rmdir(path.c_str());
+}
+
+void SweepStaleFolders(const std::string& base) {
+    DIR* dir = ::opendir(base.c_str());
+    if (dir == nullptr) return;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name.rfind(kRunPrefix, 0) != 0) continue;
+        const std::string path = base + "/" + name;
+        if (!IsPrivateFolder(path)) continue;
+        const int fd = LockFolder(path);
+        if (fd < 0) continue;  // its operation is still running
+        RemoveRunFolder(path, fd);
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
 }  // namespace
 
 std::string TemporaryPackagePath() {
-    const std::string folder = ChooseFolder();
-    return folder.empty() ? folder : folder + "/TempStuf.stuf";
+    return currentPackage;
 }
 
-TemporaryPackage::TemporaryPackage() : path_(TemporaryPackagePath()) {
-    if (path_.empty())
+TemporaryPackage::TemporaryPackage() {
+    const std::string base = BaseFolder();
+    if (base.empty())
         throw vw::Error(vw::ErrorNumber::PermissionDenied,
                         "Permission denied: no private folder for the temporary package (the "
                         "program's folder is not writable and " +
                             CacheFolder() + " is not this user's own)");
-    lock_ = LockFolderOf(path_);
+    SweepStaleFolders(base);
+    for (int attempt = 0; attempt < 10 && lock_ < 0; ++attempt) {
+        std::string pattern = base + "/" + kRunPrefix + "XXXXXX";
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw vw::ErrorFromErrno(errno, "Cannot create a temporary folder in", base);
+        lock_ = LockFolder(pattern);
+        if (lock_ >= 0 && !StillThere(lock_, pattern)) {
+            ::close(lock_);
+            lock_ = -1;
+        }
+        folder_ = pattern;
+    }
     if (lock_ < 0)
         throw vw::Error(vw::ErrorNumber::PermissionDenied,
-                        "Permission denied: another Moravi Vaultwise operation is using '" + path_ +
-                            "'; try again when it has finished");
-    ::unlink(path_.c_str());
+                        "Permission denied: cannot lock a temporary folder in '" + base + "'");
+    path_ = folder_ + "/" + kPackageName;
+    currentPackage = path_;
     leftover_ = vw::Leftovers::Remember(path_.c_str());
 }
 
 TemporaryPackage::~TemporaryPackage() {
     vw::Leftovers::Forget(leftover_);
-    ::unlink(path_.c_str());
+    currentPackage.clear();
+    RemoveRunFolder(folder_, lock_);
     ::close(lock_);
 }
 
 void RemoveLeftoverPackage() {
-    const std::string path = TemporaryPackagePath();
-    if (path.empty()) return;
-    const int lock = LockFolderOf(path);
-    if (lock < 0) return;
-    ::unlink(path.c_str());
-    ::close(lock);
+    if (const std::string base = BaseFolder(); !base.empty()) SweepStaleFolders(base);
 }
 
 }  // namespace modVW
