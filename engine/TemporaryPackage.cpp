@@ -1,17 +1,14 @@
 #include "TemporaryPackage.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
 #include "Error.h"
 #include "Leftovers.h"
+#include "PrivateFolder.h"
 
 namespace modVW {
 namespace {
@@ -53,53 +50,6 @@ std::string BaseFolder() {
     return IsPrivateFolder(cache) ? cache : std::string();
 }
 
-// An exclusive lock on the folder `path`, held through the returned descriptor;
-// -1 when another process holds it or the folder is gone.
-int LockFolder(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-// True while `fd` is still the folder at `path` (a sweep may have removed it
-// between its creation and its lock).
-bool StillThere(int fd, const std::string& path) {
-    struct stat held {
-    }, now{};
-    return ::fstat(fd, &held) == 0 && held.st_nlink > 0 && ::lstat(path.c_str(), &now) == 0 &&
-           now.st_ino == held.st_ino && now.st_dev == held.st_dev;
-}
-
-// Empties and removes an operation folder whose lock `fd` this process holds.
-void RemoveRunFolder(const std::string& path, int fd) {
-    if (DIR* dir = ::fdopendir(::dup(fd))) {
-        while (const dirent* e = ::readdir(dir))
-            if (e->d_type != DT_DIR) ::unlinkat(::dirfd(dir), e->d_name, 0);
-        ::closedir(dir);
-    }
-    ::rmdir(path.c_str());
-}
-
-void SweepStaleFolders(const std::string& base) {
-    DIR* dir = ::opendir(base.c_str());
-    if (dir == nullptr) return;
-    while (const dirent* e = ::readdir(dir)) {
-        const std::string name = e->d_name;
-        if (name.rfind(kRunPrefix, 0) != 0) continue;
-        const std::string path = base + "/" + name;
-        if (!IsPrivateFolder(path)) continue;
-        const int fd = LockFolder(path);
-        if (fd < 0) continue;  // its operation is still running
-        RemoveRunFolder(path, fd);
-        ::close(fd);
-    }
-    ::closedir(dir);
-}
-
 }  // namespace
 
 std::string TemporaryPackagePath() {
@@ -113,22 +63,9 @@ TemporaryPackage::TemporaryPackage() {
                         "Permission denied: no private folder for the temporary package (the "
                         "program's folder is not writable and " +
                             CacheFolder() + " is not this user's own)");
-    SweepStaleFolders(base);
-    for (int attempt = 0; attempt < 10 && lock_ < 0; ++attempt) {
-        std::string pattern = base + "/" + kRunPrefix + "XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw vw::ErrorFromErrno(errno, "Cannot create a temporary folder in", base);
-        lock_ = LockFolder(pattern);
-        if (lock_ >= 0 && !StillThere(lock_, pattern)) {
-            ::close(lock_);
-            lock_ = -1;
-        }
-        folder_ = pattern;
-    }
-    if (lock_ < 0)
-        throw vw::Error(vw::ErrorNumber::PermissionDenied,
-                        "Permission denied: cannot lock a temporary folder in '" + base + "'");
-    path_ = folder_ + "/" + kPackageName;
+    vw::SweepStaleFolders(base, kRunPrefix);
+    folder_ = std::make_unique<vw::PrivateFolder>(base, kRunPrefix);
+    path_ = folder_->Path() + "/" + kPackageName;
     currentPackage = path_;
     leftover_ = vw::Leftovers::Remember(path_.c_str());
 }
@@ -136,12 +73,11 @@ TemporaryPackage::TemporaryPackage() {
 TemporaryPackage::~TemporaryPackage() {
     vw::Leftovers::Forget(leftover_);
     currentPackage.clear();
-    RemoveRunFolder(folder_, lock_);
-    ::close(lock_);
 }
 
 void RemoveLeftoverPackage() {
-    if (const std::string base = BaseFolder(); !base.empty()) SweepStaleFolders(base);
+    if (const std::string base = BaseFolder(); !base.empty())
+        vw::SweepStaleFolders(base, kRunPrefix);
 }
 
 }  // namespace modVW

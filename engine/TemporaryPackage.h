@@ -4,7 +4,12 @@
 // name an encrypted folder records), so that any number of operations can run
 // at once and none can touch a file of the user's.
 
+#include <memory>
 #include <string>
+
+namespace vw {
+class PrivateFolder;
+}
 
 namespace modVW {
 
@@ -28,9 +33,8 @@ public:
     const std::string& Path() const { return path_; }
 
 private:
-    std::string folder_;
+    std::unique_ptr<vw::PrivateFolder> folder_;
     std::string path_;
-    int lock_ = -1;
     int leftover_ = -1;  // the package's slot in vw::Leftovers
 };
 

@@ -1,6 +1,5 @@
 #include "PackageExtraction.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -11,9 +10,12 @@
 
 #include "Error.h"
 #include "PathText.h"
+#include "PrivateFolder.h"
 
 namespace vw::stuf {
 namespace {
+
+constexpr const char* kStagingPrefix = ".vaultwise-extract-";
 
 // The folder itself when it exists, else the nearest folder above it that does.
 std::string ExistingFolder(std::string dest) {
@@ -71,24 +73,14 @@ void CheckFreeSpace(const std::string& dest, uint64_t declared,
 }
 
 StagingFolder::StagingFolder(const std::string& dest) : dest_(dest) {
-    std::string pattern = JoinPath(dest, ".vaultwise-extract-XXXXXX");
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw ErrorFromErrno(errno, "Cannot create a folder in", dest);
-    folder_ = pattern;
+    SweepStaleFolders(dest, kStagingPrefix);  // left by an extraction that was killed
+    folder_ = std::make_unique<PrivateFolder>(dest, kStagingPrefix);
 }
 
-StagingFolder::~StagingFolder() {
-    // Whatever was not moved into place goes: the folder is this process's own.
-    if (DIR* dir = ::opendir(folder_.c_str())) {
-        while (const dirent* e = ::readdir(dir))
-            if (e->d_type != DT_DIR) ::unlinkat(::dirfd(dir), e->d_name, 0);
-        ::closedir(dir);
-    }
-    ::rmdir(folder_.c_str());
-}
+StagingFolder::~StagingFolder() = default;
 
 std::string StagingFolder::PathOf(const std::string& name) const {
-    return JoinPath(folder_, name);
+    return JoinPath(folder_->Path(), name);
 }
 
 void StagingFolder::Commit(const std::vector<std::string>& names) {

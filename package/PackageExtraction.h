@@ -4,8 +4,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+namespace vw {
+class PrivateFolder;
+}
 
 namespace vw::stuf {
 
@@ -24,7 +29,8 @@ void CheckFreeSpace(const std::string& dest, uint64_t declared,
 
 // A hidden folder of this process inside the destination. Entries are written
 // into it; Commit moves them all into place, replacing files of the same names.
-// Anything not committed is removed with the folder.
+// Anything not committed is removed with the folder; one that a killed run left
+// in the destination is removed by the next extraction there.
 class StagingFolder {
 public:
     explicit StagingFolder(const std::string& dest);
@@ -39,7 +45,7 @@ public:
 
 private:
     std::string dest_;
-    std::string folder_;
+    std::unique_ptr<PrivateFolder> folder_;
 };
 
 }  // namespace vw::stuf
