@@ -30,7 +30,7 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 
 std::string NamingUserFile(std::string text, const std::string& userFile) {
     ReplaceAll(text, kStandardOutput, "standard output");
-    if (!userFile.empty()) ReplaceAll(text, modVW::TemporaryPackagePath(), userFile);
+    if (!userFile.empty()) ReplaceAll(text, modVW::LastTemporaryPackagePath(), userFile);
     return text;
 }
 
@@ -69,13 +69,14 @@ std::string CliInteraction::PasswordDialog(const std::string& prompt) {
     return *typed;
 }
 
-void CliInteraction::MsgBox(const std::string& text, const std::string&, int) {
+void CliInteraction::MsgBox(const std::string& text, const std::string&, int style) {
     progress_.reset();
     const bool refusal = text == kIncorrect || text == kMismatch;
     // A failed password check (a damaged table) is followed by the procedure's own
     // refusal; the failure was reported, once is enough.
     if (failed_ && refusal) return;
     Say(std::cerr, NamingUserFile(text, UserFile));
+    if (style == modVW::MsgStyle::vbInformation) return;  // a notice, not a failure
     if (refusal) {
         ++refusals_;
         incorrectPassword_ = text == kIncorrect;

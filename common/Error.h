@@ -11,6 +11,7 @@ namespace ErrorNumber {
 constexpr int InvalidCall = 5;  // invalid procedure call or argument
 constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
+constexpr int BadFileName = 52;  // bad file name or number
 constexpr int FileNotFound = 53;
 constexpr int BadFileMode = 54;
 constexpr int FileExists = 58;

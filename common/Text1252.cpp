@@ -102,8 +102,15 @@ std::string ToUtf8(std::string_view cp1252) {
 }
 
 std::string NameToFile(std::string_view utf8) {
-    if (auto bytes = FromUtf8Strict(utf8)) return *bytes;
+    // Windows-1252 first, so the name reads right on Windows too; its UTF-8 bytes
+    // when the Windows-1252 bytes would read back as another name ("Ã©" is C3 A9,
+    // which is also the UTF-8 of "é").
+    if (auto bytes = FromUtf8Strict(utf8); bytes && NameFromFile(*bytes) == utf8) return *bytes;
     return std::string(utf8);
+}
+
+bool NameSurvives(std::string_view utf8) {
+    return NameFromFile(NameToFile(utf8)) == utf8;
 }
 
 std::string NameFromFile(std::string_view stored) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class cSTUF20;
 class cDirSearch;
@@ -20,8 +21,11 @@ cSTUF20& PackageObject();
 cDirSearch& DirSearchObject();
 
 // Builds the package of `SourcePath` (asked for when empty) at `packagePath`.
-// False when the user cancelled. Throws vw::Error on a failure.
-bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::string& packagePath);
+// False when the user cancelled. Throws vw::Error on a failure, before anything
+// is written when a name would not come back as itself or the folder is too
+// large. `skipped` gets the entries left out (links, special files, dot names).
+bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::string& packagePath,
+                std::vector<std::string>& skipped);
 
 // Asks for a folder and extracts the deciphered payload of the record file
 // `source` into it, through `packagePath`. Throws vw::Error on a failure.

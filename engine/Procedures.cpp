@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <optional>
+#include <vector>
 
 #include "Cipher.h"
 #include "FolderPackaging.h"
@@ -10,6 +11,7 @@
 #include "Interaction.h"
 #include "RecordFile.h"
 #include "ReplacingWriter.h"
+#include "StoredNames.h"
 #include "StreamCipher.h"
 #include "TemporaryPackage.h"
 #include "Text1252.h"
@@ -69,6 +71,16 @@ std::string FilterForName(const std::string& name) {
     return UpperName(ext) + " Files (*." + ext + ")|*." + ext + "|" + kAllFilesFilter;
 }
 
+// The folder entries that were not encrypted, one per line.
+std::string SkippedMessage(const std::vector<std::string>& skipped) {
+    std::string text =
+        "Not encrypted (symbolic links, special files and names beginning with a dot are "
+        "left out):";
+    for (const auto& path : skipped)
+        text += "\n  " + VisibleName(path);
+    return text;
+}
+
 void RestoreSingleFile(Interaction& ui, const std::string& source, const RecordLayout& layout) {
     const std::string name = Text1252::NameFromFile(layout.Fields.SourceName);
     const std::string dest =
@@ -99,19 +111,23 @@ std::string ExtensionPart(const std::string& name) {
 
 void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath) {
     std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
+    std::vector<std::string> skipped;         // a folder's entries that were left out
     std::string source = SourcePath;
     if (SourceKind == SourceKinds::Folder) {
         bool packed = false;
         if (!Guarded(ui, [&] {
                 package.emplace();
-                packed = PackFolder(ui, SourcePath, package->Path());
+                packed = PackFolder(ui, SourcePath, package->Path(), skipped);
             }))
             return;
         if (!packed) return;
         source = package->Path();
-    } else if (source.empty()) {
-        source = ui.ShowOpen({"Encrypt File", kAllFilesFilter, "", DialogFlags::OFN_HIDEREADONLY});
+    } else {
+        if (source.empty())
+            source =
+                ui.ShowOpen({"Encrypt File", kAllFilesFilter, "", DialogFlags::OFN_HIDEREADONLY});
         if (source.empty()) return;
+        if (!Guarded(ui, [&] { CheckStorableNames({source}); })) return;
     }
 
     const std::string dest =
@@ -121,9 +137,11 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath)
     const std::string password = AskNewPassword(ui);
     if (password.empty()) return;
 
-    if (Guarded(ui, [&] { EncryptFileToRecord(source, dest, password, SourceKind, ui); }) &&
-        !package)
-        RemoveLeftoverPackage();  // a file's encryption tidies up after an interrupted run
+    if (!Guarded(ui, [&] { EncryptFileToRecord(source, dest, password, SourceKind, ui); })) return;
+    if (!package) RemoveLeftoverPackage();  // a file's encryption tidies up after killed runs
+    // Told once the work is done, so the classic questions keep their order.
+    if (!skipped.empty())
+        ui.MsgBox(SkippedMessage(skipped), "Encrypt Folder", MsgStyle::vbInformation);
 }
 
 void Decrypt(Interaction& ui, const std::string& SourcePath) {

@@ -15,14 +15,13 @@ void ListPackage(const std::string& packagePath, RecordSummary& summary) {
     cSTUF20& package = PackageObject();
     package.LastError.clear();
     if (package.StartSession(packagePath) != 0)
-        throw vw::Error(vw::ErrorNumber::PathFileAccess, package.LastError);
+        throw vw::Error(package.LastErrorNumber, package.LastError);
     summary.Description = package.GetDescription();
     for (int32_t i = 1; i <= package.FileCount(); ++i)
         summary.Entries.push_back({package.GetFileName(i), package.GetFileSize(i),
                                    package.GetCompressedSize(i), package.IsCompressed(i) != 0});
     package.EndSession();
-    if (!package.LastError.empty())
-        throw vw::Error(vw::ErrorNumber::PathFileAccess, package.LastError);
+    if (!package.LastError.empty()) throw vw::Error(package.LastErrorNumber, package.LastError);
 }
 
 }  // namespace

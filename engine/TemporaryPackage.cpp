@@ -1,7 +1,5 @@
 #include "TemporaryPackage.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,9 +8,16 @@
 
 #include "Error.h"
 #include "Leftovers.h"
+#include "PrivateFolder.h"
 
 namespace modVW {
 namespace {
+
+constexpr const char* kRunPrefix = ".vaultwise-temp-";
+constexpr const char* kPackageName = "TempStuf.stuf";
+
+std::string currentPackage;  // of this process's running operation
+std::string lastPackage;     // of its latest operation
 
 std::string ProgramFolder() {
     std::error_code ec;
@@ -27,15 +32,15 @@ std::string CacheFolder() {
     return base + "/moravi-vaultwise";
 }
 
-// True for a real folder that belongs to this user and that nobody else may enter:
-// the package there holds plain contents.
+// True for a real folder that belongs to this user and that nobody else may enter.
 bool IsPrivateFolder(const std::string& folder) {
     struct stat st {};
     return ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
            (st.st_mode & 077) == 0;
 }
 
-std::string ChooseFolder() {
+// The folder that holds the operations' folders; "" when there is none to use.
+std::string BaseFolder() {
     if (const char* forced = std::getenv("VAULTWISE_TEMP_DIR"); forced && *forced) return forced;
     const std::string program = ProgramFolder();
     if (!program.empty() && ::access(program.c_str(), W_OK) == 0) return program;
@@ -46,54 +51,38 @@ std::string ChooseFolder() {
     return IsPrivateFolder(cache) ? cache : std::string();
 }
 
-// An exclusive lock on the folder of `path`, or -1 when another process holds it.
-// A folder that cannot be opened is not locked, and not refused either.
-int LockFolderOf(const std::string& path) {
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return ::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 }  // namespace
 
 std::string TemporaryPackagePath() {
-    const std::string folder = ChooseFolder();
-    return folder.empty() ? folder : folder + "/TempStuf.stuf";
+    return currentPackage;
 }
 
-TemporaryPackage::TemporaryPackage() : path_(TemporaryPackagePath()) {
-    if (path_.empty())
+std::string LastTemporaryPackagePath() {
+    return lastPackage;
+}
+
+TemporaryPackage::TemporaryPackage() {
+    const std::string base = BaseFolder();
+    if (base.empty())
         throw vw::Error(vw::ErrorNumber::PermissionDenied,
                         "Permission denied: no private folder for the temporary package (the "
                         "program's folder is not writable and " +
                             CacheFolder() + " is not this user's own)");
-    lock_ = LockFolderOf(path_);
-    if (lock_ < 0)
-        throw vw::Error(vw::ErrorNumber::PermissionDenied,
-                        "Permission denied: another Moravi Vaultwise operation is using '" + path_ +
-                            "'; try again when it has finished");
-    ::unlink(path_.c_str());
+    vw::SweepStaleFolders(base, kRunPrefix);
+    folder_ = std::make_unique<vw::PrivateFolder>(base, kRunPrefix);
+    path_ = folder_->Path() + "/" + kPackageName;
+    currentPackage = lastPackage = path_;
     leftover_ = vw::Leftovers::Remember(path_.c_str());
 }
 
 TemporaryPackage::~TemporaryPackage() {
     vw::Leftovers::Forget(leftover_);
-    ::unlink(path_.c_str());
-    ::close(lock_);
+    currentPackage.clear();
 }
 
 void RemoveLeftoverPackage() {
-    const std::string path = TemporaryPackagePath();
-    if (path.empty()) return;
-    const int lock = LockFolderOf(path);
-    if (lock < 0) return;
-    ::unlink(path.c_str());
-    ::close(lock);
+    if (const std::string base = BaseFolder(); !base.empty())
+        vw::SweepStaleFolders(base, kRunPrefix);
 }
 
 }  // namespace modVW

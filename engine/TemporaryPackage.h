@@ -1,23 +1,34 @@
 #pragma once
-// The one place where a folder's package is built or unpacked.
+// The place where a folder's package is built or unpacked: a private folder of
+// one operation, holding the package under its classic name "TempStuf.stuf" (the
+// name an encrypted folder records), so that any number of operations can run
+// at once and none can touch a file of the user's.
 
+#include <memory>
 #include <string>
+
+namespace vw {
+class PrivateFolder;
+}
 
 namespace modVW {
 
-// "<program folder>/TempStuf.stuf" when the program's folder is writable, else
-// "$XDG_CACHE_HOME/moravi-vaultwise/TempStuf.stuf" (default ~/.cache/...), a
-// folder of this user's only; "" when that folder is not. The environment variable
-// VAULTWISE_TEMP_DIR, when set, names the folder instead; tests running in
-// parallel use it.
+// The temporary package of this process's running operation; "" when none runs.
 std::string TemporaryPackagePath();
 
-// Owns the temporary package's place for one operation: at most one operation of
-// any process at a time (a lock on its folder), and it removes the file there at
-// its start, so a leftover never mixes into a new package, and at its end.
+// The temporary package of this process's latest operation, running or ended, so
+// that a report naming it can name the user's file instead.
+std::string LastTemporaryPackagePath();
+
+// Owns one operation's folder "<base>/.vaultwise-temp-XXXXXX" (mode 0700) and the
+// package in it. <base> is the program's folder when it is writable, else
+// "$XDG_CACHE_HOME/moravi-vaultwise" (default ~/.cache/...), a folder of this
+// user's only; the environment variable VAULTWISE_TEMP_DIR, when set, names it
+// instead (tests running in parallel use it). The folder stays locked while the
+// operation runs, so a later run can tell that one left by a killed run is stale.
 class TemporaryPackage {
 public:
-    // Throws vw::Error when another operation owns the place.
+    // Sweeps stale folders first. Throws vw::Error when no private folder can be made.
     TemporaryPackage();
     ~TemporaryPackage();
     TemporaryPackage(const TemporaryPackage&) = delete;
@@ -26,13 +37,13 @@ public:
     const std::string& Path() const { return path_; }
 
 private:
+    std::unique_ptr<vw::PrivateFolder> folder_;
     std::string path_;
-    int lock_ = -1;
     int leftover_ = -1;  // the package's slot in vw::Leftovers
 };
 
-// Removes a package that an interrupted run left behind, unless another operation
-// owns the place right now.
+// Removes the folders that killed runs left behind (unlocked ones); never a folder
+// in use, and never anything but this program's own temporary folders.
 void RemoveLeftoverPackage();
 
 }  // namespace modVW

@@ -33,8 +33,9 @@ int NumberFor(int rc) {
     return rc == Z_MEM_ERROR ? ErrorNumber::OutOfMemory : ErrorNumber::InvalidCall;
 }
 
+// Damage has the number a damaged record file gets.
 Error DamagedEntry(const std::string& entry, const std::string& why) {
-    return Error(ErrorNumber::InvalidCall,
+    return Error(ErrorNumber::InvalidFileFormat,
                  "Compressed entry " + (entry.empty() ? "" : entry + " ") + "is damaged: " + why);
 }
 

@@ -169,6 +169,19 @@ void ContentsReader::Stream(const Slot& slot, const Sink& sink) {
     });
 }
 
+void ContentsReader::StreamPackageBytes(uint64_t offset, uint64_t n, const Sink& sink) {
+    if (n == 0) return;
+    FileReader& reader = Package();
+    reader.Seek(offset, "the entry table");
+    std::vector<uint8_t> chunk(static_cast<size_t>(std::min<uint64_t>(n, kChunk)));
+    while (n > 0) {
+        const auto take = static_cast<size_t>(std::min<uint64_t>(n, chunk.size()));
+        reader.ReadBytes(chunk.data(), take, "the entry table");
+        sink(chunk.data(), take);
+        n -= take;
+    }
+}
+
 std::vector<uint8_t> ContentsReader::Materialise(const Slot& slot) {
     std::vector<uint8_t> out;
     Read(slot, [&](const uint8_t* memory, uint64_t n, const Pull& pull) {

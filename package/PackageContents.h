@@ -53,6 +53,9 @@ public:
     // in pieces of at most 1 MiB.
     void Stream(const Slot& slot, const Sink& sink);
 
+    // Hands `n` bytes of the package file the session read, from `offset`, to `sink`.
+    void StreamPackageBytes(uint64_t offset, uint64_t n, const Sink& sink);
+
     // The slot's stored bytes in one array.
     std::vector<uint8_t> Materialise(const Slot& slot);
 

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <limits>
 
@@ -16,12 +17,33 @@ namespace {
 const std::string kEmpty;
 
 Error Damaged(const std::string& path, const std::string& why) {
-    return Error(ErrorNumber::InvalidCall, "'" + path + "' is damaged or not a package: " + why);
+    return Error(ErrorNumber::InvalidFileFormat,
+                 "Invalid file format: '" + path + "' is damaged or not a package: " + why);
 }
 
 std::string ReadCountedText(FileReader& in, const char* lengthWhat, const char* what) {
     const uint16_t n = in.ReadU16(lengthWhat);
     return in.ReadText(n, what);
+}
+
+Slot ReadSlot(FileReader& in);
+
+// A slot whose failure texts say which slot it is.
+Slot ReadNumberedSlot(FileReader& in, uint32_t i) {
+    try {
+        return ReadSlot(in);
+    } catch (const Error& e) {
+        throw Error(e.Number(), "Slot " + std::to_string(i) + ": " + e.Description());
+    }
+}
+
+int32_t ReadEntryCount(FileReader& in, uint32_t slots) {
+    const int32_t count = in.ReadI32("EntryCount");
+    if (count < 0 || count > std::max<int64_t>(int64_t{slots} - 1, 0))
+        throw Damaged(in.Path(), "it says it holds " + std::to_string(count) +
+                                     " files, but its entry table has " + std::to_string(slots) +
+                                     " slots");
+    return count;
 }
 
 Slot ReadSlot(FileReader& in) {
@@ -97,6 +119,16 @@ const std::string& Slot::ReservedText2() const {
     return extra ? extra->reservedText2 : kEmpty;
 }
 
+uint64_t StoredPackageSize(size_t descriptionBytes, const std::vector<size_t>& nameBytes,
+                           const std::vector<uint64_t>& fileSizes) {
+    uint64_t total = 58 + descriptionBytes;
+    for (size_t name : nameBytes)
+        total += 30 + name;
+    for (uint64_t size : fileSizes)
+        total += size;
+    return total;
+}
+
 Header NewPackageHeader() {
     Header h;
     h.tableSized = true;
@@ -134,21 +166,23 @@ Header ReadPackage(const std::string& path, FileIdentity& identity) {
             throw Damaged(path, "the entry table claims " + std::to_string(slots) +
                                     " slots, but only " + std::to_string(in.Remaining()) +
                                     " bytes follow and every slot takes at least 22");
-        h.slots.reserve(slots);
-        for (uint32_t i = 0; i < slots; ++i) {
-            try {
-                h.slots.push_back(ReadSlot(in));
-            } catch (const Error& e) {
-                throw Error(e.Number(), "Slot " + std::to_string(i) + ": " + e.Description());
-            }
-        }
+        const uint64_t tableStart = in.Position();
+        // EntryCount follows the table: a first walk finds it, a second keeps only
+        // the slots that can matter, so memory follows the files, not the table.
+        for (uint32_t i = 0; i < slots; ++i)
+            ReadNumberedSlot(in, i);
+        const uint64_t countAt = in.Position();
+        h.entryCount = ReadEntryCount(in, slots);
+        const uint32_t kept = std::min<uint32_t>(slots, static_cast<uint32_t>(h.entryCount) + 2);
+        in.Seek(tableStart, "the entry table");
+        h.slots.reserve(kept);
+        for (uint32_t i = 0; i < kept; ++i)
+            h.slots.push_back(ReadNumberedSlot(in, i));
+        h.tail = {slots - kept, in.Position(), countAt - in.Position()};
+        in.Seek(countAt + 4, "EntryCount");
+    } else {
+        h.entryCount = ReadEntryCount(in, 0);
     }
-    h.entryCount = in.ReadI32("EntryCount");
-    const int64_t lastSlot = static_cast<int64_t>(h.slots.size()) - 1;
-    if (h.entryCount < 0 || h.entryCount > std::max<int64_t>(lastSlot, 0))
-        throw Damaged(path, "it says it holds " + std::to_string(h.entryCount) +
-                                " files, but its entry table has " +
-                                std::to_string(h.slots.size()) + " slots");
     h.formatTag = ReadCountedText(in, "the format tag's length", "the format tag");
     h.reservedText1 = ReadCountedText(in, "a reserved text's length", "a reserved text");
     h.reservedText2 = ReadCountedText(in, "a reserved text's length", "a reserved text");
@@ -164,10 +198,13 @@ void WritePackage(const Header& h, const std::string& path, ContentsReader& cont
     WriteCountedText(out, h.description);
     if (h.tableSized || !h.slots.empty()) {
         out.WriteU16(1);
-        out.WriteU32(static_cast<uint32_t>(h.slots.size()));
+        out.WriteU32(static_cast<uint32_t>(h.slots.size() + h.tail.count));
         out.WriteI32(0);
         for (const Slot& slot : h.slots)
             WriteSlot(slot, out, contents);
+        contents.StreamPackageBytes(
+            h.tail.offset, h.tail.bytes,
+            [&](const uint8_t* data, size_t n) { out.WriteBytes(data, n); });
     } else {
         out.WriteU16(0);
     }

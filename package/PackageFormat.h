@@ -60,10 +60,20 @@ struct Slot {
     const std::string& ReservedText2() const;
 };
 
+// Slots past EntryCount + 1 of a package that was read: no reader uses them, so
+// they stay in the package file and are copied from there byte for byte when the
+// package is written back. A table may claim millions of them.
+struct SlotTail {
+    uint32_t count = 0;
+    uint64_t offset = 0;  // where the first of them starts in the package file
+    uint64_t bytes = 0;
+};
+
 struct Header {
     std::string description;  // stored bytes
     bool tableSized = false;  // the entry table was written with 1 dimension
-    std::vector<Slot> slots;
+    std::vector<Slot> slots;  // slots 0 to EntryCount + 1 at most
+    SlotTail tail;            // the rest of the table
     int32_t entryCount = 0;
     std::string formatTag;  // stored bytes
     std::string reservedText1;
@@ -81,6 +91,12 @@ struct FileIdentity {
     uint64_t size = 0;
     timespec modified{};
 };
+
+// Bytes of a package that holds files with these name lengths (stored bytes)
+// and sizes, stored uncompressed: 58 for an empty package without description,
+// plus the description, plus 30 per file with its name and bytes.
+uint64_t StoredPackageSize(size_t descriptionBytes, const std::vector<size_t>& nameBytes,
+                           const std::vector<uint64_t>& fileSizes);
 
 // A new package that was never written: one empty slot 0, EntryCount 0, "STUF20".
 Header NewPackageHeader();

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <limits>
@@ -14,6 +15,7 @@
 #include "EntryCompression.h"
 #include "Error.h"
 #include "PackageContents.h"
+#include "PackageExtraction.h"
 #include "PackageFormat.h"
 #include "PathText.h"
 #include "ReplacingWriter.h"
@@ -30,37 +32,21 @@ constexpr const char* kCannotFindSource = "Cannot find source file";
 constexpr const char* kNoDestination = "Destination directory not specified";
 constexpr const char* kInvalidNumber = "Invalid file number";
 
-// Runs `body`; a failure inside it becomes the text of LastError and `failed`.
+// Runs `body`; a failure inside it becomes LastError (text and number) and `failed`.
 template <class R, class Body>
-R Trapped(std::string& lastError, R failed, Body&& body) {
+R Trapped(cSTUF20& package, R failed, Body&& body) {
     try {
         return body();
     } catch (const Error& e) {
-        lastError = e.Description();
+        package.SetLastError(e.Number(), e.Description());
     } catch (const std::bad_alloc&) {
-        lastError = "Out of memory";
+        package.SetLastError(ErrorNumber::OutOfMemory, "Out of memory");
+    } catch (const std::length_error&) {
+        package.SetLastError(ErrorNumber::OutOfMemory, "Out of memory");
     } catch (const std::exception& e) {
-        lastError = e.what();
+        package.SetLastError(ErrorNumber::PathFileAccess, e.what());
     }
     return failed;
-}
-
-// Throws unless `name`, an entry name from a package, is one plain file name that
-// cannot lead out of the destination folder.
-void CheckEntryName(int32_t number, const std::string& name) {
-    std::string why;
-    if (name.empty())
-        why = "its name is empty";
-    else if (name == "." || name == "..")
-        why = "its name \"" + name + "\" is a folder step";
-    else if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos)
-        why = "its name \"" + name + "\" contains a folder separator";
-    else if (name.find('\0') != std::string::npos)
-        why = "its name contains a NUL character";
-    if (!why.empty())
-        throw Error(ErrorNumber::PathFileAccess,
-                    "Refusing to extract file " + std::to_string(number) + ": " + why +
-                        " and could be written outside the destination folder");
 }
 
 // `2 "a.txt"`: how failure texts name an entry.
@@ -89,14 +75,12 @@ struct cSTUF20::State {
         return header.slots[static_cast<size_t>(number)];
     }
 
-    // Writes the file bytes of slot `number` to `target`, replacing what is there.
-    void ExtractTo(int32_t number, const std::string& target, ContentsReader& contents) {
+    // Writes the file bytes of slot `number` to `out`.
+    void ExtractTo(int32_t number, vw::FileWriter& out, ContentsReader& contents) {
         const Slot& slot = At(number);
-        vw::ReplacingWriter out(target, vw::ReplacingWriter::Links::Replace);
         contents.StreamFileBytes(
-            slot, [&](const uint8_t* data, size_t n) { out.Out().WriteBytes(data, n); },
+            slot, [&](const uint8_t* data, size_t n) { out.WriteBytes(data, n); },
             EntryLabel(number, slot));
-        out.Commit({});
     }
 };
 
@@ -104,9 +88,14 @@ cSTUF20::cSTUF20() : state_(std::make_unique<State>()) {}
 
 cSTUF20::~cSTUF20() = default;
 
+void cSTUF20::SetLastError(int32_t number, std::string text) {
+    LastErrorNumber = number;
+    LastError = std::move(text);
+}
+
 int16_t cSTUF20::StartSession(const std::string& SourcePackage) {
     if (Session != 0) EndSession();  // a failed write is not looked at
-    return Trapped<int16_t>(LastError, 1, [&]() -> int16_t {
+    return Trapped<int16_t>(*this, 1, [&]() -> int16_t {
         auto fresh = std::make_unique<State>();
         fresh->packagePath = SourcePackage;
         struct stat st {};
@@ -127,7 +116,7 @@ int16_t cSTUF20::StartSession(const std::string& SourcePackage) {
 int32_t cSTUF20::EndSession() {
     if (Session == 0) return 0;
     if (state_->modified) {
-        const int32_t failed = Trapped<int32_t>(LastError, 1, [&] {
+        const int32_t failed = Trapped<int32_t>(*this, 1, [&] {
             ContentsReader contents = state_->Contents();
             WritePackage(state_->header, state_->packagePath, contents);
             return 0;
@@ -144,15 +133,16 @@ int32_t cSTUF20::AddFile(const std::string& SourceFile, int16_t CompressionLevel
     if (Session == 0) return 0;
     state_->modified = true;
     if (SourceFile.empty()) {
-        LastError = kCannotFindSource;
+        SetLastError(ErrorNumber::FileNotFound, kCannotFindSource);
         return 0;
     }
-    return Trapped<int32_t>(LastError, 1, [&] {
+    return Trapped<int32_t>(*this, 1, [&] {
         Header& h = state_->header;
         if (h.entryCount == std::numeric_limits<int32_t>::max())
             throw Error(ErrorNumber::OutOfMemory, "The package cannot hold more files");
         // The table gets slots 0 to EntryCount + 1; the new file goes into the last.
         h.slots.resize(static_cast<size_t>(h.entryCount) + 2);
+        h.tail = {};
         h.tableSized = true;
 
         struct stat st {};
@@ -210,28 +200,40 @@ int32_t cSTUF20::AddFile(const std::string& SourceFile, int16_t CompressionLevel
 int32_t cSTUF20::ExtractPackage(const std::string& DestDir) {
     if (Session == 0) return 0;
     if (DestDir.empty()) {
-        LastError = kNoDestination;
+        SetLastError(ErrorNumber::PathNotFound, kNoDestination);
         return 0;
     }
-    return Trapped<int32_t>(LastError, 1, [&] {
+    return Trapped<int32_t>(*this, 1, [&] {
         const int32_t n = state_->header.entryCount;
-        // Names come from a file that may be hostile: refuse the package before
-        // anything is written when one of them could lead outside DestDir.
+        // Names and sizes come from a file that may be hostile: everything that can
+        // be known to fail is refused before anything is written.
+        const long nameMax = NameMaxAt(DestDir);
         std::vector<std::string> names;
         names.reserve(static_cast<size_t>(n));
+        uint64_t declared = 0;
         for (int32_t i = 1; i <= n; ++i) {
             names.push_back(Text1252::NameFromFile(state_->At(i).name));
-            CheckEntryName(i, names.back());
+            CheckEntryName(i, names.back(), nameMax);
+            declared += static_cast<uint64_t>(std::max(state_->At(i).fileSize, 0));
         }
+        CheckFreeSpace(DestDir, declared, FreeSpace);
         struct stat st {};
         if (::lstat(DestDir.c_str(), &st) != 0) {
             if (errno != ENOENT) throw ErrorFromErrno(errno, "Cannot open", DestDir);
             if (::mkdir(DestDir.c_str(), 0777) != 0)
                 throw ErrorFromErrno(errno, "Cannot create the folder", DestDir);
         }
+        // All or nothing: the entries appear in DestDir only once all are written.
+        StagingFolder staging(DestDir);
         ContentsReader contents = state_->Contents();
-        for (int32_t i = 1; i <= n; ++i)
-            state_->ExtractTo(i, JoinPath(DestDir, names[static_cast<size_t>(i - 1)]), contents);
+        for (int32_t i = 1; i <= n; ++i) {
+            const std::string& name = names[static_cast<size_t>(i - 1)];
+            vw::FileWriter out(staging.PathOf(name), vw::FileWriter::Mode::Truncate, 0666,
+                               JoinPath(DestDir, name));
+            state_->ExtractTo(i, out, contents);
+            out.Close();
+        }
+        staging.Commit(names);
         return 0;
     });
 }
@@ -239,17 +241,19 @@ int32_t cSTUF20::ExtractPackage(const std::string& DestDir) {
 int32_t cSTUF20::ExtractFile(int32_t FileNumber, const std::string& TargetFile) {
     if (Session == 0) return 0;
     if (FileNumber < 1) {
-        LastError = kInvalidNumber;
+        SetLastError(ErrorNumber::SubscriptOutOfRange, kInvalidNumber);
         return 0;
     }
-    return Trapped<int32_t>(LastError, 1, [&] {
+    return Trapped<int32_t>(*this, 1, [&] {
         if (FileNumber > state_->header.entryCount)
             throw Error(ErrorNumber::SubscriptOutOfRange,
                         "Invalid file number " + std::to_string(FileNumber) +
                             ": the package holds " + std::to_string(state_->header.entryCount) +
                             " files");
         ContentsReader contents = state_->Contents();
-        state_->ExtractTo(FileNumber, TargetFile, contents);
+        vw::ReplacingWriter out(TargetFile, vw::ReplacingWriter::Links::Replace);
+        state_->ExtractTo(FileNumber, out.Out(), contents);
+        out.Commit({});
         return 0;
     });
 }
@@ -259,20 +263,21 @@ int32_t cSTUF20::DeleteFile(int32_t FileNumber) {
     state_->modified = true;
     Header& h = state_->header;
     if (FileNumber < 1 || FileNumber > h.entryCount) {
-        LastError = kInvalidNumber;
+        SetLastError(ErrorNumber::SubscriptOutOfRange, kInvalidNumber);
         return 0;
     }
     // The files behind move one slot down; the table is cut to slots 0 to
     // EntryCount - 1, which also drops a spare slot.
     h.slots.erase(h.slots.begin() + FileNumber);
     h.slots.resize(static_cast<size_t>(h.entryCount));
+    h.tail = {};
     --h.entryCount;
     return 0;
 }
 
 std::vector<uint8_t> cSTUF20::GetFileData(int32_t FileNumber) {
     if (Session == 0) return {};
-    return Trapped<std::vector<uint8_t>>(LastError, {}, [&] {
+    return Trapped<std::vector<uint8_t>>(*this, {}, [&] {
         const Slot& slot = state_->At(FileNumber);
         ContentsReader contents = state_->Contents();
         std::vector<uint8_t> bytes = contents.Materialise(slot);
@@ -294,29 +299,29 @@ int32_t cSTUF20::GetFileNumber(const std::string& FileName) {
 std::string cSTUF20::GetFileName(int32_t FileNumber) {
     if (Session == 0) return {};
     if (FileNumber < 1) {
-        LastError = kInvalidNumber;
+        SetLastError(ErrorNumber::SubscriptOutOfRange, kInvalidNumber);
         return {};
     }
     return Trapped<std::string>(
-        LastError, {}, [&] { return Text1252::NameFromFile(state_->At(FileNumber).name); });
+        *this, {}, [&] { return Text1252::NameFromFile(state_->At(FileNumber).name); });
 }
 
 int32_t cSTUF20::GetFileSize(int32_t FileNumber) {
     if (Session == 0) return 0;
     if (FileNumber < 1) {
-        LastError = kInvalidNumber;
+        SetLastError(ErrorNumber::SubscriptOutOfRange, kInvalidNumber);
         return 0;
     }
-    return Trapped<int32_t>(LastError, 0, [&] { return state_->At(FileNumber).fileSize; });
+    return Trapped<int32_t>(*this, 0, [&] { return state_->At(FileNumber).fileSize; });
 }
 
 int32_t cSTUF20::GetCompressedSize(int32_t FileNumber) {
     if (Session == 0) return 0;
     if (FileNumber < 1) {
-        LastError = kInvalidNumber;
+        SetLastError(ErrorNumber::SubscriptOutOfRange, kInvalidNumber);
         return 0;
     }
-    return Trapped<int32_t>(LastError, 0, [&] {
+    return Trapped<int32_t>(*this, 0, [&] {
         const Slot& slot = state_->At(FileNumber);
         if (slot.where == ContentsWhere::Unsized)
             throw Error(ErrorNumber::SubscriptOutOfRange,
@@ -329,17 +334,16 @@ int32_t cSTUF20::GetCompressedSize(int32_t FileNumber) {
 int32_t cSTUF20::IsCompressed(int32_t FileNumber) {
     if (Session == 0) return 0;
     if (FileNumber < 1) {
-        LastError = kInvalidNumber;
+        SetLastError(ErrorNumber::SubscriptOutOfRange, kInvalidNumber);
         return 0;
     }
-    return Trapped<int32_t>(LastError, 0,
-                            [&] { return int32_t{state_->At(FileNumber).compressed}; });
+    return Trapped<int32_t>(*this, 0, [&] { return int32_t{state_->At(FileNumber).compressed}; });
 }
 
 int32_t cSTUF20::DeleteDoubles() {
     if (Session == 0) return 0;
     state_->modified = true;
-    return Trapped<int32_t>(LastError, 1, [&] {
+    return Trapped<int32_t>(*this, 1, [&] {
         // The original deletes the first file whose exact name comes again later and
         // starts over until no pair is left; what remains is every file whose name
         // does not come again later, in its order. This finds the same in one pass.
@@ -355,6 +359,7 @@ int32_t cSTUF20::DeleteDoubles() {
             }
         }
         if (removed == 0) return 0;
+        h.tail = {};
         std::vector<Slot> slots;
         slots.reserve(n + 1 - removed);
         slots.push_back(std::move(h.slots[0]));
@@ -370,7 +375,7 @@ int32_t cSTUF20::DeleteDoubles() {
 int32_t cSTUF20::SetDescription(const std::string& Description) {
     if (Session == 0) return 0;
     state_->modified = true;
-    return Trapped<int32_t>(LastError, 1, [&] {
+    return Trapped<int32_t>(*this, 1, [&] {
         std::string stored = Text1252::NameToFile(Description);
         if (stored.size() > 0xFFFF)
             throw Error(ErrorNumber::InvalidCall,

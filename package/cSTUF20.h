@@ -6,6 +6,7 @@
 // Texts at this interface are UTF-8; in the file they are Windows-1252 (see Text1252.h).
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,9 +18,15 @@ public:
     cSTUF20(const cSTUF20&) = delete;
     cSTUF20& operator=(const cSTUF20&) = delete;
 
-    std::string LastError;  // text of the last failure; never cleared by the object
-    int16_t Session = 0;    // -1 while a session is open
-    std::string Format;     // FormatTag of the open package; "" without a session
+    std::string LastError;        // text of the last failure; never cleared by the object
+    int32_t LastErrorNumber = 0;  // its error number, so a caller can report both
+    // Free bytes at a destination folder; statvfs unless a test puts in its own.
+    std::function<uint64_t(const std::string&)> FreeSpace;
+    int16_t Session = 0;  // -1 while a session is open
+    std::string Format;   // FormatTag of the open package; "" without a session
+
+    // Sets LastError and LastErrorNumber together.
+    void SetLastError(int32_t number, std::string text);
 
     int16_t StartSession(const std::string& SourcePackage);
     int32_t EndSession();

@@ -39,14 +39,6 @@ DirEnumeration::Kind KindOfMode(mode_t mode) {
     return DirEnumeration::Kind::Other;
 }
 
-// Follows a link: a file behind it counts as a file; a folder, a dangling link
-// or anything else is left out.
-DirEnumeration::Kind KindBehindLink(int folder, const char* name) {
-    struct stat target {};
-    if (fstatat(folder, name, &target, 0) != 0) return DirEnumeration::Kind::Other;
-    return S_ISREG(target.st_mode) ? DirEnumeration::Kind::File : DirEnumeration::Kind::Other;
-}
-
 }  // namespace
 
 DirEnumeration::Kind DirEnumeration::EntryAttributes() const {
@@ -58,8 +50,6 @@ DirEnumeration::Kind DirEnumeration::EntryAttributes() const {
             return Kind::File;
         case DT_DIR:
             return Kind::Folder;
-        case DT_LNK:
-            return KindBehindLink(folder, name);
         case DT_UNKNOWN:
             break;  // some file systems do not fill d_type
         default:
@@ -67,6 +57,5 @@ DirEnumeration::Kind DirEnumeration::EntryAttributes() const {
     }
     struct stat entry {};
     if (fstatat(folder, name, &entry, AT_SYMLINK_NOFOLLOW) != 0) return Kind::Other;
-    if (S_ISLNK(entry.st_mode)) return KindBehindLink(folder, name);
     return KindOfMode(entry.st_mode);
 }

@@ -23,8 +23,9 @@ public:
     std::string FindNext();
     // Releases the listing; harmless when none is open.
     void CloseSearch();
-    // What the current entry is. Links count as what they point to, except that a
-    // link to a folder is Other so that a walk never follows it into a loop.
+    // What the current entry is. A symbolic link is Other, whatever it points to:
+    // a listing never follows one (as tar does not), so a link planted in a folder
+    // cannot bring in a file from elsewhere or lead a walk into a loop.
     Kind EntryAttributes() const;
 
 private:

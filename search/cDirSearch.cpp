@@ -22,6 +22,7 @@ std::vector<std::string> cDirSearch::FindFiles(std::string& Path, const std::str
                                                bool SubDirs) {
     try {
         FileList.assign(1, std::string());
+        Skipped.clear();
         if (SubDirs) {
             SearchTree(Path, Pattern);
         } else {
@@ -49,8 +50,12 @@ void cDirSearch::SearchFolder(std::string& Path, const std::string& Pattern) {
     DirEnumeration search;
     for (std::string name = FindFirst(search, Path, Pattern); !name.empty();
          name = search.FindNext()) {
-        if (IsDotName(name)) continue;
-        if (search.EntryAttributes() == DirEnumeration::Kind::File) FileList.push_back(Path + name);
+        const auto kind = search.EntryAttributes();
+        if (kind == DirEnumeration::Kind::Folder) continue;
+        if (IsDotName(name) || kind == DirEnumeration::Kind::Other)
+            Skipped.push_back(Path + name);
+        else
+            FileList.push_back(Path + name);
     }
 }
 
@@ -59,7 +64,11 @@ void cDirSearch::SearchTree(std::string& Path, const std::string& Pattern) {
     DirEnumeration search;  // this level's own listing; a sub-walk opens its own
     for (std::string name = FindFirst(search, Path, Pattern); !name.empty();
          name = search.FindNext()) {
-        if (IsDotName(name)) continue;
+        if (IsDotName(name)) {
+            if (search.EntryAttributes() != DirEnumeration::Kind::Folder)
+                Skipped.push_back(Path + name);
+            continue;
+        }
         switch (search.EntryAttributes()) {
             case DirEnumeration::Kind::File:
                 FileList.push_back(Path + name);
@@ -70,6 +79,7 @@ void cDirSearch::SearchTree(std::string& Path, const std::string& Pattern) {
                 break;
             }
             case DirEnumeration::Kind::Other:
+                Skipped.push_back(Path + name);
                 break;
         }
     }

@@ -10,6 +10,9 @@ class DirEnumeration;
 class cDirSearch {
 public:
     std::string LastFindErr;  // last listing failure; not cleared by a later success
+    // Full paths of the entries the last FindFiles met but left out, so the caller
+    // can say so: symbolic links, special files and names that begin with a dot.
+    std::vector<std::string> Skipped;
 
     // Element 0 is always ""; elements 1..N are the files found, in the order the
     // walk met them. Appends "/" to the caller's Path when it lacks one. An empty

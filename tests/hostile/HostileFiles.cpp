@@ -1,5 +1,7 @@
 #include "HostileFiles.h"
 
+#include <regex>
+
 #include <array>
 
 #include "Cipher.h"
@@ -79,8 +81,8 @@ std::string NotValid(const std::string& what) {
 }
 
 // The report of the package step, which names the temporary package or the entry.
-std::string Refused(const std::string& what) {
-    return "Error 75 - " + what;
+std::string Refused(const std::string& what, int number = 75) {
+    return "Error " + std::to_string(number) + " - " + what;
 }
 
 std::vector<Case> RecordCases() {
@@ -133,9 +135,9 @@ std::vector<Case> PackageCases() {
         {"slots-65535-in-100-bytes.vw3",
          EncipheredRecord(2, "TempStuf.stuf", PackageBytes().Text("").Table(65535).Zeros(100 - 12)),
          2,
-         Refused("'{package}' is damaged or not a package: the entry table claims "
-                 "65535 slots, but only 88 bytes follow and every slot takes at "
-                 "least 22")});
+         Refused("Invalid file format: '{package}' is damaged or not a package: the entry table "
+                 "claims 65535 slots, but only 88 bytes follow and every slot takes at least 22",
+                 321)});
     // Entry names that would lead out of the chosen folder, or name no file at all.
     const std::string separator = "contains a folder separator";
     const std::vector<std::array<std::string, 3>> names = {
@@ -154,16 +156,19 @@ std::vector<Case> PackageCases() {
     cases.push_back({"compressed-longer-than-said.vw3",
                      FolderWithEntry(StoredZlib("hello"), "h.txt", 2, -1), 2,
                      Refused("Compressed entry 1 \"h.txt\" is damaged: it expands to more than "
-                             "the recorded 2 bytes")});
+                             "the recorded 2 bytes",
+                             321)});
     cases.push_back({"compressed-shorter-than-said.vw3",
                      FolderWithEntry(StoredZlib("hello"), "h.txt", 1000, -1), 2,
                      Refused("Compressed entry 1 \"h.txt\" is damaged: it expands to 5 bytes, "
-                             "not the recorded 1000")});
+                             "not the recorded 1000",
+                             321)});
     // Flagged compressed, but the contents are plain text, not a zlib stream.
     cases.push_back({"compressed-not-zlib.vw3",
                      FolderWithEntry({'n', 'o', 't', ' ', 'z', 'l', 'i', 'b'}, "n.txt", 8, -1), 2,
                      Refused("Compressed entry 1 \"n.txt\" is damaged: zlib says the data is "
-                             "damaged")});
+                             "damaged",
+                             321)});
     return cases;
 }
 
@@ -184,6 +189,11 @@ Bytes EncipheredRecord(int16_t kind, const std::string& name, const Bytes& plain
     pkgtest::TempDir dir;
     modVW::WriteRecord(dir / "record.vw3", r);
     return pkgtest::ReadFile(dir / "record.vw3");
+}
+
+std::string WithoutRunFolder(const std::string& text) {
+    static const std::regex run("/\\.vaultwise-temp-[A-Za-z0-9]{6}");
+    return std::regex_replace(text, run, "");
 }
 
 std::vector<Case> Cases() {

@@ -25,6 +25,9 @@ struct Case {
 
 std::vector<Case> Cases();
 
+// `text` without the run folder of a temporary package (".../.vaultwise-temp-XXXXXX").
+std::string WithoutRunFolder(const std::string& text);
+
 // Test names show the file, not the bytes.
 inline void PrintTo(const Case& c, std::ostream* os) {
     *os << c.File;

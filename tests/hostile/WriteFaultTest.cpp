@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 
+#include "HostileFiles.h"
 #include "LimitedChild.h"
 #include "Procedures.h"
 #include "ScriptedInteraction.h"
@@ -79,7 +80,7 @@ const FaultCase kFaults[] = {
     {"EncryptFileOverOldFile", 1, "file.bin", "old.vw3", true,
      "Error 61 - Cannot write '{dir}/old.vw3': File too large"},
     {"EncryptFolderPackage", 2, "folder", "new.vw3", false,
-     "Error 75 - Cannot write '{dir}/temp/TempStuf.stuf': File too large"},
+     "Error 61 - Cannot write '{dir}/temp/TempStuf.stuf': File too large"},
     {"DecryptFileToNewFile", 0, "file.vw3", "restored.bin", false,
      "Error 61 - Cannot write '{dir}/restored.bin': File too large"},
     {"DecryptFileOverOldFile", 0, "file.vw3", "old.bin", true,
@@ -110,7 +111,9 @@ TEST_F(WriteFault, ReportedAndNothingHalfWritten) {
         });
 
         ASSERT_TRUE(messages) << "the child did not end normally";
-        EXPECT_EQ(*messages, std::vector<std::string>{Replace(c.Report, "{dir}", dir.Path())});
+        ASSERT_EQ(messages->size(), 1u);
+        EXPECT_EQ(hostile::WithoutRunFolder(messages->front()),
+                  Replace(c.Report, "{dir}", dir.Path()));
         EXPECT_EQ(Names(dir.Path()), before) << "a file appeared or vanished beside the target";
         if (c.DestExists) {
             EXPECT_EQ(ReadFile(dest), (std::vector<uint8_t>{'o', 'l', 'd'}));

@@ -87,16 +87,11 @@ TEST_F(PackageExtract, ExtractFileWritesOneEntry) {
 // Reading does not judge names; ExtractPackage refuses every name that could lead out
 // of the folder before it creates anything, and takes plain but unusual ones.
 TEST(PackageHostileNames, NamesThatLeaveTheFolderAreRefused) {
-    const std::vector<std::string> refused = {"",
-                                              ".",
-                                              "..",
-                                              "../evil.txt",
-                                              "sub/evil.txt",
-                                              "/tmp/evil.txt",
-                                              "..\\evil.txt",
-                                              "a\\b",
-                                              std::string("nul\0.txt", 8)};
-    const std::vector<std::string> allowed = {"...", ".hidden", "a..b", "name with spaces"};
+    const std::vector<std::string> refused = {
+        "", ".", "..", "../evil.txt", "sub/evil.txt", "/tmp/evil.txt", std::string("nul\0.txt", 8)};
+    // On Linux only "/" separates folders: a backslash is part of the name.
+    const std::vector<std::string> allowed = {"...",          ".hidden", "a..b", "name with spaces",
+                                              "..\\evil.txt", "a\\b"};
     for (const bool refuse : {true, false}) {
         for (const auto& name : refuse ? refused : allowed) {
             TempDir dir;

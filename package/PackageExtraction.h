@@ -1,0 +1,51 @@
+#pragma once
+// The checks an extraction makes before it writes anything, and the private
+// folder it writes into, so that a package is extracted whole or not at all.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vw {
+class PrivateFolder;
+}
+
+namespace vw::stuf {
+
+// Throws unless entry `number`'s `name` is one plain file name that stays inside
+// the destination folder and fits its file system (`nameMax` bytes). On Linux
+// only "/" separates folders: a backslash is an ordinary character of a name.
+void CheckEntryName(int32_t number, const std::string& name, long nameMax);
+
+// The longest file name the folder `dest` takes, or would take once created.
+long NameMaxAt(const std::string& dest);
+
+// Throws Error 61 when `declared` bytes exceed what `freeSpace` says is free at
+// `dest` (or at the folder that will hold it). An empty `freeSpace` asks statvfs.
+void CheckFreeSpace(const std::string& dest, uint64_t declared,
+                    const std::function<uint64_t(const std::string&)>& freeSpace);
+
+// A hidden folder of this process inside the destination. Entries are written
+// into it; Commit moves them all into place, replacing files of the same names.
+// Anything not committed is removed with the folder; one that a killed run left
+// in the destination is removed by the next extraction there.
+class StagingFolder {
+public:
+    explicit StagingFolder(const std::string& dest);
+    ~StagingFolder();
+    StagingFolder(const StagingFolder&) = delete;
+    StagingFolder& operator=(const StagingFolder&) = delete;
+
+    std::string PathOf(const std::string& name) const;
+    // Moves the staged `names` into the destination; refuses before moving any when
+    // one of them would replace a folder.
+    void Commit(const std::vector<std::string>& names);
+
+private:
+    std::string dest_;
+    std::unique_ptr<PrivateFolder> folder_;
+};
+
+}  // namespace vw::stuf
