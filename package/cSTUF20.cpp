@@ -230,8 +230,10 @@ int32_t cSTUF20::ExtractPackage(const std::string& DestDir) {
                 throw ErrorFromErrno(errno, "Cannot create the folder", DestDir);
         }
         ContentsReader contents = state_->Contents();
-        for (int32_t i = 1; i <= n; ++i)
+        for (int32_t i = 1; i <= n; ++i) {
             state_->ExtractTo(i, JoinPath(DestDir, names[static_cast<size_t>(i - 1)]), contents);
+            if (EntryDone) EntryDone();
+        }
         return 0;
     });
 }

@@ -6,6 +6,7 @@
 // Texts at this interface are UTF-8; in the file they are Windows-1252 (see Text1252.h).
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ public:
     std::string LastError;  // text of the last failure; never cleared by the object
     int16_t Session = 0;    // -1 while a session is open
     std::string Format;     // FormatTag of the open package; "" without a session
+    // Called after each file ExtractPackage writes, so that a caller can keep its
+    // windows responsive during a long extraction.
+    std::function<void()> EntryDone;
 
     int16_t StartSession(const std::string& SourcePackage);
     int32_t EndSession();
