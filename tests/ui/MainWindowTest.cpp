@@ -257,18 +257,14 @@ private slots:
     void commandLinePathIsMadeAbsolute_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("absolute");
-        QTest::newRow("relative") << "report.pdf"
-                                  << "/home/ann/report.pdf";
-        QTest::newRow("quoted") << "\"my report.pdf\""
-                                << "\"/home/ann/my report.pdf\"";
-        QTest::newRow("option-like name") << "./--unregister"
-                                          << "/home/ann/./--unregister";
-        QTest::newRow("absolute") << "/tmp/x.vw3"
-                                  << "/tmp/x.vw3";
-        QTest::newRow("quoted absolute") << "\"/tmp/x.vw3\""
-                                         << "\"/tmp/x.vw3\"";
-        QTest::newRow("empty") << ""
-                               << "";
+        const auto row = [](const char* name, const char* line, const char* absolute) {
+            QTest::newRow(name) << QString(line) << QString(absolute);
+        };
+        row("relative", "report.pdf", "/home/ann/report.pdf");
+        row("quoted", "\"my report.pdf\"", "\"/home/ann/my report.pdf\"");
+        row("option-like name", "./--unregister", "/home/ann/./--unregister");
+        row("absolute", "/tmp/x.vw3", "/tmp/x.vw3");
+        row("empty", "", "");
     }
     void commandLinePathIsMadeAbsolute() {
         QFETCH(QString, line);
