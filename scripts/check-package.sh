@@ -10,7 +10,7 @@ echo "== Debian package"
 rm -f "$build"/moravi-vaultwise_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/moravi-vaultwise_*.deb)
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb" | grep -v "^ "
 dpkg-deb --contents "$deb"
 
 root=$(mktemp -d)
