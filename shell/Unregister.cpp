@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 #include "DesktopCaches.h"
@@ -27,6 +29,23 @@ bool RemoveDefaultLine(const QString& MimeApps) {
     return WriteValue(MimeApps, after);
 }
 
+bool HoldsDesktopEntries(const QString& Folder) {
+    return QDirIterator(Folder, {QStringLiteral("*.desktop")}, QDir::Files,
+                        QDirIterator::Subdirectories)
+        .hasNext();
+}
+
+// The caches are rebuilt without our type; a cache built from nothing but what
+// was just removed goes, as it would not exist without the registration.
+void TidyCaches(const QString& DataHome) {
+    RefreshDesktopCaches(DataHome);
+    if (QDir(DataHome + QStringLiteral("/mime/packages")).isEmpty())
+        QDir(DataHome + QStringLiteral("/mime")).removeRecursively();
+    const QString applications = DataHome + QStringLiteral("/applications");
+    if (!HoldsDesktopEntries(applications))
+        QFile::remove(applications + QStringLiteral("/mimeinfo.cache"));
+}
+
 }  // namespace
 
 std::vector<std::string> UnregisterFileType() {
@@ -42,7 +61,7 @@ std::vector<std::string> UnregisterFileType() {
              QLatin1String(DesktopFileName));
     if (Settings::DeleteSetting(ProductName, SettingsSection, RegisteredKey))
         note(QStringLiteral("setting ") + QLatin1String(RegisteredKey));
-    if (!removed.empty() && !UserDataHome().isEmpty()) RefreshDesktopCaches(UserDataHome());
+    if (!removed.empty() && !UserDataHome().isEmpty()) TidyCaches(UserDataHome());
     return removed;
 }
 

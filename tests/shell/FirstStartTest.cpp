@@ -164,4 +164,10 @@ TEST_F(Registration, UnregisterRemovesExactlyWhatItWrote) {
     xdg::WriteText(DesktopFile(), Data("users-own-entry.desktop"));
     ModFileExt::UnregisterFileType();
     EXPECT_TRUE(fs::exists(DesktopFile()));
+
+    // A MIME database built from our package alone goes with it.
+    fs::remove(others);
+    ModFileExt::RegisterFileType("vw3", "Encrypted file", "/opt/vw");
+    ModFileExt::UnregisterFileType();
+    EXPECT_FALSE(fs::exists(xdg::DataHome() + "/mime"));
 }
