@@ -123,8 +123,10 @@ bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::strin
     Check(package.StartSession(packagePath), package);
     SessionGuard guard(package);
     package.SetDescription(kFolderDescription);
-    for (const auto& file : files)
+    for (const auto& file : files) {
         CheckRefusal(package, [&] { return package.AddFile(file, 0); });
+        ui.DoEvents();  // the progress window repaints between files
+    }
     const OwnerOnlyFiles ownerOnly;
     Check(package.EndSession(), package);
     return true;
@@ -143,6 +145,11 @@ void UnpackFolder(Interaction& ui, const std::string& source, const RecordLayout
     cSTUF20& package = PackageObject();
     Check(package.StartSession(packagePath), package);
     SessionGuard guard(package);
+    package.EntryDone = [&ui] { ui.DoEvents(); };
+    struct Unhook {
+        cSTUF20& package;
+        ~Unhook() { package.EntryDone = nullptr; }
+    } unhook{package};
     CheckRefusal(package, [&] { return package.ExtractPackage(folder); });
     Check(package.EndSession(), package);
 }

@@ -232,6 +232,7 @@ int32_t cSTUF20::ExtractPackage(const std::string& DestDir) {
                                JoinPath(DestDir, name));
             state_->ExtractTo(i, out, contents);
             out.Close();
+            if (EntryDone) EntryDone();
         }
         staging.Commit(names);
         return 0;

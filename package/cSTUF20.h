@@ -27,6 +27,9 @@ public:
 
     // Sets LastError and LastErrorNumber together.
     void SetLastError(int32_t number, std::string text);
+    // Called after each file ExtractPackage writes, so that a caller can keep its
+    // windows responsive during a long extraction.
+    std::function<void()> EntryDone;
 
     int16_t StartSession(const std::string& SourcePackage);
     int32_t EndSession();

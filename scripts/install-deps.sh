@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds, tests and benchmarks with,
 # but only when one of them is missing, so a ready machine pays nothing.
+# Usage: install-deps.sh [--screenshots]   (adds a window manager and xdotool)
 set -euo pipefail
 
 packages=(
@@ -10,7 +11,10 @@ packages=(
   clang clang-format libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
+  dpkg-dev appstream man-db libxml2-utils
 )
+# Focus and stacking only show under a real window manager.
+if [ "${1:-}" = --screenshots ]; then packages+=(openbox xdotool); fi
 
 missing=()
 for p in "${packages[@]}"; do

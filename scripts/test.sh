@@ -20,6 +20,8 @@ echo "== Tests"
 bash scripts/configure.sh build
 ctest --test-dir build --output-on-failure --parallel "$jobs" | tee -a "$summary"
 
+bash scripts/check-package.sh build
+
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 bash scripts/configure.sh build-sanitize -DVW_SANITIZE=ON -DVW_BUILD_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

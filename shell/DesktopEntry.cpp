@@ -27,9 +27,8 @@ QByteArray Quoted(const QByteArray& Argument) {
     return quoted + '"';
 }
 
-// Readers undo the key-file string escapes first, so they are applied last; "%"
-// would start a field code.
-QByteArray AsKeyFileString(const QByteArray& Text) {
+// Readers undo the key-file string escapes first, so they are applied last.
+QByteArray AsKeyFileString(const QByteArray& Text, bool InExec) {
     QByteArray escaped;
     for (const char c : Text) {
         switch (c) {
@@ -46,7 +45,7 @@ QByteArray AsKeyFileString(const QByteArray& Text) {
                 escaped += "\\r";
                 break;
             case '%':
-                escaped += "%%";
+                escaped += InExec ? "%%" : "%";  // in Exec, "%" starts a field code
                 break;
             default:
                 escaped += c;
@@ -58,20 +57,30 @@ QByteArray AsKeyFileString(const QByteArray& Text) {
 }  // namespace
 
 QByteArray ExecArgument(const QByteArray& Argument) {
-    return AsKeyFileString(Quoted(Argument));
+    return AsKeyFileString(Quoted(Argument), true);
+}
+
+QByteArray KeyFileString(const QByteArray& Text) {
+    return AsKeyFileString(Text, false);
 }
 
 QByteArray DesktopEntryText(const QString& ProgramPath) {
-    const QByteArray exec = ExecArgument(ProgramPath.toUtf8());  // entries are UTF-8
+    const QByteArray path = ProgramPath.toUtf8();  // entries are UTF-8
+    // TryExec makes launchers skip the entry once its program is gone, and tells
+    // the program which copy registered it.
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Moravi Vaultwise\n"
            "Comment=Encrypt and decrypt files and folders\n"
+           "TryExec=" +
+           KeyFileString(path) +
+           "\n"
            "Exec=" +
-           exec +
+           ExecArgument(path) +
            " %f\n"
            "Icon=moravi-vaultwise\n"
            "Terminal=false\n"
+           "StartupNotify=true\n"
            "Categories=Utility;\n"
            "MimeType=" +
            QByteArray(MimeType) + ";\n";

@@ -10,6 +10,9 @@ namespace ModFileExt {
 // that are special inside quotes escaped, then escaped again as a key-file string.
 QByteArray ExecArgument(const QByteArray& Argument);
 
+// Text as a key-file string value: backslash and control characters escaped.
+QByteArray KeyFileString(const QByteArray& Text);
+
 // The whole entry: the program at ProgramPath opens files of our MIME type, the
 // file's path being its one argument.
 QByteArray DesktopEntryText(const QString& ProgramPath);

@@ -7,10 +7,6 @@ namespace ModFileExt {
 
 namespace {
 
-constexpr char ProductName[] = "Moravi Vaultwise";
-constexpr char SettingsSection[] = "settings";
-constexpr char RegisteredKey[] = "RegFileType";
-
 // Reads a stored text as a boolean the lenient way: "True" in any letter case, or
 // a non-zero number; anything else, "" included, is false.
 bool ReadsAsTrue(const std::string& Text) {
@@ -28,7 +24,7 @@ void RegisterOnFirstStart() {
         const std::string done =
             Settings::GetSetting(ProductName, SettingsSection, RegisteredKey, "False");
         if (ReadsAsTrue(done)) return;
-        RegisterFileType("vw3", "Encrypted file", ProgramPath());
+        RegisterFileType(RegisteredExtension, RegisteredTypeName, ProgramPath());
         // Stored even after a failed registration, so it is not retried at every start.
         Settings::SaveSetting(ProductName, SettingsSection, RegisteredKey, "True");
     } catch (...) {

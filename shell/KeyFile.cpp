@@ -46,6 +46,28 @@ qsizetype EndOfSection(const QList<QByteArray>& lines, qsizetype header) {
     return end;
 }
 
+QByteArray ValueOf(const QByteArray& line) {
+    return line.mid(line.indexOf('=') + 1).trimmed();
+}
+
+// Undoes the key-file string escapes \s \n \t \r and \\.
+QByteArray Unescaped(const QByteArray& Value) {
+    QByteArray text;
+    for (qsizetype i = 0; i < Value.size(); ++i) {
+        if (Value[i] != '\\' || i + 1 == Value.size()) {
+            text += Value[i];
+            continue;
+        }
+        const char next = Value[++i];
+        text += next == 's'   ? ' '
+                : next == 'n' ? '\n'
+                : next == 't' ? '\t'
+                : next == 'r' ? '\r'
+                              : next;
+    }
+    return text;
+}
+
 }  // namespace
 
 QByteArray SetKeyValue(const QByteArray& Text, const QByteArray& Section, const QByteArray& Key,
@@ -72,6 +94,34 @@ QByteArray SetKeyValue(const QByteArray& Text, const QByteArray& Section, const 
     }
     if (!replaced) lines.insert(EndOfSection(lines, header), entry);
     return Joined(lines);
+}
+
+}  // namespace ModFileExt
+
+namespace ModFileExt {
+
+QByteArray RemoveKeyValue(const QByteArray& Text, const QByteArray& Section, const QByteArray& Key,
+                          const QByteArray& Value) {
+    QList<QByteArray> lines = Lines(Text);
+    const qsizetype header = FindSection(lines, Section);
+    if (header < 0) return Text;
+    for (qsizetype i = header + 1; i < lines.size() && !IsSectionHeader(lines[i]);) {
+        if (IsLineForKey(lines[i], Key) && ValueOf(lines[i]) == Value)
+            lines.removeAt(i);
+        else
+            ++i;
+    }
+    return Joined(lines);
+}
+
+std::optional<QByteArray> KeyValue(const QByteArray& Text, const QByteArray& Section,
+                                   const QByteArray& Key) {
+    const QList<QByteArray> lines = Lines(Text);
+    const qsizetype header = FindSection(lines, Section);
+    if (header < 0) return std::nullopt;
+    for (qsizetype i = header + 1; i < lines.size() && !IsSectionHeader(lines[i]); ++i)
+        if (IsLineForKey(lines[i], Key)) return Unescaped(ValueOf(lines[i]));
+    return std::nullopt;
 }
 
 }  // namespace ModFileExt

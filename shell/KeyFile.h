@@ -3,6 +3,7 @@
 // text, so that every line we do not own comes through unchanged.
 
 #include <QByteArray>
+#include <optional>
 
 namespace ModFileExt {
 
@@ -11,5 +12,14 @@ namespace ModFileExt {
 // last line; a missing section is appended.
 QByteArray SetKeyValue(const QByteArray& Text, const QByteArray& Section, const QByteArray& Key,
                        const QByteArray& Value);
+
+// Text without the lines for Key in the first [Section] that hold exactly Value.
+QByteArray RemoveKeyValue(const QByteArray& Text, const QByteArray& Section, const QByteArray& Key,
+                          const QByteArray& Value);
+
+// The value of the first line for Key in the first [Section], its string escapes
+// undone; nothing when there is no such line.
+std::optional<QByteArray> KeyValue(const QByteArray& Text, const QByteArray& Section,
+                                   const QByteArray& Key);
 
 }  // namespace ModFileExt

@@ -1,12 +1,12 @@
 #include "ModFileExt.h"
 
 #include <QFile>
-#include <QStandardPaths>
 
 #include "DesktopCaches.h"
 #include "DesktopEntry.h"
 #include "KeyFile.h"
 #include "MimePackage.h"
+#include "OwnFiles.h"
 #include "UserFiles.h"
 
 namespace ModFileExt {
@@ -16,9 +16,12 @@ namespace {
 // Each step needs the one before it, so the first failure ends the registration.
 bool WriteAssociation(const QString& Extension, const QString& TypeName,
                       const QString& ProgramPath) {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString data = UserDataHome();
+    const QString config = UserConfigHome();
     if (data.isEmpty() || config.isEmpty()) return false;
+    // An entry without a program would open nothing; a per-user entry named like
+    // the installed one would hide it.
+    if (ProgramPath.isEmpty() || InstalledEntryExists()) return false;
 
     const QString packages = data + QStringLiteral("/mime/packages");
     if (!CreateFolder(packages)) return false;

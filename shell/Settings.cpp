@@ -1,5 +1,8 @@
 #include "Settings.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <memory>
@@ -36,6 +39,24 @@ void SaveSetting(const std::string& AppName, const std::string& Section, const s
     const auto settings = UserSettings(AppName);
     settings->setValue(KeyPath(Section, Key), QString::fromStdString(Value));
     settings->sync();
+}
+
+}  // namespace Settings
+
+namespace Settings {
+
+bool DeleteSetting(const std::string& AppName, const std::string& Section, const std::string& Key) {
+    const auto settings = UserSettings(AppName);
+    const QString key = KeyPath(Section, Key);
+    if (!settings->contains(key)) return false;
+    settings->remove(key);
+    settings->sync();
+    if (settings->allKeys().isEmpty()) {
+        const QFileInfo file(settings->fileName());
+        QFile::remove(file.filePath());
+        QDir().rmdir(file.path());  // only when nothing else is in it
+    }
+    return true;
 }
 
 }  // namespace Settings

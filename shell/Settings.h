@@ -14,4 +14,8 @@ std::string GetSetting(const std::string& AppName, const std::string& Section,
 void SaveSetting(const std::string& AppName, const std::string& Section, const std::string& Key,
                  const std::string& Value);
 
+// Removes the key; a store left empty goes with its file and its folder. True
+// when the key was there.
+bool DeleteSetting(const std::string& AppName, const std::string& Section, const std::string& Key);
+
 }  // namespace Settings

@@ -6,6 +6,11 @@ namespace vwui {
 
 void RegisterFileTypeOnce() {
     ModFileExt::RegisterOnFirstStart();
+    ModFileExt::FollowProgram();
+}
+
+std::vector<std::string> Unregister() {
+    return ModFileExt::UnregisterFileType();
 }
 
 }  // namespace vwui

@@ -1,9 +1,20 @@
 #pragma once
-// The start-up step that registers the .vw3 file type with the desktop once per user.
+// The start-up step that registers the .vw3 file type with the desktop once per user,
+// and the command that undoes it.
+
+#include <string>
+#include <vector>
 
 namespace vwui {
 
-// Registers the file type unless the user's settings say it was done already.
+// Registers the file type unless the user's settings say it was done already, and
+// keeps an earlier registration pointing at this program.
 void RegisterFileTypeOnce();
+
+// The command line that undoes the registration instead of naming a path.
+inline constexpr char UnregisterOption[] = "--unregister";
+
+// Undoes the registration; returns what was removed.
+std::vector<std::string> Unregister();
 
 }  // namespace vwui

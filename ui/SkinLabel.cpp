@@ -32,13 +32,29 @@ void SkinLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit Click();
 }
 
+namespace {
+
+// The program only reads what is dropped, so it takes a copy whatever the source
+// proposes: accepting a move (a shift-drag) would let the source delete the file.
+bool AcceptAsCopy(QDropEvent* event) {
+    if (DroppedPaths(event->mimeData()).isEmpty()) return false;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
+}  // namespace
+
 void SkinLabel::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    AcceptAsCopy(event);
+}
+
+void SkinLabel::dragMoveEvent(QDragMoveEvent* event) {
+    AcceptAsCopy(event);
 }
 
 void SkinLabel::dropEvent(QDropEvent* event) {
-    if (DroppedPaths(event->mimeData()).isEmpty()) return;
-    emit OLEDragDrop(event->mimeData());
+    if (AcceptAsCopy(event)) emit OLEDragDrop(event->mimeData());
 }
 
 QStringList DroppedPaths(const QMimeData* data) {

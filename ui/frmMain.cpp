@@ -117,6 +117,7 @@ SkinLabel* frmMain::MakeIcon(int16_t Index) {
     auto* icon = new SkinLabel(this, TwipRect(layout.Left, 960, 480, 480));
     icon->setPixmap(Art::Render(QString::fromLatin1(layout.Art), QSize(32, 32)));
     icon->setToolTip(QString::fromLatin1(layout.Tip));
+    icon->setAccessibleName(icon->toolTip());  // what a screen reader calls the action
     icon->setCursor(Art::HandCursor());
     icon->setMouseTracking(true);
     return icon;

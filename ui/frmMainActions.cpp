@@ -2,6 +2,7 @@
 // drop entry, and the hand-over to the progress window around each procedure.
 
 #include <QMimeData>
+#include <QTimer>
 
 #include "Guard.h"
 #include "Interaction.h"
@@ -88,7 +89,7 @@ bool frmMain::RunAction(int16_t Index) {
 void frmMain::RunWithProgressWindow(const std::function<void()>& procedure) {
     Wait().ShowCentred();
     hide();
-    Wait().repaint();
+    Wait().ShowNow();
     // Even when the procedure fails, the main window comes back: hidden, it would
     // leave the user no way to go on or to quit.
     struct Restore {
@@ -122,8 +123,12 @@ void frmMain::RunForPath(const std::string& sFile) {
 void frmMain::ImgBack_OLEDragDrop(const QMimeData* Data) {
     const QStringList paths = DroppedPaths(Data);
     if (paths.isEmpty()) return;
-    std::string path = paths.first().toStdString();
-    modVW::Guarded(ui_, [this, &path] { InitEnc(path); });
+    // The drop returns at once, so the source sees it succeed and is not held up by
+    // the dialogs; the work starts from the event loop right after.
+    QTimer::singleShot(0, this, [this, path = paths.first().toStdString()] {
+        std::string sFile = path;
+        modVW::Guarded(ui_, [this, &sFile] { InitEnc(sFile); });
+    });
 }
 
 }  // namespace vwui

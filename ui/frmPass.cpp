@@ -65,6 +65,7 @@ frmPass::~frmPass() = default;
 
 void frmPass::SetPrompt(const QString& prompt) {
     lblAction->setText(prompt);
+    txtPass->setAccessibleName(prompt);
 }
 
 void frmPass::cmd_Click(int Index) {
@@ -82,6 +83,7 @@ SkinLabel* frmPass::MakeButton(int Index, const QRect& geometry, const QString& 
     auto* button = new SkinLabel(this, geometry);
     button->setPixmap(Art::Render(art, geometry.size()));
     button->setToolTip(tip);
+    button->setAccessibleName(tip);
     button->setCursor(Art::HandCursor());
     button->setMouseTracking(true);
     connect(button, &SkinLabel::MouseMove, this, [this, button] { Frame.Surround(button); });
@@ -125,6 +127,10 @@ void frmPass::showEvent(QShowEvent* event) {
     CentreOnScreen(this);
     txtPass->setFocus();
     QDialog::showEvent(event);
+    // Started from a file manager, the program has no window of its own in front:
+    // the question must come to the top with the keyboard, not wait behind.
+    raise();
+    activateWindow();
 }
 
 }  // namespace vwui

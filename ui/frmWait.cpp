@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
+#include <QWindow>
 
 #include "Art.h"
 #include "Fonts.h"
@@ -15,6 +18,10 @@
 namespace vwui {
 
 namespace {
+
+// A window manager maps a new window within a few frames; a display that never
+// exposes it (a locked screen) must not hold the work up for long.
+constexpr int kExposeWaitMs = 500;
 
 QLabel* Picture(QWidget* parent, const QRect& geometry, const QString& art) {
     auto* label = new QLabel(parent);
@@ -64,6 +71,13 @@ void frmWait::ShowCentred() {
     if (!placed_) CentreOnScreen(this);
     placed_ = true;
     show();
+}
+
+void frmWait::ShowNow() {
+    QDeadlineTimer deadline(kExposeWaitMs);
+    while (!(windowHandle() && windowHandle()->isExposed()) && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    repaint();
 }
 
 void frmWait::timUpdate_Timer() {

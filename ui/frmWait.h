@@ -19,6 +19,10 @@ public:
     // Shows the window, centred on the screen the first time.
     void ShowCentred();
 
+    // Waits, briefly, until the window system has put the shown window on screen, and
+    // paints it, so it is seen before long work that lets no events through starts.
+    void ShowNow();
+
     // Copies modVW::CurrentProgress into PB1 and lblStatus.
     void timUpdate_Timer();
 

@@ -26,6 +26,8 @@ public:
         setenv("HOME", (templ + "/home").c_str(), 1);
         setenv("XDG_CONFIG_HOME", xdg::ConfigHome().c_str(), 1);
         setenv("XDG_DATA_HOME", xdg::DataHome().c_str(), 1);
+        // An installed copy on the test machine must not change what the tests see.
+        setenv("XDG_DATA_DIRS", xdg::SystemDataDir().c_str(), 1);
     }
     void TearDown() override { fs::remove_all(Root()); }
 };
@@ -41,6 +43,9 @@ std::string ConfigHome() {
 }
 std::string DataHome() {
     return Root() + "/data";
+}
+std::string SystemDataDir() {
+    return Root() + "/system";
 }
 
 std::string ReadText(const std::string& path) {
@@ -75,7 +80,7 @@ ToolResult Run(const std::string& tool, const std::vector<std::string>& args) {
 }  // namespace xdg
 
 void XdgTest::SetUp() {
-    for (const std::string& folder : {xdg::ConfigHome(), xdg::DataHome()}) {
+    for (const std::string& folder : {xdg::ConfigHome(), xdg::DataHome(), xdg::SystemDataDir()}) {
         fs::remove_all(folder);
         fs::create_directories(folder);
     }

@@ -11,6 +11,7 @@ namespace xdg {
 
 std::string ConfigHome();
 std::string DataHome();
+std::string SystemDataDir();  // the only folder of XDG_DATA_DIRS
 
 // Content of a file, "" when missing.
 std::string ReadText(const std::string& path);
@@ -26,7 +27,7 @@ ToolResult Run(const std::string& tool, const std::vector<std::string>& args);
 
 }  // namespace xdg
 
-// Base fixture: empties both XDG folders before each test.
+// Base fixture: empties the XDG folders before each test.
 class XdgTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 #include <array>
 #include <vector>
@@ -28,6 +29,7 @@ struct Call {
     std::string Path;
     bool MainVisible = true;
     bool WaitVisible = false;
+    bool WaitExposed = false;  // on screen, not merely asked to show
 };
 
 struct Message {
@@ -58,20 +60,27 @@ class MainWindowTest : public QObject {
     int registrations_ = 0;
 
     void Record(const std::string& procedure, int kind, const std::string& path) {
-        calls_.push_back({procedure, kind, path, main_->isVisible(), main_->Wait().isVisible()});
+        const QWindow* wait = main_->Wait().windowHandle();
+        calls_.push_back({procedure, kind, path, main_->isVisible(), main_->Wait().isVisible(),
+                          wait && wait->isExposed()});
     }
 
     QPoint CentreOf(const QWidget* w) const { return w->geometry().center(); }
 
-    void Drop(QWidget* target, const QList<QUrl>& urls, const QString& text = QString()) {
+    // A shift-drag: the source offers a move first. Returns the action the drop took.
+    Qt::DropAction Drop(QWidget* target, const QList<QUrl>& urls, const QString& text = QString()) {
         QMimeData data;
         if (!urls.isEmpty()) data.setUrls(urls);
         if (!text.isEmpty()) data.setText(text);
         const QPointF at(2, 2);
-        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+        const Qt::DropActions offered = Qt::MoveAction | Qt::CopyAction;
+        QDragEnterEvent enter(at.toPoint(), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        enter.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(target, &enter);
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        drop.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(target, &drop);
+        return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
     }
 
 private slots:
@@ -104,6 +113,7 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(main_->cmd[i]->geometry(), QRect(lefts[i], 64, 32, 32));
             QCOMPARE(main_->cmd[i]->toolTip(), QString::fromLatin1(tips[i]));
+            QCOMPARE(main_->cmd[i]->accessibleName(), QString::fromLatin1(tips[i]));
             QCOMPARE(main_->childAt(CentreOf(main_->cmd[i])), main_->cmd[i]);
         }
         QCOMPARE(main_->lblStatus->text(), QStringLiteral("Ready"));
@@ -216,7 +226,7 @@ private slots:
             QCOMPARE(QString::fromStdString(calls_[0].Procedure), procedure);
             QCOMPARE(calls_[0].Kind, kind);
             QCOMPARE(calls_[0].Path, expected);
-            QVERIFY(calls_[0].WaitVisible && !calls_[0].MainVisible);
+            QVERIFY(calls_[0].WaitVisible && calls_[0].WaitExposed && !calls_[0].MainVisible);
         }
         QVERIFY(main_->isVisible());
         QVERIFY(main_->Wait().isHidden());
@@ -242,6 +252,27 @@ private slots:
         QCOMPARE(calls_[0].Path, path);
     }
 
+    // A path from a terminal is made absolute before the procedure sees it, so the
+    // source name is stored; a leading quote stays for the start-up to remove.
+    void commandLinePathIsMadeAbsolute_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("absolute");
+        const auto row = [](const char* name, const char* line, const char* absolute) {
+            QTest::newRow(name) << QString(line) << QString(absolute);
+        };
+        row("relative", "report.pdf", "/home/ann/report.pdf");
+        row("quoted", "\"my report.pdf\"", "\"/home/ann/my report.pdf\"");
+        row("option-like name", "./--unregister", "/home/ann/./--unregister");
+        row("absolute", "/tmp/x.vw3", "/tmp/x.vw3");
+        row("empty", "", "");
+    }
+    void commandLinePathIsMadeAbsolute() {
+        QFETCH(QString, line);
+        QFETCH(QString, absolute);
+        QCOMPARE(vwui::AbsoluteCommandLine(line.toStdString(), "/home/ann"),
+                 absolute.toStdString());
+    }
+
     void startUpWithoutACommandLineShowsTheWindowCentred() {
         QVERIFY(main_->Form_Load(vwui::CommandLineText(1, std::array{"vaultwise"}.data())));
         QCOMPARE(registrations_, 1);
@@ -250,8 +281,9 @@ private slots:
         QVERIFY(calls_.empty());
     }
 
-    // The background and both captions take drops, first file path only; nothing else
-    // does, and a drop without a file path is ignored.
+    // The background and both captions take drops, first file path only, always as a
+    // copy, and run it after the drop has returned; nothing else takes drops, and a
+    // drop without a file path is ignored.
     void dropsRunTheFirstPathOnly() {
         QTemporaryDir dir;
         QList<QUrl> urls;
@@ -265,8 +297,9 @@ private slots:
         QVERIFY(calls_.empty());
         for (QWidget* target :
              std::initializer_list<QWidget*>{main_->ImgBack, main_->lblWelcome, main_->lblAction})
-            Drop(target, urls);
-        QCOMPARE(calls_.size(), size_t(3));
+            QCOMPARE(Drop(target, urls), Qt::CopyAction);
+        QVERIFY(calls_.empty());
+        QTRY_COMPARE(calls_.size(), size_t(3));
         for (const Call& call : calls_)
             QCOMPARE(call.Path, dir.filePath(QStringLiteral("one.txt")).toStdString());
         for (QWidget* other : std::initializer_list<QWidget*>{main_.get(), main_->cmd[0],

@@ -1,0 +1,33 @@
+#include <QFile>
+
+#include "DesktopCaches.h"
+#include "DesktopEntry.h"
+#include "ModFileExt.h"
+#include "OwnFiles.h"
+#include "UserFiles.h"
+
+namespace ModFileExt {
+
+void FollowProgram() {
+    try {
+        const QString entry = UserEntryPath();
+        if (entry.isEmpty()) return;
+        const auto registered = OwnEntryProgram(ReadValue(entry));
+        if (!registered) return;  // none, or the user's own
+        if (InstalledEntryExists()) {
+            // The installed entry has the same name: ours would hide it.
+            QFile::remove(entry);
+            const QString package = UserMimePackagePath();
+            if (IsOwnMimePackage(package)) QFile::remove(package);
+        } else {
+            const QString running = QFile::decodeName(QByteArray::fromStdString(ProgramPath()));
+            if (running.isEmpty() || *registered == running) return;
+            if (!WriteValue(entry, DesktopEntryText(running))) return;
+        }
+        RefreshDesktopCaches(UserDataHome());
+    } catch (...) {
+        // Like the registration itself, a courtesy that never stops the program.
+    }
+}
+
+}  // namespace ModFileExt

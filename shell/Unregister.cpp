@@ -1,0 +1,68 @@
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+#include "DesktopCaches.h"
+#include "KeyFile.h"
+#include "ModFileExt.h"
+#include "OwnFiles.h"
+#include "Settings.h"
+#include "UserFiles.h"
+
+namespace ModFileExt {
+
+namespace {
+
+// Removes File when Ours says the program wrote it; true when it went.
+template <class Test>
+bool RemoveIfOurs(const QString& File, Test&& Ours) {
+    return !File.isEmpty() && Ours(File) && QFile::remove(File);
+}
+
+// Drops our default-application line; a list that held nothing else goes too.
+bool RemoveDefaultLine(const QString& MimeApps) {
+    const QByteArray before = ReadValue(MimeApps);
+    const QByteArray after =
+        RemoveKeyValue(before, "Default Applications", MimeType, DesktopFileName);
+    if (after == before) return false;
+    if (after.trimmed() == "[Default Applications]") return QFile::remove(MimeApps);
+    return WriteValue(MimeApps, after);
+}
+
+bool HoldsDesktopEntries(const QString& Folder) {
+    return QDirIterator(Folder, {QStringLiteral("*.desktop")}, QDir::Files,
+                        QDirIterator::Subdirectories)
+        .hasNext();
+}
+
+// The caches are rebuilt without our type; a cache built from nothing but what
+// was just removed goes, as it would not exist without the registration.
+void TidyCaches(const QString& DataHome) {
+    RefreshDesktopCaches(DataHome);
+    if (QDir(DataHome + QStringLiteral("/mime/packages")).isEmpty())
+        QDir(DataHome + QStringLiteral("/mime")).removeRecursively();
+    const QString applications = DataHome + QStringLiteral("/applications");
+    if (!HoldsDesktopEntries(applications))
+        QFile::remove(applications + QStringLiteral("/mimeinfo.cache"));
+}
+
+}  // namespace
+
+std::vector<std::string> UnregisterFileType() {
+    std::vector<std::string> removed;
+    const auto note = [&removed](const QString& What) { removed.push_back(What.toStdString()); };
+    const QString entry = UserEntryPath(), package = UserMimePackagePath(),
+                  mimeApps = MimeAppsPath();
+    if (RemoveIfOurs(entry, [](const QString& f) { return OwnEntryProgram(ReadValue(f)); }))
+        note(entry);
+    if (RemoveIfOurs(package, IsOwnMimePackage)) note(package);
+    if (!mimeApps.isEmpty() && RemoveDefaultLine(mimeApps))
+        note(mimeApps + QStringLiteral(": ") + QLatin1String(MimeType) + u'=' +
+             QLatin1String(DesktopFileName));
+    if (Settings::DeleteSetting(ProductName, SettingsSection, RegisteredKey))
+        note(QStringLiteral("setting ") + QLatin1String(RegisteredKey));
+    if (!removed.empty() && !UserDataHome().isEmpty()) TidyCaches(UserDataHome());
+    return removed;
+}
+
+}  // namespace ModFileExt
