@@ -10,7 +10,7 @@ constexpr const char* kOverview = R"(Usage: vw3 COMMAND ARGUMENT [options]
 Turns a file, or the files of a folder, into one password-protected .vw3 file
 and back. The substitution table travels inside the .vw3 file: the password only
 gates this program, and anyone holding the file can recover its contents. Do
-not use it as strong encryption.
+not use it as strong encryption; a sealed .vws file (encrypt --sealed) is.
 
 Commands:
   encrypt SOURCE   encrypt a file, or the files directly inside a folder
@@ -22,6 +22,8 @@ Options:
   --password-file PATH     read the password from PATH (the whole file, one
                            trailing newline removed); "-" reads standard input.
                            Without it the password is asked on the terminal.
+  --sealed                 (encrypt) write a sealed .vws file: the contents are
+                           encrypted with a key derived from the password
   --force                  replace existing output (an encrypted file is written
                            over the old one from its start; a longer old file
                            keeps its bytes behind the new record)
@@ -34,12 +36,17 @@ Exit status: 0 success, 1 failure ("Error N - description" on standard error),
 )";
 
 constexpr const char* kEncrypt =
-    R"(Usage: vw3 encrypt SOURCE [-o OUTPUT] [--password-file PATH] [--force] [-q]
+    R"(Usage: vw3 encrypt SOURCE [-o OUTPUT] [--sealed] [--password-file PATH] [--force] [-q]
 
 Encrypts the file SOURCE (kind 1), or the files directly inside the folder SOURCE
 (kind 2; sub-folders are not included). OUTPUT defaults to SOURCE followed by
 ".vw3" (for a folder: its path without a trailing "/", then ".vw3"). An existing
 OUTPUT is replaced only with --force. At a terminal the password is asked twice.
+
+With --sealed, or an OUTPUT ending in ".vws", a sealed file is written instead
+(default OUTPUT: SOURCE followed by ".vws"): Argon2id derives a key from the
+password (letter case matters) and XChaCha20-Poly1305 encrypts the contents, so
+without the password the file shows its size and nothing else.
 )";
 
 constexpr const char* kDecrypt =
@@ -120,6 +127,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
             ok = value(o.PasswordFile);
         else if (arg == "--force")
             o.Force = true;
+        else if (arg == "--sealed")
+            o.Sealed = true;
         else if (arg == "-q" || arg == "--quiet")
             o.Quiet = true;
         else {
@@ -135,6 +144,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
         error = o.Command + " needs a file";
     else if (o.Command == "info" && (!o.Output.empty() || !o.PasswordFile.empty()))
         error = "info takes no -o or --password-file";
+    else if (o.Sealed && o.Command != "encrypt")
+        error = "--sealed is an option of encrypt";
     if (!error.empty()) return std::nullopt;
     return o;
 }

@@ -9,7 +9,6 @@
 #include "cSTUF20.h"
 
 namespace modVW {
-namespace {
 
 void ListPackage(const std::string& packagePath, RecordSummary& summary) {
     cSTUF20& package = PackageObject();
@@ -24,8 +23,6 @@ void ListPackage(const std::string& packagePath, RecordSummary& summary) {
     if (!package.LastError.empty())
         throw vw::Error(vw::ErrorNumber::PathFileAccess, package.LastError);
 }
-
-}  // namespace
 
 RecordSummary InspectRecord(const std::string& path, Interaction& ui) {
     const RecordLayout layout = ReadRecordLayout(path);
