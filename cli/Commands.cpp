@@ -184,8 +184,11 @@ int RunSealedDecrypt(const Options& o) {
     ui->PayloadSize = fs::file_size(o.Argument, ec);
     ui->ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
     ui->SaveAsFor = [&o](const std::string& stored) { return SealedSaveAs(o, stored); };
-    ui->FolderReady = [&o, &ui] { return SealedFolderReady(o, ui->ExtractFolder); };
-    const std::string made = FirstMissingFolder(ui->ExtractFolder);
+    std::string made;  // the folders the extraction makes, known once it is a folder
+    ui->FolderReady = [&o, &ui, &made] {
+        made = FirstMissingFolder(ui->ExtractFolder);
+        return SealedFolderReady(o, ui->ExtractFolder);
+    };
     const int status = Decrypted(*ui, o.Argument);
     if (status != kSuccess) RemoveEmptyFolders(made);
     return status;

@@ -34,9 +34,8 @@ struct NewPasswordPrompts {
 constexpr NewPasswordPrompts kClassicPrompts{"Please enter a password for the encrypted file:",
                                              "Please confirm the password for the encrypted file:"};
 // A sealed file's password is used as typed, so the user is told that case counts.
-constexpr NewPasswordPrompts kSealedPrompts{
-    "Please enter a password for the sealed file (letter case matters):",
-    "Please confirm the password for the sealed file (letter case matters):"};
+constexpr NewPasswordPrompts kSealedPrompts{"New sealed file password (letter case matters):",
+                                            "Confirm the password (letter case matters):"};
 
 // Asks for a new password twice until both answers agree; "" when cancelled.
 std::string AskNewPassword(Interaction& ui, const NewPasswordPrompts& prompts) {

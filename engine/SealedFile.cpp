@@ -121,6 +121,7 @@ vw::Error DamagedError(const std::string& path) {
 }
 
 SealedHeader ReadSealedHeader(vw::FileReader& in) {
+    RequireSodium();
     if (in.Remaining() < kSealedHeaderBytes) throw DamagedError(in.Path());
     SealedHeader header;
     in.ReadBytes(header.Bytes.data(), header.Bytes.size(), "the header");
@@ -152,7 +153,7 @@ void SealFile(const std::string& source, const std::string& dest, const std::str
     vw::FileReader in(source);
     SealedHeader header;
     header.Cost = cost;
-    randombytes_buf(header.Salt, kSaltBytes);
+    NewSalt(header.Salt);
     SealedKeys keys;
     DeriveSealedKeys(password, header.Salt, cost, ui, keys);
 

@@ -7,6 +7,7 @@
 
 #include "Error.h"
 #include "Interaction.h"
+#include "Progress.h"
 
 namespace modVW {
 namespace {
@@ -19,12 +20,17 @@ constexpr uint64_t kCheckSubkey = 2;
 // How often the user interface gets a turn while Argon2id runs.
 constexpr std::chrono::milliseconds kTurn{40};
 
+}  // namespace
+
 void RequireSodium() {
     if (sodium_init() < 0)
         throw vw::Error(vw::ErrorNumber::InvalidCall, "The cryptography library cannot start");
 }
 
-}  // namespace
+void NewSalt(uint8_t (&salt)[kSaltBytes]) {
+    RequireSodium();
+    randombytes_buf(salt, kSaltBytes);
+}
 
 bool CostWithinBounds(const SealedCost& cost) {
     return cost.Passes >= crypto_pwhash_OPSLIMIT_MIN && cost.Passes <= kMaxPasses &&
@@ -40,6 +46,7 @@ void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBy
                       const SealedCost& cost, Interaction& ui, SealedKeys& keys) {
     static_assert(kSaltBytes == crypto_pwhash_SALTBYTES && kKeyBytes == crypto_kdf_KEYBYTES);
     RequireSodium();
+    CurrentProgress = 0;
     uint8_t master[kKeyBytes];
     auto hashing = std::async(std::launch::async, [&] {
         return crypto_pwhash(master, sizeof master, password.data(), password.size(), salt,

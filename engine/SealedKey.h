@@ -30,6 +30,13 @@ constexpr size_t kKeyBytes = 32;
 
 bool CostWithinBounds(const SealedCost& cost);
 
+// Starts the cryptography library once (later calls cost nothing); throws
+// vw::Error when it cannot start.
+void RequireSodium();
+
+// A fresh random salt for a new file.
+void NewSalt(uint8_t (&salt)[kSaltBytes]);
+
 // The two subkeys; wiped when they go out of scope, and never copied.
 struct SealedKeys {
     uint8_t Stream[kKeyBytes] = {};
@@ -43,7 +50,7 @@ struct SealedKeys {
 
 // Derives the keys for `password` and `salt`. Argon2id at the default cost takes
 // about a second, so it runs on a worker thread while this thread gives the user
-// interface its turns (DoEvents), and the progress window stays alive. Throws
+// interface its turns (DoEvents), and the progress window, at 0 %, stays alive. Throws
 // vw::Error 7 when the memory the cost asks for cannot be had.
 void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBytes],
                       const SealedCost& cost, Interaction& ui, SealedKeys& keys);

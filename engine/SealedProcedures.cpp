@@ -20,8 +20,7 @@ namespace {
 // the error report).
 bool AskMatchingKeys(Interaction& ui, const SealedHeader& header, SealedKeys& keys) {
     for (;;) {
-        std::string typed =
-            AskPassword(ui, "Please enter the password for the sealed file (letter case matters):");
+        std::string typed = AskPassword(ui, "Sealed file password (letter case matters):");
         if (typed.empty()) return false;
         const bool derived =
             Guarded(ui, [&] { DeriveSealedKeys(typed, header.Salt, header.Cost, ui, keys); });

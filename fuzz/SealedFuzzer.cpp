@@ -1,8 +1,7 @@
-// Arbitrary bytes as a sealed file: the header checks, the key check, the first
-// message and the content stream, in the order the decrypt procedure meets them.
-// A damaged file must fail with the damaged error; only a cheap key cost is
-// derived, so a hostile header cannot make an iteration slow (the bounds
-// themselves are checked before any derivation).
+// Arbitrary bytes as a sealed file, read in the order the decrypt procedure reads
+// one: header, key check, first message, content. Every refusal must be the
+// damaged error. Keys are derived only at a cheap cost (the corpus's), so a header
+// that asks for more cannot make an iteration slow.
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,22 +13,6 @@
 
 using namespace modVW;
 
-namespace {
-
-// The password the corpus files were sealed with.
-const std::string kPassword = "fuzz";
-constexpr SealedCost kCheapest{2, 64 * 1024};
-
-void RequireDamaged(const vw::Error& e, const char* where) {
-    RequireText(e.Description(), where);
-    if (e.Number() != vw::ErrorNumber::InvalidFileFormat) {
-        std::fprintf(stderr, "%s: not the damaged error: %s\n", where, e.Report().c_str());
-        std::abort();
-    }
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static FuzzFile file("sealed.vws");
     static FuzzFile restored("restored");
@@ -38,18 +21,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         vw::FileReader in(file.Path());
         const SealedHeader header = ReadSealedHeader(in);
-        if (header.Cost.Passes > kCheapest.Passes ||
-            header.Cost.MemoryBytes > kCheapest.MemoryBytes)
-            return 0;
+        if (header.Cost.Passes > 2 || header.Cost.MemoryBytes > 64 * 1024) return 0;
         SealedKeys keys;
-        DeriveSealedKeys(kPassword, header.Salt, header.Cost, ui, keys);
+        DeriveSealedKeys("fuzz", header.Salt, header.Cost, ui, keys);
         if (!KeysMatch(header, keys)) return 0;
         SealedStream stream(in, header, keys);
         stream.ReadContents();
         vw::FileWriter out(restored.Path(), vw::FileWriter::Mode::Truncate);
         stream.ContentTo(out, ui);
     } catch (const vw::Error& e) {
-        RequireDamaged(e, "the sealed reader");
+        if (e.Number() != vw::ErrorNumber::InvalidFileFormat || e.Description().empty()) {
+            std::fprintf(stderr, "not the damaged error: %s\n", e.Report().c_str());
+            std::abort();
+        }
     }
     return 0;
 }
