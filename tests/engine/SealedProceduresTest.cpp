@@ -24,10 +24,7 @@ protected:
         ::setenv("VAULTWISE_TEMP_DIR", temp.Path().c_str(), 1);
         SealingCost = {1, 8192};
     }
-    void TearDown() override {
-        ::unsetenv("VAULTWISE_TEMP_DIR");
-        SealingCost = kNewFileCost;
-    }
+    void TearDown() override { SealingCost = kNewFileCost; }
 
     TempDir temp;
     TempDir dir;
