@@ -52,8 +52,9 @@ without the password the file shows its size and nothing else.
 constexpr const char* kDecrypt =
     R"(Usage: vw3 decrypt FILE [-o OUTPUT] [--password-file PATH] [--force] [-q]
 
-Restores what FILE holds. For a single file, OUTPUT is the file to write
-(default: the stored name, in the current folder). For a folder, OUTPUT is the
+Restores what FILE holds, a .vw3 or a sealed .vws file (told apart by its first
+bytes). For a single file, OUTPUT is the file to write (default: the stored
+name, in the current folder). For a folder, OUTPUT is the
 folder to extract into (default: the current folder; created when missing), and
 nothing is written when any of its files already exists there, unless --force.
 A wrong password from a file ends with status 3; at a terminal you get three
@@ -64,7 +65,8 @@ constexpr const char* kInfo = R"(Usage: vw3 info FILE
 
 Shows the kind, the stored name and the payload size of FILE, and for a folder
 the package's description and its entries (name, size, stored or compressed).
-No password is needed: the format protects none of this.
+No password is needed: the format protects none of this. For a sealed .vws
+file only the format, the key derivation cost and the file's size show.
 )";
 
 bool IsCommand(std::string_view word) {
