@@ -41,11 +41,18 @@ std::string CliInteraction::ShowOpen(const modVW::FileDialogRequest&) {
     return "";  // the command always names its source
 }
 
-std::string CliInteraction::ShowSave(const modVW::FileDialogRequest&) {
-    return SaveAs;
+std::string CliInteraction::ShowSave(const modVW::FileDialogRequest& request) {
+    if (!SaveAsFor) return SaveAs;
+    const std::string path = SaveAsFor(request.InitialName);
+    failed_ = failed_ || path.empty();
+    return path;
 }
 
 std::string CliInteraction::BrowseFolders(const std::string&) {
+    if (FolderReady && !FolderReady()) {
+        failed_ = true;
+        return "";
+    }
     std::error_code ec;
     std::filesystem::create_directories(ExtractFolder, ec);
     if (ec) {

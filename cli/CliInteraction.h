@@ -2,6 +2,7 @@
 // Answers the procedures' questions from the command line's arguments, and turns
 // what they say into the command's exit status.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,6 +30,13 @@ public:
     std::string ExtractFolder;  // the answer to the folder question (created when missing)
     uint64_t PayloadSize = 0;   // for the progress bar's MB/s; 0 = look at the package
     std::string UserFile;       // the file or folder the command was given, as typed
+
+    // A sealed file's kind and name are known only once it is open, so its answers
+    // are worked out then: the save answer from the stored name, and a look at the
+    // verified package before the folder answer. Each says why on standard error
+    // when it returns "" or false, which ends the command as a failure.
+    std::function<std::string(const std::string& storedName)> SaveAsFor;
+    std::function<bool()> FolderReady;
 
     std::string ShowOpen(const modVW::FileDialogRequest& request) override;
     std::string ShowSave(const modVW::FileDialogRequest& request) override;

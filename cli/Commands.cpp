@@ -19,6 +19,8 @@
 #include "Procedures.h"
 #include "RecordFile.h"
 #include "RecordSummary.h"
+#include "SealedFile.h"
+#include "TemporaryPackage.h"
 #include "Text1252.h"
 
 namespace fs = std::filesystem;
@@ -121,12 +123,12 @@ std::optional<CliInteraction> MakeInteraction(const Options& o, std::string& err
     return CliInteraction(std::nullopt, o.Quiet);
 }
 
-// SOURCE followed by ".vw3", beside it: "." and "dir/" name the folder they mean.
-std::string DefaultEncryptOutput(const std::string& source) {
+// SOURCE followed by `extension`, beside it: "." and "dir/" name the folder they mean.
+std::string DefaultEncryptOutput(const std::string& source, const char* extension) {
     std::string path = Absolute(source);
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
-    return path + ".vw3";
+    return path + extension;
 }
 
 // True when a stored name can be joined to a folder without leaving it.
@@ -134,13 +136,13 @@ bool IsPlainName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
-// Why extracting the folder record `file` into `folder` would replace a file:
-// one of its entries exists there, or two entries share a name. "" when neither.
-std::string WouldReplace(const std::string& file, const std::string& folder,
-                         modVW::Interaction& ui) {
+// Why extracting `entries` into `folder` would replace a file: one of them exists
+// there, or two share a name. "" when neither.
+std::string WouldReplace(const std::vector<modVW::PackageEntryInfo>& entries,
+                         const std::string& folder) {
     std::set<std::string> seen;
     // A name that is not plain ("..") is refused by the extraction, which says why.
-    for (const auto& entry : modVW::InspectRecord(file, ui).Entries) {
+    for (const auto& entry : entries) {
         if (!IsPlainName(entry.Name)) continue;
         const std::string target = (fs::path(folder) / entry.Name).string();
         if (Exists(target)) return Quoted(target) + " exists";
@@ -194,6 +196,69 @@ std::optional<int> OutputRefusal(const std::string& output, bool force) {
     return std::nullopt;
 }
 
+// The save answer for a sealed file's stored name: -o, or the stored name when it
+// is plain; never an existing file without --force.
+std::string SealedSaveAs(const Options& o, const std::string& stored) {
+    if (o.Output.empty() && !IsPlainName(stored)) {
+        Failure("vw3: the stored name " + Quoted(stored) +
+                " is not a plain file name; give -o OUTPUT");
+        return "";
+    }
+    const std::string path = OutputPath(o, stored);
+    return OutputRefusal(path, o.Force) ? "" : path;
+}
+
+// Before a sealed folder's verified package is extracted: none of its files may
+// exist in the folder, unless --force.
+bool SealedFolderReady(const Options& o, const std::string& folder) {
+    if (o.Force) return true;
+    try {
+        modVW::RecordSummary summary;
+        modVW::ListPackage(modVW::TemporaryPackagePath(), summary);
+        const auto why = WouldReplace(summary.Entries, folder);
+        if (why.empty()) return true;
+        Failure("vw3: " + why + "; use --force to replace it");
+    } catch (const vw::Error& e) {
+        Failure(e, o.Argument);
+    }
+    return false;
+}
+
+// A sealed file tells its kind and name only once the password has opened it.
+int RunSealedDecrypt(const Options& o) {
+    std::string error;
+    auto ui = MakeInteraction(o, error);
+    if (!ui) return UsageError(error);
+    std::error_code ec;
+    ui->PayloadSize = fs::file_size(o.Argument, ec);
+    ui->ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
+    ui->SaveAsFor = [&o](const std::string& stored) { return SealedSaveAs(o, stored); };
+    std::string made;  // the folders the extraction makes, known once it is a folder
+    ui->FolderReady = [&o, &ui, &made] {
+        made = FirstMissingFolder(ui->ExtractFolder);
+        return SealedFolderReady(o, ui->ExtractFolder);
+    };
+    const int status = Decrypted(*ui, o.Argument);
+    if (status != kSuccess) RemoveEmptyFolders(made);
+    return status;
+}
+
+// Only what the header shows: the format, the cost, the size.
+int RunSealedInfo(const Options& o) {
+    try {
+        vw::FileReader in(o.Argument);
+        const auto header = modVW::ReadSealedHeader(in);
+        std::cout << "File: " << o.Argument << '\n'
+                  << "Format: sealed, version " << modVW::kSealedVersion << '\n'
+                  << "Key derivation: Argon2id, " << header.Cost.Passes << " passes, "
+                  << header.Cost.MemoryBytes / 1024 << " KiB\n"
+                  << "Size: " << in.Size() << " bytes\n";
+        return kSuccess;
+    } catch (const vw::Error& e) {
+        return Failure(e, o.Argument);
+    }
+}
+
 }  // namespace
 
 int UsageError(const std::string& message) {
@@ -215,7 +280,8 @@ int RunEncrypt(const Options& o) {
             return Failure(e);
         }
     }
-    const std::string output = OutputPath(o, DefaultEncryptOutput(o.Argument));
+    const std::string output =
+        OutputPath(o, DefaultEncryptOutput(o.Argument, o.Sealed ? ".vws" : ".vw3"));
     if (const auto refused = OutputRefusal(output, o.Force)) return *refused;
 
     std::string error;
@@ -225,11 +291,13 @@ int RunEncrypt(const Options& o) {
     ui->UserFile = o.Argument;
     ui->PayloadSize = size;
     modVW::Encrypt(*ui, folder ? modVW::SourceKinds::Folder : modVW::SourceKinds::File,
-                   Absolute(o.Argument));
+                   Absolute(o.Argument),
+                   o.Sealed ? modVW::OutputFormat::Sealed : modVW::OutputFormat::ByName);
     return ui->Status();
 }
 
 int RunDecrypt(const Options& o) {
+    if (modVW::IsSealedFile(o.Argument)) return RunSealedDecrypt(o);
     modVW::RecordLayout layout;
     try {
         layout = modVW::ReadRecordLayout(o.Argument);
@@ -249,7 +317,9 @@ int RunDecrypt(const Options& o) {
         ui->ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
         if (!o.Force) {
             try {
-                if (const auto why = WouldReplace(o.Argument, ui->ExtractFolder, *ui); !why.empty())
+                if (const auto why = WouldReplace(modVW::InspectRecord(o.Argument, *ui).Entries,
+                                                  ui->ExtractFolder);
+                    !why.empty())
                     return Failure("vw3: " + why + "; use --force to replace it");
             } catch (const vw::Error& e) {
                 return Failure(e, o.Argument);
@@ -278,6 +348,7 @@ int RunDecrypt(const Options& o) {
 }
 
 int RunInfo(const Options& o) {
+    if (modVW::IsSealedFile(o.Argument)) return RunSealedInfo(o);
     CliInteraction ui(std::nullopt, true);
     try {
         const auto s = modVW::InspectRecord(o.Argument, ui);

@@ -10,7 +10,7 @@ constexpr const char* kOverview = R"(Usage: vw3 COMMAND ARGUMENT [options]
 Turns a file, or the files of a folder, into one password-protected .vw3 file
 and back. The substitution table travels inside the .vw3 file: the password only
 gates this program, and anyone holding the file can recover its contents. Do
-not use it as strong encryption.
+not use it as strong encryption; a sealed .vws file (encrypt --sealed) is.
 
 Commands:
   encrypt SOURCE   encrypt a file, or the files directly inside a folder
@@ -24,6 +24,8 @@ Options:
                            most 64 KiB, one trailing newline removed); "-" reads
                            standard input. Without it the password is asked on
                            the terminal.
+  --sealed                 (encrypt) write a sealed .vws file: the contents are
+                           encrypted with a key derived from the password
   --force                  replace existing output (an encrypted file is written
                            over the old one from its start; a longer old file
                            keeps its bytes behind the new record)
@@ -36,7 +38,7 @@ Exit status: 0 success, 1 failure ("Error N - description" on standard error),
 )";
 
 constexpr const char* kEncrypt =
-    R"(Usage: vw3 encrypt SOURCE [-o OUTPUT] [--password-file PATH] [--force] [-q]
+    R"(Usage: vw3 encrypt SOURCE [-o OUTPUT] [--sealed] [--password-file PATH] [--force] [-q]
 
 Encrypts the file SOURCE (kind 1), or the files directly inside the folder SOURCE
 (kind 2; sub-folders are not included). OUTPUT defaults to SOURCE followed by
@@ -46,16 +48,21 @@ OUTPUT gets at most the permission bits of SOURCE; a replaced one keeps its own,
 and a symbolic link there is replaced, not followed. SOURCE must be a regular file
 or a folder: pipes, devices and files that report no size but hold data (as in
 /proc) are refused. At a terminal the password is asked twice.
+
+With --sealed, or an OUTPUT ending in ".vws", a sealed file is written instead
+(default OUTPUT: SOURCE followed by ".vws"): Argon2id derives a key from the
+password (letter case matters) and XChaCha20-Poly1305 encrypts the contents, so
+without the password the file shows its size and nothing else.
 )";
 
 constexpr const char* kDecrypt =
     R"(Usage: vw3 decrypt FILE [-o OUTPUT] [--password-file PATH] [--force] [-q]
 
-Restores what FILE holds. For a single file, OUTPUT is the file to write
-(default: the stored name, in the current folder; "-" is standard output; a
-symbolic link there is replaced, a device or a pipe written into, a replaced
-file keeps its permission bits). For a folder, OUTPUT is the
-folder to extract into (default: the current folder; created when missing), and
+Restores what FILE holds, a .vw3 or a sealed .vws file (told apart by its first
+bytes). For a single file, OUTPUT is the file to write (default: the stored
+name, in the current folder; "-" is standard output; a symbolic link there is
+replaced, a device or a pipe written into, a replaced file keeps its permission
+bits). For a folder, OUTPUT is the folder to extract into (default: the current folder; created when missing), and
 nothing is written when any of its files already exists there, unless --force.
 A wrong password from a file ends with status 3; at a terminal you get three
 tries.
@@ -65,7 +72,8 @@ constexpr const char* kInfo = R"(Usage: vw3 info FILE
 
 Shows the kind, the stored name and the payload size of FILE, and for a folder
 the package's description and its entries (name, size, stored or compressed).
-No password is needed: the format protects none of this.
+No password is needed: the format protects none of this. For a sealed .vws
+file only the format, the key derivation cost and the file's size show.
 )";
 
 bool IsCommand(std::string_view word) {
@@ -128,6 +136,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
             ok = value(o.PasswordFile);
         else if (arg == "--force")
             o.Force = true;
+        else if (arg == "--sealed")
+            o.Sealed = true;
         else if (arg == "-q" || arg == "--quiet")
             o.Quiet = true;
         else {
@@ -143,6 +153,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
         error = o.Command + " needs a file";
     else if (o.Command == "info" && (!o.Output.empty() || !o.PasswordFile.empty()))
         error = "info takes no -o or --password-file";
+    else if (o.Sealed && o.Command != "encrypt")
+        error = "--sealed is an option of encrypt";
     if (!error.empty()) return std::nullopt;
     return o;
 }

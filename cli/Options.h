@@ -12,6 +12,7 @@ struct Options {
     std::string Output;        // -o / --output; "" when not given
     std::string PasswordFile;  // --password-file; "-" is standard input
     bool Force = false;
+    bool Sealed = false;  // encrypt --sealed: write a sealed .vws file
     bool Quiet = false;
     bool Help = false;
 };

@@ -154,4 +154,12 @@ void UnpackFolder(Interaction& ui, const std::string& source, const RecordLayout
     Check(package.EndSession(), package);
 }
 
+void ExtractPackage(const std::string& packagePath, const std::string& folder) {
+    cSTUF20& package = PackageObject();
+    Check(package.StartSession(packagePath), package);
+    SessionGuard guard(package);
+    CheckRefusal(package, [&] { return package.ExtractPackage(folder); });
+    Check(package.EndSession(), package);
+}
+
 }  // namespace modVW

@@ -32,4 +32,8 @@ bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::strin
 void UnpackFolder(Interaction& ui, const std::string& source, const RecordLayout& layout,
                   const std::string& packagePath);
 
+// Extracts the package file `packagePath` into `folder`, with the same refusals as
+// UnpackFolder. Throws vw::Error on a failure.
+void ExtractPackage(const std::string& packagePath, const std::string& folder);
+
 }  // namespace modVW

@@ -11,6 +11,8 @@
 #include "Interaction.h"
 #include "RecordFile.h"
 #include "ReplacingWriter.h"
+#include "SealedFile.h"
+#include "SealedProcedures.h"
 #include "StoredNames.h"
 #include "StreamCipher.h"
 #include "TemporaryPackage.h"
@@ -21,21 +23,32 @@ namespace {
 
 constexpr const char* kEncryptedFilter = "Moravi Vaultwise 3.5 files (*.vw3)|*.vw3";
 constexpr const char* kAllFilesFilter = "All Files (*.*)|*.*";
-constexpr uint32_t kSaveFlags = DialogFlags::OFN_CREATEPROMPT | DialogFlags::OFN_HIDEREADONLY;
+constexpr const char* kSealedFilter = "Sealed Vaultwise files (*.vws)|*.vws";
 
 void ShowRefusal(Interaction& ui, const std::string& text) {
     ui.MsgBox(text, "Error", MsgStyle::vbExclamation);
 }
 
+struct NewPasswordPrompts {
+    const char* First;
+    const char* Confirm;
+};
+constexpr NewPasswordPrompts kClassicPrompts{"Please enter a password for the encrypted file:",
+                                             "Please confirm the password for the encrypted file:"};
+// A sealed file's password is used as typed, so the user is told that case counts.
+constexpr NewPasswordPrompts kSealedPrompts{"New sealed file password (letter case matters):",
+                                            "Confirm the password (letter case matters):"};
+
 // Asks for a new password twice until both answers agree; "" when cancelled.
-std::string AskNewPassword(Interaction& ui) {
+std::string AskNewPassword(Interaction& ui, const NewPasswordPrompts& prompts) {
     for (;;) {
-        const std::string first =
-            AskPassword(ui, "Please enter a password for the encrypted file:");
+        std::string first = AskPassword(ui, prompts.First);
         if (first.empty()) return "";
-        const std::string second =
-            AskPassword(ui, "Please confirm the password for the encrypted file:");
-        if (first == second) return first;
+        std::string second = AskPassword(ui, prompts.Confirm);
+        const bool same = first == second;
+        WipeText(second);
+        if (same) return first;
+        WipeText(first);
         ShowRefusal(ui, "Error: The passwords you have typed do not match.");
     }
 }
@@ -64,13 +77,6 @@ std::string UpperName(const std::string& utf8) {
     return text;
 }
 
-// "DOC Files (*.doc)|*.doc|All Files (*.*)|*.*" for a stored name ending in .doc.
-std::string FilterForName(const std::string& name) {
-    if (name.empty()) return kAllFilesFilter;
-    const std::string ext = ExtensionPart(name);
-    return UpperName(ext) + " Files (*." + ext + ")|*." + ext + "|" + kAllFilesFilter;
-}
-
 // The folder entries that were not encrypted, one per line.
 std::string SkippedMessage(const std::vector<std::string>& skipped) {
     std::string text =
@@ -95,6 +101,12 @@ void RestoreSingleFile(Interaction& ui, const std::string& source, const RecordL
 
 }  // namespace
 
+std::string FilterForName(const std::string& name) {
+    if (name.empty()) return kAllFilesFilter;
+    const std::string ext = ExtensionPart(name);
+    return UpperName(ext) + " Files (*." + ext + ")|*." + ext + "|" + kAllFilesFilter;
+}
+
 std::string AskPassword(Interaction& ui, const std::string& prompt) {
     return ui.PasswordDialog(prompt);
 }
@@ -109,7 +121,8 @@ std::string ExtensionPart(const std::string& name) {
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
 
-void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath) {
+void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
+             OutputFormat format) {
     std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
     std::vector<std::string> skipped;         // a folder's entries that were left out
     std::string source = SourcePath;
@@ -132,12 +145,21 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath)
 
     const std::string dest =
         ui.ShowSave({"Destination encrypted file",
-                     std::string(kEncryptedFilter) + "|" + kAllFilesFilter, "", kSaveFlags});
+                     std::string(kEncryptedFilter) + "|" + kAllFilesFilter + "|" + kSealedFilter,
+                     "", kSaveFlags});
     if (dest.empty()) return;
-    const std::string password = AskNewPassword(ui);
+    const bool sealed = format == OutputFormat::Sealed || IsSealedName(dest);
+    std::string password = AskNewPassword(ui, sealed ? kSealedPrompts : kClassicPrompts);
     if (password.empty()) return;
 
-    if (!Guarded(ui, [&] { EncryptFileToRecord(source, dest, password, SourceKind, ui); })) return;
+    const bool done = Guarded(ui, [&] {
+        if (sealed)
+            SealFile(source, dest, password, SourceKind, ui);
+        else
+            EncryptFileToRecord(source, dest, password, SourceKind, ui);
+    });
+    WipeText(password);
+    if (!done) return;
     if (!package) RemoveLeftoverPackage();  // a file's encryption tidies up after killed runs
     // Told once the work is done, so the classic questions keep their order.
     if (!skipped.empty())
@@ -147,10 +169,15 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath)
 void Decrypt(Interaction& ui, const std::string& SourcePath) {
     std::string source = SourcePath;
     if (source.empty()) {
-        source = ui.ShowOpen({"Source encrypted file",
-                              std::string(kAllFilesFilter) + "|" + kEncryptedFilter, "",
-                              DialogFlags::OFN_HIDEREADONLY});
+        source = ui.ShowOpen(
+            {"Source encrypted file",
+             std::string(kAllFilesFilter) + "|" + kEncryptedFilter + "|" + kSealedFilter, "",
+             DialogFlags::OFN_HIDEREADONLY});
         if (source.empty()) return;
+    }
+    if (IsSealedFile(source)) {
+        OpenSealed(ui, source);
+        return;
     }
     const auto layout = AskMatchingPassword(ui, source);
     if (!layout) return;

@@ -6,17 +6,29 @@
 #include <cstdint>
 #include <string>
 
+#include "Interaction.h"
+
 namespace modVW {
 
-class Interaction;
+// Which file an encryption writes: a sealed one when the chosen name ends in
+// ".vws" (ByName), or always (Sealed, what `vw3 encrypt --sealed` asks for).
+enum class OutputFormat { ByName, Sealed };
 
 // Encrypts a file (kind 1) or a folder's own files (kind 2). An empty SourcePath
 // makes the procedure ask for the source.
-void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath);
+void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
+             OutputFormat format = OutputFormat::ByName);
 
-// Decrypts a .vw3 file into a file or a folder, as the file says. An empty
-// SourcePath makes the procedure ask for the encrypted file.
+// Decrypts a .vw3 file, or a sealed file (see IsSealedFile), into a file or a
+// folder, as the file says. An empty SourcePath makes the procedure ask for the
+// encrypted file.
 void Decrypt(Interaction& ui, const std::string& SourcePath);
+
+// The save dialog's flags for every destination.
+constexpr uint32_t kSaveFlags = DialogFlags::OFN_CREATEPROMPT | DialogFlags::OFN_HIDEREADONLY;
+
+// "DOC Files (*.doc)|*.doc|All Files (*.*)|*.*" for a stored name ending in .doc.
+std::string FilterForName(const std::string& name);
 
 // One fresh showing of the password dialog: the typed text, "" on cancel.
 std::string AskPassword(Interaction& ui, const std::string& prompt);

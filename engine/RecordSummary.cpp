@@ -9,7 +9,6 @@
 #include "cSTUF20.h"
 
 namespace modVW {
-namespace {
 
 void ListPackage(const std::string& packagePath, RecordSummary& summary) {
     cSTUF20& package = PackageObject();
@@ -23,8 +22,6 @@ void ListPackage(const std::string& packagePath, RecordSummary& summary) {
     package.EndSession();
     if (!package.LastError.empty()) throw vw::Error(package.LastErrorNumber, package.LastError);
 }
-
-}  // namespace
 
 RecordSummary InspectRecord(const std::string& path, Interaction& ui) {
     const RecordLayout layout = ReadRecordLayout(path);

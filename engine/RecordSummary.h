@@ -30,4 +30,8 @@ struct RecordSummary {
 // temporary package path, which is removed again). Throws vw::Error.
 RecordSummary InspectRecord(const std::string& path, Interaction& ui);
 
+// Fills the description and the entries of `summary` from the package file
+// `packagePath` (a sealed folder's, once verified). Throws vw::Error.
+void ListPackage(const std::string& packagePath, RecordSummary& summary);
+
 }  // namespace modVW

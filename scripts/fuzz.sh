@@ -10,7 +10,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 
-targets=(${VW_FUZZ_TARGETS:-record package wildcard})
+targets=(${VW_FUZZ_TARGETS:-record package wildcard sealed})
 # A crafted count must fail cleanly, not make a target take gigabytes.
 limits=(-malloc_limit_mb=256 -rss_limit_mb=512 -timeout=10)
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}

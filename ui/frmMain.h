@@ -35,7 +35,7 @@ public:
     // user; false when a command line was handled and the program should end.
     bool Form_Load(const std::string& CommandLine);
 
-    // Runs the procedure that fits the path: decrypt a ".vw3" file, encrypt any other
+    // Runs the procedure that fits the path: decrypt a ".vw3" or ".vws" file, encrypt any other
     // file or a folder. A leading quote strips the first and the last character.
     void InitEnc(std::string& sFile);
 

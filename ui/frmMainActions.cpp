@@ -8,6 +8,7 @@
 #include "Interaction.h"
 #include "PathLookup.h"
 #include "Placement.h"
+#include "SealedFile.h"
 #include "SkinLabel.h"
 #include "frmMain.h"
 #include "frmWait.h"
@@ -33,6 +34,11 @@ void Tolerated(Step&& step) {
 
 bool EndsWithVw3(const std::string& path) {
     return path.size() >= 4 && path.compare(path.size() - 4, 4, ".vw3") == 0;
+}
+
+// A .vw3 or a sealed .vws file opens; anything else is encrypted.
+bool OpensAsEncrypted(const std::string& path) {
+    return EndsWithVw3(path) || modVW::IsSealedName(path);
 }
 
 }  // namespace
@@ -111,7 +117,7 @@ void frmMain::InitEnc(std::string& sFile) {
 
 void frmMain::RunForPath(const std::string& sFile) {
     if (IsOrdinaryFile(sFile)) {
-        if (EndsWithVw3(sFile))
+        if (OpensAsEncrypted(sFile))
             DecryptProc(sFile);
         else
             EncryptProc(1, sFile);

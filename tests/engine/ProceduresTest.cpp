@@ -84,7 +84,8 @@ TEST_F(Procedures, DialogsCarryTheirTitlesFiltersAndFlags) {
     EXPECT_EQ(enc.Log[0].Request.Flags, 4u);
     EXPECT_EQ(enc.Log[1].Text, "Destination encrypted file");
     EXPECT_EQ(enc.Log[1].Request.Filter,
-              "Moravi Vaultwise 3.5 files (*.vw3)|*.vw3|All Files (*.*)|*.*");
+              "Moravi Vaultwise 3.5 files (*.vw3)|*.vw3|All Files (*.*)|*.*|"
+              "Sealed Vaultwise files (*.vws)|*.vws");
     EXPECT_EQ(enc.Log[1].Request.Flags, 0x2004u);
     EXPECT_EQ(enc.Log[2].Text, kEnter);
     EXPECT_EQ(enc.Log[3].Text, kConfirm);
@@ -95,7 +96,8 @@ TEST_F(Procedures, DialogsCarryTheirTitlesFiltersAndFlags) {
     ASSERT_EQ(dec.Log.size(), 3u);
     EXPECT_EQ(dec.Log[0].Text, "Source encrypted file");
     EXPECT_EQ(dec.Log[0].Request.Filter,
-              "All Files (*.*)|*.*|Moravi Vaultwise 3.5 files (*.vw3)|*.vw3");
+              "All Files (*.*)|*.*|Moravi Vaultwise 3.5 files (*.vw3)|*.vw3|"
+              "Sealed Vaultwise files (*.vws)|*.vws");
     EXPECT_EQ(dec.Log[1].Text, kAsk);
     EXPECT_EQ(dec.Log[2].Text, "Destination file");
     EXPECT_EQ(dec.Log[2].Request.Filter, "DOC Files (*.doc)|*.doc|All Files (*.*)|*.*");

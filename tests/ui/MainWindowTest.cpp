@@ -195,6 +195,7 @@ private slots:
         row("quoted file", "\"{dir}/a file.txt\"", "encrypt", 1, "{dir}/a file.txt");
         row("quoted vw3", "\"{dir}/secret.vw3\"", "decrypt", 0, "{dir}/secret.vw3");
         row("capital VW3", "{dir}/LOUD.VW3", "encrypt", 1, "{dir}/LOUD.VW3");
+        row("sealed vws", "{dir}/sealed.vws", "decrypt", 0, "{dir}/sealed.vws");
         row("folder", "{dir}/sub", "encrypt", 2, "{dir}/sub");
         row("quote drops any last char", "\"{dir}/a file.txtX", "encrypt", 1, "{dir}/a file.txt");
         row("hidden file", "{dir}/.hidden", "", 0, "");
@@ -207,7 +208,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, path);
         QTemporaryDir dir;
-        for (const char* name : {"a file.txt", "secret.vw3", "LOUD.VW3", ".hidden"})
+        for (const char* name : {"a file.txt", "secret.vw3", "LOUD.VW3", ".hidden", "sealed.vws"})
             Touch(dir.filePath(QString::fromLatin1(name)));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral(".private")));

@@ -1,0 +1,72 @@
+#include "SealedKey.h"
+
+#include <sodium.h>
+
+#include <chrono>
+#include <future>
+
+#include "Error.h"
+#include "Interaction.h"
+#include "Progress.h"
+
+namespace modVW {
+namespace {
+
+// The context of the subkeys; fixed for the format, exactly 8 bytes.
+constexpr char kSubkeyContext[crypto_kdf_CONTEXTBYTES + 1] = "VWSEALED";
+constexpr uint64_t kStreamSubkey = 1;
+constexpr uint64_t kCheckSubkey = 2;
+
+// How often the user interface gets a turn while Argon2id runs.
+constexpr std::chrono::milliseconds kTurn{40};
+
+}  // namespace
+
+void RequireSodium() {
+    if (sodium_init() < 0)
+        throw vw::Error(vw::ErrorNumber::InvalidCall, "The cryptography library cannot start");
+}
+
+void NewSalt(uint8_t (&salt)[kSaltBytes]) {
+    RequireSodium();
+    randombytes_buf(salt, kSaltBytes);
+}
+
+bool CostWithinBounds(const SealedCost& cost) {
+    return cost.Passes >= crypto_pwhash_OPSLIMIT_MIN && cost.Passes <= kMaxPasses &&
+           cost.MemoryBytes >= crypto_pwhash_MEMLIMIT_MIN && cost.MemoryBytes <= kMaxMemoryBytes;
+}
+
+SealedKeys::~SealedKeys() {
+    sodium_memzero(Stream, sizeof Stream);
+    sodium_memzero(Check, sizeof Check);
+}
+
+void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBytes],
+                      const SealedCost& cost, Interaction& ui, SealedKeys& keys) {
+    static_assert(kSaltBytes == crypto_pwhash_SALTBYTES && kKeyBytes == crypto_kdf_KEYBYTES);
+    RequireSodium();
+    CurrentProgress = 0;
+    uint8_t master[kKeyBytes];
+    auto hashing = std::async(std::launch::async, [&] {
+        return crypto_pwhash(master, sizeof master, password.data(), password.size(), salt,
+                             cost.Passes, static_cast<size_t>(cost.MemoryBytes),
+                             crypto_pwhash_ALG_ARGON2ID13);
+    });
+    while (hashing.wait_for(kTurn) != std::future_status::ready)
+        ui.DoEvents();
+    if (hashing.get() != 0) {
+        sodium_memzero(master, sizeof master);
+        throw vw::Error(vw::ErrorNumber::OutOfMemory, "Out of memory");
+    }
+    crypto_kdf_derive_from_key(keys.Stream, sizeof keys.Stream, kStreamSubkey, kSubkeyContext,
+                               master);
+    crypto_kdf_derive_from_key(keys.Check, sizeof keys.Check, kCheckSubkey, kSubkeyContext, master);
+    sodium_memzero(master, sizeof master);
+}
+
+void WipeText(std::string& text) {
+    if (!text.empty()) sodium_memzero(text.data(), text.size());
+}
+
+}  // namespace modVW
