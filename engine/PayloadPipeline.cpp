@@ -84,13 +84,15 @@ std::thread QuietThread(Stages& stages, Body body) {
 }
 
 // Calls `each(buffer, len, offset)` for every chunk of `total` bytes while
-// `stage` has a buffer for it, passing the buffer on to `next`.
+// `stage` has a buffer for it, passing the buffer on to `next`. The first chunk
+// holds `first` bytes, the others kChunk.
 template <class Each>
-void RunStage(Stages& stages, Stage stage, Stage next, uint64_t total, Each each) {
-    for (uint64_t off = 0; off < total; off += kChunk) {
+void RunStage(Stages& stages, Stage stage, Stage next, uint64_t total, uint64_t first, Each each) {
+    for (uint64_t off = 0, len = first; off < total; off += len, len = kChunk) {
         const auto buffer = stages.Take(stage);
         if (!buffer) return;
-        each(*buffer, static_cast<size_t>(std::min<uint64_t>(kChunk, total - off)), off);
+        len = std::min(len, total - off);
+        each(*buffer, static_cast<size_t>(len), off);
         stages.Pass(next, *buffer);
     }
 }
@@ -103,17 +105,21 @@ void RunPayloadPipeline(vw::FileReader& in, vw::FileWriter& out, uint64_t total,
     std::vector<std::vector<uint8_t>> buffers(
         kBuffers, std::vector<uint8_t>(static_cast<size_t>(std::min<uint64_t>(kChunk, total))));
     Stages stages;
+    // Reads end on whole megabytes of the source file, so a payload that starts
+    // behind a header (a record's) is read at page-aligned offsets, as a plain
+    // file's is: decryption reads and writes the way encryption writes and reads.
+    const uint64_t first = kChunk - in.Position() % kChunk;
     std::thread reader = QuietThread(stages, [&] {
-        RunStage(stages, kRead, kWork, total, [&](size_t b, size_t len, uint64_t) {
+        RunStage(stages, kRead, kWork, total, first, [&](size_t b, size_t len, uint64_t) {
             in.ReadBytes(buffers[b].data(), len, "the payload");
         });
     });
     std::thread writer = QuietThread(stages, [&] {
-        RunStage(stages, kWrite, kRead, total,
+        RunStage(stages, kWrite, kRead, total, first,
                  [&](size_t b, size_t len, uint64_t) { out.WriteBytes(buffers[b].data(), len); });
     });
     try {
-        RunStage(stages, kWork, kWrite, total,
+        RunStage(stages, kWork, kWrite, total, first,
                  [&](size_t b, size_t len, uint64_t off) { work(buffers[b].data(), len, off); });
     } catch (...) {
         stages.Fail(std::current_exception());
