@@ -106,9 +106,11 @@ int main(int argc, char** argv) {
     // The file every decryption reads; the table it holds is the same for any kernel.
     Run({VW3_BINARY, "encrypt", plain, "-o", vw3, "--password-file", pw, "--quiet"});
 
-    // Each contender runs right after a cp of its own, both writing a new file, so
-    // what weighs on writing (a virtual machine handing out fresh pages slowly,
-    // another program's load) weighs on both alike; the order rotates each round.
+    // Each contender runs right after a cp of its own, and each run first removes
+    // the file its previous run wrote, so both write into pages just given back
+    // (on a virtual machine, pages never used before cost much more), and what
+    // another program's load does weighs on both alike. The order rotates each
+    // round; a first round only prepares the files and is not counted.
     // "" is the kernel the processor picks; the others are forced.
     struct Contender {
         Series series;
@@ -123,21 +125,23 @@ int main(int argc, char** argv) {
                                   k, decrypt});
     Series cpSeries("cp");
     bool same = true;
-    for (int r = 0; r < rounds; ++r)
+    for (int r = -1; r < rounds; ++r)
         for (size_t i = 0; i < contenders.size(); ++i) {
-            Contender& c = contenders[(i + r) % contenders.size()];
-            const std::string out = dir / (c.decrypt ? "back.bin" : "again.vw3");
+            Contender& c = contenders[(i + r + 1) % contenders.size()];
+            const std::string out = dir / ((c.decrypt ? "back-" : "again-") + c.kernel);
             fs::remove(copy);
-            fs::remove(out);
             // cp is told to copy through user space, as vw3 does, not to clone in the kernel.
             const Measure cp = Run({"cp", "--reflink=never", plain, copy});
-            cpSeries.Add(cp, cp);
-            c.series.Add(Run({VW3_BINARY, c.decrypt ? "decrypt" : "encrypt",
-                              c.decrypt ? vw3 : plain, "-o", out, "--password-file", pw, "--quiet"},
-                             c.kernel),
-                         cp);
+            fs::remove(out);
+            const Measure m =
+                Run({VW3_BINARY, c.decrypt ? "decrypt" : "encrypt", c.decrypt ? vw3 : plain, "-o",
+                     out, "--password-file", pw, "--quiet"},
+                    c.kernel);
             if (c.decrypt)
                 same = same && ::system(("cmp -s '" + plain + "' '" + out + "'").c_str()) == 0;
+            if (r < 0) continue;
+            cpSeries.Add(cp, cp);
+            c.series.Add(m, cp);
         }
 
     std::printf("file %zu MiB, %d rounds, medians%s\n", mib, rounds,
