@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "Cipher.h"
+#include "PayloadPipeline.h"
 #include "Procedures.h"
 #include "Progress.h"
 #include "ReplacingWriter.h"
@@ -10,8 +11,6 @@
 
 namespace modVW {
 namespace {
-
-constexpr size_t kChunk = 1 << 20;
 
 std::vector<uint8_t> StoredPassword(const std::string& typed, const ByteMap& forward) {
     std::vector<uint8_t> stored{0};
@@ -23,16 +22,11 @@ std::vector<uint8_t> StoredPassword(const std::string& typed, const ByteMap& for
 // Copies `total` bytes from `in` to `out`, substituting them through `map`.
 void SubstituteStream(vw::FileReader& in, vw::FileWriter& out, uint64_t total, const ByteMap& map,
                       Interaction& ui) {
-    if (total == 0) return;
     const Substitution substitution(map.map);
-    std::vector<uint8_t> buf(static_cast<size_t>(std::min<uint64_t>(kChunk, total)));
-    for (uint64_t off = 0; off < total; off += buf.size()) {
-        const size_t len = static_cast<size_t>(std::min<uint64_t>(buf.size(), total - off));
-        in.ReadBytes(buf.data(), len, "the payload");
-        if (map.anyHole) CheckNoHoles(map, buf.data(), len);
-        SubstituteWithProgress(substitution, buf.data(), len, off, total, ui);
-        out.WriteBytes(buf.data(), len);
-    }
+    RunPayloadPipeline(in, out, total, [&](uint8_t* buf, size_t len, uint64_t off) {
+        if (map.anyHole) CheckNoHoles(map, buf, len);
+        SubstituteWithProgress(substitution, buf, len, off, total, ui);
+    });
 }
 
 }  // namespace
