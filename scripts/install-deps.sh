@@ -10,6 +10,7 @@ packages=(
   clang clang-format libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
+  gcovr
 )
 
 missing=()
