@@ -17,9 +17,10 @@ bash scripts/configure.sh "$build" -DCMAKE_BUILD_TYPE=Debug -DVW_BUILD_BENCH=OFF
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" | tail -n 3
 
 programs='(common|engine|package|search|shell|ui|cli)/'
+# gcov's warnings (files it cannot place, the compiler probe) go to gcovr.log.
 echo "== Coverage of the program"
 gcovr --root "$here" --object-directory "$build" --filter "$here/$programs" \
---print-summary --txt "$build/coverage.txt" |
+  --print-summary --txt "$build/coverage.txt" 2>"$build/gcovr.log" |
   grep -E '^(lines|functions):'
 
 # Non-blank lines of C++ under the given folders, tracked or new but not ignored.
