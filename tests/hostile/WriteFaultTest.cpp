@@ -18,23 +18,11 @@ namespace {
 
 constexpr rlim_t kLimit = 16 * 1024;  // every file below is larger
 
-std::vector<uint8_t> Filler(size_t n, uint8_t seed) {
-    std::vector<uint8_t> bytes(n);
-    for (size_t i = 0; i < n; ++i)
-        bytes[i] = static_cast<uint8_t>(seed + i * 7);
-    return bytes;
-}
-
 std::set<std::string> Names(const std::string& folder) {
     std::set<std::string> names;
     for (const auto& e : fs::directory_iterator(folder))
         names.insert(e.path().filename().string());
     return names;
-}
-
-std::string Replace(std::string text, const std::string& key, const std::string& value) {
-    const auto at = text.find(key);
-    return at == std::string::npos ? text : text.replace(at, key.size(), value);
 }
 
 // A 64 KiB file, a folder of two 32 KiB files, and their encrypted files, made
@@ -46,9 +34,9 @@ protected:
         fs::create_directory(dir / "temp");
         fs::create_directory(dir / "out");
         fs::create_directory(dir / "folder");
-        WriteFile(dir / "file.bin", Filler(64 * 1024, 1));
-        WriteFile(dir / "folder/one.bin", Filler(32 * 1024, 2));
-        WriteFile(dir / "folder/two.bin", Filler(32 * 1024, 3));
+        WriteFile(dir / "file.bin", SampleBytes(64 * 1024, 1));
+        WriteFile(dir / "folder/one.bin", SampleBytes(32 * 1024, 2));
+        WriteFile(dir / "folder/two.bin", SampleBytes(32 * 1024, 3));
         Encrypt(1, dir / "file.bin", dir / "file.vw3");
         Encrypt(2, dir / "folder", dir / "folder.vw3");
     }
@@ -94,7 +82,7 @@ TEST_F(WriteFault, ReportedAndNothingHalfWritten) {
     for (const FaultCase& c : kFaults) {
         SCOPED_TRACE(c.Name);
         const std::string dest = dir / c.Dest;
-        if (c.DestExists) WriteFile(dest, {'o', 'l', 'd'});
+        if (c.DestExists) WriteFile(dest, "old");
         const auto before = Names(dir.Path());
 
         const auto messages = RunWithFileSizeLimit(kLimit, [&] {
@@ -113,7 +101,7 @@ TEST_F(WriteFault, ReportedAndNothingHalfWritten) {
         EXPECT_EQ(*messages, std::vector<std::string>{Replace(c.Report, "{dir}", dir.Path())});
         EXPECT_EQ(Names(dir.Path()), before) << "a file appeared or vanished beside the target";
         if (c.DestExists) {
-            EXPECT_EQ(ReadFile(dest), (std::vector<uint8_t>{'o', 'l', 'd'}));
+            EXPECT_EQ(ReadText(dest), "old");
         }
         EXPECT_TRUE(fs::is_empty(dir / "temp"));
         EXPECT_TRUE(fs::is_empty(dir / "out"));
@@ -125,7 +113,7 @@ TEST_F(WriteFault, ReportedAndNothingHalfWritten) {
 // the next decryption of another folder must restore that folder's files only.
 TEST_F(WriteFault, FailedPackageDoesNotReturnInTheNextOperation) {
     fs::create_directory(dir / "other");
-    WriteFile(dir / "other/three.txt", {'3'});
+    WriteFile(dir / "other/three.txt", "3");
     Encrypt(2, dir / "other", dir / "other.vw3");
 
     const auto messages = RunWithFileSizeLimit(kLimit, [&] {

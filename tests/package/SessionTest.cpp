@@ -1,19 +1,27 @@
-// The package session and its operations: results, the three fixed refusals, the
-// Modified rule, renumbering, and behaviour without a session.
+// The package session and its operations: results, the fixed refusals, the
+// Modified rule, renumbering, behaviour without a session, and extraction.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <functional>
 #include <tuple>
 
-#include "PackageTestSupport.h"
+#include "TempDir.h"
 #include "cSTUF20.h"
 
-using namespace pkgtest;
+namespace fs = std::filesystem;
 
 namespace {
 
 using Call = std::function<int64_t(cSTUF20&)>;
+
+ino_t InodeOf(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
 
 class PackageSession : public ::testing::Test {
 protected:
@@ -21,10 +29,8 @@ protected:
     std::string MakeThree() {
         cSTUF20 p;
         EXPECT_EQ(p.StartSession(dir / "three.stuf"), 0);
-        const std::pair<const char*, const char*> files[] = {
-            {"a.txt", "A"}, {"b.txt", "BB"}, {"c.txt", "CCC"}};
-        for (const auto& [name, text] : files) {
-            WriteFile(dir / name, text);
+        for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
+            WriteFile(dir / name, std::string(name[0] - 'a' + 1, name[0] - 'a' + 'A'));
             EXPECT_EQ(p.AddFile(dir / name), 0);
         }
         EXPECT_EQ(p.EndSession(), 0);
@@ -36,68 +42,11 @@ protected:
 
 }  // namespace
 
-TEST_F(PackageSession, WithoutASessionNothingHappens) {
-    WriteFile(dir / "a.txt", "abc");
-    cSTUF20 p;
-    p.LastError = "left alone";
-    // The calls with a fixed refusal show that the session is looked at first.
-    EXPECT_EQ(p.EndSession(), 0);
-    EXPECT_EQ(p.AddFile(dir / "a.txt"), 0);
-    EXPECT_EQ(p.AddFile(""), 0);
-    EXPECT_EQ(p.ExtractPackage(dir / "out"), 0);
-    EXPECT_EQ(p.ExtractPackage(""), 0);
-    EXPECT_EQ(p.ExtractFile(1, dir / "x"), 0);
-    EXPECT_EQ(p.ExtractFile(0, dir / "x"), 0);
-    EXPECT_EQ(p.DeleteFile(1), 0);
-    EXPECT_TRUE(p.GetFileData(1).empty());
-    EXPECT_EQ(p.GetFileNumber("a.txt"), 0);
-    EXPECT_EQ(p.GetFileName(0), "");
-    EXPECT_EQ(p.GetFileSize(0), 0);
-    EXPECT_EQ(p.GetCompressedSize(0), 0);
-    EXPECT_EQ(p.IsCompressed(0), 0);
-    EXPECT_EQ(p.DeleteDoubles(), 0);
-    EXPECT_EQ(p.SetDescription("d"), 0);
-    EXPECT_EQ(p.GetDescription(), "");
-    EXPECT_EQ(p.FileCount(), 0);
-    EXPECT_EQ(p.LastError, "left alone");
-    EXPECT_EQ(p.Format, "");
-    EXPECT_EQ(Listing(dir.Path()), std::vector<std::string>{"a.txt"});
-}
-
-// A package is written when the session ends modified, and only then: every changing
-// operation marks it, even when it changes nothing or is refused.
-TEST_F(PackageSession, OnlyAModifiedSessionWritesThePackage) {
-    cSTUF20 p;
-    ASSERT_EQ(p.StartSession(dir / "new.stuf"), 0);
-    EXPECT_EQ(p.Session, -1);
-    EXPECT_EQ(p.Format, "STUF20");
-    EXPECT_EQ(p.EndSession(), 0);
-    EXPECT_EQ(p.Session, 0);
-    EXPECT_FALSE(Exists(dir / "new.stuf"));
-    const std::string pkg = MakeThree();
-    const Bytes original = ReadFile(pkg);
-    const std::vector<std::pair<Call, bool>> calls = {
-        {[](cSTUF20& p) { return p.GetFileData(2).size(); }, false},
-        {[&](cSTUF20& p) { return p.ExtractPackage(dir / "out"); }, false},
-        {[](cSTUF20& p) { return p.AddFile(""); }, true},
-        {[](cSTUF20& p) { return p.DeleteFile(0); }, true},
-        {[](cSTUF20& p) { return p.DeleteFile(99); }, true},
-        {[](cSTUF20& p) { return p.DeleteDoubles(); }, true},
-        {[](cSTUF20& p) { return p.SetDescription(""); }, true},
-    };
-    for (size_t i = 0; i < calls.size(); ++i) {
-        const ino_t inode = InodeOf(pkg);
-        ASSERT_EQ(p.StartSession(pkg), 0);
-        calls[i].first(p);
-        ASSERT_EQ(p.EndSession(), 0);
-        EXPECT_EQ(InodeOf(pkg) != inode, calls[i].second) << "call " << i;
-        EXPECT_EQ(ReadFile(pkg), original) << "call " << i;
-    }
-}
-
-// Each returns 0 and removes no file. The three fixed refusals set exactly
-// their text; the getters check only the lower bound, so a number beyond the table is
-// a trapped failure; GetFileData checks neither, and slot 0 gives its empty array.
+// In a session of three files each returns 0, changes no file count and writes
+// nothing: the fixed refusals set exactly their text; the getters check only the
+// lower bound, so a number beyond the table is a trapped failure; GetFileData checks
+// neither, and slot 0 gives its empty array. Without a session every call returns 0
+// and leaves LastError alone.
 TEST_F(PackageSession, RefusedAndFailedCalls) {
     const std::string invalid = "Invalid file number", beyond = "Subscript out of range";
     const std::string x = dir / "x";
@@ -120,62 +69,84 @@ TEST_F(PackageSession, RefusedAndFailedCalls) {
         {[](cSTUF20& p) { return p.GetFileData(4).size(); }, beyond, false},
         {[](cSTUF20& p) { return p.GetFileData(-1).size(); }, beyond, false},
     };
+    std::vector<Call> noSession = {
+        [](cSTUF20& p) { return p.EndSession(); },
+        [&](cSTUF20& p) { return p.AddFile(dir / "a.txt"); },
+        [&](cSTUF20& p) { return p.ExtractPackage(dir / "out"); },
+        [&](cSTUF20& p) { return p.ExtractFile(1, x); },
+        [](cSTUF20& p) { return p.DeleteFile(1) + p.GetFileNumber("a.txt") + p.DeleteDoubles(); },
+        [](cSTUF20& p) { return p.SetDescription("d") + p.GetDescription().size(); },
+        [](cSTUF20& p) { return p.FileCount() + p.Format.size(); },
+    };
     const std::string pkg = MakeThree();
-    for (size_t i = 0; i < cases.size(); ++i) {
-        const auto& [call, text, exact] = cases[i];
+    for (const auto& [call, text, exact] : cases) {
+        noSession.push_back(call);
         cSTUF20 p;
         ASSERT_EQ(p.StartSession(pkg), 0);
         p.LastError.clear();
-        EXPECT_EQ(call(p), 0) << "case " << i;
-        EXPECT_EQ(exact ? p.LastError : p.LastError.substr(0, text.size()), text) << "case " << i;
-        EXPECT_EQ(p.FileCount(), 3) << "case " << i;
-        EXPECT_FALSE(Exists(x)) << "case " << i;
+        EXPECT_EQ(call(p), 0) << text;
+        EXPECT_EQ(exact ? p.LastError : p.LastError.substr(0, text.size()), text);
+        EXPECT_EQ(p.FileCount(), 3) << text;
+    }
+    for (size_t i = 0; i < noSession.size(); ++i) {
+        cSTUF20 p;
+        p.LastError = "left alone";
+        EXPECT_EQ(noSession[i](p), 0) << "call " << i;
+        EXPECT_EQ(p.LastError, "left alone") << "call " << i;
+    }
+    EXPECT_FALSE(fs::exists(x));
+    EXPECT_FALSE(fs::exists(dir / "out"));
+}
+
+// A package is written when the session ends modified, and only then: every changing
+// operation marks it, even when it changes nothing or is refused.
+TEST_F(PackageSession, OnlyAModifiedSessionWritesThePackage) {
+    cSTUF20 p;
+    ASSERT_EQ(p.StartSession(dir / "new.stuf"), 0);
+    EXPECT_EQ(p.Session, -1);
+    EXPECT_EQ(p.Format, "STUF20");
+    EXPECT_EQ(p.EndSession(), 0);
+    EXPECT_EQ(p.Session, 0);
+    EXPECT_FALSE(fs::exists(dir / "new.stuf"));
+    const std::string pkg = MakeThree();
+    const Bytes original = ReadFile(pkg);
+    const std::vector<std::pair<Call, bool>> calls = {
+        {[](cSTUF20& p) { return p.GetFileData(2).size(); }, false},
+        {[&](cSTUF20& p) { return p.ExtractPackage(dir / "out"); }, false},
+        {[](cSTUF20& p) { return p.AddFile(""); }, true},
+        {[](cSTUF20& p) { return p.DeleteFile(0); }, true},
+        {[](cSTUF20& p) { return p.DeleteFile(99); }, true},
+        {[](cSTUF20& p) { return p.DeleteDoubles(); }, true},
+        {[](cSTUF20& p) { return p.SetDescription(""); }, true},
+    };
+    for (size_t i = 0; i < calls.size(); ++i) {
+        const ino_t inode = InodeOf(pkg);
+        ASSERT_EQ(p.StartSession(pkg), 0);
+        calls[i].first(p);
+        ASSERT_EQ(p.EndSession(), 0);
+        EXPECT_EQ(InodeOf(pkg) != inode, calls[i].second) << "call " << i;
+        EXPECT_EQ(ReadFile(pkg), original) << "call " << i;
     }
 }
 
 TEST_F(PackageSession, AddFileFailuresAreTrappedAndAddNothing) {
     WriteFile(dir / "a.txt", "abc");
-    std::filesystem::create_directory(dir / "sub");
-    const struct {
-        std::string source;
-        int16_t level;
-        const char* text;
-    } cases[] = {
+    fs::create_directory(dir / "sub");
+    const std::tuple<std::string, int16_t, const char*> cases[] = {
         {dir / "missing.txt", 0, "missing.txt"},
         {dir / "sub", 0, "not a regular file"},
         {dir / "a.txt", 10, "level 10"},  // outside zlib's 1 to 9
     };
-    for (const auto& c : cases) {
+    for (const auto& [source, level, text] : cases) {
         cSTUF20 p;
         ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-        EXPECT_EQ(p.AddFile(c.source, c.level), 1) << c.source;
-        EXPECT_NE(p.LastError.find(c.text), std::string::npos) << p.LastError;
+        EXPECT_EQ(p.AddFile(source, level), 1) << source;
+        EXPECT_NE(p.LastError.find(text), std::string::npos) << p.LastError;
         EXPECT_EQ(p.FileCount(), 0);
     }
-}
-
-// A failed AddFile leaves the slot it grew as a spare; the next AddFile takes it, and
-// DeleteFile cuts the table back to the files.
-TEST_F(PackageSession, SpareSlot) {
     cSTUF20 p;
-    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-    EXPECT_EQ(p.AddFile(dir / "missing.txt"), 1);
-    ASSERT_EQ(p.EndSession(), 0);
-    EXPECT_EQ(ReadFile(dir / "p.stuf"),
-              Bytes(PackageBytes().Text("").Table(2).EmptySlot().EmptySlot().Trailer(0)));
-    WriteFile(dir / "a.txt", "abc");
-    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-    EXPECT_EQ(p.AddFile(dir / "missing.txt"), 1);
-    EXPECT_EQ(p.AddFile(dir / "a.txt"), 0);
-    EXPECT_EQ(p.SetDescription("D"), 0);
-    ASSERT_EQ(p.EndSession(), 0);
-    EXPECT_EQ(ReadFile(dir / "p.stuf"), Example2());
-    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-    EXPECT_EQ(p.AddFile(dir / "missing.txt"), 1);  // slot 2 spare
-    ASSERT_EQ(p.DeleteFile(1), 0);
-    ASSERT_EQ(p.EndSession(), 0);
-    EXPECT_EQ(ReadFile(dir / "p.stuf"),
-              Bytes(PackageBytes().Text("D").Table(1).EmptySlot().Trailer(0)));
+    EXPECT_EQ(p.StartSession(dir / "sub"), 1) << "a folder is not a package";
+    EXPECT_NE(p.LastError.find("not a regular file"), std::string::npos) << p.LastError;
 }
 
 TEST_F(PackageSession, CompressedAndStoredEntriesRoundTrip) {
@@ -192,17 +163,17 @@ TEST_F(PackageSession, CompressedAndStoredEntriesRoundTrip) {
         {"empty9.dat", {}, 9},
         {"empty0.dat", {}, 0},
     };
-    const auto check = [&](cSTUF20& p, const char* when) {
-        ASSERT_EQ(p.FileCount(), 7) << when;
+    const auto check = [&](cSTUF20& p) {
+        ASSERT_EQ(p.FileCount(), 7);
         for (int32_t i = 1; i <= 7; ++i) {
             const auto& f = files[i - 1];
             const auto size = static_cast<int32_t>(f.bytes.size());
-            EXPECT_EQ(p.GetFileName(i), f.name) << when;
-            EXPECT_EQ(p.GetFileSize(i), size) << when << " " << f.name;
-            EXPECT_EQ(p.IsCompressed(i), f.level > 0 ? -1 : 0) << when << " " << f.name;
+            EXPECT_EQ(p.GetFileName(i), f.name);
+            EXPECT_EQ(p.GetFileSize(i), size) << f.name;
+            EXPECT_EQ(p.IsCompressed(i), f.level > 0 ? -1 : 0) << f.name;
             const int32_t stored = p.GetCompressedSize(i);
             EXPECT_TRUE(f.level > 0 ? size == 0 || stored < size : stored == size) << f.name;
-            EXPECT_EQ(p.GetFileData(i), f.bytes) << when << " " << f.name;
+            EXPECT_EQ(p.GetFileData(i), f.bytes) << f.name;
         }
         EXPECT_EQ(p.GetCompressedSize(6), 8) << "an empty zlib stream is 8 bytes";
     };
@@ -212,10 +183,10 @@ TEST_F(PackageSession, CompressedAndStoredEntriesRoundTrip) {
         WriteFile(dir / f.name, f.bytes);
         ASSERT_EQ(p.AddFile(dir / f.name, f.level), 0) << p.LastError;
     }
-    check(p, "before writing");
+    check(p);  // before writing
     ASSERT_EQ(p.EndSession(), 0);
     ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-    check(p, "read back");
+    check(p);
     ASSERT_EQ(p.ExtractPackage(dir / "out"), 0) << p.LastError;
     for (const auto& f : files)
         EXPECT_EQ(ReadFile(dir / ("out/" + f.name)), f.bytes) << f.name;
@@ -240,21 +211,18 @@ TEST_F(PackageSession, DeleteFileRenumbers) {
         ASSERT_EQ(p.EndSession(), 0);
         ASSERT_EQ(p.StartSession(pkg), 0);
     }
-    EXPECT_EQ(Listing(dir.Path()),
-              (std::vector<std::string>{"a.txt", "b.txt", "c.txt", "d.txt", "three.stuf"}));
 }
 
-// The original deletes the first file whose exact name comes again later and starts
-// over: x y x z y X x leaves z y X x, each the last copy, names differing in case kept.
+// The first file whose exact name comes again later goes, and the search starts over:
+// x y x z y X x leaves z y X x, each the last copy, names differing in case kept.
 TEST_F(PackageSession, DeleteDoublesKeepsTheLastCopyOfEachExactName) {
     const std::vector<std::string> order = {"x", "y", "x", "z", "y", "X", "x"};
     cSTUF20 p;
     ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
     for (size_t i = 0; i < order.size(); ++i) {
-        const std::string folder = dir / std::to_string(i);
-        std::filesystem::create_directory(folder);
-        WriteFile(folder + "/" + order[i], std::to_string(i));
-        ASSERT_EQ(p.AddFile(folder + "/" + order[i]), 0);
+        fs::create_directory(dir / std::to_string(i));
+        WriteFile(dir / (std::to_string(i) + "/" + order[i]), std::to_string(i));
+        ASSERT_EQ(p.AddFile(dir / (std::to_string(i) + "/" + order[i])), 0);
     }
     ASSERT_EQ(p.DeleteDoubles(), 0);
     ASSERT_EQ(p.FileCount(), 4);
@@ -266,62 +234,98 @@ TEST_F(PackageSession, DeleteDoublesKeepsTheLastCopyOfEachExactName) {
     EXPECT_EQ(p.GetFileNumber("x"), 3);
 }
 
-// Also: successful calls never clear LastError.
-TEST_F(PackageSession, StartSessionEndsAModifiedSessionFirst) {
-    WriteFile(dir / "a.txt", "abc");
-    cSTUF20 p;
-    ASSERT_EQ(p.StartSession(dir / "first.stuf"), 0);
-    EXPECT_EQ(p.AddFile(""), 0);
-    ASSERT_EQ(p.AddFile(dir / "a.txt"), 0);
-    EXPECT_EQ(p.GetFileData(1), B("abc"));
-    ASSERT_EQ(p.SetDescription("D"), 0);
-    ASSERT_EQ(p.StartSession(dir / "second.stuf"), 0);
-    EXPECT_EQ(ReadFile(dir / "first.stuf"), Example2());
-    EXPECT_EQ(p.FileCount(), 0);
-    EXPECT_EQ(p.LastError, "Cannot find source file");
-}
-
+// A new session ends a modified one first; successful calls never clear LastError.
 // A write that fails (the folder is missing, then a source changed size after it was
 // added) leaves no file and keeps the session open and modified for another try.
 TEST_F(PackageSession, FailedWriteKeepsTheSessionOpenAndModified) {
     WriteFile(dir / "a.txt", "abc");
-    const std::string pkg = dir / "later/p.stuf";
+    const Bytes example2 = ReadFile(DataPath("packages/example2-one-file.stuf"));
     cSTUF20 p;
+    ASSERT_EQ(p.StartSession(dir / "first.stuf"), 0);
+    EXPECT_EQ(p.AddFile(""), 0);
+    ASSERT_EQ(p.AddFile(dir / "a.txt") + p.SetDescription("D"), 0);
+    const std::string pkg = dir / "later/p.stuf";
     ASSERT_EQ(p.StartSession(pkg), 0);
-    ASSERT_EQ(p.SetDescription("D"), 0);
-    ASSERT_EQ(p.AddFile(dir / "a.txt"), 0);
+    EXPECT_EQ(ReadFile(dir / "first.stuf"), example2);
+    EXPECT_EQ(p.LastError, "Cannot find source file");
+    ASSERT_EQ(p.SetDescription("D") + p.AddFile(dir / "a.txt"), 0);
     EXPECT_EQ(p.EndSession(), 1);
     EXPECT_NE(p.LastError.find("p.stuf"), std::string::npos) << p.LastError;
     EXPECT_EQ(p.Session, -1);
-    std::filesystem::create_directory(dir / "later");
+    fs::create_directory(dir / "later");
     WriteFile(dir / "a.txt", "abcdef");
     EXPECT_EQ(p.EndSession(), 1);
     EXPECT_NE(p.LastError.find("changed after it was added"), std::string::npos) << p.LastError;
-    EXPECT_EQ(Listing(dir / "later"), std::vector<std::string>{});
-    EXPECT_EQ(p.FileCount(), 1);
+    EXPECT_TRUE(fs::is_empty(dir / "later"));
     WriteFile(dir / "a.txt", "abc");
     EXPECT_EQ(p.EndSession(), 0);
     EXPECT_EQ(p.Session, 0);
-    EXPECT_EQ(ReadFile(pkg), Example2());
-    EXPECT_EQ(Listing(dir / "later"), std::vector<std::string>{"p.stuf"});
-}
+    EXPECT_EQ(ReadFile(pkg), example2);
 
-TEST_F(PackageSession, PackageReplacedBehindTheSessionIsNoticed) {
-    const std::string pkg = MakeThree();
-    cSTUF20 p;
-    ASSERT_EQ(p.StartSession(pkg), 0);
-    WriteFile(pkg, Example2());  // someone else rewrites the file
+    // Someone else rewrites the package behind an open session: noticed, and left alone.
+    const std::string three = MakeThree();
+    ASSERT_EQ(p.StartSession(three), 0);
+    WriteFile(three, example2);
     EXPECT_TRUE(p.GetFileData(1).empty());
     EXPECT_NE(p.LastError.find("changed"), std::string::npos) << p.LastError;
     ASSERT_EQ(p.SetDescription("x"), 0);
     EXPECT_EQ(p.EndSession(), 1);
-    EXPECT_EQ(ReadFile(pkg), Example2()) << "the other writer's file is left alone";
+    EXPECT_EQ(ReadFile(three), example2);
 }
 
-TEST_F(PackageSession, FolderIsNotAPackage) {
-    std::filesystem::create_directory(dir / "folder.stuf");
+// A stored a.txt "abc" and b.bin compressed at level 6, in an open session.
+class PackageExtract : public PackageSession {
+protected:
+    void SetUp() override {
+        WriteFile(dir / "a.txt", "abc");
+        WriteFile(dir / "b.bin", SampleBytes(300000));
+        ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
+        ASSERT_EQ(p.AddFile(dir / "a.txt") + p.AddFile(dir / "b.bin", 6) + p.EndSession(), 0);
+        ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
+    }
+
     cSTUF20 p;
-    EXPECT_EQ(p.StartSession(dir / "folder.stuf"), 1);
-    EXPECT_NE(p.LastError.find("not a regular file"), std::string::npos) << p.LastError;
-    EXPECT_EQ(p.Session, 0);
+};
+
+// The folder is made (one level only) and what is there replaced: a longer file, a
+// symbolic link (replaced, not followed, dangling or not); a folder is a failure.
+TEST_F(PackageExtract, MakesTheFolderAndReplacesWhatIsThere) {
+    EXPECT_EQ(p.ExtractPackage(dir / "no/such"), 1);
+    EXPECT_FALSE(fs::exists(dir / "no"));
+    ASSERT_EQ(p.ExtractPackage(dir / "out/"), 0) << p.LastError;
+    EXPECT_EQ(ReadFile(dir / "out/b.bin"), SampleBytes(300000));
+    WriteFile(dir / "out/a.txt", SampleBytes(5000));
+    WriteFile(dir / "victim.txt", "keep me");
+    fs::remove(dir / "out/b.bin");
+    fs::create_symlink(dir / "victim.txt", dir / "out/b.bin");
+    fs::create_symlink(dir / "nowhere", dir / "single");
+    ASSERT_EQ(p.ExtractPackage(dir / "out"), 0) << p.LastError;
+    ASSERT_EQ(p.ExtractFile(1, dir / "single"), 0) << p.LastError;
+    EXPECT_EQ(ReadFile(dir / "victim.txt"), B("keep me"));
+    EXPECT_FALSE(fs::exists(dir / "nowhere"));
+    EXPECT_FALSE(fs::is_symlink(dir / "out/b.bin"));
+    EXPECT_EQ(ReadFile(dir / "out/a.txt"), B("abc"));
+    EXPECT_EQ(ReadFile(dir / "out/b.bin"), SampleBytes(300000));
+    EXPECT_EQ(ReadFile(dir / "single"), B("abc"));
+
+    fs::remove(dir / "out/a.txt");
+    fs::create_directories(dir / "out/a.txt/inner");
+    EXPECT_EQ(p.ExtractPackage(dir / "out"), 1);
+    EXPECT_NE(p.LastError.find("a.txt"), std::string::npos) << p.LastError;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), {}), 2) << "a temporary file left";
+}
+
+// Entries read from the package, and entries added in the session (stored ones still
+// in their source file, compressed ones in the spool), before anything is written.
+TEST_F(PackageExtract, ExtractFileWritesOneEntry) {
+    WriteFile(dir / "c.txt", "new one");
+    ASSERT_EQ(p.AddFile(dir / "c.txt") + p.AddFile(dir / "c.txt", 9), 0);
+    for (int32_t i = 2; i <= 4; ++i)
+        ASSERT_EQ(p.ExtractFile(i, dir / std::to_string(i)), 0) << p.LastError;
+    EXPECT_EQ(ReadFile(dir / "2"), SampleBytes(300000));
+    EXPECT_EQ(ReadFile(dir / "3"), B("new one"));
+    EXPECT_EQ(ReadFile(dir / "4"), B("new one"));
+    EXPECT_EQ(p.ExtractFile(5, dir / "5"), 1);
+    EXPECT_NE(p.LastError.find("Invalid file number 5"), std::string::npos) << p.LastError;
+    EXPECT_FALSE(fs::exists(dir / "5"));
 }

@@ -1,0 +1,71 @@
+#pragma once
+// An Interaction that answers from a script and records every question, so the
+// procedures run end to end without a display. With no answers left every
+// question is cancelled, which is all the fuzz targets need.
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Interaction.h"
+
+class ScriptedInteraction : public modVW::Interaction {
+public:
+    // One recorded question: its kind ("open", "save", "folder", "password",
+    // "msgbox") and its text (title, prompt or message).
+    struct Asked {
+        std::string Kind;
+        std::string Text;
+        modVW::FileDialogRequest Request;  // for "open" and "save"
+        int Style = 0;                     // for "msgbox"
+    };
+
+    std::deque<std::string> Answers;  // taken in order; "" once none is left
+    std::vector<Asked> Log;
+    std::function<void()> OnEvents;                        // runs on every DoEvents
+    std::function<void(const std::string&)> BeforeAnswer;  // sees each question's kind first
+
+    std::string ShowOpen(const modVW::FileDialogRequest& r) override {
+        return Take("open", r.Title, r);
+    }
+    std::string ShowSave(const modVW::FileDialogRequest& r) override {
+        return Take("save", r.Title, r);
+    }
+    std::string BrowseFolders(const std::string& title) override {
+        return Take("folder", title, {});
+    }
+    std::string PasswordDialog(const std::string& prompt) override {
+        return Take("password", prompt, {});
+    }
+    void MsgBox(const std::string& text, const std::string&, int style) override {
+        Log.push_back({"msgbox", text, {}, style});
+    }
+    void DoEvents() override {
+        if (OnEvents) OnEvents();
+    }
+
+    // The kinds of everything asked, in order, e.g. {"open", "save", "password"}.
+    std::vector<std::string> Kinds() const {
+        std::vector<std::string> kinds;
+        for (const auto& a : Log)
+            kinds.push_back(a.Kind);
+        return kinds;
+    }
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const auto& a : Log)
+            if (a.Kind == "msgbox") texts.push_back(a.Text);
+        return texts;
+    }
+
+private:
+    std::string Take(const char* kind, const std::string& text, const modVW::FileDialogRequest& r) {
+        if (BeforeAnswer) BeforeAnswer(kind);
+        Log.push_back({kind, text, r, 0});
+        if (Answers.empty()) return "";
+        std::string answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+};
