@@ -1,5 +1,5 @@
-// The STUF20 file format byte for byte against the golden files of
-// tests/data/packages, and the broken and hostile ones of its MANIFEST.
+// The STUF20 file format: names in Windows-1252, and the broken and hostile packages
+// of tests/data/packages/MANIFEST. The golden files are written in SessionTest.cpp.
 
 #include <gtest/gtest.h>
 
@@ -36,100 +36,6 @@ std::vector<std::string> Listing(const std::string& folder) {
 }
 
 }  // namespace
-
-// Each session, run on an empty folder (or on a copy of `start`), writes the golden file.
-TEST(PackageFormat, SessionsWriteTheGoldenFiles) {
-    std::string abc;
-    for (int i = 0; i < 1000; ++i)
-        abc += "abc";
-    const struct {
-        const char* golden;
-        const char* start;  // a golden file the session opens, or nothing
-        std::function<void(cSTUF20&, TempDir&)> steps;
-    } cases[] = {
-        {"example1-empty.stuf", nullptr, [](cSTUF20& p, TempDir&) { p.SetDescription(""); }},
-        {"example2-one-file.stuf", nullptr,
-         [](cSTUF20& p, TempDir& dir) {
-             WriteFile(dir / "a.txt", "abc");
-             p.SetDescription("D");
-             p.AddFile(dir / "a.txt");
-         }},
-        {"example3-compressed.stuf", nullptr,
-         [&abc](cSTUF20& p, TempDir& dir) {
-             WriteFile(dir / "abc.txt", abc);
-             p.AddFile(dir / "abc.txt", 9);
-         }},
-        {"empty-entry.stuf", nullptr,
-         [](cSTUF20& p, TempDir& dir) {
-             WriteFile(dir / "empty.dat", "");
-             p.AddFile(dir / "empty.dat");
-         }},
-        // A failed AddFile leaves the slot it grew as a spare; the next AddFile takes it,
-        // and DeleteFile cuts the table back to the files.
-        {"spare-slot.stuf", nullptr, [](cSTUF20& p, TempDir& d) { p.AddFile(d / "missing"); }},
-        {"example2-one-file.stuf", "spare-slot.stuf",
-         [](cSTUF20& p, TempDir& dir) {
-             WriteFile(dir / "a.txt", "abc");
-             p.AddFile(dir / "missing");
-             p.AddFile(dir / "a.txt");
-             p.SetDescription("D");
-         }},
-        {"description-only.stuf", "example2-one-file.stuf",
-         [](cSTUF20& p, TempDir& dir) {
-             p.AddFile(dir / "missing");
-             p.DeleteFile(1);
-         }},
-        // Read and written back unchanged, whatever another program put in the fields.
-        {"no-table.stuf", "no-table.stuf", [](cSTUF20& p, TempDir&) { p.SetDescription(""); }},
-        {"foreign-fields.stuf", "foreign-fields.stuf",
-         [](cSTUF20& p, TempDir&) { p.SetDescription("desc"); }},
-        // Adding a file gives a table without size its slot 0 and slot 1.
-        {"example2-one-file.stuf", "no-table.stuf",
-         [](cSTUF20& p, TempDir& dir) {
-             WriteFile(dir / "a.txt", "abc");
-             p.AddFile(dir / "a.txt");
-             p.SetDescription("D");
-         }},
-    };
-    for (const auto& c : cases) {
-        TempDir dir;
-        if (c.start) WriteFile(dir / "p.stuf", Golden(c.start));
-        cSTUF20 p;
-        ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0) << p.LastError;
-        c.steps(p, dir);
-        ASSERT_EQ(p.EndSession(), 0) << p.LastError;
-        EXPECT_EQ(ReadFile(dir / "p.stuf"), Golden(c.golden)) << c.golden << " from " << c.start;
-    }
-}
-
-TEST(PackageFormat, GoldenFilesReadBack) {
-    TempDir dir;
-    // Bytes behind the last field are never read, and a rewrite drops them.
-    Bytes withTail = Golden("example2-one-file.stuf");
-    withTail.insert(withTail.end(), {0xDE, 0xAD, 0xBE, 0xEF});
-    WriteFile(dir / "p.stuf", withTail);
-    cSTUF20 p;
-    ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0) << p.LastError;
-    EXPECT_EQ(p.GetDescription(), "D");
-    EXPECT_EQ(p.GetFileName(1), "a.txt");
-    EXPECT_EQ(p.GetFileData(1), B("abc"));
-    ASSERT_EQ(p.SetDescription("D"), 0);
-    ASSERT_EQ(p.EndSession(), 0);
-    EXPECT_EQ(ReadFile(dir / "p.stuf"), Golden("example2-one-file.stuf"));
-
-    ASSERT_EQ(p.StartSession(DataPath("packages/foreign-fields.stuf")), 0) << p.LastError;
-    EXPECT_EQ(p.Format, "OTHER");  // published, not checked
-    EXPECT_EQ(p.FileCount(), 1);
-    EXPECT_EQ(p.GetFileNumber("ghost.txt"), 0) << "the spare slot is not a file";
-    ASSERT_EQ(p.ExtractPackage(dir / "out"), 0) << p.LastError;
-    EXPECT_EQ(Listing(dir / "out"), std::vector<std::string>{"f.bin"});
-    EXPECT_EQ(ReadFile(dir / "out/f.bin"), B("xyz"));
-
-    ASSERT_EQ(p.StartSession(DataPath("packages/no-table.stuf")), 0) << p.LastError;
-    EXPECT_EQ(p.FileCount(), 0);
-    EXPECT_TRUE(p.GetFileData(0).empty());
-    EXPECT_FALSE(p.LastError.empty()) << "slot 0 does not exist in a table without size";
-}
 
 // UTF-8 at the interface, Windows-1252 in the file; GetFileNumber ignores letter case
 // there too, and the description's length is counted there.

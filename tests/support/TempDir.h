@@ -94,6 +94,7 @@ inline CommandResult RunCommand(const std::string& folder, const std::string& co
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(io / "out"), ReadText(io / "err")};
 }
 
+#ifdef VW_TEST_DATA
 // A path under tests/data.
 inline std::string DataPath(const std::string& name) {
     return std::string(VW_TEST_DATA) + "/" + name;
@@ -106,11 +107,17 @@ inline std::vector<std::vector<std::string>> ReadManifest(const std::string& nam
     std::istringstream text(ReadText(DataPath(name)));
     for (std::string line; std::getline(text, line);) {
         if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> fields;
-        std::istringstream cells(line);
-        for (std::string cell; std::getline(cells, cell, '\t');)
-            fields.push_back(Replace(cell, "\\n", "\n"));
+        std::vector<std::string> fields{""};
+        for (char c : line) {
+            if (c == '\t')
+                fields.emplace_back();
+            else
+                fields.back().push_back(c);
+        }
+        for (auto& field : fields)
+            field = Replace(field, "\\n", "\n");
         rows.push_back(fields);
     }
     return rows;
 }
+#endif
