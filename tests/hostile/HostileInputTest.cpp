@@ -75,14 +75,15 @@ TEST(HostileInput, DecryptProcedureAndVw3ReportAndWriteNothing) {
             EXPECT_EQ(shown, w.Report(row.at(3), w.dir / file));
             w.ExpectNothingWritten();
         }
-        {
-            // Into a new file, or into new folders, which vw3 makes and must take away again.
+        // Into a new file; for a folder into an existing one, and into new folders,
+        // which vw3 makes and must take away again.
+        for (const char* out : {single ? "out/restored" : "out", single ? "" : "fresh/folder"}) {
+            if (!*out) continue;
             Workspace w(file);
-            const std::string out = single ? "out/restored" : "fresh/folder";
             const auto r = RunCommand(w.dir.Path(), std::string(VW3_BINARY) + " decrypt '" + file +
                                                         "' -o " + out + " --password-file pw");
-            EXPECT_EQ(r.status, std::stoi(row.at(2)));
-            EXPECT_EQ(r.err, w.Report(row.at(3), file) + "\n");
+            EXPECT_EQ(r.status, std::stoi(row.at(2))) << out;
+            EXPECT_EQ(r.err, w.Report(row.at(3), file) + "\n") << out;
             w.ExpectNothingWritten();
         }
     }
