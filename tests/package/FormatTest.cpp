@@ -135,33 +135,18 @@ TEST(BrokenPackage, DamagedCompressedEntryFailsTheOneOperation) {
 // of the folder before it creates anything, and takes plain but unusual ones;
 // ExtractFile names its own target, so there the stored name does not matter.
 TEST(BrokenPackage, NamesThatLeaveTheFolderAreRefused) {
-    const std::vector<std::string> refused = {"",
-                                              ".",
-                                              "..",
-                                              "../evil.txt",
-                                              "sub/evil.txt",
-                                              "/tmp/evil.txt",
-                                              "..\\evil.txt",
-                                              "a\\b",
-                                              std::string("nul\0.txt", 8)};
-    for (const std::string& name : refused) {
+    for (const auto& row : ReadManifest("packages/entry-names")) {
+        const std::string name = Replace(row.at(0), "\\0", std::string(1, '\0'));
+        const bool refuse = row.at(1) == "1";
         TempDir dir;
         WriteFile(dir / "p.stuf", Example2Named(name));
         cSTUF20 p;
         ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-        EXPECT_EQ(p.ExtractPackage(dir / "out"), 1) << name;
-        EXPECT_NE(p.LastError.find("Refusing to extract file 1"), std::string::npos) << p.LastError;
-        EXPECT_EQ(Listing(dir.Path()), std::vector<std::string>{"p.stuf"}) << name;
+        EXPECT_EQ(p.ExtractPackage(dir / "out"), refuse ? 1 : 0) << name << ": " << p.LastError;
+        EXPECT_EQ(p.LastError.find("Refusing to extract file 1") != std::string::npos, refuse);
+        EXPECT_EQ(fs::exists(dir / "out"), !refuse) << name;
         EXPECT_EQ(p.ExtractFile(1, dir / "chosen"), 0);
         EXPECT_EQ(ReadFile(dir / "chosen"), B("abc"));
-    }
-    for (const std::string name : {"...", ".hidden", "a..b", "name with spaces"}) {
-        TempDir dir;
-        WriteFile(dir / "p.stuf", Example2Named(name));
-        cSTUF20 p;
-        ASSERT_EQ(p.StartSession(dir / "p.stuf"), 0);
-        EXPECT_EQ(p.ExtractPackage(dir / "out"), 0) << name << ": " << p.LastError;
-        EXPECT_EQ(ReadFile(dir / ("out/" + name)), B("abc"));
     }
     // One bad name refuses the whole package, also the harmless entry before it.
     TempDir dir;
