@@ -52,60 +52,34 @@ protected:
     TempDir dir;
 };
 
-struct FaultCase {
-    const char* Name;
-    int16_t Kind;        // 1 or 2 to encrypt that kind, 0 to decrypt
-    const char* Source;  // relative to the test folder
-    const char* Dest;    // the file or folder the procedure is given
-    bool DestExists;     // a file that must keep its old content
-    const char* Report;  // "{dir}" is the test folder
-};
-
-const FaultCase kFaults[] = {
-    {"EncryptFileToNewFile", 1, "file.bin", "new.vw3", false,
-     "Error 61 - Cannot write '{dir}/new.vw3': File too large"},
-    {"EncryptFileOverOldFile", 1, "file.bin", "old.vw3", true,
-     "Error 61 - Cannot write '{dir}/old.vw3': File too large"},
-    {"EncryptFolderPackage", 2, "folder", "new.vw3", false,
-     "Error 75 - Cannot write '{dir}/temp/TempStuf.stuf': File too large"},
-    {"DecryptFileToNewFile", 0, "file.vw3", "restored.bin", false,
-     "Error 61 - Cannot write '{dir}/restored.bin': File too large"},
-    {"DecryptFileOverOldFile", 0, "file.vw3", "old.bin", true,
-     "Error 61 - Cannot write '{dir}/old.bin': File too large"},
-    {"DecryptFolderPackage", 0, "folder.vw3", "out", false,
-     "Error 61 - Cannot write '{dir}/temp/TempStuf.stuf': File too large"},
-};
-
 }  // namespace
 
+// The cases of tests/data/hostile/write-faults.
 TEST_F(WriteFault, ReportedAndNothingHalfWritten) {
-    for (const FaultCase& c : kFaults) {
-        SCOPED_TRACE(c.Name);
-        const std::string dest = dir / c.Dest;
-        if (c.DestExists) WriteFile(dest, "old");
+    for (const auto& c : ReadManifest("hostile/write-faults")) {
+        const int16_t kind = int16_t(std::stoi(c.at(0)));
+        const std::string source = dir / c.at(1), dest = dir / c.at(2);
+        SCOPED_TRACE(c[2]);
+        if (c.at(3) == "1") WriteFile(dest, "old");
         const auto before = Names(dir.Path());
 
         const auto messages = RunWithFileSizeLimit(kLimit, [&] {
             ScriptedInteraction ui;
-            if (c.Kind == 0) {
-                ui.Answers = {"pw", dest};
-                modVW::Decrypt(ui, dir / c.Source);
-            } else {
-                ui.Answers = {dest, "pw", "pw"};
-                modVW::Encrypt(ui, c.Kind, dir / c.Source);
-            }
+            ui.Answers = kind ? std::deque<std::string>{dest, "pw", "pw"}
+                              : std::deque<std::string>{"pw", dest};
+            kind ? modVW::Encrypt(ui, kind, source) : modVW::Decrypt(ui, source);
             return ui.Messages();
         });
 
         ASSERT_TRUE(messages) << "the child did not end normally";
-        EXPECT_EQ(*messages, std::vector<std::string>{Replace(c.Report, "{dir}", dir.Path())});
+        EXPECT_EQ(*messages, std::vector<std::string>{Replace(c.at(4), "{dir}", dir.Path())});
         EXPECT_EQ(Names(dir.Path()), before) << "a file appeared or vanished beside the target";
-        if (c.DestExists) {
+        if (c[3] == "1") {
             EXPECT_EQ(ReadText(dest), "old");
+            fs::remove(dest);
         }
         EXPECT_TRUE(fs::is_empty(dir / "temp"));
         EXPECT_TRUE(fs::is_empty(dir / "out"));
-        if (c.DestExists) fs::remove(dest);
     }
 }
 
