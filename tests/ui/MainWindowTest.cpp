@@ -14,6 +14,7 @@
 #include "CommandLine.h"
 #include "QtInteraction.h"
 #include "SkinLabel.h"
+#include "TempDir.h"
 #include "frmMain.h"
 #include "frmWait.h"
 
@@ -143,29 +144,17 @@ private slots:
         QVERIFY(calls_.empty());
     }
 
-    // Which procedure a click, a command line or a dropped path runs, and with what; while
-    // it runs the progress window stands in for the main window.
+    // The cases of tests/data/ui/dispatch; while the procedure runs the progress window
+    // stands in for the main window.
     void procedureRunsWhileTheProgressWindowStandsIn_data() {
-        QTest::addColumn<QString>("given");  // "click N": icon N; {dir}: a fresh folder
+        QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("procedure");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("path");
-        const auto row = [](const char* name, const char* given, const char* procedure, int kind,
-                            const char* path) {
-            QTest::newRow(name) << QString(given) << QString(procedure) << kind << QString(path);
-        };
-        row("click encrypt a file", "click 0", "encrypt", 1, "");
-        row("click encrypt a folder", "click 4", "encrypt", 2, "");
-        row("click decrypt", "click 1", "decrypt", 0, "");
-        row("file", "{dir}/a file.txt", "encrypt", 1, "{dir}/a file.txt");
-        row("quoted file", "\"{dir}/a file.txt\"", "encrypt", 1, "{dir}/a file.txt");
-        row("quoted vw3", "\"{dir}/secret.vw3\"", "decrypt", 0, "{dir}/secret.vw3");
-        row("capital VW3", "{dir}/LOUD.VW3", "encrypt", 1, "{dir}/LOUD.VW3");
-        row("folder", "{dir}/sub", "encrypt", 2, "{dir}/sub");
-        row("quote drops any last char", "\"{dir}/a file.txtX", "encrypt", 1, "{dir}/a file.txt");
-        row("hidden file", "{dir}/.hidden", "", 0, "");
-        row("hidden folder", "{dir}/.private", "", 0, "");
-        row("missing", "{dir}/nothing here", "", 0, "");
+        for (const auto& row : ReadManifest("ui/dispatch"))
+            QTest::newRow(row.at(0).c_str())
+                << QString::fromStdString(row.at(1)) << QString::fromStdString(row.at(2))
+                << std::stoi(row.at(3)) << QString::fromStdString(row.at(4));
     }
     void procedureRunsWhileTheProgressWindowStandsIn() {
         QFETCH(QString, given);

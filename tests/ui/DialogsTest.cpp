@@ -1,18 +1,22 @@
-// The password dialog: the "*" mask, what each way of closing returns, and a real
-// modal through the Qt interaction.
+// The password dialog (the "*" mask, what each way of closing returns, a real modal
+// through the Qt interaction) and the progress window (each tick copies the
+// program-wide percentage into the bar and the status line).
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QtTest>
 
+#include "Progress.h"
 #include "QtInteraction.h"
 #include "SkinLabel.h"
 #include "frmPass.h"
+#include "frmWait.h"
 
 using vwui::frmPass;
 
-class PasswordDialogTest : public QObject {
+class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
     // Only OK with text returns it; every other way out, and OK on an empty box, returns
@@ -69,7 +73,21 @@ private slots:
         answer(confirm, QStringLiteral("other"), Qt::Key_Escape);
         QCOMPARE(ui.PasswordDialog(confirm), std::string());
     }
+
+    // Its own text before the first tick; the timer runs also while the window is hidden.
+    void progressTickCopiesCurrentProgress() {
+        for (int percent : {0, 42, 100}) {
+            modVW::CurrentProgress = 77;
+            vwui::frmWait wait;
+            QCOMPARE(wait.lblStatus->text(), QStringLiteral("Working...Please Wait"));
+            QCOMPARE(wait.PB1->value(), 0);
+            modVW::CurrentProgress = percent;
+            QTRY_COMPARE_WITH_TIMEOUT(wait.lblStatus->text(),
+                                      QStringLiteral("%1% complete...").arg(percent), 2000);
+            QCOMPARE(wait.PB1->value(), percent);
+        }
+    }
 };
 
-QTEST_MAIN(PasswordDialogTest)
-#include "PasswordDialogTest.moc"
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"
