@@ -127,32 +127,22 @@ TEST_F(Procedures, EveryCancelEndsSilentlyAndLeavesNothing) {
     WriteFile(dir / "folder/f", "f");
     EncryptTo(1, dir / "a", dir / "a.vw3");
     EncryptTo(2, dir / "folder", dir / "f.vw3");
-    const struct {
-        int16_t kind;  // 0 decrypts
-        std::string source;
-        std::deque<std::string> answers;
-    } cases[] = {
-        {1, "", {""}},                                  // open dialog
-        {1, dir / "a", {""}},                           // save dialog
-        {1, dir / "a", {dir / "o.vw3", ""}},            // first password
-        {2, "", {""}},                                  // folder picker
-        {2, dir / "folder", {""}},                      // save dialog after packing
-        {2, dir / "folder", {dir / "o.vw3", ""}},       // first password after packing
-        {2, dir / "folder", {dir / "o.vw3", "a", ""}},  // mismatch, then cancel
-        {0, "", {""}},                                  // open dialog
-        {0, dir / "a.vw3", {""}},                       // password
-        {0, dir / "a.vw3", {"pw", ""}},                 // save dialog
-        {0, dir / "a.vw3", {"pw", "a"}},  // save dialog handing back the bare stored name
-        {0, dir / "f.vw3", {"pw", ""}},   // folder picker
-    };
     const auto before = std::distance(fs::directory_iterator(dir.Path()), {});
-    for (const auto& c : cases) {
-        const auto ui =
-            c.kind ? Encrypting(c.kind, c.source, c.answers) : Decrypting(c.source, c.answers);
+    for (const auto& row : ReadManifest("procedures/cancels")) {
+        std::deque<std::string> answers{""};
+        for (char c : Replace(row.at(2), "{dir}", dir.Path())) {
+            if (c == '|')
+                answers.emplace_back();
+            else
+                answers.back().push_back(c);
+        }
+        const std::string source = Replace(row.at(1), "{dir}", dir.Path());
+        const auto ui = row[0] == "0" ? Decrypting(source, answers)
+                                      : Encrypting(int16_t(std::stoi(row[0])), source, answers);
         for (const auto& m : ui.Messages())
             EXPECT_EQ(m, kMismatch);
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), before) << c.source;
-        EXPECT_TRUE(TempPackageGone());
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), before) << row.at(3);
+        EXPECT_TRUE(TempPackageGone()) << row[3];
     }
 }
 
