@@ -12,48 +12,22 @@
 #include <string>
 #include <vector>
 
-#include "FuzzFile.h"
-#include "QuietInteraction.h"
+#include "FuzzSupport.h"
+#include "TempDir.h"
 #include "cSTUF20.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-[[noreturn]] void Finding(const std::string& what) {
-    std::fprintf(stderr, "%s\n", what.c_str());
-    std::abort();
-}
-
 // root/a/b/dest: a name that climbs out of dest ("..", "../..") lands in a folder
 // this target watches.
 struct Folders {
-    fs::path root;
-    fs::path dest;
-
-    Folders() {
-        std::string pattern = (fs::temp_directory_path() / "vwfuzz-package-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) Finding("mkdtemp failed");
-        root = pattern;
-        dest = root / "a" / "b" / "dest";
-        fs::create_directories(dest.parent_path());
-        std::atexit([] { fs::remove_all(Get().root); });
-    }
-    static Folders& Get() {
-        static Folders folders;
-        return folders;
-    }
+    TempDir dir;
+    fs::path root = dir.Path();
+    fs::path dest = root / "a" / "b" / "dest";
+    bool made = fs::create_directories(dest.parent_path());
 };
-
-std::vector<uint8_t> FileBytes(const fs::path& path) {
-    std::vector<uint8_t> bytes(fs::file_size(path));
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) Finding("cannot read back " + path.string());
-    const size_t n = std::fread(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-    if (n != bytes.size()) Finding("short read of " + path.string());
-    return bytes;
-}
 
 // The entries' names and, where GetFileData succeeds, their bytes; a later entry
 // of the same name wins, as it does on extraction.
@@ -99,7 +73,7 @@ void CheckFolders(const Folders& f, const Listing& listing) {
 // Every extracted entry holds what GetFileData returned for it.
 void CheckContents(const Folders& f, const Listing& listing) {
     for (const auto& [name, bytes] : listing.bytes)
-        if (fs::exists(f.dest / name) && FileBytes(f.dest / name) != bytes)
+        if (fs::exists(f.dest / name) && ReadFile(f.dest / name) != bytes)
             Finding("the extracted \"" + name + "\" differs from GetFileData");
 }
 
@@ -107,7 +81,7 @@ void CheckContents(const Folders& f, const Listing& listing) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static FuzzFile file("package.stuf");
-    const Folders& folders = Folders::Get();
+    static const Folders folders;
     file.Write(data, size);
 
     cSTUF20 package;

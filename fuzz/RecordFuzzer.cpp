@@ -9,8 +9,7 @@
 #include "Cipher.h"
 #include "EncryptedRecord.h"
 #include "Error.h"
-#include "FuzzFile.h"
-#include "QuietInteraction.h"
+#include "FuzzSupport.h"
 #include "RecordFile.h"
 #include "StreamCipher.h"
 #include "Text1252.h"
@@ -18,11 +17,6 @@
 using namespace modVW;
 
 namespace {
-
-[[noreturn]] void Finding(const char* what) {
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
 
 // The password the record holds, as a user would type it, when its table can
 // decode it; otherwise a guess. With it Decipher reaches the matching branch.
@@ -36,7 +30,7 @@ std::string StoredPassword(const EncryptedRecord& record) {
 }
 
 // The streaming decipher that Decrypt uses, into a second in-memory file.
-void StreamPayload(const std::string& path, const RecordLayout& layout, QuietInteraction& ui) {
+void StreamPayload(const std::string& path, const RecordLayout& layout, ScriptedInteraction& ui) {
     static FuzzFile restored("restored");
     try {
         vw::FileWriter out(restored.Path(), vw::FileWriter::Mode::Truncate);
@@ -71,13 +65,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         record.SourceName != layout.Fields.SourceName || record.Table != layout.Fields.Table)
         Finding("ReadRecord and ReadRecordLayout disagree");
 
-    QuietInteraction ui;
+    ScriptedInteraction ui;  // every question cancelled
     const std::string password = StoredPassword(record);
     const bool match = CheckPassword(record, password, ui);
     EncryptedRecord copy = record;
     const EncryptedRecord result = Decipher(copy, password, ui);
-    if (match && ui.Reports == 0 && result.Password != record.Password)
+    if (match && ui.Messages().empty() && result.Password != record.Password)
         Finding("Decipher refused the password that CheckPassword accepted");
     StreamPayload(file.Path(), layout, ui);
+    RequireReports(ui);
     return 0;
 }

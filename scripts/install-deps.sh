@@ -11,7 +11,7 @@ packages=(
   clang clang-format libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
-  dpkg-dev appstream man-db libxml2-utils
+  dpkg-dev appstream man-db libxml2-utils gcovr
 )
 # Focus and stacking only show under a real window manager.
 if [ "${1:-}" = --screenshots ]; then packages+=(openbox xdotool); fi

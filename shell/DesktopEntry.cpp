@@ -83,7 +83,7 @@ QByteArray DesktopEntryText(const QString& ProgramPath) {
            "StartupNotify=true\n"
            "Categories=Utility;\n"
            "MimeType=" +
-           QByteArray(MimeType) + ";\n";
+           QByteArray(MimeType) + ";" + QByteArray(SealedMimeType) + ";\n";
 }
 
 }  // namespace ModFileExt

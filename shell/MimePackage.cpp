@@ -19,6 +19,13 @@ QByteArray MimePackageXml(const QString& Extension, const QString& TypeName) {
     writer.writeTextElement(QStringLiteral("comment"), TypeName);
     writer.writeEmptyElement(QStringLiteral("glob"));
     writer.writeAttribute(QStringLiteral("pattern"), QStringLiteral("*.") + Extension);
+    writer.writeEndElement();
+    writer.writeStartElement(QStringLiteral("mime-type"));
+    writer.writeAttribute(QStringLiteral("type"), QString::fromLatin1(SealedMimeType));
+    writer.writeTextElement(QStringLiteral("comment"), QString::fromLatin1(SealedTypeName));
+    writer.writeEmptyElement(QStringLiteral("glob"));
+    writer.writeAttribute(QStringLiteral("pattern"),
+                          QStringLiteral("*.") + QLatin1String(SealedExtension));
     writer.writeEndDocument();  // closes the open elements
     return xml;
 }

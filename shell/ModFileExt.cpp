@@ -37,8 +37,9 @@ bool WriteAssociation(const QString& Extension, const QString& TypeName,
     }
     if (!CreateFolder(config)) return false;
     const QString mimeApps = config + QStringLiteral("/mimeapps.list");
-    const QByteArray list =
-        SetKeyValue(ReadValue(mimeApps), "Default Applications", MimeType, DesktopFileName);
+    QByteArray list = ReadValue(mimeApps);
+    for (const char* type : {MimeType, SealedMimeType})
+        list = SetKeyValue(list, "Default Applications", type, DesktopFileName);
     if (!WriteValue(mimeApps, list)) return false;
 
     RefreshDesktopCaches(data);

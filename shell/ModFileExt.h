@@ -11,6 +11,10 @@ namespace ModFileExt {
 
 // The MIME type encrypted files are registered under.
 inline constexpr char MimeType[] = "application/x-vaultwise-encrypted";
+// Sealed files (.vws) travel with them: the same entry opens both.
+inline constexpr char SealedMimeType[] = "application/x-vaultwise-sealed";
+inline constexpr char SealedExtension[] = "vws";
+inline constexpr char SealedTypeName[] = "Moravi Vaultwise sealed file";
 // The desktop entry that opens them; also the default application's id.
 inline constexpr char DesktopFileName[] = "moravi-vaultwise.desktop";
 // The MIME package's file name in mime/packages.

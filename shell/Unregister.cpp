@@ -22,8 +22,9 @@ bool RemoveIfOurs(const QString& File, Test&& Ours) {
 // Drops our default-application line; a list that held nothing else goes too.
 bool RemoveDefaultLine(const QString& MimeApps) {
     const QByteArray before = ReadValue(MimeApps);
-    const QByteArray after =
-        RemoveKeyValue(before, "Default Applications", MimeType, DesktopFileName);
+    QByteArray after = before;
+    for (const char* type : {MimeType, SealedMimeType})
+        after = RemoveKeyValue(after, "Default Applications", type, DesktopFileName);
     if (after == before) return false;
     if (after.trimmed() == "[Default Applications]") return QFile::remove(MimeApps);
     return WriteValue(MimeApps, after);

@@ -23,7 +23,7 @@ const std::string kData = std::string(VW_TEST_DATA) + "/sealed/";
 class SealedVw3 : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteFile(dir / "pw", {'P', 'w', '\n'});
+        WriteFile(dir / "pw", std::string("Pw\n"));
         ::setenv("VAULTWISE_TEMP_DIR", temp.Path().c_str(), 1);
     }
 
@@ -62,7 +62,7 @@ TEST_F(SealedVw3, TheGoldenFileOpensWithItsPasswordOnlyAndShowsOnlyItsCost) {
 }
 
 TEST_F(SealedVw3, TheProgramSealsAtTheFullCost) {
-    WriteFile(dir / "doc", {'d'});
+    WriteFile(dir / "doc", std::string("d"));
     ASSERT_EQ(Run("encrypt --sealed doc --password-file pw"), 0);
     ASSERT_EQ(Run("info doc.vws"), 0);
     EXPECT_NE(Out().find("3 passes, 262144 KiB"), std::string::npos);

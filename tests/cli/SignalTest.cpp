@@ -57,7 +57,7 @@ TEST(Signals, IgnoredSignalStaysIgnored) {
 // a named one that a dead run left (unlocked now) goes at the next write there.
 TEST(Signals, NothingNamedSurvivesAKill) {
     TempDir dir;
-    WriteFile(dir / ".vw0badf00d.part", {'o', 'l', 'd'});
+    WriteFile(dir / ".vw0badf00d.part", std::string("old"));
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t child = ::fork();

@@ -17,7 +17,7 @@ TEST(FolderLimits, TooLargeRefusedBeforePackingAndTempStufEntrySurvives) {
     ::setenv("VAULTWISE_TEMP_DIR", dir.Path().c_str(), 1);
     for (const char* name : {"big/a", "big/b", "f/TempStuf.stuf"}) {
         fs::create_directories(fs::path(dir / name).parent_path());
-        WriteFile(dir / name, {'u'});
+        WriteFile(dir / name, std::string("u"));
     }
     for (const char* name : {"big/a", "big/b"})  // sparse: 2.2 GB that take no disk
         ASSERT_EQ(::truncate((dir / name).c_str(), 1100000000), 0);

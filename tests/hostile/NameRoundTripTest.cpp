@@ -65,10 +65,10 @@ TEST(NameRoundTrip, EveryPairOfHostileNamesComesBackOrIsRefusedUpFront) {
                 ::setenv("VAULTWISE_TEMP_DIR", (dir / "temp").c_str(), 1);
                 fs::create_directories(dir / "in");
                 fs::create_directories(dir / "temp");
-                WriteFile(dir / "pw", {'p', 'w'});
+                WriteFile(dir / "pw", std::string("pw"));
                 std::vector<std::string> refusable;  // names that are not valid UTF-8
                 for (const auto& name : {names[i], names[j]}) {
-                    WriteFile(dir / ("in/" + name), {name.begin(), name.end()});
+                    WriteFile(dir / ("in/" + name), name);
                     if (!Text1252::IsValidUtf8(name))
                         refusable.push_back(modVW::VisibleName(dir / ("in/" + name)));
                 }

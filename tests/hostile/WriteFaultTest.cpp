@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <set>
 
-#include "HostileFiles.h"
 #include "LimitedChild.h"
 #include "Procedures.h"
 #include "ScriptedInteraction.h"
@@ -19,23 +18,11 @@ namespace {
 
 constexpr rlim_t kLimit = 16 * 1024;  // every file below is larger
 
-std::vector<uint8_t> Filler(size_t n, uint8_t seed) {
-    std::vector<uint8_t> bytes(n);
-    for (size_t i = 0; i < n; ++i)
-        bytes[i] = static_cast<uint8_t>(seed + i * 7);
-    return bytes;
-}
-
 std::set<std::string> Names(const std::string& folder) {
     std::set<std::string> names;
     for (const auto& e : fs::directory_iterator(folder))
         names.insert(e.path().filename().string());
     return names;
-}
-
-std::string Replace(std::string text, const std::string& key, const std::string& value) {
-    const auto at = text.find(key);
-    return at == std::string::npos ? text : text.replace(at, key.size(), value);
 }
 
 // A 64 KiB file, a folder of two 32 KiB files, and their encrypted files, made
@@ -47,9 +34,9 @@ protected:
         fs::create_directory(dir / "temp");
         fs::create_directory(dir / "out");
         fs::create_directory(dir / "folder");
-        WriteFile(dir / "file.bin", Filler(64 * 1024, 1));
-        WriteFile(dir / "folder/one.bin", Filler(32 * 1024, 2));
-        WriteFile(dir / "folder/two.bin", Filler(32 * 1024, 3));
+        WriteFile(dir / "file.bin", SampleBytes(64 * 1024, 1));
+        WriteFile(dir / "folder/one.bin", SampleBytes(32 * 1024, 2));
+        WriteFile(dir / "folder/two.bin", SampleBytes(32 * 1024, 3));
         Encrypt(1, dir / "file.bin", dir / "file.vw3");
         Encrypt(2, dir / "folder", dir / "folder.vw3");
     }
@@ -65,62 +52,35 @@ protected:
     TempDir dir;
 };
 
-struct FaultCase {
-    const char* Name;
-    int16_t Kind;        // 1 or 2 to encrypt that kind, 0 to decrypt
-    const char* Source;  // relative to the test folder
-    const char* Dest;    // the file or folder the procedure is given
-    bool DestExists;     // a file that must keep its old content
-    const char* Report;  // "{dir}" is the test folder
-};
-
-const FaultCase kFaults[] = {
-    {"EncryptFileToNewFile", 1, "file.bin", "new.vw3", false,
-     "Error 61 - Cannot write '{dir}/new.vw3': File too large"},
-    {"EncryptFileOverOldFile", 1, "file.bin", "old.vw3", true,
-     "Error 61 - Cannot write '{dir}/old.vw3': File too large"},
-    {"EncryptFolderPackage", 2, "folder", "new.vw3", false,
-     "Error 61 - Cannot write '{dir}/temp/TempStuf.stuf': File too large"},
-    {"DecryptFileToNewFile", 0, "file.vw3", "restored.bin", false,
-     "Error 61 - Cannot write '{dir}/restored.bin': File too large"},
-    {"DecryptFileOverOldFile", 0, "file.vw3", "old.bin", true,
-     "Error 61 - Cannot write '{dir}/old.bin': File too large"},
-    {"DecryptFolderPackage", 0, "folder.vw3", "out", false,
-     "Error 61 - Cannot write '{dir}/temp/TempStuf.stuf': File too large"},
-};
-
 }  // namespace
 
+// The cases of tests/data/hostile/write-faults.
 TEST_F(WriteFault, ReportedAndNothingHalfWritten) {
-    for (const FaultCase& c : kFaults) {
-        SCOPED_TRACE(c.Name);
-        const std::string dest = dir / c.Dest;
-        if (c.DestExists) WriteFile(dest, {'o', 'l', 'd'});
+    for (const auto& c : ReadManifest("hostile/write-faults")) {
+        const int16_t kind = int16_t(std::stoi(c.at(0)));
+        const std::string source = dir / c.at(1), dest = dir / c.at(2);
+        SCOPED_TRACE(c[2]);
+        if (c.at(3) == "1") WriteFile(dest, "old");
         const auto before = Names(dir.Path());
 
         const auto messages = RunWithFileSizeLimit(kLimit, [&] {
             ScriptedInteraction ui;
-            if (c.Kind == 0) {
-                ui.Answers = {"pw", dest};
-                modVW::Decrypt(ui, dir / c.Source);
-            } else {
-                ui.Answers = {dest, "pw", "pw"};
-                modVW::Encrypt(ui, c.Kind, dir / c.Source);
-            }
+            ui.Answers = kind ? std::deque<std::string>{dest, "pw", "pw"}
+                              : std::deque<std::string>{"pw", dest};
+            kind ? modVW::Encrypt(ui, kind, source) : modVW::Decrypt(ui, source);
             return ui.Messages();
         });
 
         ASSERT_TRUE(messages) << "the child did not end normally";
         ASSERT_EQ(messages->size(), 1u);
-        EXPECT_EQ(hostile::WithoutRunFolder(messages->front()),
-                  Replace(c.Report, "{dir}", dir.Path()));
+        EXPECT_EQ(WithoutRunFolder(messages->front()), Replace(c.at(4), "{dir}", dir.Path()));
         EXPECT_EQ(Names(dir.Path()), before) << "a file appeared or vanished beside the target";
-        if (c.DestExists) {
-            EXPECT_EQ(ReadFile(dest), (std::vector<uint8_t>{'o', 'l', 'd'}));
+        if (c[3] == "1") {
+            EXPECT_EQ(ReadText(dest), "old");
+            fs::remove(dest);
         }
         EXPECT_TRUE(fs::is_empty(dir / "temp"));
         EXPECT_TRUE(fs::is_empty(dir / "out"));
-        if (c.DestExists) fs::remove(dest);
     }
 }
 
@@ -128,7 +88,7 @@ TEST_F(WriteFault, ReportedAndNothingHalfWritten) {
 // the next decryption of another folder must restore that folder's files only.
 TEST_F(WriteFault, FailedPackageDoesNotReturnInTheNextOperation) {
     fs::create_directory(dir / "other");
-    WriteFile(dir / "other/three.txt", {'3'});
+    WriteFile(dir / "other/three.txt", "3");
     Encrypt(2, dir / "other", dir / "other.vw3");
 
     const auto messages = RunWithFileSizeLimit(kLimit, [&] {

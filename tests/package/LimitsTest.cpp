@@ -2,19 +2,55 @@
 // the destination, more bytes than it has free, and a damaged entry after good
 // ones all leave the destination untouched. Slots past the files cost no memory.
 
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
-#include "PackageTestSupport.h"
+#include "TempDir.h"
 #include "cSTUF20.h"
 
-using namespace pkgtest;
 namespace fs = std::filesystem;
 
 namespace {
+
+// Package bytes, little-endian, for packages whose claims no writer would make.
+class PackageBytes {
+public:
+    PackageBytes& U16(uint16_t v) { return Raw({uint8_t(v), uint8_t(v >> 8)}); }
+    PackageBytes& I32(int32_t v) {
+        const auto u = static_cast<uint32_t>(v);
+        return Raw({uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)});
+    }
+    PackageBytes& Raw(const Bytes& v) {
+        bytes_.insert(bytes_.end(), v.begin(), v.end());
+        return *this;
+    }
+    PackageBytes& Text(const std::string& s) { return U16(uint16_t(s.size())).Raw(B(s)); }
+    PackageBytes& Table(uint32_t slots) { return U16(1).I32(int32_t(slots)).I32(0); }
+    PackageBytes& EmptySlot() { return Raw(Bytes(22, 0)); }
+    PackageBytes& Slot(const Bytes& contents, const std::string& name, int32_t fileSize,
+                       int16_t compressed) {
+        U16(1).I32(int32_t(contents.size())).I32(0).Raw(contents);
+        return Text(name)
+            .I32(fileSize)
+            .U16(uint16_t(compressed))
+            .Text("")
+            .Text("")
+            .Raw(Bytes(8, 0));
+    }
+    PackageBytes& Trailer(int32_t entryCount) {
+        return I32(entryCount).Text("STUF20").Text("").Text("").I32(0).I32(0);
+    }
+    operator const Bytes&() const { return bytes_; }
+
+private:
+    Bytes bytes_;
+};
 
 // Peak memory in KiB of a child that reads the package at `path`.
 long PeakKiBReading(const std::string& path) {
@@ -33,7 +69,7 @@ long PeakKiBReading(const std::string& path) {
 }  // namespace
 
 TEST(PackageLimits, RefusedBeforeAnythingIsWritten) {
-    std::ifstream rows(DataPath("limits.txt"), std::ios::binary);
+    std::ifstream rows(DataPath("packages/limits.txt"), std::ios::binary);
     for (std::string row; std::getline(rows, row);) {
         if (row[0] == '#') continue;
         SCOPED_TRACE(row.substr(0, 80));
@@ -61,7 +97,8 @@ TEST(PackageLimits, RefusedBeforeAnythingIsWritten) {
         const int32_t result = p.ExtractPackage(dir / "out");
         if (expected == "ok") {
             EXPECT_EQ(result, 0) << p.LastError;
-            EXPECT_EQ(Listing(dir / "out").size(), entries.size());
+            EXPECT_EQ(size_t(std::distance(fs::directory_iterator(dir / "out"), {})),
+                      entries.size());
             continue;
         }
         const auto space = expected.find(' ');

@@ -1,13 +1,11 @@
+// Flat and depth-first listings, and the wildcards of tests/data/search/wildcards.
+
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
 
+#include "TempDir.h"
 #include "cDirSearch.h"
 
 namespace fs = std::filesystem;
@@ -16,142 +14,104 @@ namespace {
 
 class DirSearchTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string templ = (fs::temp_directory_path() / "vwsearch-XXXXXX").string();
-        ASSERT_NE(mkdtemp(templ.data()), nullptr);
-        root = templ;
+    // Creates files (and their folders) under the test folder; returns the last path.
+    std::string Files(std::initializer_list<const char*> names) {
+        std::string path;
+        for (const char* name : names) {
+            path = dir / name;
+            fs::create_directories(fs::path(path).parent_path());
+            WriteFile(path, name);
+        }
+        return path;
     }
-    void TearDown() override { fs::remove_all(root); }
+    // The files found, element 0 dropped, sorted for order-free comparison.
+    std::vector<std::string> Found(const char* folder, const char* pattern, bool recursive) {
+        std::string path = dir / folder;
+        auto list = search.FindFiles(path, pattern, recursive);
+        EXPECT_EQ(list.at(0), "");
+        list.erase(list.begin());
+        std::sort(list.begin(), list.end());
+        return list;
+    }
 
-    // Creates a file (and its folders) under root; returns its full path.
-    std::string File(const std::string& rel) {
-        fs::path p = fs::path(root) / rel;
-        fs::create_directories(p.parent_path());
-        std::ofstream(p) << rel;
-        return p.string();
-    }
-    std::string Folder(const std::string& rel) {
-        fs::create_directories(fs::path(root) / rel);
-        return (fs::path(root) / rel).string();
-    }
-
-    std::string root;
+    TempDir dir;
     cDirSearch search;
 };
 
-// The files found, element 0 dropped, sorted for order-free comparison.
-std::vector<std::string> Sorted(std::vector<std::string> list) {
-    EXPECT_FALSE(list.empty());
-    EXPECT_EQ(list.at(0), "");
-    list.erase(list.begin());
-    std::sort(list.begin(), list.end());
-    return list;
-}
-
-// What a depth-first walk must give, built from the file system library's own
+// What a depth-first walk must give, from the file system library's own
 // enumeration, which yields the same order as the directory does.
 void ExpectedTree(const fs::path& folder, std::vector<std::string>& out) {
     for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.path().filename().string()[0] == '.') continue;
-        if (entry.is_symlink()) continue;
-        if (entry.is_directory()) {
+        if (entry.path().filename().string()[0] == '.' || entry.is_symlink()) continue;
+        if (entry.is_directory())
             ExpectedTree(entry.path(), out);
-        } else {
+        else
             out.push_back(entry.path().string());
-        }
     }
 }
 
 }  // namespace
 
-TEST_F(DirSearchTest, FlatListsOwnFilesOnlyAndAppendsSeparator) {
-    const std::string x = File("A/x.txt"), z = File("A/z.txt");
-    File("A/B/y.txt");
-    std::string bare = root + "/A";
-    std::string withSep = root + "/A/";
-    auto first = search.FindFiles(bare, "*.*", false);
-    auto second = search.FindFiles(withSep, "*.*", false);
-    EXPECT_EQ(bare, root + "/A/");
-    EXPECT_EQ(withSep, root + "/A/");
-    EXPECT_EQ(Sorted(first), (std::vector<std::string>{x, z}));
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(search.LastFindErr, "");
+TEST(Wildcard, MatchesLikeTheFileDialogs) {
+    for (const auto& row : ReadManifest("search/wildcards"))
+        EXPECT_EQ(MatchesWildcard(row.at(1), row.at(0)), row.at(2) == "1")
+            << row[1] << " ~ " << row[0];
+    // Exponential matchers never finish this one.
+    const std::string name(20000, 'a');
+    EXPECT_FALSE(MatchesWildcard(name, "*a*a*a*a*a*a*a*a*a*a*a*a*b"));
+    EXPECT_TRUE(MatchesWildcard(name + "b", "*a*a*a*a*a*a*a*a*a*a*a*a*b"));
 }
 
-TEST_F(DirSearchTest, RecursiveWalkIsDepthFirstInDirectoryOrder) {
-    for (const char* f : {"A/x.txt", "A/z.txt", "A/m", "A/B/y.txt", "A/B/C/w.txt", "A/B/v.txt",
-                          "A/D/u.txt", "A/E/F/t"}) {
-        File(f);
-    }
-    Folder("A/Empty");
-    std::string path = root + "/A";
+// Own files only, dot names neither listed nor entered; the separator is appended.
+TEST_F(DirSearchTest, FlatAndDepthFirstListings) {
+    Files({"A/x.txt", "A/z.txt", "A/m", "A/B/y.txt", "A/B/C/w.txt", "A/B/v.txt", "A/D/u.txt",
+           "A/E/F/t", "A/.profile", "A/.hidden/inside.txt"});
+    fs::create_directory(dir / "A/Empty");
+    std::string path = dir / "A";
     std::vector<std::string> expected{""};
     ExpectedTree(path, expected);
-    EXPECT_EQ(search.FindFiles(path, "*.*", true), expected);
     EXPECT_EQ(expected.size(), 9u);
+    EXPECT_EQ(search.FindFiles(path, "*.*", true), expected);
+    EXPECT_EQ(path, dir / "A/");
+    EXPECT_EQ(Found("A/", "*.*", false),
+              (std::vector<std::string>{dir / "A/m", dir / "A/x.txt", dir / "A/z.txt"}));
     EXPECT_EQ(search.LastFindErr, "");
+    // The pattern also chooses the subfolders entered.
+    const std::string deep = Files({"A/notes.txt/deep.txt"}), top = Files({"A/top.TXT"});
+    EXPECT_EQ(Found("A", "*.txt", false),
+              (std::vector<std::string>{dir / "A/top.TXT", dir / "A/x.txt", dir / "A/z.txt"}));
+    EXPECT_EQ(Found("A", "*.txt", true),
+              (std::vector<std::string>{deep, top, dir / "A/x.txt", dir / "A/z.txt"}));
+    EXPECT_EQ(search.LastFindErr, "");
+    EXPECT_TRUE(Found("A", "*.pdf", false).empty());
+    EXPECT_EQ(search.LastFindErr, dir / "A/*.pdf could not be found!");
 }
 
-TEST_F(DirSearchTest, DotNamesAreNeverListedNorEntered) {
-    const std::string seen = File("A/seen");
-    File("A/.profile");
-    File("A/.hidden/inside.txt");
-    std::string path = root + "/A";
-    EXPECT_EQ(Sorted(search.FindFiles(path, "*.*", false)), std::vector<std::string>{seen});
-    EXPECT_EQ(Sorted(search.FindFiles(path, "*.*", true)), std::vector<std::string>{seen});
-}
-
-TEST_F(DirSearchTest, FoldersWithoutFilesGiveElementZeroOnlyAndNoError) {
-    File("A/B/y.txt");
-    Folder("A/C");
-    Folder("Empty");
+// No file is no error; an unreadable folder sets a message that a later success keeps.
+TEST_F(DirSearchTest, EmptyAndUnreadableFolders) {
+    const std::string file = Files({"A/B/y.txt", "plain.txt"});
+    fs::create_directories(dir / "A/C");
     search.LastFindErr = "earlier";
-    std::string onlySubfolders = root + "/A";
-    std::string empty = root + "/Empty";
-    EXPECT_EQ(search.FindFiles(onlySubfolders, "*.*", false), std::vector<std::string>{""});
-    EXPECT_EQ(search.FindFiles(empty, "*.*", false), std::vector<std::string>{""});
-    EXPECT_EQ(search.FindFiles(empty, "*.*", true), std::vector<std::string>{""});
+    EXPECT_TRUE(Found("A", "*.*", false).empty());
+    EXPECT_TRUE(Found("A/C", "*.*", true).empty());
     EXPECT_EQ(search.LastFindErr, "earlier");
-}
-
-TEST_F(DirSearchTest, UnreadableFolderSetsMessageThatLaterSuccessKeeps) {
-    std::string missing = root + "/nothing";
-    EXPECT_EQ(search.FindFiles(missing, "*.*", false), std::vector<std::string>{""});
-    EXPECT_EQ(search.LastFindErr, root + "/nothing/*.* could not be found!");
-
-    const std::string file = File("plain.txt");
-    std::string notAFolder = file;
-    EXPECT_EQ(search.FindFiles(notAFolder, "*.*", true), std::vector<std::string>{""});
+    EXPECT_TRUE(Found("nothing", "*.*", false).empty());
+    EXPECT_EQ(search.LastFindErr, dir / "nothing/*.* could not be found!");
+    EXPECT_TRUE(Found("plain.txt", "*.*", true).empty());
     EXPECT_EQ(search.LastFindErr, file + "/*.* could not be found!");
-
-    std::string good = root;
-    EXPECT_EQ(search.FindFiles(good, "*.*", false).size(), 2u);
+    EXPECT_EQ(Found("", "*.*", false).size(), 1u);
     EXPECT_EQ(search.LastFindErr, file + "/*.* could not be found!");
 }
 
-TEST_F(DirSearchTest, PatternAlsoChoosesTheSubfoldersEntered) {
-    const std::string top = File("A/top.TXT");
-    const std::string deep = File("A/notes.txt/deep.txt");
-    File("A/B/skipped.txt");
-    File("A/other.doc");
-    std::string path = root + "/A";
-    EXPECT_EQ(Sorted(search.FindFiles(path, "*.txt", true)), (std::vector<std::string>{deep, top}));
+TEST_F(DirSearchTest, LinksAreNeverFollowedAndAreToldAsSkipped) {
+    const std::string target = Files({"A/B/y.txt", "A/target.txt"});
+    const std::string outside = Files({"outside/o.txt"});
+    fs::create_symlink(target, dir / "A/to-file");
+    fs::create_symlink(outside, dir / "A/to-outside-file");
+    fs::create_symlink(dir / "outside", dir / "A/to-folder");
+    fs::create_symlink(dir / "A", dir / "A/B/loop");
+    fs::create_symlink(dir / "gone", dir / "A/broken");
+    EXPECT_EQ(Found("A", "*.*", true), (std::vector<std::string>{dir / "A/B/y.txt", target}));
     EXPECT_EQ(search.LastFindErr, "");
-    EXPECT_EQ(search.FindFiles(path, "*.pdf", false), std::vector<std::string>{""});
-    EXPECT_EQ(search.LastFindErr, root + "/A/*.pdf could not be found!");
-}
-
-TEST_F(DirSearchTest, LinksAreNeverFollowed) {
-    const std::string target = File("A/target.txt");
-    const std::string outside = File("outside/o.txt");
-    File("A/B/y.txt");
-    fs::create_symlink(target, root + "/A/to-file");
-    fs::create_symlink(outside, root + "/A/to-outside-file");
-    fs::create_symlink(root + "/outside", root + "/A/to-folder");
-    fs::create_symlink(root + "/A", root + "/A/B/loop");
-    fs::create_symlink(root + "/gone", root + "/A/broken");
-    std::string path = root + "/A";
-    EXPECT_EQ(Sorted(search.FindFiles(path, "*.*", true)),
-              (std::vector<std::string>{root + "/A/B/y.txt", target}));
-    EXPECT_EQ(search.LastFindErr, "");
+    EXPECT_EQ(search.Skipped.size(), 5u);
 }

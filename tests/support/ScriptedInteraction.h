@@ -1,6 +1,7 @@
 #pragma once
 // An Interaction that answers from a script and records every question, so the
-// procedures run end to end in tests without a display.
+// procedures run end to end without a display. With no answers left every
+// question is cancelled, which is all the fuzz targets need.
 
 #include <deque>
 #include <functional>
@@ -20,10 +21,10 @@ public:
         int Style = 0;                     // for "msgbox"
     };
 
-    // Answers are taken in order; a question without an answer left gets "".
-    std::deque<std::string> Answers;
+    std::deque<std::string> Answers;  // taken in order; "" once none is left
     std::vector<Asked> Log;
-    std::function<void()> OnEvents;  // runs on every DoEvents when set
+    std::function<void()> OnEvents;                        // runs on every DoEvents
+    std::function<void(const std::string&)> BeforeAnswer;  // sees each question's kind first
 
     std::string ShowOpen(const modVW::FileDialogRequest& r) override {
         return Take("open", r.Title, r);
@@ -60,6 +61,7 @@ public:
 
 private:
     std::string Take(const char* kind, const std::string& text, const modVW::FileDialogRequest& r) {
+        if (BeforeAnswer) BeforeAnswer(kind);
         Log.push_back({kind, text, r, 0});
         if (Answers.empty()) return "";
         std::string answer = Answers.front();

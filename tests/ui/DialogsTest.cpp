@@ -1,18 +1,22 @@
-// The password dialog: the "*" mask, what each way of closing returns, the hover frame
-// (pressed and raised as in the main window), and a real modal through the Qt interaction.
+// The password dialog (the "*" mask, what each way of closing returns, a real modal
+// through the Qt interaction) and the progress window (each tick copies the
+// program-wide percentage into the bar and the status line).
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QtTest>
 
+#include "Progress.h"
 #include "QtInteraction.h"
 #include "SkinLabel.h"
 #include "frmPass.h"
+#include "frmWait.h"
 
 using vwui::frmPass;
 
-class PasswordDialogTest : public QObject {
+class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
     // Only OK with text returns it; every other way out, and OK on an empty box, returns
@@ -21,27 +25,11 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("returned");
-        QTest::newRow("enter") << " pass word "
-                               << "enter"
-                               << " pass word ";
-        QTest::newRow("keypad enter") << "abc"
-                                      << "keypad"
-                                      << "abc";
-        QTest::newRow("ok icon") << "xyz"
-                                 << "ok"
-                                 << "xyz";
-        QTest::newRow("ok on empty box") << ""
-                                         << "ok"
-                                         << "";
-        QTest::newRow("escape") << "s3"
-                                << "escape"
-                                << "";
-        QTest::newRow("cancel icon") << "s3"
-                                     << "cancel"
-                                     << "";
-        QTest::newRow("window closed") << "s3"
-                                       << "close"
-                                       << "";
+        for (const char* row : {"enter| pass word | pass word ", "keypad|abc|abc", "ok|xyz|xyz",
+                                "ok||", "escape|s3|", "cancel|s3|", "close|s3|"}) {
+            const QStringList f = QString::fromUtf8(row).split('|');
+            QTest::newRow(row) << f[1] << f[0] << f[2];
+        }
     }
     void waysOut() {
         QFETCH(QString, typed);
@@ -60,21 +48,6 @@ private slots:
         QCOMPARE(dialog.EnteredPassword, returned);
         if (!returned.isEmpty()) QVERIFY(dialog.txtPass->text().isEmpty());  // not left behind
         QVERIFY(dialog.isHidden());
-    }
-
-    void hoverFramesTheButton() {
-        frmPass dialog;
-        QCOMPARE(dialog.size(), QSize(231, 144));
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QVERIFY(dialog.Frame.ImgButton->isHidden());
-        QTest::mouseMove(dialog.cmd[1], QPoint(16, 16));
-        QTRY_VERIFY(!dialog.Frame.ImgButton->isHidden());
-        QCOMPARE(dialog.Frame.ImgButton->geometry(), QRect(126, 94, 36, 36));
-        QTest::mouseClick(dialog.cmd[1], Qt::RightButton, {}, QPoint(16, 16));
-        QVERIFY(dialog.isVisible());  // only a left click cancels
-        QTest::mouseMove(&dialog, QPoint(5, 5));
-        QTRY_VERIFY(dialog.Frame.ImgButton->isHidden());
     }
 
     // Each question gets a fresh dialog, deleted after its answer was read.
@@ -100,7 +73,21 @@ private slots:
         answer(confirm, QStringLiteral("other"), Qt::Key_Escape);
         QCOMPARE(ui.PasswordDialog(confirm), std::string());
     }
+
+    // Its own text before the first tick; the timer runs also while the window is hidden.
+    void progressTickCopiesCurrentProgress() {
+        for (int percent : {0, 42, 100}) {
+            modVW::CurrentProgress = 77;
+            vwui::frmWait wait;
+            QCOMPARE(wait.lblStatus->text(), QStringLiteral("Working...Please Wait"));
+            QCOMPARE(wait.PB1->value(), 0);
+            modVW::CurrentProgress = percent;
+            QTRY_COMPARE_WITH_TIMEOUT(wait.lblStatus->text(),
+                                      QStringLiteral("%1% complete...").arg(percent), 2000);
+            QCOMPARE(wait.PB1->value(), percent);
+        }
+    }
 };
 
-QTEST_MAIN(PasswordDialogTest)
-#include "PasswordDialogTest.moc"
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"
