@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "KernelChoice.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -83,7 +85,7 @@ struct Series {
         auto s = seconds, r = ratios;
         std::sort(s.begin(), s.end());
         std::sort(r.begin(), r.end());
-        std::printf("%-18s %6.2f s  %5.2f x cp (spread %.2f..%.2f)  peak RSS %6.1f MiB\n",
+        std::printf("%-20s %6.2f s  %5.2f x cp (spread %.2f..%.2f)  peak RSS %6.1f MiB\n",
                     name.c_str(), s[s.size() / 2], r[r.size() / 2], r.front(), r.back(),
                     maxRssKiB / 1024.0);
     }
@@ -121,7 +123,9 @@ int main(int argc, char** argv) {
     for (const std::string k : {"", "avx2", "portable"})
         for (bool decrypt : {false, true})
             contenders.push_back({Series(std::string(decrypt ? "decrypt " : "encrypt ") +
-                                         (k.empty() ? "picked" : k)),
+                                         (k.empty() ? std::string("picked ") +
+                                                          modVW::KernelName(modVW::ChosenKernel())
+                                                    : k)),
                                   k, decrypt});
     Series cpSeries("cp");
     bool same = true;
