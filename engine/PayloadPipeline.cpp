@@ -9,8 +9,11 @@
 #include <exception>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <vector>
+
+#include "Error.h"
 
 namespace modVW {
 namespace {
@@ -72,13 +75,20 @@ std::thread QuietThread(Stages& stages, Body body) {
     sigset_t all, old;
     sigfillset(&all);
     pthread_sigmask(SIG_SETMASK, &all, &old);
-    std::thread thread([&stages, body] {
-        try {
-            body();
-        } catch (...) {
-            stages.Fail(std::current_exception());
-        }
-    });
+    std::thread thread;
+    try {
+        thread = std::thread([&stages, body] {
+            try {
+                body();
+            } catch (...) {
+                stages.Fail(std::current_exception());
+            }
+        });
+    } catch (const std::system_error&) {
+        pthread_sigmask(SIG_SETMASK, &old, nullptr);
+        throw vw::Error(vw::ErrorNumber::OutOfMemory,
+                        "Out of memory: cannot start a thread for the payload");
+    }
     pthread_sigmask(SIG_SETMASK, &old, nullptr);
     return thread;
 }
@@ -109,23 +119,26 @@ void RunPayloadPipeline(vw::FileReader& in, vw::FileWriter& out, uint64_t total,
     // behind a header (a record's) is read at page-aligned offsets, as a plain
     // file's is: decryption reads and writes the way encryption writes and reads.
     const uint64_t first = kChunk - in.Position() % kChunk;
-    std::thread reader = QuietThread(stages, [&] {
-        RunStage(stages, kRead, kWork, total, first, [&](size_t b, size_t len, uint64_t) {
-            in.ReadBytes(buffers[b].data(), len, "the payload");
-        });
-    });
-    std::thread writer = QuietThread(stages, [&] {
-        RunStage(stages, kWrite, kRead, total, first,
-                 [&](size_t b, size_t len, uint64_t) { out.WriteBytes(buffers[b].data(), len); });
-    });
+    std::thread reader, writer;
     try {
+        reader = QuietThread(stages, [&] {
+            RunStage(stages, kRead, kWork, total, first, [&](size_t b, size_t len, uint64_t) {
+                in.ReadBytes(buffers[b].data(), len, "the payload");
+            });
+        });
+        writer = QuietThread(stages, [&] {
+            RunStage(stages, kWrite, kRead, total, first, [&](size_t b, size_t len, uint64_t) {
+                out.WriteBytes(buffers[b].data(), len);
+            });
+        });
         RunStage(stages, kWork, kWrite, total, first,
                  [&](size_t b, size_t len, uint64_t off) { work(buffers[b].data(), len, off); });
     } catch (...) {
         stages.Fail(std::current_exception());
     }
-    reader.join();
-    writer.join();
+    // A stage that failed has stopped the others, so both threads end.
+    for (std::thread* t : {&reader, &writer})
+        if (t->joinable()) t->join();
     if (const auto failure = stages.Failure()) std::rethrow_exception(failure);
 }
 

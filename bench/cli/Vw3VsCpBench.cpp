@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "KernelChoice.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -83,7 +85,7 @@ struct Series {
         auto s = seconds, r = ratios;
         std::sort(s.begin(), s.end());
         std::sort(r.begin(), r.end());
-        std::printf("%-18s %6.2f s  %5.2f x cp (spread %.2f..%.2f)  peak RSS %6.1f MiB\n",
+        std::printf("%-20s %6.2f s  %5.2f x cp (spread %.2f..%.2f)  peak RSS %6.1f MiB\n",
                     name.c_str(), s[s.size() / 2], r[r.size() / 2], r.front(), r.back(),
                     maxRssKiB / 1024.0);
     }
@@ -106,11 +108,11 @@ int main(int argc, char** argv) {
     // The file every decryption reads; the table it holds is the same for any kernel.
     Run({VW3_BINARY, "encrypt", plain, "-o", vw3, "--password-file", pw, "--quiet"});
 
-    // Each contender runs right after a cp of its own, and each run first removes
-    // the file its previous run wrote, so both write into pages just given back
-    // (on a virtual machine, pages never used before cost much more), and what
-    // another program's load does weighs on both alike. The order rotates each
-    // round; a first round only prepares the files and is not counted.
+    // Each contender runs right after a cp of its own, and every run's output is
+    // removed as soon as it is measured, so each run finds the same files and the
+    // same free memory (on a virtual machine, pages never used before cost much
+    // more to write into), and another program's load weighs on both alike. The
+    // order rotates each round; a first round only warms up and is not counted.
     // "" is the kernel the processor picks; the others are forced.
     struct Contender {
         Series series;
@@ -121,7 +123,9 @@ int main(int argc, char** argv) {
     for (const std::string k : {"", "avx2", "portable"})
         for (bool decrypt : {false, true})
             contenders.push_back({Series(std::string(decrypt ? "decrypt " : "encrypt ") +
-                                         (k.empty() ? "picked" : k)),
+                                         (k.empty() ? std::string("picked ") +
+                                                          modVW::KernelName(modVW::ChosenKernel())
+                                                    : k)),
                                   k, decrypt});
     Series cpSeries("cp");
     bool same = true;
@@ -129,16 +133,16 @@ int main(int argc, char** argv) {
         for (size_t i = 0; i < contenders.size(); ++i) {
             Contender& c = contenders[(i + r + 1) % contenders.size()];
             const std::string out = dir / ((c.decrypt ? "back-" : "again-") + c.kernel);
-            fs::remove(copy);
             // cp is told to copy through user space, as vw3 does, not to clone in the kernel.
             const Measure cp = Run({"cp", "--reflink=never", plain, copy});
-            fs::remove(out);
+            fs::remove(copy);
             const Measure m =
                 Run({VW3_BINARY, c.decrypt ? "decrypt" : "encrypt", c.decrypt ? vw3 : plain, "-o",
                      out, "--password-file", pw, "--quiet"},
                     c.kernel);
             if (c.decrypt)
                 same = same && ::system(("cmp -s '" + plain + "' '" + out + "'").c_str()) == 0;
+            fs::remove(out);
             if (r < 0) continue;
             cpSeries.Add(cp, cp);
             c.series.Add(m, cp);
