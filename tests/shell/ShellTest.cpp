@@ -25,8 +25,17 @@ std::string Config() {
 std::string Data() {
     return Sandbox() / "data";
 }
+std::string System() {
+    return Sandbox() / "system";
+}
 std::string DesktopFile() {
     return Data() + "/applications/moravi-vaultwise.desktop";
+}
+std::string MimePackage() {
+    return Data() + "/mime/packages/moravi-vaultwise.xml";
+}
+std::string MimeApps() {
+    return Config() + "/mimeapps.list";
 }
 std::string RegFileType() {
     return Settings::GetSetting("Moravi Vaultwise", "settings", "RegFileType", "-");
@@ -48,15 +57,23 @@ protected:
         ::setenv("HOME", (Sandbox() / "home").c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", Config().c_str(), 1);
         ::setenv("XDG_DATA_HOME", Data().c_str(), 1);
+        // An installed copy on the test machine must not change what the tests see.
+        ::setenv("XDG_DATA_DIRS", System().c_str(), 1);
     }
     void SetUp() override {
-        for (const std::string& folder : {Config(), Data()}) {
+        for (const std::string& folder : {Config(), Data(), System()}) {
             fs::remove_all(folder);
             fs::create_directories(folder);
         }
     }
     void Register(const std::string& program = "/opt/vaultwise/vaultwise") {
         ModFileExt::RegisterFileType("vw3", "Encrypted file", program);
+    }
+    // An entry of tests/data/shell as the user's one, or as the installed one.
+    void Put(const std::string& entry, const std::string& folder = Data()) {
+        fs::create_directories(folder + "/applications");
+        WriteFile(folder + "/applications/moravi-vaultwise.desktop",
+                  ReadText(DataPath("shell/" + entry)));
     }
 };
 
@@ -158,4 +175,66 @@ TEST_F(Shell, DesktopCachesAreRebuilt) {
     EXPECT_NE(ReadText(Data() + "/applications/mimeinfo.cache")
                   .find("application/x-vaultwise-encrypted=moravi-vaultwise.desktop;"),
               std::string::npos);
+}
+
+// The rows of tests/data/shell/follow: an entry the program wrote follows the program
+// that runs now, one that would hide an installed entry goes, a user's own one stays.
+TEST_F(Shell, EntryFollowsTheRunningProgram) {
+    const std::string self = ModFileExt::ProgramPath();
+    for (const auto& row : ReadManifest("shell/follow")) {
+        SetUp();
+        const std::string before = Replace(row.at(1), "{self}", self);
+        if (before.ends_with(".desktop"))
+            Put(before);
+        else
+            Register(before);
+        if (!row.at(2).empty()) Put(row.at(2), System());
+        ModFileExt::FollowProgram();
+        EXPECT_EQ(LineFor(ReadText(DesktopFile()), "TryExec"), Replace(row.at(3), "{self}", self))
+            << row.at(0);
+        EXPECT_TRUE(row.at(2).empty() || !fs::exists(MimePackage())) << row.at(0);
+    }
+}
+
+TEST_F(Shell, NeverHidesAnInstalledEntryNorNamesNoProgram) {
+    Register("");
+    EXPECT_FALSE(fs::exists(DesktopFile()));
+    Put("installed-entry.desktop", System());
+    ModFileExt::RegisterOnFirstStart();
+    EXPECT_FALSE(fs::exists(DesktopFile()));
+    EXPECT_FALSE(fs::exists(MimeApps()));
+    EXPECT_EQ(RegFileType(), "True");
+}
+
+// Only what the registration wrote goes: other lines of mimeapps.list, another MIME
+// package and a user's own entry stay; a second run finds nothing.
+TEST_F(Shell, UnregisterRemovesExactlyWhatItWrote) {
+    const std::string others = Data() + "/mime/packages/other.xml", line = "text/plain=a.desktop";
+    fs::create_directories(Data() + "/mime/packages");
+    WriteFile(others, "<mime-info/>");
+    WriteFile(MimeApps(), "[Default Applications]\n" + line + "\n");
+    ModFileExt::RegisterOnFirstStart();
+    const std::string ours = MimeApps() + ": application/x-vaultwise-";
+    EXPECT_EQ(ModFileExt::UnregisterFileType(),
+              (std::vector<std::string>{
+                  DesktopFile(), MimePackage(), ours + "encrypted=moravi-vaultwise.desktop",
+                  ours + "sealed=moravi-vaultwise.desktop", "setting RegFileType"}));
+    for (const std::string& gone : {DesktopFile(), MimePackage(), Config() + "/Moravi"})
+        EXPECT_FALSE(fs::exists(gone)) << gone;
+    EXPECT_EQ(ReadText(MimeApps()), "[Default Applications]\n" + line + "\n");
+    EXPECT_TRUE(fs::exists(others));
+    EXPECT_TRUE(ModFileExt::UnregisterFileType().empty());
+    Put("users-own-entry.desktop");
+    ModFileExt::UnregisterFileType();
+    EXPECT_TRUE(fs::exists(DesktopFile()));
+    // A MIME database built from our package alone goes with it; a default the user
+    // gave to another program stays, and is not reported.
+    fs::remove(others);
+    Register();
+    WriteFile(MimeApps(),
+              Replace(ReadText(MimeApps()), "encrypted=moravi-vaultwise", "encrypted=other"));
+    EXPECT_EQ(ModFileExt::UnregisterFileType().at(2), ours + "sealed=moravi-vaultwise.desktop");
+    EXPECT_FALSE(fs::exists(Data() + "/mime"));
+    EXPECT_EQ(ReadText(MimeApps()), "[Default Applications]\n" + line +
+                                        "\napplication/x-vaultwise-encrypted=other.desktop\n");
 }
