@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 #include <array>
 #include <vector>
@@ -29,6 +30,7 @@ struct Call {
     std::string Path;
     bool MainVisible = true;
     bool WaitVisible = false;
+    bool WaitExposed = false;  // on screen, not merely asked to show
 };
 
 struct Message {
@@ -59,18 +61,25 @@ class MainWindowTest : public QObject {
     int registrations_ = 0;
 
     void Record(const std::string& procedure, int kind, const std::string& path) {
-        calls_.push_back({procedure, kind, path, main_->isVisible(), main_->Wait().isVisible()});
+        const QWindow* wait = main_->Wait().windowHandle();
+        calls_.push_back({procedure, kind, path, main_->isVisible(), main_->Wait().isVisible(),
+                          wait && wait->isExposed()});
     }
 
-    void Drop(QWidget* target, const QList<QUrl>& urls, const QString& text = QString()) {
+    // A shift-drag: the source offers a move first. Returns the action the drop took.
+    Qt::DropAction Drop(QWidget* target, const QList<QUrl>& urls, const QString& text = QString()) {
         QMimeData data;
         if (!urls.isEmpty()) data.setUrls(urls);
         if (!text.isEmpty()) data.setText(text);
         const QPointF at(2, 2);
-        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+        const Qt::DropActions offered = Qt::MoveAction | Qt::CopyAction;
+        QDragEnterEvent enter(at.toPoint(), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        enter.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(target, &enter);
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        drop.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(target, &drop);
+        return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
     }
 
 private slots:
@@ -95,8 +104,10 @@ private slots:
 
     // Decrypt, across the background, to About: the frame and the status text follow;
     // a press sinks the frame, a release raises it; moves over the status line or a
-    // caption change nothing.
+    // caption change nothing. A screen reader names each icon by its tool tip.
     void hoverAndPressFrameTheIcon() {
+        for (const vwui::SkinLabel* icon : main_->cmd)
+            QVERIFY(!icon->toolTip().isEmpty() && icon->accessibleName() == icon->toolTip());
         main_->show();
         QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
         const auto frame = [this](int x, int y) { return PixelOf(main_->Frame.ImgButton, x, y); };
@@ -162,26 +173,32 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, path);
         QTemporaryDir dir;
-        for (const char* name : {"a file.txt", "secret.vw3", "LOUD.VW3", ".hidden"})
+        for (const char* name :
+             {"a file.txt", "secret.vw3", "LOUD.VW3", ".hidden", "sealed.vws", "--unregister"})
             Touch(dir.filePath(QString::fromLatin1(name)));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral(".private")));
         main_->show();
         QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
         const std::string expected = path.replace("{dir}", dir.path()).toStdString();
+        const std::string line = given.replace("{dir}", dir.path()).section(' ', 1).toStdString();
         if (given.startsWith("click ")) {
-            QTest::mouseClick(main_->cmd[given.mid(6).toInt()], Qt::LeftButton);
+            QTest::mouseClick(main_->cmd[std::stoi(line)], Qt::LeftButton);
+        } else if (given.startsWith("drop ")) {
+            const QUrl url = QUrl::fromLocalFile(QString::fromStdString(line));
+            QCOMPARE(Drop(main_->ImgBack, {url}), Qt::CopyAction);
+            QVERIFY(calls_.empty());  // the work waits for the drop to return
         } else {
-            std::string sFile = given.replace("{dir}", dir.path()).toStdString();
+            std::string sFile = vwui::AbsoluteCommandLine(line, dir.path().toStdString());
             main_->InitEnc(sFile);
-            if (given.startsWith('"')) QCOMPARE(sFile, expected);  // the caller's text shortened
+            if (line.starts_with('"')) QCOMPARE(sFile, expected);  // the caller's text shortened
         }
-        QCOMPARE(calls_.size(), size_t(procedure.isEmpty() ? 0 : 1));
+        QTRY_COMPARE(calls_.size(), size_t(procedure.isEmpty() ? 0 : 1));
         if (!calls_.empty()) {
             QCOMPARE(QString::fromStdString(calls_[0].Procedure), procedure);
             QCOMPARE(calls_[0].Kind, kind);
             QCOMPARE(calls_[0].Path, expected);
-            QVERIFY(calls_[0].WaitVisible && !calls_[0].MainVisible);
+            QVERIFY(calls_[0].WaitVisible && calls_[0].WaitExposed && !calls_[0].MainVisible);
         }
         QVERIFY(main_->isVisible());
         QVERIFY(main_->Wait().isHidden());
@@ -214,25 +231,22 @@ private slots:
         QVERIFY(calls_.empty());
     }
 
-    // The background and both captions take drops, first file path only; nothing else
-    // does, and a drop without a file path is ignored.
+    // The background and both captions take drops, first file path only, always as a
+    // copy; nothing else takes drops, and a drop without a file path is ignored.
     void dropsRunTheFirstPathOnly() {
         QTemporaryDir dir;
-        QList<QUrl> urls;
-        for (const char* name : {"one.txt", "two.txt"}) {
-            Touch(dir.filePath(QString::fromLatin1(name)));
-            urls << QUrl::fromLocalFile(dir.filePath(QString::fromLatin1(name)));
-        }
+        const QString one = dir.filePath(QStringLiteral("one.txt"));
+        Touch(one);
+        const QList<QUrl> urls{QUrl::fromLocalFile(one), QUrl::fromLocalFile(dir.path())};
         main_->show();
-        Drop(main_->ImgBack, {}, QStringLiteral("/etc/hostname"));
-        Drop(main_->ImgBack, {QUrl(QStringLiteral("https://example.org/a.txt"))});
-        QVERIFY(calls_.empty());
-        for (QWidget* target :
-             std::initializer_list<QWidget*>{main_->ImgBack, main_->lblWelcome, main_->lblAction})
-            Drop(target, urls);
-        QCOMPARE(calls_.size(), size_t(3));
+        QCOMPARE(Drop(main_->ImgBack, {}, QStringLiteral("/etc/hostname")), Qt::IgnoreAction);
+        QCOMPARE(Drop(main_->ImgBack, {QUrl(QStringLiteral("https://example.org/a"))}),
+                 Qt::IgnoreAction);
+        for (vwui::SkinLabel* target : {main_->ImgBack, main_->lblWelcome, main_->lblAction})
+            QCOMPARE(Drop(target, urls), Qt::CopyAction);
+        QTRY_COMPARE(calls_.size(), size_t(3));
         for (const Call& call : calls_)
-            QCOMPARE(call.Path, dir.filePath(QStringLiteral("one.txt")).toStdString());
+            QCOMPARE(call.Path, one.toStdString());
         for (QWidget* other : std::initializer_list<QWidget*>{main_.get(), main_->cmd[0],
                                                               main_->lblStatus, main_->ImgBar})
             QVERIFY(!other->acceptDrops());
