@@ -1,15 +1,12 @@
-// The main window: hover and press frames, the status line,
-// the action dispatcher with the progress window standing in, the command-line and
-// drop entry, and the start-up steps. The procedures are replaced by recorders.
+// The main window: hover and press frames, the status line, the action dispatcher with the
+// progress window standing in, the command-line and drop entry, and the start-up steps.
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
-#include <array>
 #include <vector>
 
 #include "CommandLine.h"
@@ -18,8 +15,6 @@
 #include "TempDir.h"
 #include "frmMain.h"
 #include "frmWait.h"
-
-using vwui::frmMain;
 
 namespace {
 
@@ -37,18 +32,13 @@ struct Message {
     QString StatusMeanwhile;
 };
 
-void Touch(const QString& path) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
-
 }  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
     vwui::QtInteraction ui_;
-    std::unique_ptr<frmMain> main_;
+    std::unique_ptr<vwui::frmMain> main_;
     std::vector<Call> calls_;
     std::vector<Message> messages_;
     int ends_ = 0;
@@ -64,12 +54,11 @@ class MainWindowTest : public QObject {
         QMimeData data;
         if (!urls.isEmpty()) data.setUrls(urls);
         if (!text.isEmpty()) data.setText(text);
-        const QPointF at(2, 2);
         const Qt::DropActions offered = Qt::MoveAction | Qt::CopyAction;
-        QDragEnterEvent enter(at.toPoint(), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QDragEnterEvent enter(QPoint(2, 2), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         enter.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(target, &enter);
-        QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QDropEvent drop(QPointF(2, 2), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         drop.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(target, &drop);
         return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
@@ -83,7 +72,7 @@ private slots:
         ui_.MsgBoxAnswerer = [this](const std::string& text, const std::string& title, int style) {
             messages_.push_back({text, title, style, main_->lblStatus->text()});
         };
-        main_ = std::make_unique<frmMain>(ui_);
+        main_ = std::make_unique<vwui::frmMain>(ui_);
         ui_.SetOwner(main_.get());
         main_->EncryptProc = [this](int16_t kind, const std::string& path) {
             Record("encrypt", kind, path);
@@ -103,28 +92,26 @@ private slots:
             QVERIFY(!icon->toolTip().isEmpty() && icon->accessibleName() == icon->toolTip());
         main_->show();
         QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
-        const auto corner = [this] {
-            return main_->Frame.ImgButton->pixmap().toImage().pixel(0, 0);
-        };
+        const QLabel* frame = main_->Frame.ImgButton;
         QTest::mouseMove(main_->cmd[1], QPoint(10, 10));
         QTRY_COMPARE(main_->lblStatus->text(), QStringLiteral("Decrypt a file or folder..."));
-        QVERIFY(!main_->Frame.ImgButton->isHidden());
+        QVERIFY(!frame->isHidden());
         QTest::mouseMove(main_.get(), QPoint(200, 105));
         QTRY_COMPARE(main_->lblStatus->text(), QStringLiteral("Ready"));
-        QVERIFY(main_->Frame.ImgButton->isHidden());
+        QVERIFY(frame->isHidden());
         QTest::mouseMove(main_->cmd[2], QPoint(10, 10));
         QTRY_COMPARE(main_->lblStatus->text(), QStringLiteral("About Moravi Vaultwise"));
-        QCOMPARE(corner(), qRgb(255, 255, 255));  // raised: lit from the top left
+        QCOMPARE(frame->pixmap().toImage().pixel(0, 0), qRgb(255, 255, 255));
         QTest::mousePress(main_->cmd[2], Qt::RightButton, {}, QPoint(10, 10));
-        QCOMPARE(corner(), qRgb(128, 128, 128));
+        QCOMPARE(frame->pixmap().toImage().pixel(0, 0), qRgb(128, 128, 128));
         QTest::mouseRelease(main_->cmd[2], Qt::RightButton, {}, QPoint(10, 10));
-        QCOMPARE(corner(), qRgb(255, 255, 255));
+        QCOMPARE(frame->pixmap().toImage().pixel(0, 0), qRgb(255, 255, 255));
         QVERIFY(messages_.empty());  // a right click is no click
         QTest::mouseMove(main_->lblStatus, QPoint(5, 5));
         QTest::mouseMove(main_->lblWelcome, QPoint(5, 5));
         QCoreApplication::processEvents();
         QCOMPARE(main_->lblStatus->text(), QStringLiteral("About Moravi Vaultwise"));
-        QVERIFY(!main_->Frame.ImgButton->isHidden());
+        QVERIFY(!frame->isHidden());
     }
 
     void aboutShowsFourLinesWhileTheStatusSaysPleaseWait() {
@@ -132,58 +119,50 @@ private slots:
         QCOMPARE(messages_.size(), size_t(1));
         QCOMPARE(messages_[0].Title, std::string("About"));
         QCOMPARE(messages_[0].Style, 64);
-        QCOMPARE(QString::fromStdString(messages_[0].Text).split('\r')[0],
-                 QStringLiteral("Moravi Vaultwise 3.5."));
+        QVERIFY(messages_[0].Text.starts_with("Moravi Vaultwise 3.5.\r"));
         QCOMPARE(messages_[0].StatusMeanwhile, QStringLiteral("Please wait..."));
         QCOMPARE(main_->lblStatus->text(), QStringLiteral("Ready"));
         main_->cmd_Click(3);  // Exit asks nothing
         QCOMPARE(ends_, 1);
         QCOMPARE(messages_.size(), size_t(1));
-        QVERIFY(calls_.empty());
     }
 
     // The cases of tests/data/ui/dispatch; while the procedure runs the progress window
     // stands in for the main window.
     void procedureRunsWhileTheProgressWindowStandsIn_data() {
-        QTest::addColumn<QString>("given");
-        QTest::addColumn<QString>("procedure");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("path");
+        QTest::addColumn<std::vector<std::string>>("row");
         for (const auto& row : ReadManifest("ui/dispatch"))
-            QTest::newRow(row.at(0).c_str())
-                << QString::fromStdString(row.at(1)) << QString::fromStdString(row.at(2))
-                << std::stoi(row.at(3)) << QString::fromStdString(row.at(4));
+            QTest::newRow(row.at(0).c_str()) << row;
     }
     void procedureRunsWhileTheProgressWindowStandsIn() {
-        QFETCH(QString, given);
-        QFETCH(QString, procedure);
-        QFETCH(int, kind);
-        QFETCH(QString, path);
+        QFETCH(std::vector<std::string>, row);
         QTemporaryDir dir;
         for (const char* name :
              {"a file.txt", "secret.vw3", "LOUD.VW3", ".hidden", "sealed.vws", "--unregister"})
-            Touch(dir.filePath(QString::fromLatin1(name)));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral(".private")));
+            WriteFile(dir.filePath(QString::fromLatin1(name)).toStdString(), "");
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")) &&
+                QDir(dir.path()).mkdir(".private"));
         main_->show();
         QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
-        const std::string expected = path.replace("{dir}", dir.path()).toStdString();
-        const std::string line = given.replace("{dir}", dir.path()).section(' ', 1).toStdString();
-        if (given.startsWith("click ")) {
+        const std::string folder = dir.path().toStdString(),
+                          given = Replace(row.at(1), "{dir}", folder),
+                          line = given.substr(given.find(' ') + 1), procedure = row.at(2),
+                          expected = Replace(row.at(4), "{dir}", folder);
+        if (given.starts_with("click ")) {
             QTest::mouseClick(main_->cmd[std::stoi(line)], Qt::LeftButton);
-        } else if (given.startsWith("drop ")) {
+        } else if (given.starts_with("drop ")) {
             const QUrl url = QUrl::fromLocalFile(QString::fromStdString(line));
             QCOMPARE(Drop(main_->ImgBack, {url}), Qt::CopyAction);
             QVERIFY(calls_.empty());  // the work waits for the drop to return
         } else {
-            std::string sFile = vwui::AbsoluteCommandLine(line, dir.path().toStdString());
+            std::string sFile = vwui::AbsoluteCommandLine(line, folder);
             main_->InitEnc(sFile);
             if (line.starts_with('"')) QCOMPARE(sFile, expected);  // the caller's text shortened
         }
-        QTRY_COMPARE(calls_.size(), size_t(procedure.isEmpty() ? 0 : 1));
+        QTRY_COMPARE(calls_.size(), size_t(procedure.empty() ? 0 : 1));
         if (!calls_.empty()) {
-            QCOMPARE(QString::fromStdString(calls_[0].Procedure), procedure);
-            QCOMPARE(calls_[0].Kind, kind);
+            QCOMPARE(calls_[0].Procedure, procedure);
+            QCOMPARE(calls_[0].Kind, std::stoi(row.at(3)));
             QCOMPARE(calls_[0].Path, expected);
             QVERIFY(calls_[0].WaitStoodIn);
         }
@@ -196,18 +175,17 @@ private slots:
     // after the program's name joined) runs and the program ends, without one the window shows.
     void startUpRunsTheCommandLineOrShowsTheWindow() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("my notes.vw3"));
-        Touch(path);
-        const QByteArray first = path.section(' ', 0, 0).toUtf8(),
-                         rest = path.section(' ', 1).toUtf8();
-        const char* argv[] = {"vaultwise", first.constData(), rest.constData()};
+        const QByteArray first = dir.filePath(QStringLiteral("my")).toUtf8();
+        WriteFile(first.toStdString() + " notes.vw3", "");
+        const char* argv[] = {"vaultwise", first.constData(), "notes.vw3"};
         main_->RegisterStep = [this] {
             ++registrations_;
             throw std::runtime_error("no desktop database");
         };
         QVERIFY(!main_->Form_Load(vwui::CommandLineText(3, argv)));
         QCOMPARE(calls_.size(), size_t(1));
-        QCOMPARE(calls_[0].Procedure + ' ' + calls_[0].Path, "decrypt " + path.toStdString());
+        QCOMPARE(calls_[0].Procedure + ' ' + calls_[0].Path,
+                 "decrypt " + first.toStdString() + " notes.vw3");
         QVERIFY(main_->Form_Load(vwui::CommandLineText(1, argv)));
         QVERIFY(main_->isVisible());
         QCOMPARE(registrations_, 2);
@@ -219,12 +197,11 @@ private slots:
     void dropsRunTheFirstPathOnly() {
         QTemporaryDir dir;
         const QString one = dir.filePath(QStringLiteral("one.txt"));
-        Touch(one);
+        WriteFile(one.toStdString(), "");
         const QList<QUrl> urls{QUrl::fromLocalFile(one), QUrl::fromLocalFile(dir.path())};
         main_->show();
         QCOMPARE(Drop(main_->ImgBack, {}, QStringLiteral("/etc/hostname")), Qt::IgnoreAction);
-        QCOMPARE(Drop(main_->ImgBack, {QUrl(QStringLiteral("https://example.org/a"))}),
-                 Qt::IgnoreAction);
+        QCOMPARE(Drop(main_->ImgBack, {QUrl(QStringLiteral("http://x/a"))}), Qt::IgnoreAction);
         for (vwui::SkinLabel* target : {main_->ImgBack, main_->lblWelcome, main_->lblAction})
             QCOMPARE(Drop(target, urls), Qt::CopyAction);
         QTRY_COMPARE(calls_.size(), size_t(3));
@@ -244,9 +221,7 @@ private slots:
         const auto dragBy30x20 = [this](QWidget* handle, Qt::MouseButton button) {
             const QPoint start = main_->pos(), at(4, 4), to = at + QPoint(30, 20);
             QTest::mousePress(handle, button, {}, at);
-            QMouseEvent drag(QEvent::MouseMove, QPointF(to), QPointF(handle->mapToGlobal(to)),
-                             Qt::NoButton, button, {});
-            QApplication::sendEvent(handle, &drag);
+            QTest::mouseMove(handle, to);
             QTest::mouseRelease(handle, button, {}, to);
             return main_->pos() - start;
         };
