@@ -19,15 +19,21 @@ bool RemoveIfOurs(const QString& File, Test&& Ours) {
     return !File.isEmpty() && Ours(File) && QFile::remove(File);
 }
 
-// Drops our default-application line; a list that held nothing else goes too.
-bool RemoveDefaultLine(const QString& MimeApps) {
-    const QByteArray before = ReadValue(MimeApps);
-    QByteArray after = before;
-    for (const char* type : {MimeType, SealedMimeType})
-        after = RemoveKeyValue(after, "Default Applications", type, DesktopFileName);
-    if (after == before) return false;
-    if (after.trimmed() == "[Default Applications]") return QFile::remove(MimeApps);
-    return WriteValue(MimeApps, after);
+// Drops our default-application lines; a list that held nothing else goes too.
+// Returns the types whose line went, none when the list could not be changed.
+std::vector<const char*> RemoveDefaultLines(const QString& MimeApps) {
+    QByteArray after = ReadValue(MimeApps);
+    std::vector<const char*> types;
+    for (const char* type : {MimeType, SealedMimeType}) {
+        const QByteArray without =
+            RemoveKeyValue(after, "Default Applications", type, DesktopFileName);
+        if (without != after) types.push_back(type);
+        after = without;
+    }
+    if (types.empty()) return types;
+    const bool done = after.trimmed() == "[Default Applications]" ? QFile::remove(MimeApps)
+                                                                  : WriteValue(MimeApps, after);
+    return done ? types : std::vector<const char*>{};
 }
 
 bool HoldsDesktopEntries(const QString& Folder) {
@@ -57,9 +63,10 @@ std::vector<std::string> UnregisterFileType() {
     if (RemoveIfOurs(entry, [](const QString& f) { return OwnEntryProgram(ReadValue(f)); }))
         note(entry);
     if (RemoveIfOurs(package, IsOwnMimePackage)) note(package);
-    if (!mimeApps.isEmpty() && RemoveDefaultLine(mimeApps))
-        note(mimeApps + QStringLiteral(": ") + QLatin1String(MimeType) + u'=' +
-             QLatin1String(DesktopFileName));
+    if (!mimeApps.isEmpty())
+        for (const char* type : RemoveDefaultLines(mimeApps))
+            note(mimeApps + QStringLiteral(": ") + QLatin1String(type) + u'=' +
+                 QLatin1String(DesktopFileName));
     if (Settings::DeleteSetting(ProductName, SettingsSection, RegisteredKey))
         note(QStringLiteral("setting ") + QLatin1String(RegisteredKey));
     if (!removed.empty() && !UserDataHome().isEmpty()) TidyCaches(UserDataHome());

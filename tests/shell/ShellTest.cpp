@@ -1,6 +1,5 @@
-// The per-user .vw3 association and the settings store, against throw-away XDG
-// folders (and HOME) set before the first settings access, so the real desktop
-// configuration is never touched.
+// The per-user .vw3 association and the settings store, against throw-away XDG folders
+// (and HOME) set before the first settings access: the real desktop is never touched.
 
 #include <gtest/gtest.h>
 
@@ -15,19 +14,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const TempDir& Sandbox() {
-    static const TempDir sandbox;
-    return sandbox;
-}
-std::string Config() {
-    return Sandbox() / "config";
-}
-std::string Data() {
-    return Sandbox() / "data";
-}
-std::string DesktopFile() {
-    return Data() + "/applications/moravi-vaultwise.desktop";
-}
+const TempDir sandbox;
+const std::string Config = sandbox / "config", Data = sandbox / "data", System = sandbox / "system",
+                  DesktopFile = Data + "/applications/moravi-vaultwise.desktop",
+                  MimePackage = Data + "/mime/packages/moravi-vaultwise.xml",
+                  MimeApps = Config + "/mimeapps.list";
+
 std::string RegFileType() {
     return Settings::GetSetting("Moravi Vaultwise", "settings", "RegFileType", "-");
 }
@@ -45,12 +37,14 @@ bool Installed(const std::string& tool) {
 class Shell : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        ::setenv("HOME", (Sandbox() / "home").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", Config().c_str(), 1);
-        ::setenv("XDG_DATA_HOME", Data().c_str(), 1);
+        ::setenv("HOME", (sandbox / "home").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", Config.c_str(), 1);
+        ::setenv("XDG_DATA_HOME", Data.c_str(), 1);
+        // An installed copy on the test machine must not change what the tests see.
+        ::setenv("XDG_DATA_DIRS", System.c_str(), 1);
     }
     void SetUp() override {
-        for (const std::string& folder : {Config(), Data()}) {
+        for (const std::string& folder : {Config, Data, System}) {
             fs::remove_all(folder);
             fs::create_directories(folder);
         }
@@ -58,104 +52,150 @@ protected:
     void Register(const std::string& program = "/opt/vaultwise/vaultwise") {
         ModFileExt::RegisterFileType("vw3", "Encrypted file", program);
     }
+    // An entry of tests/data/shell as the user's one, or as the installed one.
+    void Put(const std::string& entry, const std::string& folder = Data) {
+        fs::create_directories(folder + "/applications");
+        WriteFile(folder + "/applications/moravi-vaultwise.desktop",
+                  ReadText(DataPath("shell/" + entry)));
+    }
 };
 
 }  // namespace
 
 TEST_F(Shell, SettingsAreTextsPerApplication) {
-    EXPECT_EQ(Settings::GetSetting("App One", "settings", "Key", "fallback"), "fallback");
     Settings::SaveSetting("App One", "settings", "Key", "a, b = c; d");
     Settings::SaveSetting("App Two", "settings", "Key", "other");
     EXPECT_EQ(Settings::GetSetting("App One", "settings", "Key", ""), "a, b = c; d");
     EXPECT_EQ(Settings::GetSetting("App One", "elsewhere", "Key", "none"), "none");
     EXPECT_EQ(Settings::GetSetting("App Two", "settings", "Key", ""), "other");
-    EXPECT_TRUE(fs::exists(Config() + "/Moravi/App One.ini"));
 }
 
-// Registered once, until the setting is removed; the stored value is read like a
-// Boolean; a failed registration (a file where the data folder should be) counts as done.
+// Registered once, until the setting is removed; the stored value is read like a Boolean.
+// A failed registration (a file where the data folder should be) counts as done, as does
+// one an installed entry makes needless: neither writes anything.
 TEST_F(Shell, FirstStartRegistersOnce) {
     ModFileExt::RegisterOnFirstStart();
-    EXPECT_NE(ReadText(DesktopFile()).find("Exec=" + ModFileExt::ProgramPath() + " %f"),
-              std::string::npos);
+    EXPECT_EQ(LineFor(ReadText(DesktopFile), "TryExec"), "TryExec=" + ModFileExt::ProgramPath());
     EXPECT_NE(
-        ReadText(Config() + "/Moravi/Moravi Vaultwise.ini").find("[settings]\nRegFileType=True"),
+        ReadText(Config + "/Moravi/Moravi Vaultwise.ini").find("[settings]\nRegFileType=True"),
         std::string::npos);
-    for (const auto& [stored, registers] : {std::pair{"True", false},
-                                            {"true", false},
-                                            {"1", false},
-                                            {"-1", false},
-                                            {"False", true},
-                                            {"0", true},
-                                            {"", true},
-                                            {"yes", true}}) {
-        fs::remove(DesktopFile());
+    for (const auto& row : ReadManifest("shell/stored-registration")) {
+        const std::string& stored = row.at(0);
+        const bool registers = row.at(1) == "registers";
+        fs::remove(DesktopFile);
         Settings::SaveSetting("Moravi Vaultwise", "settings", "RegFileType", stored);
         ModFileExt::RegisterOnFirstStart();
-        EXPECT_EQ(fs::exists(DesktopFile()), registers) << '"' << stored << '"';
+        EXPECT_EQ(fs::exists(DesktopFile), registers) << '"' << stored << '"';
         EXPECT_EQ(RegFileType(), registers ? "True" : stored);
     }
-    fs::remove(Config() + "/Moravi/Moravi Vaultwise.ini");
-    fs::remove(DesktopFile());
-    WriteFile(Data() + "/blocked", "a file where a folder should be");
-    ::setenv("XDG_DATA_HOME", (Data() + "/blocked").c_str(), 1);
+    fs::remove(Config + "/Moravi/Moravi Vaultwise.ini");
+    fs::remove(DesktopFile);
+    WriteFile(Data + "/blocked", "a file where a folder should be");
+    ::setenv("XDG_DATA_HOME", (Data + "/blocked").c_str(), 1);
     EXPECT_NO_THROW(ModFileExt::RegisterOnFirstStart());
-    ::setenv("XDG_DATA_HOME", Data().c_str(), 1);
-    EXPECT_FALSE(fs::exists(DesktopFile()));
+    ::setenv("XDG_DATA_HOME", Data.c_str(), 1);
+    EXPECT_FALSE(fs::exists(DesktopFile));
+    EXPECT_EQ(RegFileType(), "True");
+    SetUp();
+    Put("installed-entry.desktop", System);
+    ModFileExt::RegisterOnFirstStart();
+    EXPECT_FALSE(fs::exists(DesktopFile) || fs::exists(MimeApps));
     EXPECT_EQ(RegFileType(), "True");
     EXPECT_EQ(fs::path(ModFileExt::ProgramPath()).filename(), "shell_tests");
 }
 
-TEST_F(Shell, MimePackageAndDesktopEntry) {
+TEST_F(Shell, MimePackageDesktopEntryAndCaches) {
     Register();
     // The installed package names the program in its comments; the user's keeps the
     // classic type name.
-    EXPECT_EQ(ReadText(Data() + "/mime/packages/moravi-vaultwise.xml"),
-              Replace(ReadText(VW_SHELL_DATA "/moravi-vaultwise.xml"),
-                      "Moravi Vaultwise encrypted file", "Encrypted file"));
-    EXPECT_EQ(LineFor(ReadText(DesktopFile()), "Exec"), "Exec=/opt/vaultwise/vaultwise %f")
+    EXPECT_EQ(ReadText(MimePackage), Replace(ReadText(VW_SHELL_DATA "/moravi-vaultwise.xml"),
+                                             "Moravi Vaultwise encrypted file", "Encrypted file"));
+    EXPECT_EQ(LineFor(ReadText(DesktopFile), "Exec"), "Exec=/opt/vaultwise/vaultwise %f")
         << "generic launchers take the first word of Exec as the program";
-    EXPECT_EQ(LineFor(ReadText(DesktopFile()), "MimeType"),
+    EXPECT_EQ(LineFor(ReadText(DesktopFile), "MimeType"),
               "MimeType=application/x-vaultwise-encrypted;application/x-vaultwise-sealed;");
     // Reserved characters: the path is quoted and escaped.
-    Register(Data() + "/My Apps/\"Q\" $HOME `x` back\\slash 100%/vw");
-    EXPECT_EQ(
-        LineFor(ReadText(DesktopFile()), "Exec"),
-        "Exec=\"" + Data() + R"(/My Apps/\\"Q\\" \\$HOME \\`x\\` back\\\\slash 100%%/vw" %f)");
-    for (const std::string& file :
-         {DesktopFile(), std::string(VW_SHELL_DATA) + "/moravi-vaultwise.desktop"}) {
-        if (!Installed("desktop-file-validate")) GTEST_SKIP() << "desktop-file-validate missing";
-        const auto tool = RunCommand("/", "desktop-file-validate '" + file + "'");
-        EXPECT_EQ(tool.status, 0) << file << "\n" << tool.out;
-        EXPECT_EQ(tool.out + tool.err, "") << file;
+    Register(Data + "/My Apps/\"Q\" $HOME `x` back\\slash 100%/vw");
+    EXPECT_EQ(LineFor(ReadText(DesktopFile), "Exec"),
+              "Exec=\"" + Data + R"(/My Apps/\\"Q\\" \\$HOME \\`x\\` back\\\\slash 100%%/vw" %f)");
+    if (Installed("desktop-file-validate")) {
+        const auto tool = RunCommand("/", "desktop-file-validate '" + DesktopFile + "'");
+        EXPECT_EQ(std::to_string(tool.status) + tool.out + tool.err, "0");
     }
+    // The desktop's caches are rebuilt.
+    if (!Installed("update-mime-database")) GTEST_SKIP() << "update-mime-database missing";
+    EXPECT_NE(ReadText(Data + "/mime/globs2").find("application/x-vaultwise-encrypted:*.vw3"),
+              std::string::npos);
+    if (!Installed("update-desktop-database")) GTEST_SKIP() << "update-desktop-database missing";
+    EXPECT_NE(ReadText(Data + "/applications/mimeinfo.cache")
+                  .find("application/x-vaultwise-encrypted=moravi-vaultwise.desktop;"),
+              std::string::npos);
 }
 
 // Each mimeapps.list of tests/data/shell/mimeapps, registered over twice; a linked
 // one is written through its link.
 TEST_F(Shell, MimeAppsListNamesUsAsDefaultAndKeepsOtherLines) {
     for (const auto& row : ReadManifest("shell/mimeapps")) {
-        WriteFile(Config() + "/mimeapps.list", row.at(0));
+        WriteFile(MimeApps, row.at(0));
         Register();
-        EXPECT_EQ(ReadText(Config() + "/mimeapps.list"), row.at(1));
+        EXPECT_EQ(ReadText(MimeApps), row.at(1));
         Register();
-        EXPECT_EQ(ReadText(Config() + "/mimeapps.list"), row.at(1)) << "registered again";
+        EXPECT_EQ(ReadText(MimeApps), row.at(1)) << "registered again";
     }
-    fs::remove(Config() + "/mimeapps.list");
-    WriteFile(Config() + "/real.list", "");
-    fs::create_symlink(Config() + "/real.list", Config() + "/mimeapps.list");
+    fs::remove(MimeApps);
+    WriteFile(Config + "/real.list", "");
+    fs::create_symlink(Config + "/real.list", MimeApps);
     Register();
-    EXPECT_TRUE(fs::is_symlink(Config() + "/mimeapps.list"));
-    EXPECT_EQ(ReadText(Config() + "/real.list"), ReadManifest("shell/mimeapps").at(0).at(1));
+    EXPECT_TRUE(fs::is_symlink(MimeApps));
+    EXPECT_EQ(ReadText(Config + "/real.list"), ReadManifest("shell/mimeapps").at(0).at(1));
 }
 
-TEST_F(Shell, DesktopCachesAreRebuilt) {
+// The rows of tests/data/shell/follow: an entry the program wrote follows the program
+// that runs now, one that would hide an installed entry goes, a user's own one stays.
+TEST_F(Shell, EntryFollowsTheRunningProgram) {
+    const std::string self = ModFileExt::ProgramPath();
+    for (const auto& row : ReadManifest("shell/follow")) {
+        SetUp();
+        const std::string before = Replace(row.at(1), "{self}", self);
+        if (before.ends_with(".desktop"))
+            Put(before);
+        else
+            Register(before);
+        if (!row.at(2).empty()) Put(row.at(2), System);
+        ModFileExt::FollowProgram();
+        EXPECT_EQ(LineFor(ReadText(DesktopFile), "TryExec"), Replace(row.at(3), "{self}", self))
+            << row.at(0);
+        EXPECT_TRUE(row.at(2).empty() || !fs::exists(MimePackage)) << row.at(0);
+    }
+}
+
+// Only what the registration wrote goes, each item named: other lines of mimeapps.list,
+// a default the user gave another program, another MIME package and a user's own entry
+// stay; a second run finds nothing; a MIME database built from our package alone goes.
+TEST_F(Shell, UnregisterRemovesExactlyWhatItWrote) {
+    const std::string others = Data + "/mime/packages/other.xml",
+                      list = "[Default Applications]\ntext/plain=a.desktop\n",
+                      ours = MimeApps + ": application/x-vaultwise-";
+    fs::create_directories(Data + "/mime/packages");
+    WriteFile(others, "<mime-info/>");
+    WriteFile(MimeApps, list);
+    ModFileExt::RegisterOnFirstStart();
+    EXPECT_EQ(ModFileExt::UnregisterFileType(),
+              (std::vector<std::string>{
+                  DesktopFile, MimePackage, ours + "encrypted=moravi-vaultwise.desktop",
+                  ours + "sealed=moravi-vaultwise.desktop", "setting RegFileType"}));
+    EXPECT_TRUE(!fs::exists(Config + "/Moravi") && fs::exists(others));
+    EXPECT_EQ(ReadText(MimeApps), list);
+    EXPECT_TRUE(ModFileExt::UnregisterFileType().empty());
+    Put("users-own-entry.desktop");
+    ModFileExt::UnregisterFileType();
+    EXPECT_TRUE(fs::exists(DesktopFile));
+    fs::remove(others);
     Register();
-    if (!Installed("update-mime-database")) GTEST_SKIP() << "update-mime-database missing";
-    EXPECT_NE(ReadText(Data() + "/mime/globs2").find("application/x-vaultwise-encrypted:*.vw3"),
-              std::string::npos);
-    if (!Installed("update-desktop-database")) GTEST_SKIP() << "update-desktop-database missing";
-    EXPECT_NE(ReadText(Data() + "/applications/mimeinfo.cache")
-                  .find("application/x-vaultwise-encrypted=moravi-vaultwise.desktop;"),
-              std::string::npos);
+    WriteFile(MimeApps, Replace(ReadText(MimeApps), "encrypted=moravi-vaultwise", "encrypted=x"));
+    EXPECT_EQ(ModFileExt::UnregisterFileType(),
+              (std::vector<std::string>{DesktopFile, MimePackage,
+                                        ours + "sealed=moravi-vaultwise.desktop"}));
+    EXPECT_FALSE(fs::exists(Data + "/mime"));
+    EXPECT_EQ(ReadText(MimeApps), list + "application/x-vaultwise-encrypted=x.desktop\n");
 }
