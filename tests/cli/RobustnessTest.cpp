@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -31,17 +30,12 @@ std::string Trim(const std::string& s) {
     return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-// Runs `line` in `dir` with sh; "vw3" is the binary (ended after 20 s, so a hang
-// shows as status 124), "{dir}" the folder; output and errors go to "out", "err".
-int Shell(const TempDir& dir, const TempDir& temp, std::string line) {
-    for (auto at = line.find("{dir}"); at != std::string::npos; at = line.find("{dir}"))
-        line.replace(at, 5, dir.Path());
-    std::ofstream(temp / "script") << "umask 022; vw3() { timeout 20 " << VW3_BINARY
-                                   << " \"$@\"; }; cd '" << dir.Path() << "' || exit 99\n"
-                                   << line << '\n';
-    const int raw = std::system(
-        ("sh '" + temp / "script" + "' >'" + temp / "out" + "' 2>'" + temp / "err" + "'").c_str());
-    return WEXITSTATUS(raw);
+// Runs `line` in `dir` with sh: "vw3" is the binary (ended after 20 s, so a hang
+// shows as status 124), "{dir}" the folder, "{data}" tests/data.
+CommandResult Shell(const TempDir& dir, const std::string& line) {
+    return RunCommand(dir.Path(),
+                      "umask 022; vw3() { timeout 20 " VW3_BINARY " \"$@\"; }; " +
+                          Replace(Replace(line, "{dir}", dir.Path()), "{data}", VW_TEST_DATA));
 }
 
 // The name of a token of the files column: NAME, NAME=CONTENT, NAME:MODE,
@@ -54,10 +48,7 @@ std::string NameOf(const std::string& token) {
 std::string Describe(const fs::path& path, const std::string& want) {
     std::string text = path.filename().string();
     if (fs::is_symlink(path)) return text + "->" + fs::read_symlink(path).string();
-    if (want.find('=') != std::string::npos) {
-        std::ifstream in(path);
-        text += "=" + std::string{std::istreambuf_iterator<char>(in), {}};
-    }
+    if (want.find('=') != std::string::npos) text += "=" + ReadText(path);
     struct stat st {};
     ::lstat(path.c_str(), &st);
     std::ostringstream mode;
@@ -68,7 +59,7 @@ std::string Describe(const fs::path& path, const std::string& want) {
 // Rows: name | setup | command | status | message fragment | files afterwards
 // (besides pw) | optional: a stored name to write into a.vw3 after the setup.
 void RunTable(const std::string& file) {
-    std::ifstream rows(std::string(VW_TEST_DATA) + "/cli/" + file);
+    std::istringstream rows(ReadText(DataPath("cli/" + file)));
     for (std::string row; std::getline(rows, row);) {
         if (row.empty() || row[0] == '#') continue;
         std::vector<std::string> col;
@@ -76,18 +67,17 @@ void RunTable(const std::string& file) {
             col.push_back(Trim(c));
         ASSERT_GE(col.size(), 6u) << row;
         SCOPED_TRACE(col[0]);
-        TempDir dir, temp;
+        TempDir dir;
         std::ofstream(dir / "pw") << "secret\n";
-        ASSERT_EQ(Shell(dir, temp, col[1]), 0) << "setup";
+        ASSERT_EQ(Shell(dir, col[1]).status, 0) << "setup";
         if (col.size() > 6) {
             auto record = modVW::ReadRecord(dir / "a.vw3");
             record.SourceName = col[6] == "{dir}/abs" ? dir / "abs" : col[6];
             modVW::WriteRecord(dir / "a.vw3", record);
         }
-        EXPECT_EQ(Shell(dir, temp, col[2]), std::stoi(col[3]));
-        std::ifstream err(temp / "err"), out(temp / "out");
-        const std::string said = std::string{std::istreambuf_iterator<char>(err), {}} +
-                                 std::string{std::istreambuf_iterator<char>(out), {}};
+        const auto r = Shell(dir, col[2]);
+        EXPECT_EQ(r.status, std::stoi(col[3]));
+        const std::string said = r.err + r.out;
         EXPECT_NE(said.find(col[4] == "-" ? "" : col[4]), std::string::npos) << said;
         std::map<std::string, std::string> want, have;
         for (const auto& token : Split(col[5] == "-" ? "" : col[5], ' '))
@@ -108,4 +98,17 @@ TEST(Vw3Robustness, SpecialOutputsInputsNamesAndPasswordFiles) {
 
 TEST(Vw3Robustness, LinksAreReplacedAndModesKept) {
     RunTable("links-and-modes.txt");
+}
+
+// One session of tests/data/cli/session: exit statuses, --force, info, passwords
+// from a file and from standard input.
+TEST(Vw3, SessionEndsEachStepAsWritten) {
+    TempDir dir;
+    for (const auto& row : ReadManifest("cli/session")) {
+        const auto r = RunCommand(dir.Path(), Replace(row.at(0), "{vw3}", VW3_BINARY));
+        EXPECT_EQ(r.status, std::stoi(row.at(1))) << row[0] << "\n" << r.err;
+        if (row.size() > 2) {
+            EXPECT_NE((r.out + r.err).find(row[2]), std::string::npos) << row[0] << "\n" << r.err;
+        }
+    }
 }
