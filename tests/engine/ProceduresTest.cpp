@@ -1,6 +1,9 @@
-// Encrypt and Decrypt end to end, with every question answered from a script.
+// Encrypt and Decrypt end to end, with every question answered from a script;
+// sealed files at a low key cost.
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +13,7 @@
 #include "Progress.h"
 #include "RecordFile.h"
 #include "ScriptedInteraction.h"
+#include "SealedFile.h"
 #include "TempDir.h"
 #include "TemporaryPackage.h"
 
@@ -23,8 +27,14 @@ const std::string kIncorrect = "Error: You have entered an incorrect password.";
 
 class Procedures : public ::testing::Test {
 protected:
-    void SetUp() override { ::setenv("VAULTWISE_TEMP_DIR", temp.Path().c_str(), 1); }
-    void TearDown() override { ::unsetenv("VAULTWISE_TEMP_DIR"); }
+    void SetUp() override {
+        ::setenv("VAULTWISE_TEMP_DIR", temp.Path().c_str(), 1);
+        SealingCost = {1, 8192};
+    }
+    void TearDown() override {
+        ::unsetenv("VAULTWISE_TEMP_DIR");
+        SealingCost = kNewFileCost;
+    }
 
     // Encrypts `source` (kind 1 or 2, "" to pick it) with the answers given.
     ScriptedInteraction Encrypting(int16_t kind, const std::string& source,
@@ -181,24 +191,31 @@ TEST_F(Procedures, FolderRoundTripWithOwnFilesOnly) {
     WriteFile(src + "/café.txt", "accent");
     WriteFile(src + "/zero", "");
     WriteFile(src + "/sub/deep", "not included");
-    // The package is built before the destination is asked for: only its owner may read it.
-    fs::perms seen{};
-    ScriptedInteraction enc;
-    enc.BeforeAnswer = [&](const std::string& kind) {
-        if (kind == "save") seen = fs::status(TemporaryPackagePath()).permissions();
-    };
-    enc.Answers = {dir / "f.vw3", "pw", "pw"};
-    Encrypt(enc, 2, src);
-    EXPECT_EQ(seen & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(ReadRecord(dir / "f.vw3").SourceName, "TempStuf.stuf");
-    EXPECT_EQ(ReadRecord(dir / "f.vw3").SourceKind, 2);
-
-    EXPECT_TRUE(Decrypting(dir / "f.vw3", {"pw", dir / "restored"}).Messages().empty());
-    EXPECT_EQ(ReadFile(dir / "restored/a b.txt"), B("hello"));
-    EXPECT_EQ(ReadFile(dir / "restored/café.txt"), B("accent"));
-    EXPECT_TRUE(fs::exists(dir / "restored/zero"));
-    EXPECT_FALSE(fs::exists(dir / "restored/sub"));
-    EXPECT_TRUE(TempPackageGone());
+    WriteFile(src + "/big", SampleBytes(kSealedPiece + 7));
+    for (const std::string ext : {".vw3", ".vws"}) {
+        // The package is built before the destination is asked for: only its owner may
+        // read it.
+        fs::perms seen{};
+        ScriptedInteraction enc;
+        enc.BeforeAnswer = [&](const std::string& kind) {
+            if (kind == "save") seen = fs::status(TemporaryPackagePath()).permissions();
+        };
+        enc.Answers = {dir / ("f" + ext), "pw", "pw"};
+        Encrypt(enc, 2, src);
+        EXPECT_EQ(seen & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+        if (ext == ".vw3") {
+            EXPECT_EQ(ReadRecord(dir / "f.vw3").SourceName, "TempStuf.stuf");
+            EXPECT_EQ(ReadRecord(dir / "f.vw3").SourceKind, 2);
+        }
+        const std::string out = dir / ("restored" + ext);
+        EXPECT_TRUE(Decrypting(dir / ("f" + ext), {"pw", out}).Messages().empty());
+        EXPECT_EQ(ReadFile(out + "/a b.txt"), B("hello"));
+        EXPECT_EQ(ReadFile(out + "/café.txt"), B("accent"));
+        EXPECT_EQ(ReadFile(out + "/big"), SampleBytes(kSealedPiece + 7));
+        EXPECT_TRUE(fs::exists(out + "/zero"));
+        EXPECT_FALSE(fs::exists(out + "/sub"));
+        EXPECT_TRUE(TempPackageGone());
+    }
 }
 
 TEST_F(Procedures, FolderOperationsRunSideBySide) {
@@ -222,4 +239,43 @@ TEST_F(Procedures, EmptyFolderAndOtherKindsUnpackAsFolders) {
         EXPECT_TRUE(fs::is_directory(dir / "out")) << kind;
         EXPECT_TRUE(fs::is_empty(dir / "out")) << kind;
     }
+}
+
+TEST_F(Procedures, SealedFilesRoundTripWhateverTheirPieces) {
+    // Empty, one byte, exactly one piece, one byte into a second piece.
+    for (const size_t size : {size_t{0}, size_t{1}, kSealedPiece, kSealedPiece + 1}) {
+        SCOPED_TRACE(size);
+        WriteFile(dir / "f.bin", SampleBytes(size));
+        const auto enc = Encrypting(1, dir / "f.bin", {dir / "f.vws", "Pw", "Pw"});
+        ASSERT_TRUE(enc.Messages().empty()) << enc.Messages()[0];
+        EXPECT_NE(enc.Log[1].Text.find("letter case matters"), std::string::npos);
+        EXPECT_EQ(ReadText(dir / "f.vws").find("f.bin"), std::string::npos);
+        // Letter case counts: "pw" is wrong.
+        const auto dec = Decrypting(dir / "f.vws", {"pw", "Pw", dir / "out.bin"});
+        EXPECT_EQ(dec.Messages(), std::vector<std::string>{kIncorrect});
+        EXPECT_EQ(dec.Kinds(),
+                  (std::vector<std::string>{"password", "msgbox", "password", "save"}));
+        EXPECT_EQ(dec.Log.back().Request.InitialName, "f.bin");
+        EXPECT_EQ(ReadFile(dir / "out.bin"), SampleBytes(size));
+    }
+}
+
+// A folder too large for an encrypted file is refused before it is packed, and an
+// entry named like the temporary package survives in the temporary folder.
+TEST_F(Procedures, TooLargeFolderRefusedBeforePackingAndTempStufEntrySurvives) {
+    for (const char* name : {"big/a", "big/b", "f/TempStuf.stuf"}) {
+        fs::create_directories(fs::path(dir / name).parent_path());
+        WriteFile(dir / name, std::string("u"));
+    }
+    for (const char* name : {"big/a", "big/b"})  // sparse: 2.2 GB that take no disk
+        ASSERT_EQ(::truncate((dir / name).c_str(), 1100000000), 0);
+    const auto big = Encrypting(2, dir / "big", {});
+    EXPECT_EQ(big.Kinds(), std::vector<std::string>{"msgbox"}) << "refused before any question";
+    EXPECT_EQ(big.Log[0].Text.rfind("Error 5 - Invalid procedure call or argument: the files", 0),
+              0u);
+    EncryptTo(2, dir / "f", dir / "f.vw3");
+    // Into the folder that holds the temporary packages.
+    EXPECT_TRUE(Decrypting(dir / "f.vw3", {"pw", temp.Path()}).Messages().empty());
+    EXPECT_EQ(ReadFile(temp / "TempStuf.stuf"), B("u"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), {}), 1) << "TempStuf.stuf";
 }
