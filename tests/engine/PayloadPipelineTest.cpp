@@ -14,40 +14,30 @@ using namespace modVW;
 
 TEST(PayloadPipeline, ChunksInOrderAndTheFirstFailureOfAnyStage) {
     constexpr uint64_t kMiB = 1 << 20;
-    const struct {
-        const char* name;
-        uint64_t start;     // where the payload begins in the source
-        uint64_t shrinkTo;  // the source loses its end after it was opened (0: not)
-        bool fullDisk;      // written to /dev/full
-        int failingChunk;   // the work throws Error 5 at this chunk (-1: never)
-        int error;          // expected error number (0: none)
-        uint64_t written;   // at most these bytes reach the output, none after a failure
-    } cases[] = {
-        {"whole", 0, 0, false, -1, 0, 3 * kMiB + 5},
-        {"behind a header", 10, 0, false, -1, 0, 3 * kMiB - 5},
-        {"read error", 0, kMiB + 7, false, -1, vw::ErrorNumber::InputPastEnd, kMiB},
-        {"disk full", 0, 0, true, -1, vw::ErrorNumber::DiskFull, 0},
-        {"work fails", 0, 0, false, 2, vw::ErrorNumber::InvalidCall, 2 * kMiB},
-    };
-    for (const auto& c : cases) {
+    for (const auto& row : ReadManifest("procedures/pipeline")) {
+        const std::string& name = row.at(0);
+        const uint64_t start = std::stoull(row.at(1)), shrinkTo = std::stoull(row.at(2));
+        const bool fullDisk = row.at(3) == "1";
+        const int failingChunk = std::stoi(row.at(4)), expected = std::stoi(row.at(5));
+        const uint64_t most = std::stoull(row.at(6));
         TempDir dir;
         std::vector<uint8_t> source(3 * kMiB + 5);
         for (size_t i = 0; i < source.size(); ++i)
             source[i] = static_cast<uint8_t>(i * 7 + i / kMiB);
         WriteFile(dir / "in", source);
         vw::FileReader in(dir / "in");
-        in.Seek(c.start, "the payload");
-        if (c.shrinkTo) std::filesystem::resize_file(dir / "in", c.shrinkTo);
-        const std::string outPath = c.fullDisk ? "/dev/full" : dir / "out";
+        in.Seek(start, "the payload");
+        if (shrinkTo) std::filesystem::resize_file(dir / "in", shrinkTo);
+        const std::string outPath = fullDisk ? "/dev/full" : dir / "out";
         int error = 0;
         std::vector<uint64_t> offsets;
         const auto caller = std::this_thread::get_id();
         try {
             vw::FileWriter out(outPath, vw::FileWriter::Mode::KeepExisting);
-            RunPayloadPipeline(in, out, source.size() - c.start,
+            RunPayloadPipeline(in, out, source.size() - start,
                                [&](uint8_t* buf, size_t len, uint64_t off) {
                                    EXPECT_EQ(std::this_thread::get_id(), caller);
-                                   if (static_cast<int>(offsets.size()) == c.failingChunk)
+                                   if (static_cast<int>(offsets.size()) == failingChunk)
                                        throw vw::Error(vw::ErrorNumber::InvalidCall, "stop");
                                    offsets.push_back(off);
                                    for (size_t i = 0; i < len; ++i)
@@ -57,17 +47,17 @@ TEST(PayloadPipeline, ChunksInOrderAndTheFirstFailureOfAnyStage) {
         } catch (const vw::Error& e) {
             error = e.Number();
         }
-        EXPECT_EQ(error, c.error) << c.name;
-        if (c.fullDisk) continue;
+        EXPECT_EQ(error, expected) << name;
+        if (fullDisk) continue;
         const auto written = ReadFile(dir / "out");
-        ASSERT_LE(written.size(), c.written) << c.name;
+        ASSERT_LE(written.size(), most) << name;
         for (size_t i = 0; i < written.size(); ++i)
-            ASSERT_EQ(written[i], static_cast<uint8_t>(~source[c.start + i]))
-                << c.name << " byte " << i;
-        if (!c.error) {
-            EXPECT_EQ(written.size(), c.written);
+            ASSERT_EQ(written[i], static_cast<uint8_t>(~source[start + i]))
+                << name << " byte " << i;
+        if (!expected) {
+            EXPECT_EQ(written.size(), most);
             // Reads end on whole megabytes of the source.
-            const uint64_t s = c.start;
+            const uint64_t s = start;
             EXPECT_EQ(offsets, (std::vector<uint64_t>{0, kMiB - s, 2 * kMiB - s, 3 * kMiB - s}));
         }
     }
