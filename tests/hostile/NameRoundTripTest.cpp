@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 #include "Procedures.h"
@@ -31,11 +29,9 @@ std::map<std::string, std::vector<uint8_t>> Contents(const std::string& folder) 
 std::string RoundTrip(const TempDir& dir, bool vw3) {
     if (vw3) {
         const std::string run = std::string(VW3_BINARY) + " ";
-        std::system(("cd '" + dir.Path() + "' && " + run + "encrypt in -o f.vw3 --password-file " +
-                     "pw 2>err && " + run + "decrypt f.vw3 -o out --password-file pw 2>>err")
-                        .c_str());
-        const auto err = ReadFile(dir / "err");
-        return {err.begin(), err.end()};
+        return RunCommand(dir.Path(), run + "encrypt in -o f.vw3 --password-file pw && " + run +
+                                          "decrypt f.vw3 -o out --password-file pw")
+            .err;
     }
     ScriptedInteraction enc, dec;
     enc.Answers = {dir / "f.vw3", "pw", "pw"};
@@ -52,7 +48,7 @@ std::string RoundTrip(const TempDir& dir, bool vw3) {
 
 TEST(NameRoundTrip, EveryPairOfHostileNamesComesBackOrIsRefusedUpFront) {
     std::vector<std::string> names;  // one name a line, raw bytes
-    std::ifstream in(std::string(VW_TEST_DATA) + "/hostile/names.txt", std::ios::binary);
+    std::istringstream in(ReadText(DataPath("hostile/names.txt")));
     for (std::string line; std::getline(in, line);)
         names.push_back(line);
     ASSERT_GE(names.size(), 10u);
