@@ -39,14 +39,12 @@ protected:
     // Encrypts `source` (kind 1 or 2, "" to pick it) with the answers given.
     ScriptedInteraction Encrypting(int16_t kind, const std::string& source,
                                    std::deque<std::string> answers) {
-        ScriptedInteraction ui;
-        ui.Answers = std::move(answers);
+        ScriptedInteraction ui(std::move(answers));
         Encrypt(ui, kind, source);
         return ui;
     }
     ScriptedInteraction Decrypting(const std::string& source, std::deque<std::string> answers) {
-        ScriptedInteraction ui;
-        ui.Answers = std::move(answers);
+        ScriptedInteraction ui(std::move(answers));
         Decrypt(ui, source);
         return ui;
     }
@@ -172,13 +170,12 @@ TEST_F(Procedures, FileReplacedBetweenAttemptsIsReadAgain) {
     EncryptTo(1, dir / "one", dir / "x.vw3", "first");
     EncryptTo(1, dir / "two", dir / "two.vw3", "second");
     // Before the second prompt, x.vw3 is replaced by a file that "second" opens.
-    ScriptedInteraction ui;
+    ScriptedInteraction ui({"second", "second", dir / "out"});
     int prompts = 0;
     ui.BeforeAnswer = [&](const std::string& kind) {
         if (kind == "password" && ++prompts == 2)
             fs::copy_file(dir / "two.vw3", dir / "x.vw3", fs::copy_options::overwrite_existing);
     };
-    ui.Answers = {"second", "second", dir / "out"};
     Decrypt(ui, dir / "x.vw3");
     EXPECT_EQ(ui.Messages(), (std::vector<std::string>{kIncorrect}));
     EXPECT_EQ(ReadFile(dir / "out"), B("two"));
@@ -196,11 +193,10 @@ TEST_F(Procedures, FolderRoundTripWithOwnFilesOnly) {
         // The package is built before the destination is asked for: only its owner may
         // read it.
         fs::perms seen{};
-        ScriptedInteraction enc;
+        ScriptedInteraction enc({dir / ("f" + ext), "pw", "pw"});
         enc.BeforeAnswer = [&](const std::string& kind) {
             if (kind == "save") seen = fs::status(TemporaryPackagePath()).permissions();
         };
-        enc.Answers = {dir / ("f" + ext), "pw", "pw"};
         Encrypt(enc, 2, src);
         EXPECT_EQ(seen & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
         if (ext == ".vw3") {

@@ -16,14 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Every path below `root`, relative to it.
-std::set<std::string> Tree(const std::string& root) {
-    std::set<std::string> paths;
-    for (const auto& e : fs::recursive_directory_iterator(root))
-        paths.insert(fs::relative(e.path(), root).string());
-    return paths;
-}
-
 // The hostile file, the password file, the destination folder "out" and the
 // temporary package folder "temp".
 struct Workspace {
@@ -69,8 +61,7 @@ TEST(HostileInput, DecryptProcedureAndVw3ReportAndWriteNothing) {
         {
             Workspace w(file);
             // The password once (a second prompt is cancelled), then the destination.
-            ScriptedInteraction ui;
-            ui.Answers = {"secret", single ? w.dir / "out/restored" : w.dir / "out"};
+            ScriptedInteraction ui({"secret", single ? w.dir / "out/restored" : w.dir / "out"});
             ui.BeforeAnswer = [&ui](const std::string& kind) {
                 if (kind == "password" && ui.Log.size() > 0) ui.Answers.clear();
             };

@@ -33,10 +33,8 @@ std::string RoundTrip(const TempDir& dir, bool vw3) {
                                           "decrypt f.vw3 -o out --password-file pw")
             .err;
     }
-    ScriptedInteraction enc, dec;
-    enc.Answers = {dir / "f.vw3", "pw", "pw"};
+    ScriptedInteraction enc({dir / "f.vw3", "pw", "pw"}), dec({"pw", dir / "out"});
     modVW::Encrypt(enc, 2, dir / "in");
-    dec.Answers = {"pw", dir / "out"};
     if (fs::exists(dir / "f.vw3")) modVW::Decrypt(dec, dir / "f.vw3");
     std::string shown;
     for (const auto& m : enc.Messages())

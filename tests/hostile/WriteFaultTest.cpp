@@ -67,13 +67,6 @@ void LiftFileSizeLimit() {
 
 constexpr rlim_t kLimit = 16 * 1024;  // every file below is larger
 
-std::set<std::string> Names(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder))
-        names.insert(e.path().filename().string());
-    return names;
-}
-
 // A 64 KiB file, a folder of two 32 KiB files, and their encrypted files, made
 // without a limit; "temp" is the temporary package folder, "out" a destination.
 class WriteFault : public ::testing::Test {
@@ -92,8 +85,7 @@ protected:
     void TearDown() override { ::unsetenv("VAULTWISE_TEMP_DIR"); }
 
     void Encrypt(int16_t kind, const std::string& source, const std::string& dest) {
-        ScriptedInteraction ui;
-        ui.Answers = {dest, "pw", "pw"};
+        ScriptedInteraction ui({dest, "pw", "pw"});
         modVW::Encrypt(ui, kind, source);
         ASSERT_TRUE(ui.Messages().empty());
     }
@@ -110,12 +102,11 @@ TEST_F(WriteFault, ReportedAndNothingHalfWritten) {
         const std::string source = dir / c.at(1), dest = dir / c.at(2);
         SCOPED_TRACE(c[2]);
         if (c.at(3) == "1") WriteFile(dest, "old");
-        const auto before = Names(dir.Path());
+        const auto before = Tree(dir.Path());
 
         const auto messages = RunWithFileSizeLimit(kLimit, [&] {
-            ScriptedInteraction ui;
-            ui.Answers = kind ? std::deque<std::string>{dest, "pw", "pw"}
-                              : std::deque<std::string>{"pw", dest};
+            ScriptedInteraction ui(kind ? std::deque<std::string>{dest, "pw", "pw"}
+                                        : std::deque<std::string>{"pw", dest});
             kind ? modVW::Encrypt(ui, kind, source) : modVW::Decrypt(ui, source);
             return ui.Messages();
         });
@@ -123,7 +114,7 @@ TEST_F(WriteFault, ReportedAndNothingHalfWritten) {
         ASSERT_TRUE(messages) << "the child did not end normally";
         ASSERT_EQ(messages->size(), 1u);
         EXPECT_EQ(WithoutRunFolder(messages->front()), Replace(c.at(4), "{dir}", dir.Path()));
-        EXPECT_EQ(Names(dir.Path()), before) << "a file appeared or vanished beside the target";
+        EXPECT_EQ(Tree(dir.Path()), before) << "a file appeared or vanished beside the target";
         if (c[3] == "1") {
             EXPECT_EQ(ReadText(dest), "old");
             fs::remove(dest);
@@ -141,12 +132,10 @@ TEST_F(WriteFault, FailedPackageDoesNotReturnInTheNextOperation) {
     Encrypt(2, dir / "other", dir / "other.vw3");
 
     const auto messages = RunWithFileSizeLimit(kLimit, [&] {
-        ScriptedInteraction failing;
-        failing.Answers = {dir / "new.vw3", "pw", "pw"};
+        ScriptedInteraction failing({dir / "new.vw3", "pw", "pw"});
         modVW::Encrypt(failing, 2, dir / "folder");
         LiftFileSizeLimit();
-        ScriptedInteraction next;
-        next.Answers = {"pw", dir / "out"};
+        ScriptedInteraction next({"pw", dir / "out"});
         modVW::Decrypt(next, dir / "other.vw3");
         auto all = failing.Messages();
         for (const auto& m : next.Messages())
@@ -156,6 +145,6 @@ TEST_F(WriteFault, FailedPackageDoesNotReturnInTheNextOperation) {
 
     ASSERT_TRUE(messages);
     EXPECT_EQ(messages->size(), 1u) << "only the failed encryption reports";
-    EXPECT_EQ(Names(dir / "out"), std::set<std::string>{"three.txt"});
+    EXPECT_EQ(Tree(dir / "out"), std::set<std::string>{"three.txt"});
     EXPECT_TRUE(fs::is_empty(dir / "temp"));
 }
