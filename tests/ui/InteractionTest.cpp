@@ -116,12 +116,7 @@ private slots:
         QCOMPARE(ui.ShowSave(SaveRequest(QString(), 0x2004)), std::string());
 
         vwui::cBrowseFolders picker;
-        AnswerNextDialog<QFileDialog>([&dir](QFileDialog* dialog) {
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Please select a folder to encrypt:"));
-            QVERIFY(dialog->testOption(QFileDialog::ShowDirsOnly));
-            dialog->selectFile(dir.path());
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        ChooseInNextFileDialog(dir.path());
         QCOMPARE(picker.BrowseFolders("Please select a folder to encrypt:"),
                  dir.path().toStdString());
         ChooseInNextFileDialog(QString());
