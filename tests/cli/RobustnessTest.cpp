@@ -17,19 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> Split(const std::string& text, char by) {
-    std::vector<std::string> parts;
-    std::stringstream in(text);
-    for (std::string part; std::getline(in, part, by);)
-        if (!part.empty()) parts.push_back(part);
-    return parts;
-}
-
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 // Runs `line` in `dir` with sh: "vw3" is the binary (ended after 20 s, so a hang
 // shows as status 124), "{dir}" the folder, "{data}" tests/data.
 CommandResult Shell(const TempDir& dir, const std::string& line) {
@@ -56,16 +43,11 @@ std::string Describe(const fs::path& path, const std::string& want) {
     return want.find(':') == std::string::npos ? text : text + ":" + mode.str();
 }
 
-// Rows: name | setup | command | status | message fragment | files afterwards
-// (besides pw) | optional: a stored name to write into a.vw3 after the setup.
+// Rows: name, setup, command, status, message fragment, files afterwards (besides
+// pw), optional: a stored name to write into a.vw3 after the setup.
 void RunTable(const std::string& file) {
-    std::istringstream rows(ReadText(DataPath("cli/" + file)));
-    for (std::string row; std::getline(rows, row);) {
-        if (row.empty() || row[0] == '#') continue;
-        std::vector<std::string> col;
-        for (const auto& c : Split(row + "|", '|'))
-            col.push_back(Trim(c));
-        ASSERT_GE(col.size(), 6u) << row;
+    for (const auto& col : ReadManifest("cli/" + file)) {
+        ASSERT_GE(col.size(), 6u) << col[0];
         SCOPED_TRACE(col[0]);
         TempDir dir;
         std::ofstream(dir / "pw") << "secret\n";
@@ -80,7 +62,8 @@ void RunTable(const std::string& file) {
         const std::string said = r.err + r.out;
         EXPECT_NE(said.find(col[4] == "-" ? "" : col[4]), std::string::npos) << said;
         std::map<std::string, std::string> want, have;
-        for (const auto& token : Split(col[5] == "-" ? "" : col[5], ' '))
+        std::istringstream tokens(col[5] == "-" ? "" : col[5]);
+        for (std::string token; tokens >> token;)
             want[NameOf(token)] = token;
         for (const auto& e : fs::directory_iterator(dir.Path())) {
             const auto name = e.path().filename().string();
