@@ -57,14 +57,6 @@ std::optional<std::vector<std::string>> RunWithFileSizeLimit(
     return messages;
 }
 
-// Lifts the limit again inside the child, as far as the hard limit allows.
-void LiftFileSizeLimit() {
-    rlimit rl{};
-    ::getrlimit(RLIMIT_FSIZE, &rl);
-    rl.rlim_cur = rl.rlim_max;
-    ::setrlimit(RLIMIT_FSIZE, &rl);
-}
-
 constexpr rlim_t kLimit = 16 * 1024;  // every file below is larger
 
 // A 64 KiB file, a folder of two 32 KiB files, and their encrypted files, made
@@ -134,7 +126,10 @@ TEST_F(WriteFault, FailedPackageDoesNotReturnInTheNextOperation) {
     const auto messages = RunWithFileSizeLimit(kLimit, [&] {
         ScriptedInteraction failing({dir / "new.vw3", "pw", "pw"});
         modVW::Encrypt(failing, 2, dir / "folder");
-        LiftFileSizeLimit();
+        rlimit rl{};  // the limit lifted again, as far as the hard limit allows
+        ::getrlimit(RLIMIT_FSIZE, &rl);
+        rl.rlim_cur = rl.rlim_max;
+        ::setrlimit(RLIMIT_FSIZE, &rl);
         ScriptedInteraction next({"pw", dir / "out"});
         modVW::Decrypt(next, dir / "other.vw3");
         auto all = failing.Messages();
