@@ -13,13 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Bytes Golden(const std::string& name) {
-    return ReadFile(DataPath("packages/" + name));
-}
-
 // Example 2 with its entry renamed (the name's length is at offset 48).
 Bytes Example2Named(const std::string& name) {
-    const Bytes example = Golden("example2-one-file.stuf");
+    const Bytes example = ReadFile(DataPath("packages/example2-one-file.stuf"));
     Bytes bytes(example.begin(), example.begin() + 48);
     bytes.insert(bytes.end(), {uint8_t(name.size()), uint8_t(name.size() >> 8)});
     bytes.insert(bytes.end(), name.begin(), name.end());
@@ -30,7 +26,7 @@ Bytes Example2Named(const std::string& name) {
 }  // namespace
 
 TEST(BrokenPackage, EveryTruncationOfExample2Fails) {
-    const Bytes full = Golden("example2-one-file.stuf");
+    const Bytes full = ReadFile(DataPath("packages/example2-one-file.stuf"));
     TempDir dir;
     for (size_t length = 0; length < full.size(); ++length) {
         WriteFile(dir / "cut.stuf", Bytes(full.begin(), full.begin() + length));
