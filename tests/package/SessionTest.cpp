@@ -16,7 +16,11 @@
 namespace fs = std::filesystem;
 
 // One step of tests/data/packages/sessions on `p` in `dir`: its result as text.
-std::string Step(cSTUF20& p, const TempDir& dir, const std::vector<std::string>& w) {
+std::string Step(cSTUF20& p, const TempDir& dir, const std::string& step) {
+    std::vector<std::string> w;
+    std::istringstream words(step);
+    for (std::string word; words >> word;)
+        w.push_back(word);
     const auto arg = [&](size_t i) { return i < w.size() ? w[i] : ""; };
     const auto path = [&](size_t i, const char* fallback = "p.stuf") {
         return arg(i) == "-" ? "" : dir / (arg(i).empty() ? fallback : arg(i));
@@ -103,12 +107,8 @@ TEST(PackageSessions, EndAsWritten) {
             dir = std::make_unique<TempDir>();
             p = std::make_unique<cSTUF20>();
         }
-        std::vector<std::string> words;
-        std::istringstream step(row.at(1));
-        for (std::string word; step >> word;)
-            words.push_back(word);
         if (row.size() > 3) p->LastError.clear();
-        const std::string result = Step(*p, *dir, words);
+        const std::string result = Step(*p, *dir, row.at(1));
         if (row.size() > 2) {
             EXPECT_EQ(result, row[2]) << scenario << ": " << row[1];
         }
