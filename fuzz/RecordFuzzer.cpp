@@ -29,18 +29,6 @@ std::string StoredPassword(const EncryptedRecord& record) {
     }
 }
 
-// The streaming decipher that Decrypt uses, into a second in-memory file.
-void StreamPayload(const std::string& path, const RecordLayout& layout, ScriptedInteraction& ui) {
-    static FuzzFile restored("restored");
-    try {
-        vw::FileWriter out(restored.Path(), vw::FileWriter::Mode::Truncate);
-        DecipherPayloadTo(path, layout, out, ui);
-        out.Close();
-    } catch (const vw::Error& e) {
-        RequireText(e.Description(), "DecipherPayloadTo");
-    }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -72,7 +60,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const EncryptedRecord result = Decipher(copy, password, ui);
     if (match && ui.Messages().empty() && result.Password != record.Password)
         Finding("Decipher refused the password that CheckPassword accepted");
-    StreamPayload(file.Path(), layout, ui);
+    static FuzzFile restored("restored");  // the streaming decipher that Decrypt uses
+    try {
+        vw::FileWriter out(restored.Path(), vw::FileWriter::Mode::Truncate);
+        DecipherPayloadTo(file.Path(), layout, out, ui);
+        out.Close();
+    } catch (const vw::Error& e) {
+        RequireText(e.Description(), "DecipherPayloadTo");
+    }
     RequireReports(ui);
     return 0;
 }

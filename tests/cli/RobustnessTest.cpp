@@ -1,9 +1,10 @@
 // vw3 against special outputs and inputs, hostile names and password files, and
-// what it leaves on disk: links, modes, contents. One row per case in tests/data/cli.
+// what it leaves on disk: links, modes, contents. One row per case in tests/data/cli;
+// every damage of tests/data/sealed/damage.txt done to a sealed file.
 
 #include <gtest/gtest.h>
+#include <sodium.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,37 +12,21 @@
 #include <map>
 #include <sstream>
 
+#include "CliInteraction.h"
 #include "RecordFile.h"
+#include "SealedFile.h"
 #include "TempDir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> Split(const std::string& text, char by) {
-    std::vector<std::string> parts;
-    std::stringstream in(text);
-    for (std::string part; std::getline(in, part, by);)
-        if (!part.empty()) parts.push_back(part);
-    return parts;
-}
-
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-// Runs `line` in `dir` with sh; "vw3" is the binary (ended after 20 s, so a hang
-// shows as status 124), "{dir}" the folder; output and errors go to "out", "err".
-int Shell(const TempDir& dir, const TempDir& temp, std::string line) {
-    for (auto at = line.find("{dir}"); at != std::string::npos; at = line.find("{dir}"))
-        line.replace(at, 5, dir.Path());
-    std::ofstream(temp / "script") << "umask 022; vw3() { timeout 20 " << VW3_BINARY
-                                   << " \"$@\"; }; cd '" << dir.Path() << "' || exit 99\n"
-                                   << line << '\n';
-    const int raw = std::system(
-        ("sh '" + temp / "script" + "' >'" + temp / "out" + "' 2>'" + temp / "err" + "'").c_str());
-    return WEXITSTATUS(raw);
+// Runs `line` in `dir` with sh: "vw3" is the binary (ended after 20 s, so a hang
+// shows as status 124), "{dir}" the folder, "{data}" tests/data.
+CommandResult Shell(const TempDir& dir, const std::string& line) {
+    return RunCommand(dir.Path(),
+                      "umask 022; vw3() { timeout 20 " VW3_BINARY " \"$@\"; }; " +
+                          Replace(Replace(line, "{dir}", dir.Path()), "{data}", VW_TEST_DATA));
 }
 
 // The name of a token of the files column: NAME, NAME=CONTENT, NAME:MODE,
@@ -54,10 +39,7 @@ std::string NameOf(const std::string& token) {
 std::string Describe(const fs::path& path, const std::string& want) {
     std::string text = path.filename().string();
     if (fs::is_symlink(path)) return text + "->" + fs::read_symlink(path).string();
-    if (want.find('=') != std::string::npos) {
-        std::ifstream in(path);
-        text += "=" + std::string{std::istreambuf_iterator<char>(in), {}};
-    }
+    if (want.find('=') != std::string::npos) text += "=" + ReadText(path);
     struct stat st {};
     ::lstat(path.c_str(), &st);
     std::ostringstream mode;
@@ -65,32 +47,27 @@ std::string Describe(const fs::path& path, const std::string& want) {
     return want.find(':') == std::string::npos ? text : text + ":" + mode.str();
 }
 
-// Rows: name | setup | command | status | message fragment | files afterwards
-// (besides pw) | optional: a stored name to write into a.vw3 after the setup.
+// Rows: name, setup, command, status, message fragment, files afterwards (besides
+// pw), optional: a stored name to write into a.vw3 after the setup.
 void RunTable(const std::string& file) {
-    std::ifstream rows(std::string(VW_TEST_DATA) + "/cli/" + file);
-    for (std::string row; std::getline(rows, row);) {
-        if (row.empty() || row[0] == '#') continue;
-        std::vector<std::string> col;
-        for (const auto& c : Split(row + "|", '|'))
-            col.push_back(Trim(c));
-        ASSERT_GE(col.size(), 6u) << row;
+    for (const auto& col : ReadManifest("cli/" + file)) {
+        ASSERT_GE(col.size(), 6u) << col[0];
         SCOPED_TRACE(col[0]);
-        TempDir dir, temp;
+        TempDir dir;
         std::ofstream(dir / "pw") << "secret\n";
-        ASSERT_EQ(Shell(dir, temp, col[1]), 0) << "setup";
+        ASSERT_EQ(Shell(dir, col[1]).status, 0) << "setup";
         if (col.size() > 6) {
             auto record = modVW::ReadRecord(dir / "a.vw3");
             record.SourceName = col[6] == "{dir}/abs" ? dir / "abs" : col[6];
             modVW::WriteRecord(dir / "a.vw3", record);
         }
-        EXPECT_EQ(Shell(dir, temp, col[2]), std::stoi(col[3]));
-        std::ifstream err(temp / "err"), out(temp / "out");
-        const std::string said = std::string{std::istreambuf_iterator<char>(err), {}} +
-                                 std::string{std::istreambuf_iterator<char>(out), {}};
+        const auto r = Shell(dir, col[2]);
+        EXPECT_EQ(r.status, std::stoi(col[3]));
+        const std::string said = r.err + r.out;
         EXPECT_NE(said.find(col[4] == "-" ? "" : col[4]), std::string::npos) << said;
         std::map<std::string, std::string> want, have;
-        for (const auto& token : Split(col[5] == "-" ? "" : col[5], ' '))
+        std::istringstream tokens(col[5] == "-" ? "" : col[5]);
+        for (std::string token; tokens >> token;)
             want[NameOf(token)] = token;
         for (const auto& e : fs::directory_iterator(dir.Path())) {
             const auto name = e.path().filename().string();
@@ -108,4 +85,56 @@ TEST(Vw3Robustness, SpecialOutputsInputsNamesAndPasswordFiles) {
 
 TEST(Vw3Robustness, LinksAreReplacedAndModesKept) {
     RunTable("links-and-modes.txt");
+}
+
+// One session of tests/data/cli/session: exit statuses, --force, info, passwords
+// from a file and from standard input.
+TEST(Vw3, SessionEndsEachStepAsWritten) {
+    TempDir dir;
+    for (const auto& row : ReadManifest("cli/session")) {
+        const auto r = RunCommand(dir.Path(), Replace(row.at(0), "{vw3}", VW3_BINARY));
+        EXPECT_EQ(r.status, std::stoi(row.at(1))) << row[0] << "\n" << r.err;
+        if (row.size() > 2) {
+            EXPECT_NE((r.out + r.err).find(row[2]), std::string::npos) << row[0] << "\n" << r.err;
+        }
+    }
+}
+
+// Reported by vw3, nothing written.
+TEST(SealedVw3, EveryDamageIsReportedAndWritesNothing) {
+    TempDir dir, temp;
+    WriteFile(dir / "pw", std::string("Pw\n"));
+    modVW::SealingCost = {1, 8192};
+    WriteFile(temp / "subject.bin", std::vector<uint8_t>(modVW::kSealedPiece + 1000, 0x33));
+    vw3::CliInteraction quiet(std::nullopt, true);
+    modVW::SealFile(temp / "subject.bin", temp / "subject.vws", "Pw", 1, quiet);
+    const auto sealed = ReadFile(temp / "subject.vws");
+    ASSERT_EQ(sealed.size(), 1049780u) << "the layout the table was written for";
+    const std::string decrypt =
+        std::string(VW3_BINARY) + " decrypt d.vws -o out --password-file pw";
+    WriteFile(dir / "d.vws", sealed);
+    ASSERT_EQ(RunCommand(dir.Path(), decrypt).status, 0);
+    fs::remove(dir / "out");
+
+    int rows = 0;
+    for (const auto& row : ReadManifest("sealed/damage.txt")) {
+        SCOPED_TRACE(row.at(0) + " " + row.at(1) + " " + row.at(2));
+        const size_t at = std::stoul(row.at(1));
+        const std::string& action = row.at(2);
+        auto damaged = sealed;
+        if (action == "flip") damaged[at] ^= 0xFF;
+        if (action == "cut") damaged.resize(at);
+        if (action == "append") damaged.insert(damaged.end(), at, 0x5A);
+        if (action.rfind("hostile-", 0) == 0) {
+            damaged[at] = static_cast<uint8_t>(std::stoi(action.substr(8)));
+            crypto_generichash(&damaged[94], 32, damaged.data(), 94, nullptr, 0);
+        }
+        WriteFile(dir / "d.vws", damaged);
+        const auto r = RunCommand(dir.Path(), decrypt);
+        EXPECT_EQ(r.status, std::stoi(row.at(3)));
+        EXPECT_EQ(r.err, Replace(row.at(4), "{file}", "d.vws") + "\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2) << "only pw, d.vws";
+        ++rows;
+    }
+    EXPECT_EQ(rows, 33);
 }

@@ -88,12 +88,8 @@ TEST(Cipher, ProgressTakesTheByteLoopValues) {
     EncryptedRecord empty = Fresh({}, "x");
     Encipher(empty, ui);
     EXPECT_EQ(CurrentProgress, 77) << "an empty payload publishes nothing";
-    EncryptedRecord r = Fresh(Bytes(8, 5), "x");
-    Encipher(r, ui);
-    EXPECT_EQ(seen, (std::vector<int32_t>{0, 12, 25, 38, 50, 62, 75, 88}));
-
-    // Large payloads: one value per percent, in order, and no per-byte yielding.
-    seen.clear();
+    // Large payloads: one value per percent, in order, and no per-byte yielding (the
+    // values of a short payload are checked through the procedures).
     EncryptedRecord big = Fresh(Bytes(3'000'007, 9), "x");
     Encipher(big, ui);
     ASSERT_LT(seen.size(), 200u);

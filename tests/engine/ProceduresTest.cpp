@@ -1,15 +1,22 @@
-// Encrypt and Decrypt end to end, with every question answered from a script.
+// Encrypt and Decrypt end to end, with every question answered from a script;
+// sealed files at a low key cost; the payload pipeline under them.
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <thread>
 
+#include "Error.h"
+#include "PayloadPipeline.h"
 #include "Procedures.h"
 #include "Progress.h"
 #include "RecordFile.h"
 #include "ScriptedInteraction.h"
+#include "SealedFile.h"
 #include "TempDir.h"
 #include "TemporaryPackage.h"
 
@@ -23,20 +30,24 @@ const std::string kIncorrect = "Error: You have entered an incorrect password.";
 
 class Procedures : public ::testing::Test {
 protected:
-    void SetUp() override { ::setenv("VAULTWISE_TEMP_DIR", temp.Path().c_str(), 1); }
-    void TearDown() override { ::unsetenv("VAULTWISE_TEMP_DIR"); }
+    void SetUp() override {
+        ::setenv("VAULTWISE_TEMP_DIR", temp.Path().c_str(), 1);
+        SealingCost = {1, 8192};
+    }
+    void TearDown() override {
+        ::unsetenv("VAULTWISE_TEMP_DIR");
+        SealingCost = kNewFileCost;
+    }
 
     // Encrypts `source` (kind 1 or 2, "" to pick it) with the answers given.
     ScriptedInteraction Encrypting(int16_t kind, const std::string& source,
                                    std::deque<std::string> answers) {
-        ScriptedInteraction ui;
-        ui.Answers = std::move(answers);
+        ScriptedInteraction ui(std::move(answers));
         Encrypt(ui, kind, source);
         return ui;
     }
     ScriptedInteraction Decrypting(const std::string& source, std::deque<std::string> answers) {
-        ScriptedInteraction ui;
-        ui.Answers = std::move(answers);
+        ScriptedInteraction ui(std::move(answers));
         Decrypt(ui, source);
         return ui;
     }
@@ -84,11 +95,16 @@ TEST_F(Procedures, AskTheirQuestionsInOrder) {
     EXPECT_EQ(ReadFile(dir / "n"), B("y"));
 }
 
+// Longer destinations are overwritten as written: the encrypted file keeps the old
+// length, the restored file is exactly the payload.
 TEST_F(Procedures, FilesRoundTripWithTheirNames) {
+    WriteFile(dir / "x.vw3", Bytes(2000, 0xEE));
+    WriteFile(dir / "out", Bytes(50, 1));
     for (const std::string name : {"plain.txt", "with space é.doc", "empty"}) {
         const Bytes content = name == "empty" ? Bytes{} : B("content of " + name);
         WriteFile(dir / name, content);
         EncryptTo(1, dir / name, dir / "x.vw3");
+        EXPECT_EQ(fs::file_size(dir / "x.vw3"), 2000u);
         EXPECT_EQ(ReadRecord(dir / "x.vw3").SourceName,
                   name == "with space é.doc" ? std::string("with space \xE9.doc") : name);
         const auto dec = Decrypting(dir / "x.vw3", {"PW", dir / "out"});
@@ -146,29 +162,18 @@ TEST_F(Procedures, EveryCancelEndsSilentlyAndLeavesNothing) {
     }
 }
 
-TEST_F(Procedures, LongerDestinationsKeepOrLoseTheirTailAsWritten) {
-    WriteFile(dir / "a", "abc");
-    WriteFile(dir / "a.vw3", Bytes(2000, 0xEE));
-    EncryptTo(1, dir / "a", dir / "a.vw3");
-    EXPECT_EQ(fs::file_size(dir / "a.vw3"), 2000u) << "the encrypted file keeps the old length";
-    WriteFile(dir / "out", Bytes(50, 1));
-    Decrypting(dir / "a.vw3", {"pw", dir / "out"});
-    EXPECT_EQ(ReadFile(dir / "out"), B("abc")) << "the restored file is exactly the payload";
-}
-
 TEST_F(Procedures, FileReplacedBetweenAttemptsIsReadAgain) {
     WriteFile(dir / "one", "one");
     WriteFile(dir / "two", "two");
     EncryptTo(1, dir / "one", dir / "x.vw3", "first");
     EncryptTo(1, dir / "two", dir / "two.vw3", "second");
     // Before the second prompt, x.vw3 is replaced by a file that "second" opens.
-    ScriptedInteraction ui;
+    ScriptedInteraction ui({"second", "second", dir / "out"});
     int prompts = 0;
     ui.BeforeAnswer = [&](const std::string& kind) {
         if (kind == "password" && ++prompts == 2)
             fs::copy_file(dir / "two.vw3", dir / "x.vw3", fs::copy_options::overwrite_existing);
     };
-    ui.Answers = {"second", "second", dir / "out"};
     Decrypt(ui, dir / "x.vw3");
     EXPECT_EQ(ui.Messages(), (std::vector<std::string>{kIncorrect}));
     EXPECT_EQ(ReadFile(dir / "out"), B("two"));
@@ -181,36 +186,35 @@ TEST_F(Procedures, FolderRoundTripWithOwnFilesOnly) {
     WriteFile(src + "/café.txt", "accent");
     WriteFile(src + "/zero", "");
     WriteFile(src + "/sub/deep", "not included");
-    // The package is built before the destination is asked for: only its owner may read it.
-    fs::perms seen{};
-    ScriptedInteraction enc;
-    enc.BeforeAnswer = [&](const std::string& kind) {
-        if (kind == "save") seen = fs::status(TemporaryPackagePath()).permissions();
-    };
-    enc.Answers = {dir / "f.vw3", "pw", "pw"};
-    Encrypt(enc, 2, src);
-    EXPECT_EQ(seen & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(ReadRecord(dir / "f.vw3").SourceName, "TempStuf.stuf");
-    EXPECT_EQ(ReadRecord(dir / "f.vw3").SourceKind, 2);
-
-    EXPECT_TRUE(Decrypting(dir / "f.vw3", {"pw", dir / "restored"}).Messages().empty());
-    EXPECT_EQ(ReadFile(dir / "restored/a b.txt"), B("hello"));
-    EXPECT_EQ(ReadFile(dir / "restored/café.txt"), B("accent"));
-    EXPECT_TRUE(fs::exists(dir / "restored/zero"));
-    EXPECT_FALSE(fs::exists(dir / "restored/sub"));
-    EXPECT_TRUE(TempPackageGone());
+    WriteFile(src + "/big", SampleBytes(kSealedPiece + 7));
+    for (const std::string ext : {".vw3", ".vws"}) {
+        // The package is built before the destination is asked for: only its owner may
+        // read it.
+        fs::perms seen{};
+        ScriptedInteraction enc({dir / ("f" + ext), "pw", "pw"});
+        enc.BeforeAnswer = [&](const std::string& kind) {
+            if (kind == "save") seen = fs::status(TemporaryPackagePath()).permissions();
+        };
+        Encrypt(enc, 2, src);
+        EXPECT_EQ(seen & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+        if (ext == ".vw3") {
+            EXPECT_EQ(ReadRecord(dir / "f.vw3").SourceName, "TempStuf.stuf");
+            EXPECT_EQ(ReadRecord(dir / "f.vw3").SourceKind, 2);
+        }
+        const std::string out = dir / ("restored" + ext);
+        EXPECT_TRUE(Decrypting(dir / ("f" + ext), {"pw", out}).Messages().empty());
+        EXPECT_EQ(ReadFile(out + "/a b.txt"), B("hello"));
+        EXPECT_EQ(ReadFile(out + "/café.txt"), B("accent"));
+        EXPECT_EQ(ReadFile(out + "/big"), SampleBytes(kSealedPiece + 7));
+        EXPECT_TRUE(fs::exists(out + "/zero"));
+        EXPECT_FALSE(fs::exists(out + "/sub"));
+        EXPECT_TRUE(TempPackageGone());
+    }
 }
 
-TEST_F(Procedures, FolderOperationsRunSideBySide) {
-    fs::create_directory(dir / "folder");
-    WriteFile(dir / "folder/a", "a");
-    const TemporaryPackage busy;  // as another running operation would hold it
-    const auto ui = Encrypting(2, dir / "folder", {dir / "f.vw3", "pw", "pw"});
-    EXPECT_TRUE(ui.Messages().empty());
-    EXPECT_EQ(ReadRecord(dir / "f.vw3").SourceName, "TempStuf.stuf");
-}
-
+// Also while another folder operation runs.
 TEST_F(Procedures, EmptyFolderAndOtherKindsUnpackAsFolders) {
+    const TemporaryPackage busy;  // as another running operation would hold it
     fs::create_directory(dir / "empty");
     EncryptTo(2, dir / "empty", dir / "e.vw3");
     for (int16_t kind : {2, 0, 3}) {
@@ -221,5 +225,97 @@ TEST_F(Procedures, EmptyFolderAndOtherKindsUnpackAsFolders) {
         EXPECT_TRUE(Decrypting(dir / "k.vw3", {"pw", dir / "out"}).Messages().empty()) << kind;
         EXPECT_TRUE(fs::is_directory(dir / "out")) << kind;
         EXPECT_TRUE(fs::is_empty(dir / "out")) << kind;
+    }
+}
+
+TEST_F(Procedures, SealedFilesRoundTripWhateverTheirPieces) {
+    // Empty, one byte, exactly one piece, one byte into a second piece.
+    for (const size_t size : {size_t{0}, size_t{1}, kSealedPiece, kSealedPiece + 1}) {
+        SCOPED_TRACE(size);
+        WriteFile(dir / "f.bin", SampleBytes(size));
+        const auto enc = Encrypting(1, dir / "f.bin", {dir / "f.vws", "Pw", "Pw"});
+        ASSERT_TRUE(enc.Messages().empty()) << enc.Messages()[0];
+        EXPECT_NE(enc.Log[1].Text.find("letter case matters"), std::string::npos);
+        EXPECT_EQ(ReadText(dir / "f.vws").find("f.bin"), std::string::npos);
+        // Letter case counts: "pw" is wrong.
+        const auto dec = Decrypting(dir / "f.vws", {"pw", "Pw", dir / "out.bin"});
+        EXPECT_EQ(dec.Messages(), std::vector<std::string>{kIncorrect});
+        EXPECT_EQ(dec.Kinds(),
+                  (std::vector<std::string>{"password", "msgbox", "password", "save"}));
+        EXPECT_EQ(dec.Log.back().Request.InitialName, "f.bin");
+        EXPECT_EQ(ReadFile(dir / "out.bin"), SampleBytes(size));
+    }
+}
+
+// A folder too large for an encrypted file is refused before it is packed, and an
+// entry named like the temporary package survives in the temporary folder.
+TEST_F(Procedures, TooLargeFolderRefusedBeforePackingAndTempStufEntrySurvives) {
+    for (const char* name : {"big/a", "big/b", "f/TempStuf.stuf"}) {
+        fs::create_directories(fs::path(dir / name).parent_path());
+        WriteFile(dir / name, std::string("u"));
+    }
+    for (const char* name : {"big/a", "big/b"})  // sparse: 2.2 GB that take no disk
+        ASSERT_EQ(::truncate((dir / name).c_str(), 1100000000), 0);
+    const auto big = Encrypting(2, dir / "big", {});
+    EXPECT_EQ(big.Kinds(), std::vector<std::string>{"msgbox"}) << "refused before any question";
+    EXPECT_EQ(big.Log[0].Text.rfind("Error 5 - Invalid procedure call or argument: the files", 0),
+              0u);
+    EncryptTo(2, dir / "f", dir / "f.vw3");
+    // Into the folder that holds the temporary packages.
+    EXPECT_TRUE(Decrypting(dir / "f.vw3", {"pw", temp.Path()}).Messages().empty());
+    EXPECT_EQ(ReadFile(temp / "TempStuf.stuf"), B("u"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), {}), 1) << "TempStuf.stuf";
+}
+
+// Chunks reach the work in order on the calling thread, and the first failure of any
+// stage is the error the caller sees.
+TEST(PayloadPipeline, ChunksInOrderAndTheFirstFailureOfAnyStage) {
+    constexpr uint64_t kMiB = 1 << 20;
+    for (const auto& row : ReadManifest("procedures/pipeline")) {
+        const std::string& name = row.at(0);
+        const uint64_t start = std::stoull(row.at(1)), shrinkTo = std::stoull(row.at(2));
+        const bool fullDisk = row.at(3) == "1";
+        const int failingChunk = std::stoi(row.at(4)), expected = std::stoi(row.at(5));
+        const uint64_t most = std::stoull(row.at(6));
+        TempDir dir;
+        std::vector<uint8_t> source(3 * kMiB + 5);
+        for (size_t i = 0; i < source.size(); ++i)
+            source[i] = static_cast<uint8_t>(i * 7 + i / kMiB);
+        WriteFile(dir / "in", source);
+        vw::FileReader in(dir / "in");
+        in.Seek(start, "the payload");
+        if (shrinkTo) std::filesystem::resize_file(dir / "in", shrinkTo);
+        const std::string outPath = fullDisk ? "/dev/full" : dir / "out";
+        int error = 0;
+        std::vector<uint64_t> offsets;
+        const auto caller = std::this_thread::get_id();
+        try {
+            vw::FileWriter out(outPath, vw::FileWriter::Mode::KeepExisting);
+            RunPayloadPipeline(in, out, source.size() - start,
+                               [&](uint8_t* buf, size_t len, uint64_t off) {
+                                   EXPECT_EQ(std::this_thread::get_id(), caller);
+                                   if (static_cast<int>(offsets.size()) == failingChunk)
+                                       throw vw::Error(vw::ErrorNumber::InvalidCall, "stop");
+                                   offsets.push_back(off);
+                                   for (size_t i = 0; i < len; ++i)
+                                       buf[i] = static_cast<uint8_t>(~buf[i]);
+                               });
+            out.Close();
+        } catch (const vw::Error& e) {
+            error = e.Number();
+        }
+        EXPECT_EQ(error, expected) << name;
+        if (fullDisk) continue;
+        const auto written = ReadFile(dir / "out");
+        ASSERT_LE(written.size(), most) << name;
+        for (size_t i = 0; i < written.size(); ++i)
+            ASSERT_EQ(written[i], static_cast<uint8_t>(~source[start + i]))
+                << name << " byte " << i;
+        if (!expected) {
+            EXPECT_EQ(written.size(), most);
+            // Reads end on whole megabytes of the source.
+            const uint64_t s = start;
+            EXPECT_EQ(offsets, (std::vector<uint64_t>{0, kMiB - s, 2 * kMiB - s, 3 * kMiB - s}));
+        }
     }
 }

@@ -3,11 +3,14 @@
 // its old content), and no temporary file (".vw*.part", TempStuf.stuf) stays.
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <set>
 
-#include "LimitedChild.h"
 #include "Procedures.h"
 #include "ScriptedInteraction.h"
 #include "TempDir.h"
@@ -16,14 +19,45 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr rlim_t kLimit = 16 * 1024;  // every file below is larger
-
-std::set<std::string> Names(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder))
-        names.insert(e.path().filename().string());
-    return names;
+// Runs a step in a forked child whose files may not grow beyond `limit`
+// (RLIMIT_FSIZE), so every write past it fails with EFBIG as on a full disk; the
+// child hands back its messages, the parent then looks at the disk. Nothing when
+// the child did not end normally (a crash shows as a failure).
+std::optional<std::vector<std::string>> RunWithFileSizeLimit(
+    rlim_t limit, const std::function<std::vector<std::string>()>& step) {
+    int fds[2];
+    if (::pipe(fds) != 0) return std::nullopt;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of killing
+        rlimit rl{};
+        ::getrlimit(RLIMIT_FSIZE, &rl);
+        rl.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &rl);
+        std::string out;
+        for (const auto& m : step())
+            out += m + '\n';
+        const ssize_t written = ::write(fds[1], out.data(), out.size());
+        ::_exit(written == static_cast<ssize_t>(out.size()) ? 0 : 1);
+    }
+    ::close(fds[1]);
+    std::string text;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
+        text.append(buf, static_cast<size_t>(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    std::vector<std::string> messages;
+    for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+         start = end + 1)
+        messages.push_back(text.substr(start, end - start));
+    return messages;
 }
+
+constexpr rlim_t kLimit = 16 * 1024;  // every file below is larger
 
 // A 64 KiB file, a folder of two 32 KiB files, and their encrypted files, made
 // without a limit; "temp" is the temporary package folder, "out" a destination.
@@ -43,8 +77,7 @@ protected:
     void TearDown() override { ::unsetenv("VAULTWISE_TEMP_DIR"); }
 
     void Encrypt(int16_t kind, const std::string& source, const std::string& dest) {
-        ScriptedInteraction ui;
-        ui.Answers = {dest, "pw", "pw"};
+        ScriptedInteraction ui({dest, "pw", "pw"});
         modVW::Encrypt(ui, kind, source);
         ASSERT_TRUE(ui.Messages().empty());
     }
@@ -61,12 +94,11 @@ TEST_F(WriteFault, ReportedAndNothingHalfWritten) {
         const std::string source = dir / c.at(1), dest = dir / c.at(2);
         SCOPED_TRACE(c[2]);
         if (c.at(3) == "1") WriteFile(dest, "old");
-        const auto before = Names(dir.Path());
+        const auto before = Tree(dir.Path());
 
         const auto messages = RunWithFileSizeLimit(kLimit, [&] {
-            ScriptedInteraction ui;
-            ui.Answers = kind ? std::deque<std::string>{dest, "pw", "pw"}
-                              : std::deque<std::string>{"pw", dest};
+            ScriptedInteraction ui(kind ? std::deque<std::string>{dest, "pw", "pw"}
+                                        : std::deque<std::string>{"pw", dest});
             kind ? modVW::Encrypt(ui, kind, source) : modVW::Decrypt(ui, source);
             return ui.Messages();
         });
@@ -74,7 +106,7 @@ TEST_F(WriteFault, ReportedAndNothingHalfWritten) {
         ASSERT_TRUE(messages) << "the child did not end normally";
         ASSERT_EQ(messages->size(), 1u);
         EXPECT_EQ(WithoutRunFolder(messages->front()), Replace(c.at(4), "{dir}", dir.Path()));
-        EXPECT_EQ(Names(dir.Path()), before) << "a file appeared or vanished beside the target";
+        EXPECT_EQ(Tree(dir.Path()), before) << "a file appeared or vanished beside the target";
         if (c[3] == "1") {
             EXPECT_EQ(ReadText(dest), "old");
             fs::remove(dest);
@@ -92,12 +124,13 @@ TEST_F(WriteFault, FailedPackageDoesNotReturnInTheNextOperation) {
     Encrypt(2, dir / "other", dir / "other.vw3");
 
     const auto messages = RunWithFileSizeLimit(kLimit, [&] {
-        ScriptedInteraction failing;
-        failing.Answers = {dir / "new.vw3", "pw", "pw"};
+        ScriptedInteraction failing({dir / "new.vw3", "pw", "pw"});
         modVW::Encrypt(failing, 2, dir / "folder");
-        LiftFileSizeLimit();
-        ScriptedInteraction next;
-        next.Answers = {"pw", dir / "out"};
+        rlimit rl{};  // the limit lifted again, as far as the hard limit allows
+        ::getrlimit(RLIMIT_FSIZE, &rl);
+        rl.rlim_cur = rl.rlim_max;
+        ::setrlimit(RLIMIT_FSIZE, &rl);
+        ScriptedInteraction next({"pw", dir / "out"});
         modVW::Decrypt(next, dir / "other.vw3");
         auto all = failing.Messages();
         for (const auto& m : next.Messages())
@@ -107,6 +140,6 @@ TEST_F(WriteFault, FailedPackageDoesNotReturnInTheNextOperation) {
 
     ASSERT_TRUE(messages);
     EXPECT_EQ(messages->size(), 1u) << "only the failed encryption reports";
-    EXPECT_EQ(Names(dir / "out"), std::set<std::string>{"three.txt"});
+    EXPECT_EQ(Tree(dir / "out"), std::set<std::string>{"three.txt"});
     EXPECT_TRUE(fs::is_empty(dir / "temp"));
 }

@@ -21,6 +21,9 @@ public:
         int Style = 0;                     // for "msgbox"
     };
 
+    ScriptedInteraction() = default;
+    explicit ScriptedInteraction(std::deque<std::string> answers) : Answers(std::move(answers)) {}
+
     std::deque<std::string> Answers;  // taken in order; "" once none is left
     std::vector<Asked> Log;
     std::function<void()> OnEvents;                        // runs on every DoEvents

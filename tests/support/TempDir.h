@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -93,6 +94,14 @@ inline CommandResult RunCommand(const std::string& folder, const std::string& co
                              io / "out" + "' 2>'" + io / "err" + "'";
     const int raw = std::system(line.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(io / "out"), ReadText(io / "err")};
+}
+
+// Every path below `root`, relative to it.
+inline std::set<std::string> Tree(const std::string& root) {
+    std::set<std::string> paths;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(root))
+        paths.insert(std::filesystem::relative(e.path(), root).string());
+    return paths;
 }
 
 // `text` without the private folder of each run under the temporary folder, so a
