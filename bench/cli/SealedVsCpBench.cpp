@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "Interaction.h"
+#include "BenchSupport.h"
 #include "SealedKey.h"
 
 namespace fs = std::filesystem;
@@ -27,10 +27,7 @@ namespace {
 
 constexpr int kRuns = 5;
 
-struct Measure {
-    double seconds;
-    long maxRssKiB;
-};
+using bench::Measure;
 
 double Since(Clock::time_point t0) {
     return std::chrono::duration<double>(Clock::now() - t0).count();
@@ -38,24 +35,7 @@ double Since(Clock::time_point t0) {
 
 // Runs `argv`; its wall time and the child's peak resident memory.
 Measure Run(std::vector<std::string> argv) {
-    const auto t0 = Clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        std::vector<char*> args;
-        for (auto& a : argv)
-            args.push_back(a.data());
-        args.push_back(nullptr);
-        ::execvp(args[0], args.data());
-        std::_Exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    ::wait4(pid, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed\n", argv[0].c_str());
-        std::exit(1);
-    }
-    return {Since(t0), usage.ru_maxrss};
+    return bench::RunChild(std::move(argv));
 }
 
 // The median of five runs (after writing back what earlier steps left dirty), and
@@ -74,18 +54,9 @@ Measure Median(const std::vector<std::string>& argv, const std::string& output) 
     return {times[kRuns / 2], rss};
 }
 
-struct NoUser : modVW::Interaction {
-    std::string ShowOpen(const modVW::FileDialogRequest&) override { return ""; }
-    std::string ShowSave(const modVW::FileDialogRequest&) override { return ""; }
-    std::string BrowseFolders(const std::string&) override { return ""; }
-    std::string PasswordDialog(const std::string&) override { return ""; }
-    void MsgBox(const std::string&, const std::string&, int) override {}
-    void DoEvents() override {}
-};
-
 // The median time of the key derivation at the cost new files are sealed with.
 double KeyDerivationSeconds() {
-    NoUser ui;
+    bench::Silent ui;
     const uint8_t salt[modVW::kSaltBytes] = {};
     std::vector<double> times;
     for (int i = 0; i < kRuns; ++i) {

@@ -19,42 +19,23 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "KernelChoice.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Measure {
-    double seconds;
-    long maxRssKiB;
-};
+using bench::Measure;
 
 // Runs `argv` (with VAULTWISE_KERNEL=`kernel` when one is given) after writing
 // back what earlier steps left dirty, so the page cache's flushing does not land
 // on one contender only; returns its wall time and peak resident memory.
 Measure Run(std::vector<std::string> argv, const std::string& kernel = "") {
-    if (argv[0] != "sync") Run({"sync"});
-    const auto t0 = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        if (!kernel.empty()) ::setenv("VAULTWISE_KERNEL", kernel.c_str(), 1);
-        std::vector<char*> args;
-        for (auto& a : argv)
-            args.push_back(a.data());
-        args.push_back(nullptr);
-        ::execvp(args[0], args.data());
-        std::_Exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    ::wait4(pid, &status, 0, &usage);
-    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed\n", argv[0].c_str());
-        std::exit(1);
-    }
-    return {s, usage.ru_maxrss};
+    bench::RunChild({"sync"});
+    return bench::RunChild(std::move(argv),
+                           kernel.empty() ? std::vector<std::string>{}
+                                          : std::vector<std::string>{"VAULTWISE_KERNEL=" + kernel});
 }
 
 void MakeFile(const std::string& path, size_t mib) {

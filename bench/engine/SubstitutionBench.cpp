@@ -12,22 +12,12 @@
 #include <random>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "Cipher.h"
-#include "Interaction.h"
 #include "KernelChoice.h"
 #include "Progress.h"
 
 namespace {
-
-class Silent : public modVW::Interaction {
-public:
-    std::string ShowOpen(const modVW::FileDialogRequest&) override { return ""; }
-    std::string ShowSave(const modVW::FileDialogRequest&) override { return ""; }
-    std::string BrowseFolders(const std::string&) override { return ""; }
-    std::string PasswordDialog(const std::string&) override { return ""; }
-    void MsgBox(const std::string&, const std::string&, int) override {}
-    void DoEvents() override {}
-};
 
 double Seconds(const std::function<void()>& f) {
     const auto t0 = std::chrono::steady_clock::now();
@@ -54,7 +44,7 @@ int main(int argc, char** argv) {
     }
     const auto map = modVW::ForwardMap(modVW::BuildTable()).map;
     const auto kernels = modVW::RunnableKernels();
-    Silent ui;
+    bench::Silent ui;
 
     // times[0] is memcpy, times[1 + k] kernel k; ratios are per round.
     std::vector<std::vector<double>> times(1 + kernels.size()), ratios(kernels.size());
