@@ -49,26 +49,38 @@ __attribute__((target("avx2"), always_inline)) inline __m256i Lookup(const Avx2T
     return _mm256_xor_si256(low, high);
 }
 
+// Eight bytes through the 256-byte map with scalar loads, one word at a time.
+inline void ApplyWord(const std::array<uint8_t, 256>& map, uint8_t* p) {
+    uint64_t word, out = 0;
+    std::memcpy(&word, p, 8);
+    for (int k = 0; k < 8; ++k)
+        out |= uint64_t{map[(word >> (8 * k)) & 0xFF]} << (8 * k);
+    std::memcpy(p, &out, 8);
+}
+
 }  // namespace
 
-__attribute__((target("avx2"))) void ApplyAvx2(const NibbleTables& tables, uint8_t* buf,
+// The sixteen look-ups keep the vector shuffle unit busy while the integer units
+// idle, so each 32-byte block is followed by one 8-byte word through the plain map
+// on those units: about an eighth more bytes in the same time.
+__attribute__((target("avx2"))) void ApplyAvx2(const NibbleTables& tables,
+                                               const std::array<uint8_t, 256>& table, uint8_t* buf,
                                                size_t len) {
+    // A local copy: stores through `buf` could alias the caller's map as far as
+    // the compiler knows.
+    const std::array<uint8_t, 256> map = table;
     Avx2Tables t;
     for (int r = 0; r < 16; ++r)
         t.row[r] = _mm256_broadcastsi128_si256(
             _mm_loadu_si128(reinterpret_cast<const __m128i*>(tables[r].data())));
     size_t i = 0;
-    for (; i + 32 <= len; i += 32) {
+    for (; i + 40 <= len; i += 40) {
         auto* p = reinterpret_cast<__m256i*>(buf + i);
         _mm256_storeu_si256(p, Lookup(t, _mm256_loadu_si256(p)));
+        ApplyWord(map, buf + i + 32);
     }
-    if (i == len) return;
-    // The last bytes go through a whole block on the stack.
-    uint8_t tail[32] = {};
-    std::memcpy(tail, buf + i, len - i);
-    auto* p = reinterpret_cast<__m256i*>(tail);
-    _mm256_storeu_si256(p, Lookup(t, _mm256_loadu_si256(p)));
-    std::memcpy(buf + i, tail, len - i);
+    for (; i < len; ++i)
+        buf[i] = map[buf[i]];
 }
 #endif
 

@@ -19,7 +19,7 @@ Substitution::Substitution(const std::array<uint8_t, 256>& map, Kernel kernel)
 void Substitution::Apply(uint8_t* buf, size_t len) const {
 #if defined(__x86_64__)
     if (kernel_ == Kernel::Vbmi) return ApplyVbmi(single_, buf, len);
-    if (kernel_ == Kernel::Avx2) return ApplyAvx2(nibbles_, buf, len);
+    if (kernel_ == Kernel::Avx2) return ApplyAvx2(nibbles_, single_, buf, len);
 #endif
     ApplyPairs(buf, len);
 }

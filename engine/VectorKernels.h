@@ -13,7 +13,8 @@ using NibbleTables = std::array<std::array<uint8_t, 16>, 16>;
 NibbleTables MakeNibbleTables(const std::array<uint8_t, 256>& map);
 
 #if defined(__x86_64__)
-void ApplyAvx2(const NibbleTables& tables, uint8_t* buf, size_t len);
+void ApplyAvx2(const NibbleTables& tables, const std::array<uint8_t, 256>& map, uint8_t* buf,
+               size_t len);
 void ApplyVbmi(const std::array<uint8_t, 256>& map, uint8_t* buf, size_t len);
 #endif
 
