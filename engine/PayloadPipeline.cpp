@@ -2,10 +2,9 @@
 
 #include <pthread.h>
 
-#include <array>
+#include <algorithm>
 #include <condition_variable>
 #include <csignal>
-#include <deque>
 #include <exception>
 #include <mutex>
 #include <optional>
@@ -13,40 +12,70 @@
 #include <thread>
 #include <vector>
 
-#include "Error.h"
-
 namespace modVW {
 namespace {
 
-constexpr size_t kChunk = 1 << 20;
-constexpr size_t kBuffers = 3;
+struct Chunk {
+    uint64_t index;
+    uint64_t offset;
+    size_t len;
+};
 
-// Where a buffer waits: to be filled, to be worked on, to be written.
-enum Stage { kRead, kWork, kWrite, kStages };
-
-// The buffers and the three queues they move through, read -> work -> write ->
-// read. One lock guards them all; they change once per megabyte.
-class Stages {
+// Where the chunks of a payload lie: the first ends where the source file reaches
+// a multiple of kPayloadChunk, so a payload that starts behind a header (a
+// record's) is read at page-aligned offsets, as a plain file is: decryption reads
+// and writes the way encryption writes and reads.
+class ChunkPlan {
 public:
-    Stages() {
-        for (size_t i = 0; i < kBuffers; ++i)
-            queues_[kRead].push_back(i);
+    ChunkPlan(uint64_t total, uint64_t sourceStart)
+        : total_(total), first_(kPayloadChunk - sourceStart % kPayloadChunk) {}
+
+    uint64_t Count() const {
+        return total_ <= first_ ? 1 : 1 + (total_ - first_ + kPayloadChunk - 1) / kPayloadChunk;
+    }
+    Chunk At(uint64_t index) const {
+        const uint64_t offset = index == 0 ? 0 : first_ + (index - 1) * kPayloadChunk;
+        const uint64_t len = std::min<uint64_t>(index == 0 ? first_ : kPayloadChunk, total_ - offset);
+        return {index, offset, static_cast<size_t>(len)};
     }
 
-    // The next buffer for `stage`, in payload order; nothing once a stage failed.
-    std::optional<size_t> Take(Stage stage) {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return failure_ || !queues_[stage].empty(); });
-        if (failure_) return std::nullopt;
-        const size_t buffer = queues_[stage].front();
-        queues_[stage].pop_front();
-        return buffer;
+private:
+    uint64_t total_, first_;
+};
+
+// The two turns both threads take, and the first failure, which ends both.
+class Turns {
+public:
+    explicit Turns(const ChunkPlan& plan) : plan_(plan), count_(plan.Count()) {}
+
+    // Reads the next chunk in payload order into `buf`; nothing once all are
+    // taken or a thread failed. The turn to read is held during the read.
+    std::optional<Chunk> ReadNext(vw::FileReader& in, uint8_t* buf) {
+        std::lock_guard reading(readTurn_);
+        if (Failed() || nextRead_ == count_) return std::nullopt;
+        const Chunk chunk = plan_.At(nextRead_++);
+        in.ReadBytes(buf, chunk.len, "the payload");
+        return chunk;
     }
 
-    void Pass(Stage to, size_t buffer) {
+    // Writes `chunk` once every chunk before it is written; false when a thread
+    // failed first.
+    bool WriteInTurn(vw::FileWriter& out, const Chunk& chunk, const uint8_t* buf) {
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [&] { return failure_ || written_ == chunk.index; });
+            if (failure_) return false;
+        }
+        out.WriteBytes(buf, chunk.len);
         std::lock_guard lock(mutex_);
-        queues_[to].push_back(buffer);
+        ++written_;
         changed_.notify_all();
+        return true;
+    }
+
+    uint64_t Written() {
+        std::lock_guard lock(mutex_);
+        return written_;
     }
 
     // Keeps the first failure only: the later ones are its consequences.
@@ -56,90 +85,82 @@ public:
         changed_.notify_all();
     }
 
+    bool Failed() {
+        std::lock_guard lock(mutex_);
+        return failure_ != nullptr;
+    }
+
     std::exception_ptr Failure() {
         std::lock_guard lock(mutex_);
         return failure_;
     }
 
 private:
+    const ChunkPlan& plan_;
+    const uint64_t count_;
+    std::mutex readTurn_;
+    uint64_t nextRead_ = 0;  // guarded by readTurn_
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::array<std::deque<size_t>, kStages> queues_;
+    uint64_t written_ = 0;
     std::exception_ptr failure_;
 };
 
-// Runs `body` on a new thread that never takes the process's signals, so an
-// interrupt is still handled on the thread that talks to the user.
+// One thread's share: chunk after chunk, read, worked on and written, with
+// `after` called after each chunk it wrote.
+template <class After>
+void TakeChunks(Turns& turns, vw::FileReader& in, vw::FileWriter& out, std::vector<uint8_t>& buf,
+                const ChunkWork& work, After after) {
+    try {
+        while (const auto chunk = turns.ReadNext(in, buf.data())) {
+            work(buf.data(), chunk->len, chunk->offset);
+            if (!turns.WriteInTurn(out, *chunk, buf.data())) return;
+            after();
+        }
+    } catch (...) {
+        turns.Fail(std::current_exception());
+    }
+}
+
+// Starts `body` on a thread that never takes the process's signals, so an
+// interrupt is still handled on the thread that talks to the user. Nothing when
+// no thread can be started: the calling thread then does all the work.
 template <class Body>
-std::thread QuietThread(Stages& stages, Body body) {
+std::optional<std::thread> QuietThread(Body body) {
     sigset_t all, old;
     sigfillset(&all);
     pthread_sigmask(SIG_SETMASK, &all, &old);
-    std::thread thread;
+    std::optional<std::thread> thread;
     try {
-        thread = std::thread([&stages, body] {
-            try {
-                body();
-            } catch (...) {
-                stages.Fail(std::current_exception());
-            }
-        });
+        thread.emplace(body);
     } catch (const std::system_error&) {
-        pthread_sigmask(SIG_SETMASK, &old, nullptr);
-        throw vw::Error(vw::ErrorNumber::OutOfMemory,
-                        "Out of memory: cannot start a thread for the payload");
     }
     pthread_sigmask(SIG_SETMASK, &old, nullptr);
     return thread;
 }
 
-// Calls `each(buffer, len, offset)` for every chunk of `total` bytes while
-// `stage` has a buffer for it, passing the buffer on to `next`. The first chunk
-// holds `first` bytes, the others kChunk.
-template <class Each>
-void RunStage(Stages& stages, Stage stage, Stage next, uint64_t total, uint64_t first, Each each) {
-    for (uint64_t off = 0, len = first; off < total; off += len, len = kChunk) {
-        const auto buffer = stages.Take(stage);
-        if (!buffer) return;
-        len = std::min(len, total - off);
-        each(*buffer, static_cast<size_t>(len), off);
-        stages.Pass(next, *buffer);
-    }
-}
-
 }  // namespace
 
 void RunPayloadPipeline(vw::FileReader& in, vw::FileWriter& out, uint64_t total,
-                        const ChunkWork& work) {
+                        const ChunkWork& work, const ChunkDone& done) {
     if (total == 0) return;
-    std::vector<std::vector<uint8_t>> buffers(
-        kBuffers, std::vector<uint8_t>(static_cast<size_t>(std::min<uint64_t>(kChunk, total))));
-    Stages stages;
-    // Reads end on whole megabytes of the source file, so a payload that starts
-    // behind a header (a record's) is read at page-aligned offsets, as a plain
-    // file's is: decryption reads and writes the way encryption writes and reads.
-    const uint64_t first = kChunk - in.Position() % kChunk;
-    std::thread reader, writer;
-    try {
-        reader = QuietThread(stages, [&] {
-            RunStage(stages, kRead, kWork, total, first, [&](size_t b, size_t len, uint64_t) {
-                in.ReadBytes(buffers[b].data(), len, "the payload");
-            });
-        });
-        writer = QuietThread(stages, [&] {
-            RunStage(stages, kWrite, kRead, total, first, [&](size_t b, size_t len, uint64_t) {
-                out.WriteBytes(buffers[b].data(), len);
-            });
-        });
-        RunStage(stages, kWork, kWrite, total, first,
-                 [&](size_t b, size_t len, uint64_t off) { work(buffers[b].data(), len, off); });
-    } catch (...) {
-        stages.Fail(std::current_exception());
-    }
-    // A stage that failed has stopped the others, so both threads end.
-    for (std::thread* t : {&reader, &writer})
-        if (t->joinable()) t->join();
-    if (const auto failure = stages.Failure()) std::rethrow_exception(failure);
+    const ChunkPlan plan(total, in.Position());
+    const size_t size = static_cast<size_t>(std::min<uint64_t>(kPayloadChunk, total));
+    std::vector<uint8_t> mine(size), theirs(size);
+    Turns turns(plan);
+    uint64_t reported = 0;
+    // The user hears of every chunk written so far, in order, from this thread only.
+    const auto report = [&] {
+        for (const uint64_t written = turns.Written(); reported < written; ++reported) {
+            const Chunk chunk = plan.At(reported);
+            done(chunk.offset, chunk.len);
+        }
+    };
+    auto helper = QuietThread([&] { TakeChunks(turns, in, out, theirs, work, [] {}); });
+    TakeChunks(turns, in, out, mine, work, [&] { report(); });
+    if (helper) helper->join();
+    if (const auto failure = turns.Failure()) std::rethrow_exception(failure);
+    report();
 }
 
 }  // namespace modVW

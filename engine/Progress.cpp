@@ -31,17 +31,24 @@ int32_t ProgressAt(uint64_t i, uint64_t total) {
         std::nearbyint(static_cast<double>(i) / static_cast<double>(total) * 100.0));
 }
 
-void SubstituteWithProgress(const Substitution& substitution, uint8_t* buf, size_t len,
-                            uint64_t offset, uint64_t total, Interaction& ui) {
+void PublishProgress(uint64_t offset, size_t len, uint64_t total, Interaction& ui,
+                     const std::function<void(size_t from, size_t to)>& each) {
     uint64_t pos = offset;
     const uint64_t end = offset + len;
     while (pos < end) {
         CurrentProgress = ProgressAt(pos, total);
         const uint64_t runEnd = std::min(NextChange(pos, total), end);
-        substitution.Apply(buf + (pos - offset), static_cast<size_t>(runEnd - pos));
+        if (each) each(static_cast<size_t>(pos - offset), static_cast<size_t>(runEnd - offset));
         pos = runEnd;
         ui.DoEvents();
     }
+}
+
+void SubstituteWithProgress(const Substitution& substitution, uint8_t* buf, size_t len,
+                            uint64_t offset, uint64_t total, Interaction& ui) {
+    PublishProgress(offset, len, total, ui, [&](size_t from, size_t to) {
+        substitution.Apply(buf + from, to - from);
+    });
 }
 
 }  // namespace modVW

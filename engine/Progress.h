@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "SubstitutionKernel.h"
 
@@ -19,10 +20,16 @@ inline int32_t CurrentProgress = 0;
 // (i / total) * 100 in double precision, division first, halves to even.
 int32_t ProgressAt(uint64_t i, uint64_t total);
 
+// Publishes the percentages of payload bytes [offset, offset + len) of `total`:
+// CurrentProgress takes every value the byte loop would give it, and the user
+// interface gets a turn each time the value changes and at the end, so callers
+// pass runs of at most 1 MiB. `each`, when given, is called for every run of
+// bytes of one percentage (relative to `offset`) before that turn.
+void PublishProgress(uint64_t offset, size_t len, uint64_t total, Interaction& ui,
+                     const std::function<void(size_t from, size_t to)>& each = {});
+
 // Substitutes buf[0..len), where buf[0] is byte `offset` of a payload of `total`
-// bytes. CurrentProgress takes every value the byte loop would give it, and the
-// user interface gets a turn each time the value changes and after each call, so
-// callers pass buffers of at most 1 MiB.
+// bytes, publishing the percentages as PublishProgress does.
 void SubstituteWithProgress(const Substitution& substitution, uint8_t* buf, size_t len,
                             uint64_t offset, uint64_t total, Interaction& ui);
 

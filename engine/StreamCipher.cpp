@@ -23,10 +23,13 @@ std::vector<uint8_t> StoredPassword(const std::string& typed, const ByteMap& for
 void SubstituteStream(vw::FileReader& in, vw::FileWriter& out, uint64_t total, const ByteMap& map,
                       Interaction& ui) {
     const Substitution substitution(map.map);
-    RunPayloadPipeline(in, out, total, [&](uint8_t* buf, size_t len, uint64_t off) {
-        if (map.anyHole) CheckNoHoles(map, buf, len);
-        SubstituteWithProgress(substitution, buf, len, off, total, ui);
-    });
+    RunPayloadPipeline(
+        in, out, total,
+        [&](uint8_t* buf, size_t len, uint64_t) {
+            if (map.anyHole) CheckNoHoles(map, buf, len);
+            substitution.Apply(buf, len);
+        },
+        [&](uint64_t off, size_t len) { PublishProgress(off, len, total, ui); });
 }
 
 }  // namespace
