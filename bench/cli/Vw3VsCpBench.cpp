@@ -1,9 +1,9 @@
 // Encrypts and decrypts one large file with vw3 and reports wall time and peak
 // resident memory next to `cp` of the same file, in the same run: with the kernel
 // the processor picks, and with the AVX2 and portable kernels forced. Each run is
-// measured against a cp just before it; each contender reports the median of
-// those ratios over the rounds and their spread.
-// Usage: bench_vw3_vs_cp [MiB] [rounds] [folder]   (default 1024 MiB, 5 rounds, temp folder)
+// preceded by a cp; each contender reports its median time over the rounds as a
+// multiple of cp's median, with its quartiles.
+// Usage: bench_vw3_vs_cp [MiB] [rounds] [folder]   (default 1024 MiB, 9 rounds, temp folder)
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -49,25 +49,31 @@ void MakeFile(const std::string& path, size_t mib) {
     }
 }
 
-// One contender's runs: seconds, ratios to the same round's cp, peak memory.
+double Quantile(std::vector<double> v, double q) {
+    std::sort(v.begin(), v.end());
+    return v[static_cast<size_t>(q * static_cast<double>(v.size() - 1) + 0.5)];
+}
+
+// One contender's runs: seconds and peak memory. On a virtual machine a run now and
+// then takes several times as long (fresh pages cost the host a fault each), and
+// cp as often as vw3, so a contender is weighed by its median against cp's median
+// rather than by the ratio of two single runs; its quartiles give the spread.
 struct Series {
     explicit Series(std::string n) : name(std::move(n)) {}
 
     std::string name;
-    std::vector<double> seconds, ratios;
+    std::vector<double> seconds;
     long maxRssKiB = 0;
 
-    void Add(const Measure& m, const Measure& cp) {
+    void Add(const Measure& m) {
         seconds.push_back(m.seconds);
-        ratios.push_back(m.seconds / cp.seconds);
         maxRssKiB = std::max(maxRssKiB, m.maxRssKiB);
     }
-    void Report() const {
-        auto s = seconds, r = ratios;
-        std::sort(s.begin(), s.end());
-        std::sort(r.begin(), r.end());
-        std::printf("%-20s %6.2f s  %5.2f x cp (spread %.2f..%.2f)  peak RSS %6.1f MiB\n",
-                    name.c_str(), s[s.size() / 2], r[r.size() / 2], r.front(), r.back(),
+    double Median() const { return Quantile(seconds, 0.5); }
+    void Report(double cpMedian) const {
+        std::printf("%-20s %6.2f s  %5.2f x cp (quartiles %.2f..%.2f)  peak RSS %6.1f MiB\n",
+                    name.c_str(), Median(), Median() / cpMedian,
+                    Quantile(seconds, 0.25) / cpMedian, Quantile(seconds, 0.75) / cpMedian,
                     maxRssKiB / 1024.0);
     }
 };
@@ -76,7 +82,7 @@ struct Series {
 
 int main(int argc, char** argv) {
     const size_t mib = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1024;
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
     const fs::path base = argc > 3 ? fs::path(argv[3]) : fs::temp_directory_path();
     const fs::path dir = base / ("vw3-bench-" + std::to_string(::getpid()));
     fs::create_directories(dir);
@@ -125,15 +131,15 @@ int main(int argc, char** argv) {
                 same = same && ::system(("cmp -s '" + plain + "' '" + out + "'").c_str()) == 0;
             fs::remove(out);
             if (r < 0) continue;
-            cpSeries.Add(cp, cp);
-            c.series.Add(m, cp);
+            cpSeries.Add(cp);
+            c.series.Add(m);
         }
 
     std::printf("file %zu MiB, %d rounds, medians%s\n", mib, rounds,
                 same ? "" : "  (ROUND TRIP DIFFERS)");
-    cpSeries.Report();
+    cpSeries.Report(cpSeries.Median());
     for (const auto& c : contenders)
-        c.series.Report();
+        c.series.Report(cpSeries.Median());
     std::printf("targets: picked at most 1.1 x cp, avx2 at most 1.2 x cp, peak RSS under 32 MiB\n");
     fs::remove_all(dir);
     return same ? 0 : 1;
