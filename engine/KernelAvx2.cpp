@@ -9,11 +9,12 @@
 // row. Bytes from 0x80 up do the same after flipping bit 7, with tables 8..15.
 // That is three instructions per table, with no compare or blend.
 
-#include <immintrin.h>
-
 #include <cstring>
 
 #include "VectorKernels.h"
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 namespace modVW {
 

@@ -5,7 +5,7 @@
 namespace modVW {
 namespace {
 
-constexpr Kernel kAll[] = {Kernel::Portable, Kernel::Avx2, Kernel::Vbmi};
+constexpr Kernel kAll[] = {Kernel::Portable, Kernel::Avx2, Kernel::Vbmi, Kernel::Neon};
 
 // The compiler's checks also ask the operating system whether it saves the wider
 // registers on a task switch, so a kernel is never picked where it would fault.
@@ -19,8 +19,11 @@ bool Runs(Kernel kernel) {
             return __builtin_cpu_supports("avx2");
         case Kernel::Vbmi:
             return __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+        default:
+            return false;
     }
-    return false;
+#elif defined(__aarch64__)
+    return kernel == Kernel::Portable || kernel == Kernel::Neon;
 #else
     return kernel == Kernel::Portable;
 #endif
@@ -36,6 +39,8 @@ const char* KernelName(Kernel kernel) {
             return "avx2";
         case Kernel::Vbmi:
             return "vbmi";
+        case Kernel::Neon:
+            return "neon";
     }
     return "?";
 }
@@ -63,7 +68,7 @@ Kernel RunnableAtMost(Kernel wanted) {
 Kernel ChosenKernel() {
     const char* asked = std::getenv("VAULTWISE_KERNEL");
     const auto kernel = asked ? KernelFromName(asked) : std::nullopt;
-    return RunnableAtMost(kernel.value_or(Kernel::Vbmi));
+    return kernel ? RunnableAtMost(*kernel) : RunnableKernels().back();
 }
 
 }  // namespace modVW

@@ -35,7 +35,8 @@ public:
     }
     Chunk At(uint64_t index) const {
         const uint64_t offset = index == 0 ? 0 : first_ + (index - 1) * kPayloadChunk;
-        const uint64_t len = std::min<uint64_t>(index == 0 ? first_ : kPayloadChunk, total_ - offset);
+        const uint64_t len =
+            std::min<uint64_t>(index == 0 ? first_ : kPayloadChunk, total_ - offset);
         return {index, offset, static_cast<size_t>(len)};
     }
 

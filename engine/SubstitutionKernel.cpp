@@ -21,6 +21,9 @@ void Substitution::Apply(uint8_t* buf, size_t len) const {
     if (kernel_ == Kernel::Vbmi) return ApplyVbmi(single_, buf, len);
     if (kernel_ == Kernel::Avx2) return ApplyAvx2(nibbles_, single_, buf, len);
 #endif
+#if defined(__aarch64__)
+    if (kernel_ == Kernel::Neon) return ApplyNeon(single_, buf, len);
+#endif
     ApplyPairs(buf, len);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The inner loop of every payload: buf[i] = map[buf[i]], as fast as the processor
 // allows. A byte-pair table serves everywhere; AVX2 looks up 32 bytes in sixteen
-// nibble tables, AVX-512 VBMI 64 bytes per instruction pair (see KernelChoice).
+// nibble tables, AVX-512 VBMI 64 bytes per instruction pair, NEON 16 bytes in four
+// 64-byte tables (see KernelChoice).
 
 #include <array>
 #include <cstddef>

@@ -17,5 +17,8 @@ void ApplyAvx2(const NibbleTables& tables, const std::array<uint8_t, 256>& map, 
                size_t len);
 void ApplyVbmi(const std::array<uint8_t, 256>& map, uint8_t* buf, size_t len);
 #endif
+#if defined(__aarch64__)
+void ApplyNeon(const std::array<uint8_t, 256>& map, uint8_t* buf, size_t len);
+#endif
 
 }  // namespace modVW

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
   dpkg-dev appstream man-db libxml2-utils gcovr
+  g++-aarch64-linux-gnu qemu-user
 )
 # Focus and stacking only show under a real window manager.
 if [ "${1:-}" = --screenshots ]; then packages+=(openbox xdotool); fi

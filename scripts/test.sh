@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: formatting, the whole suite, the suite
-# again under AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz
-# target over its corpus.
+# Builds everything and runs every test: formatting, the whole suite, the kernel
+# test built for ARM64 under emulation, the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and each fuzz target over its corpus.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -21,6 +21,9 @@ bash scripts/configure.sh build
 ctest --test-dir build --output-on-failure --parallel "$jobs" | tee -a "$summary"
 
 bash scripts/check-package.sh build
+
+echo "== Substitution kernels on ARM64, under qemu-user"
+bash scripts/check-kernels-arm64.sh build-arm64
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 bash scripts/configure.sh build-sanitize -DVW_SANITIZE=ON -DVW_BUILD_BENCH=OFF

@@ -72,9 +72,8 @@ struct Series {
     double Median() const { return Quantile(seconds, 0.5); }
     void Report(double cpMedian) const {
         std::printf("%-20s %6.2f s  %5.2f x cp (quartiles %.2f..%.2f)  peak RSS %6.1f MiB\n",
-                    name.c_str(), Median(), Median() / cpMedian,
-                    Quantile(seconds, 0.25) / cpMedian, Quantile(seconds, 0.75) / cpMedian,
-                    maxRssKiB / 1024.0);
+                    name.c_str(), Median(), Median() / cpMedian, Quantile(seconds, 0.25) / cpMedian,
+                    Quantile(seconds, 0.75) / cpMedian, maxRssKiB / 1024.0);
     }
 };
 

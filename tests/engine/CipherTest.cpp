@@ -116,41 +116,6 @@ TEST(Cipher, DamagedTablesReportAndFail) {
         EXPECT_EQ(m.rfind("Error 9 - ", 0), 0u) << m;
 }
 
-TEST(Cipher, EveryKernelSubstitutesEveryLengthAndTail) {
-    std::array<uint8_t, 256> map;
-    const auto table = BuildTable();
-    for (int i = 0; i < 256; ++i)
-        map[i] = static_cast<uint8_t>(table[i]);
-    const Bytes input = RandomBytes(400, 3);
-    for (Kernel kernel : RunnableKernels()) {
-        // Chosen the way users and benchmarks choose it.
-        ASSERT_EQ(setenv("VAULTWISE_KERNEL", KernelName(kernel), 1), 0);
-        const Substitution substitution(map);
-        ASSERT_EQ(substitution.Runs(), kernel);
-        // Every length up to a few blocks of every kernel, at odd starting addresses.
-        for (size_t start : {0u, 1u, 7u, 31u})
-            for (size_t len = 0; len + start <= input.size(); ++len) {
-                Bytes buf = input;
-                substitution.Apply(buf.data() + start, len);
-                for (size_t i = 0; i < buf.size(); ++i) {
-                    const bool inside = i >= start && i < start + len;
-                    ASSERT_EQ(buf[i], inside ? map[input[i]] : input[i])
-                        << KernelName(kernel) << " start " << start << " len " << len;
-                }
-            }
-    }
-    // An unknown or unrunnable kernel falls back to one this processor runs.
-    for (const char* asked : {"vbmi", "avx2", "neon", ""}) {
-        ASSERT_EQ(setenv("VAULTWISE_KERNEL", asked, 1), 0);
-        const auto runnable = RunnableKernels();
-        EXPECT_NE(std::find(runnable.begin(), runnable.end(), Substitution(map).Runs()),
-                  runnable.end())
-            << asked;
-    }
-    unsetenv("VAULTWISE_KERNEL");
-    EXPECT_EQ(Substitution(map).Runs(), RunnableKernels().back());
-}
-
 TEST(RecordFile, WorkedExampleByteForByte) {
     TempDir dir;
     const std::string golden = DataPath("records/worked-example.vw3");
