@@ -20,6 +20,16 @@ uint64_t SizeOf(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 ? static_cast<uint64_t>(st.st_size) : 0;
 }
 
+// The outermost folder of `path` that does not exist yet; "" when `path` exists.
+std::string FirstMissingFolder(const std::string& path) {
+    std::string missing;
+    struct stat st {};
+    for (std::filesystem::path p = path; !p.empty() && ::lstat(p.c_str(), &st) != 0;
+         p = p.parent_path())
+        missing = p.string();
+    return missing;
+}
+
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
     if (from.empty()) return;
     for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
@@ -49,10 +59,7 @@ std::string CliInteraction::ShowSave(const modVW::FileDialogRequest& request) {
 }
 
 std::string CliInteraction::BrowseFolders(const std::string&) {
-    if (FolderReady && !FolderReady()) {
-        failed_ = true;
-        return "";
-    }
+    MadeFolder = FirstMissingFolder(ExtractFolder);
     std::error_code ec;
     std::filesystem::create_directories(ExtractFolder, ec);
     if (ec) {
@@ -90,6 +97,12 @@ void CliInteraction::MsgBox(const std::string& text, const std::string&, int sty
     } else {
         failed_ = true;
     }
+}
+
+bool CliInteraction::ReadyToExtract(const std::string& packagePath, const std::string&) {
+    if (!ExtractReady || ExtractReady(packagePath)) return true;
+    failed_ = true;
+    return false;
 }
 
 void CliInteraction::DoEvents() {

@@ -31,12 +31,14 @@ public:
     uint64_t PayloadSize = 0;   // for the progress bar's MB/s; 0 = look at the package
     std::string UserFile;       // the file or folder the command was given, as typed
 
-    // A sealed file's kind and name are known only once it is open, so its answers
-    // are worked out then: the save answer from the stored name, and a look at the
-    // verified package before the folder answer. Each says why on standard error
-    // when it returns "" or false, which ends the command as a failure.
+    std::string MadeFolder;  // the outermost folder the folder answer created, if any
+
+    // A sealed file's kind and name are known only once it is open, so its save
+    // answer is worked out then, from the stored name. A folder's package is looked
+    // at once written, before anything is extracted. Each says why on standard
+    // error when it returns "" or false, which ends the command as a failure.
     std::function<std::string(const std::string& storedName)> SaveAsFor;
-    std::function<bool()> FolderReady;
+    std::function<bool(const std::string& packagePath)> ExtractReady;
 
     std::string ShowOpen(const modVW::FileDialogRequest& request) override;
     std::string ShowSave(const modVW::FileDialogRequest& request) override;
@@ -44,9 +46,7 @@ public:
     std::string PasswordDialog(const std::string& prompt) override;
     void MsgBox(const std::string& text, const std::string& title, int style) override;
     void DoEvents() override;
-
-    // Forgets the progress of an earlier pass, so the next one is timed afresh.
-    void RestartProgress() { progress_.reset(); }
+    bool ReadyToExtract(const std::string& packagePath, const std::string& folder) override;
 
     int Status() const;
 

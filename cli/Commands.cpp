@@ -20,7 +20,6 @@
 #include "RecordFile.h"
 #include "RecordSummary.h"
 #include "SealedFile.h"
-#include "TemporaryPackage.h"
 #include "Text1252.h"
 
 namespace fs = std::filesystem;
@@ -153,14 +152,6 @@ std::string WouldReplace(const std::vector<modVW::PackageEntryInfo>& entries,
     return "";
 }
 
-// The outermost folder of `path` that does not exist yet; "" when `path` exists.
-std::string FirstMissingFolder(const std::string& path) {
-    std::string missing;
-    for (fs::path p = path; !p.empty() && !Exists(p.string()); p = p.parent_path())
-        missing = p.string();
-    return missing;
-}
-
 // Removes the folders made for a failed extraction, unless something was put in them.
 void RemoveEmptyFolders(const std::string& top) {
     std::error_code ec;
@@ -208,20 +199,33 @@ std::string SealedSaveAs(const Options& o, const std::string& stored) {
     return OutputRefusal(path, o.Force) ? "" : path;
 }
 
-// Before a sealed folder's verified package is extracted: none of its files may
-// exist in the folder, unless --force.
-bool SealedFolderReady(const Options& o, const std::string& folder) {
+// Before a folder's package, written whole, is extracted: none of its files may
+// exist in the folder, unless --force. A package that cannot be listed is left to
+// the extraction, which reports it as the desktop program does.
+bool ExtractionReady(const Options& o, const std::string& package, const std::string& folder) {
     if (o.Force) return true;
+    modVW::RecordSummary summary;
     try {
-        modVW::RecordSummary summary;
-        modVW::ListPackage(modVW::TemporaryPackagePath(), summary);
-        const auto why = WouldReplace(summary.Entries, folder);
-        if (why.empty()) return true;
-        Failure("vw3: " + why + "; use --force to replace it");
-    } catch (const vw::Error& e) {
-        Failure(e, o.Argument);
+        modVW::ListPackage(package, summary);
+    } catch (const vw::Error&) {
+        return true;
     }
+    const auto why = WouldReplace(summary.Entries, folder);
+    if (why.empty()) return true;
+    Failure("vw3: " + why + "; use --force to replace it");
     return false;
+}
+
+// Decrypts the command's file; a folder it holds goes into -o (or the current
+// folder), and the folders made for it go again when that fails.
+int DecryptedInto(const Options& o, CliInteraction& ui) {
+    ui.ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
+    ui.ExtractReady = [&o, &ui](const std::string& package) {
+        return ExtractionReady(o, package, ui.ExtractFolder);
+    };
+    const int status = Decrypted(ui, o.Argument);
+    if (status != kSuccess) RemoveEmptyFolders(ui.MadeFolder);
+    return status;
 }
 
 // A sealed file tells its kind and name only once the password has opened it.
@@ -231,16 +235,8 @@ int RunSealedDecrypt(const Options& o) {
     if (!ui) return UsageError(error);
     std::error_code ec;
     ui->PayloadSize = fs::file_size(o.Argument, ec);
-    ui->ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
     ui->SaveAsFor = [&o](const std::string& stored) { return SealedSaveAs(o, stored); };
-    std::string made;  // the folders the extraction makes, known once it is a folder
-    ui->FolderReady = [&o, &ui, &made] {
-        made = FirstMissingFolder(ui->ExtractFolder);
-        return SealedFolderReady(o, ui->ExtractFolder);
-    };
-    const int status = Decrypted(*ui, o.Argument);
-    if (status != kSuccess) RemoveEmptyFolders(made);
-    return status;
+    return DecryptedInto(o, *ui);
 }
 
 // Only what the header shows: the format, the cost, the size.
@@ -313,24 +309,7 @@ int RunDecrypt(const Options& o) {
     ui->PayloadSize = layout.PayloadSize;
     ui->UserFile = o.Argument;
 
-    if (folder) {
-        ui->ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
-        if (!o.Force) {
-            try {
-                if (const auto why = WouldReplace(modVW::InspectRecord(o.Argument, *ui).Entries,
-                                                  ui->ExtractFolder);
-                    !why.empty())
-                    return Failure("vw3: " + why + "; use --force to replace it");
-            } catch (const vw::Error& e) {
-                return Failure(e, o.Argument);
-            }
-            ui->RestartProgress();  // that look at the entries was a pass of its own
-        }
-        const std::string made = FirstMissingFolder(ui->ExtractFolder);
-        const int status = Decrypted(*ui, o.Argument);
-        if (status != kSuccess) RemoveEmptyFolders(made);
-        return status;
-    }
+    if (folder) return DecryptedInto(o, *ui);
 
     const std::string stored = Text1252::NameFromFile(layout.Fields.SourceName);
     if (o.Output.empty() && !IsPlainName(stored))

@@ -141,6 +141,7 @@ void UnpackFolder(Interaction& ui, const std::string& source, const RecordLayout
     vw::FileWriter out(packagePath, vw::FileWriter::Mode::CreateNew, 0600);
     DecipherPayloadTo(source, layout, out, ui);
     out.Close();
+    if (!ui.ReadyToExtract(packagePath, folder)) return;
 
     cSTUF20& package = PackageObject();
     Check(package.StartSession(packagePath), package);

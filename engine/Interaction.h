@@ -45,6 +45,12 @@ public:
     virtual void MsgBox(const std::string& text, const std::string& title, int style) = 0;
     // Lets the user interface process pending events (repaints, the progress timer).
     virtual void DoEvents() = 0;
+    // Once a folder's package is written and its folder chosen, before anything is
+    // extracted: false ends the procedure without a word (whoever said false has
+    // said why). The desktop program extracts whatever the package holds.
+    virtual bool ReadyToExtract(const std::string& /*packagePath*/, const std::string& /*folder*/) {
+        return true;
+    }
 };
 
 // The error report every procedure shows for a failure: title "Error", exclamation.

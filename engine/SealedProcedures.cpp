@@ -53,7 +53,7 @@ void RestoreFolder(Interaction& ui, SealedStream& stream) {
     out.Close();
     const std::string folder =
         ui.BrowseFolders("Please select the folder in which to place the encrypted files:");
-    if (folder.empty()) return;
+    if (folder.empty() || !ui.ReadyToExtract(package.Path(), folder)) return;
     ExtractPackage(package.Path(), folder);
 }
 
