@@ -29,13 +29,19 @@ Error Truncated(const std::string& path, const char* what, uint64_t need, uint64
 
 }  // namespace
 
-FileReader::FileReader(const std::string& path) : path_(path) {
+FileReader::FileReader(const std::string& path, Links links) : path_(path) {
     // A device is not even opened (opening some has effects); the check after the
     // open is the one that counts. Without O_NONBLOCK, opening a FIFO would wait
-    // for a writer that may never come.
+    // for a writer that may never come. O_NOFOLLOW refuses a link that appears
+    // between the look and the open.
+    const bool follow = links == Links::Follow;
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) NotRegular(path);
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if ((follow ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st)) == 0 &&
+        !S_ISREG(st.st_mode))
+        NotRegular(path);
+    fd_ = ::open(path.c_str(),
+                 O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (follow ? 0 : O_NOFOLLOW));
+    if (fd_ < 0 && errno == ELOOP && !follow) NotRegular(path);
     if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot open", path);
     try {
         CheckRegular();

@@ -13,9 +13,12 @@
 
 namespace vw {
 
+// Whether a reader opens the file a symbolic link names, or refuses the link.
+enum class Links { Follow, Refuse };
+
 class FileReader {
 public:
-    explicit FileReader(const std::string& path);
+    explicit FileReader(const std::string& path, Links links = Links::Follow);
     ~FileReader();
     FileReader(const FileReader&) = delete;
     FileReader& operator=(const FileReader&) = delete;

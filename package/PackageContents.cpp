@@ -135,7 +135,7 @@ void ContentsReader::Read(const Slot& slot, Visit&& visit) {
         }
         case ContentsWhere::SourceFile: {
             const std::string& path = slot.extra->sourcePath;
-            FileReader reader(path);
+            FileReader reader(path, vw::Links::Refuse);
             if (reader.Size() != slot.count)
                 throw Error(ErrorNumber::PathFileAccess,
                             "The source file '" + path + "' changed after it was added: it held " +

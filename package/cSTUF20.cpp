@@ -145,13 +145,15 @@ int32_t cSTUF20::AddFile(const std::string& SourceFile, int16_t CompressionLevel
         h.tail = {};
         h.tableSized = true;
 
+        // A link is never followed: one swapped in for a listed file must not
+        // bring another file into the package.
         struct stat st {};
-        if (::stat(SourceFile.c_str(), &st) != 0)
+        if (::lstat(SourceFile.c_str(), &st) != 0)
             throw ErrorFromErrno(errno, "Cannot open", SourceFile);
         if (!S_ISREG(st.st_mode))
             throw Error(ErrorNumber::PathFileAccess,
                         "Cannot add '" + SourceFile + "': not a regular file");
-        vw::FileReader in(SourceFile);
+        vw::FileReader in(SourceFile, vw::Links::Refuse);
         if (in.Size() > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
             throw Error(ErrorNumber::InvalidCall,
                         "Cannot add '" + SourceFile + "': it holds " + std::to_string(in.Size()) +
