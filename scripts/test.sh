@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: formatting, the whole suite, the kernel
 # test built for ARM64 under emulation, the suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and each fuzz target over its corpus.
+# UndefinedBehaviorSanitizer and without the desktop program under
+# ThreadSanitizer, and each fuzz target over its corpus.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -30,6 +31,14 @@ bash scripts/configure.sh build-sanitize -DVW_SANITIZE=ON -DVW_BUILD_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions="$here/scripts/lsan.supp" \
   ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs" | tee -a "$summary"
+
+# The payload is shared by two threads: the suite without the desktop program,
+# again under ThreadSanitizer.
+echo "== Tests under ThreadSanitizer"
+bash scripts/configure.sh build-tsan -DVW_BUILD_GUI=OFF -DVW_BUILD_BENCH=OFF \
+  -DCMAKE_CXX_FLAGS="-fsanitize=thread -O1 -g" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread"
+TSAN_OPTIONS=halt_on_error=1 \
+  ctest --test-dir build-tsan --output-on-failure --parallel "$jobs" | tee -a "$summary"
 
 echo "== Fuzz targets over their corpora"
 bash scripts/fuzz.sh replay
