@@ -99,8 +99,8 @@ void CliInteraction::MsgBox(const std::string& text, const std::string&, int sty
     }
 }
 
-bool CliInteraction::ReadyToExtract(const std::string& packagePath, const std::string&) {
-    if (!ExtractReady || ExtractReady(packagePath)) return true;
+bool CliInteraction::ReadyToExtract(const std::string& packagePath, const std::string& folder) {
+    if (!ExtractReady || ExtractReady(packagePath, folder)) return true;
     failed_ = true;
     return false;
 }

@@ -38,7 +38,7 @@ public:
     // at once written, before anything is extracted. Each says why on standard
     // error when it returns "" or false, which ends the command as a failure.
     std::function<std::string(const std::string& storedName)> SaveAsFor;
-    std::function<bool(const std::string& packagePath)> ExtractReady;
+    std::function<bool(const std::string& packagePath, const std::string& folder)> ExtractReady;
 
     std::string ShowOpen(const modVW::FileDialogRequest& request) override;
     std::string ShowSave(const modVW::FileDialogRequest& request) override;

@@ -220,8 +220,8 @@ bool ExtractionReady(const Options& o, const std::string& package, const std::st
 // folder), and the folders made for it go again when that fails.
 int DecryptedInto(const Options& o, CliInteraction& ui) {
     ui.ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
-    ui.ExtractReady = [&o, &ui](const std::string& package) {
-        return ExtractionReady(o, package, ui.ExtractFolder);
+    ui.ExtractReady = [&o](const std::string& package, const std::string& folder) {
+        return ExtractionReady(o, package, folder);
     };
     const int status = Decrypted(ui, o.Argument);
     if (status != kSuccess) RemoveEmptyFolders(ui.MadeFolder);

@@ -53,7 +53,7 @@ public:
     // taken or a thread failed. The turn to read is held during the read.
     std::optional<Chunk> ReadNext(vw::FileReader& in, uint8_t* buf) {
         std::lock_guard reading(readTurn_);
-        if (Failed() || nextRead_ == count_) return std::nullopt;
+        if (Failure() || nextRead_ == count_) return std::nullopt;
         const Chunk chunk = plan_.At(nextRead_++);
         in.ReadBytes(buf, chunk.len, "the payload");
         return chunk;
@@ -84,11 +84,6 @@ public:
         std::lock_guard lock(mutex_);
         if (!failure_) failure_ = failure;
         changed_.notify_all();
-    }
-
-    bool Failed() {
-        std::lock_guard lock(mutex_);
-        return failure_ != nullptr;
     }
 
     std::exception_ptr Failure() {
