@@ -8,6 +8,7 @@
 
 #include "Printing.h"
 #include "Progress.h"
+#include "SealedKey.h"
 #include "TemporaryPackage.h"
 
 namespace vw3 {
@@ -47,6 +48,10 @@ std::string NamingUserFile(std::string text, const std::string& userFile) {
 
 CliInteraction::CliInteraction(std::optional<std::string> password, bool quiet)
     : password_(std::move(password)), quiet_(quiet) {}
+
+CliInteraction::~CliInteraction() {
+    if (password_) modVW::WipeText(*password_);
+}
 
 std::string CliInteraction::ShowOpen(const modVW::FileDialogRequest&) {
     return "";  // the command always names its source

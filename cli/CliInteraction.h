@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Interaction.h"
+#include "OutputTarget.h"
 #include "Terminal.h"
 
 namespace vw3 {
@@ -15,7 +16,7 @@ namespace vw3 {
 enum ExitStatus { kSuccess = 0, kFailure = 1, kUsage = 2, kIncorrectPassword = 3 };
 
 // Where "-o -" writes: this process's standard output, written into, never replaced.
-constexpr const char* kStandardOutput = "/proc/self/fd/1";
+using vw::kStandardOutput;
 
 // `text` with the internal paths it may name (the temporary package, standard
 // output's /proc name) replaced by what the user knows: `userFile`, "standard output".
@@ -25,6 +26,8 @@ class CliInteraction : public modVW::Interaction {
 public:
     // `password` is the password from a file; nothing means: ask at the terminal.
     CliInteraction(std::optional<std::string> password, bool quiet);
+    ~CliInteraction() override;  // wipes the password
+    CliInteraction(CliInteraction&&) = default;
 
     std::string SaveAs;         // the answer to the save question
     std::string ExtractFolder;  // the answer to the folder question (created when missing)

@@ -1,7 +1,9 @@
 #include "Commands.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,6 +15,7 @@
 
 #include "BinaryFile.h"
 #include "CliInteraction.h"
+#include "EncryptedSource.h"
 #include "Error.h"
 #include "OutputTarget.h"
 #include "Printing.h"
@@ -69,6 +72,11 @@ std::optional<std::string> ReadBounded(int fd) {
     return text;
 }
 
+bool InProc(int fd) {
+    struct statfs fs {};
+    return ::fstatfs(fd, &fs) == 0 && fs.f_type == PROC_SUPER_MAGIC;
+}
+
 // The open password file `path`, or -1 after saying in `error` why it is refused:
 // only a regular file of at most 64 KiB is read (a folder, a FIFO, /dev/zero are not).
 int OpenPasswordFile(const std::string& path, std::string& error) {
@@ -78,6 +86,8 @@ int OpenPasswordFile(const std::string& path, std::string& error) {
         error = "cannot read the password file " + Quoted(path) + ": " + std::strerror(errno);
     else if (!S_ISREG(st.st_mode))
         error = "the password file " + Quoted(path) + " is not a regular file";
+    else if (InProc(fd))
+        error = "the password file " + Quoted(path) + " is a /proc file, which reports no size";
     else if (static_cast<uint64_t>(st.st_size) > kPasswordFileMax)
         error = "the password file " + Quoted(path) + " is larger than 64 KiB";
     if (error.empty()) return fd;
@@ -99,10 +109,14 @@ std::optional<std::string> PasswordFromFile(const std::string& path, std::string
     else if (text->size() > kPasswordFileMax)
         error = "the password on " + what + " is longer than 64 KiB";
     if (!error.empty()) return std::nullopt;
-    if (!text->empty() && text->back() == '\n') text->pop_back();
-    if (!text->empty() && text->back() == '\r') text->pop_back();
+    // One line ending goes, "\n" or "\r\n"; a lone "\r" is part of the password.
+    if (!text->empty() && text->back() == '\n') {
+        text->pop_back();
+        if (!text->empty() && text->back() == '\r') text->pop_back();
+    }
     if (text->empty()) {
-        error = "the password file is empty";
+        error = (standardInput ? "standard input" : "the password file " + Quoted(path)) +
+                " holds no password";
         return std::nullopt;
     }
     return text;
@@ -288,6 +302,11 @@ int RunEncrypt(const Options& o) {
 // Both formats tell their kind and name only once the password has opened them,
 // so the save and folder answers are worked out then.
 int RunDecrypt(const Options& o) {
+    try {  // a damaged or unreadable file is reported before a password is asked for
+        modVW::OpenEncrypted(o.Argument);
+    } catch (const vw::Error& e) {
+        return Failure(e, o.Argument);
+    }
     std::string error;
     auto ui = MakeInteraction(o, error);
     if (!ui) return UsageError(error);

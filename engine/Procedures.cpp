@@ -11,6 +11,7 @@
 #include "FolderPackaging.h"
 #include "Guard.h"
 #include "Interaction.h"
+#include "NotDumpable.h"
 #include "ReplacingWriter.h"
 #include "SealedFile.h"
 #include "StoredNames.h"
@@ -26,6 +27,11 @@ constexpr const char* kSealedFilter = "Sealed Vaultwise files (*.vws)|*.vws";
 
 void ShowRefusal(Interaction& ui, const std::string& text) {
     ui.MsgBox(text, "Error", MsgStyle::vbExclamation);
+}
+
+// A warning about work that was done (permissions a filesystem cannot keep).
+void ShowWarning(Interaction& ui, const std::string& text) {
+    if (!text.empty()) ui.MsgBox(text, "Warning", MsgStyle::vbInformation);
 }
 
 struct NewPasswordPrompts {
@@ -96,7 +102,7 @@ void RestoreFile(Interaction& ui, EncryptedSource& file) {
     if (dest.empty() || dest == name) return;
     vw::ReplacingWriter writer(dest);
     file.PayloadTo(writer.Out(), ui);
-    writer.Commit({});
+    ShowWarning(ui, writer.Commit({}));
 }
 
 // The package is written and checked whole before anything is extracted, so a
@@ -137,6 +143,7 @@ std::string ExtensionPart(const std::string& name) {
 
 void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
              OutputFormat format) {
+    const vw::NotDumpable secrets;            // a password is typed and a key made below
     std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
     std::vector<std::string> skipped;         // a folder's entries that were left out
     std::string source = SourcePath;
@@ -171,7 +178,7 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
         vw::ReplacingWriter writer(dest);
         WriteEncrypted(sealed, in, writer.Out(), password, SourceKind, FileNamePart(source), ui);
         // An encrypted file is as private as its source (a folder's package is 0600).
-        writer.Commit({.newFileMode = in.Mode()});
+        ShowWarning(ui, writer.Commit({.newFileMode = in.Mode()}));
     });
     WipeText(password);
     if (!done) return;
@@ -182,6 +189,7 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
 }
 
 void Decrypt(Interaction& ui, const std::string& SourcePath) {
+    const vw::NotDumpable secrets;  // a password is typed and a key made below
     std::string source = SourcePath;
     if (source.empty()) {
         source = ui.ShowOpen(
