@@ -1,4 +1,5 @@
-// An interrupted vw3 leaves neither its temporary package nor a half-written file.
+// An interrupted vw3 leaves neither its temporary package, nor a folder's staged
+// entries, nor a half-written file.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <iterator>
 
+#include "PackageExtraction.h"
 #include "ReplacingWriter.h"
 #include "TempDir.h"
 #include "TemporaryPackage.h"
@@ -21,10 +23,13 @@ TEST(Signals, InterruptedRunRemovesItsLeftovers) {
     ::setenv("VAULTWISE_TEMP_DIR", dir.Path().c_str(), 1);
     const pid_t child = ::fork();
     if (child == 0) {
-        // Mid-operation: a package being built and a destination being written.
+        // Mid-operation: a package being built, a folder's entries being extracted
+        // and a destination being written.
         vw3::EndCleanlyOnSignals();
         modVW::TemporaryPackage package;
         vw::FileWriter(package.Path(), vw::FileWriter::Mode::CreateNew).WriteU16(1);
+        vw::stuf::StagingFolder staging(dir.Path());
+        vw::FileWriter(staging.PathOf("entry"), vw::FileWriter::Mode::CreateNew).WriteU16(1);
         vw::ReplacingWriter out(dir / "dest");
         out.Out().WriteU16(1);
         out.Out().Flush();
@@ -33,7 +38,6 @@ TEST(Signals, InterruptedRunRemovesItsLeftovers) {
     }
     int status = 0;
     ::waitpid(child, &status, 0);
-    modVW::RemoveLeftoverPackage();  // as the next run does: the run's folder is stale now
     ::unsetenv("VAULTWISE_TEMP_DIR");
     ASSERT_TRUE(WIFSIGNALED(status)) << "the process must still end by the signal";
     EXPECT_EQ(WTERMSIG(status), SIGTERM);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -161,6 +162,18 @@ TEST_F(Procedures, EveryCancelEndsSilentlyAndLeavesNothing) {
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), before) << row.at(3);
         EXPECT_TRUE(TempPackageGone()) << row[3];
     }
+}
+
+// No core file holds a password: the process is not dumpable while it asks for one.
+TEST_F(Procedures, NotDumpableWhileAPasswordIsHeld) {
+    WriteFile(dir / "a", "a");
+    EncryptTo(1, dir / "a", dir / "a.vw3");
+    ScriptedInteraction ui({"pw", dir / "out"});
+    std::vector<int> dumpable;
+    ui.BeforeAnswer = [&](const std::string&) { dumpable.push_back(::prctl(PR_GET_DUMPABLE)); };
+    Decrypt(ui, dir / "a.vw3");
+    EXPECT_EQ(dumpable, (std::vector<int>{0, 0}));
+    EXPECT_EQ(::prctl(PR_GET_DUMPABLE), 1) << "dumpable again once done";
 }
 
 TEST_F(Procedures, FileReplacedBetweenAttemptsIsReadAgain) {
