@@ -144,6 +144,7 @@ std::string ExtensionPart(const std::string& name) {
 void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
              OutputFormat format) {
     const vw::NotDumpable secrets;            // a password is typed and a key made below
+    RemoveLeftoverPackage();                  // what killed runs left, wherever they wrote
     std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
     std::vector<std::string> skipped;         // a folder's entries that were left out
     std::string source = SourcePath;
@@ -182,7 +183,6 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     });
     WipeText(password);
     if (!done) return;
-    if (!package) RemoveLeftoverPackage();  // a file's encryption tidies up after killed runs
     // Told once the work is done, so the classic questions keep their order.
     if (!skipped.empty())
         ui.MsgBox(SkippedMessage(skipped), "Encrypt Folder", MsgStyle::vbInformation);
@@ -190,6 +190,7 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
 
 void Decrypt(Interaction& ui, const std::string& SourcePath) {
     const vw::NotDumpable secrets;  // a password is typed and a key made below
+    RemoveLeftoverPackage();        // what killed runs left, wherever they wrote
     std::string source = SourcePath;
     if (source.empty()) {
         source = ui.ShowOpen(

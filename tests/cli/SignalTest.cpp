@@ -79,3 +79,15 @@ TEST(Signals, NothingNamedSurvivesAKill) {
     ::waitpid(child, nullptr, 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 0) << "the kill left a file";
 }
+
+// Without O_TMPFILE a killed run leaves a named file beside its output; the folder
+// was noted, so any later run removes it, whatever and wherever it writes.
+TEST(Signals, NamedLeftoversGoAtAnyLaterRun) {
+    TempDir base, elsewhere;
+    ::setenv("VAULTWISE_TEMP_DIR", base.Path().c_str(), 1);
+    WriteFile(elsewhere / ".vw0badf00d.part", std::string("plaintext"));
+    WriteFile(base / ".vaultwise-named-temporaries", elsewhere.Path() + "\n");
+    modVW::RemoveLeftoverPackage();  // as every procedure starts
+    ::unsetenv("VAULTWISE_TEMP_DIR");
+    EXPECT_TRUE(fs::is_empty(elsewhere.Path()));
+}
