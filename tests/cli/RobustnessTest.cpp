@@ -161,3 +161,32 @@ TEST(SealedVw3, EveryDamageIsReportedAndWritesNothing) {
     }
     EXPECT_EQ(rows, 33);
 }
+
+// Crafted sealed files go through the same guards as classic ones: a folder whose
+// package is damaged is reported under the user's file name, a stored name equal
+// to -o is refused.
+TEST(SealedVw3, CraftedFilesMeetTheClassicGuards) {
+    TempDir dir;
+    WriteFile(dir / "pw", std::string("Pw\n"));
+    modVW::SealingCost = {1, 8192};
+    vw3::CliInteraction quiet(std::nullopt, true);
+    const auto seal = [&](const std::string& name, int16_t kind, const std::string& stored) {
+        WriteFile(dir / "content", std::string("not a package"));
+        vw::FileReader in(dir / "content");
+        vw::FileWriter out(dir / name, vw::FileWriter::Mode::CreateNew);
+        modVW::SealFile(in, out, "Pw", kind, stored, quiet);
+        out.Close();
+    };
+    seal("folder.vws", 2, "TempStuf.stuf");
+    seal("abs.vws", 1, dir / "abs");
+    const std::string vw3 = VW3_BINARY;
+    const auto folder = RunCommand(dir.Path(), vw3 + " decrypt folder.vws -o x --password-file pw");
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_NE(folder.err.find("'folder.vws'"), std::string::npos) << folder.err;
+    EXPECT_EQ(folder.err.find("TempStuf"), std::string::npos) << folder.err;
+
+    const auto abs = RunCommand(dir.Path(), vw3 + " decrypt abs.vws -o abs --password-file pw");
+    EXPECT_EQ(abs.status, 1);
+    EXPECT_NE(abs.err.find("is the stored name itself"), std::string::npos) << abs.err;
+    EXPECT_FALSE(fs::exists(dir / "abs"));
+}
