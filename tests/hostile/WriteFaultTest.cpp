@@ -64,53 +64,34 @@ std::optional<std::vector<std::string>> RunWithFileSizeLimit(
 
 constexpr rlim_t kLimit = 16 * 1024;  // every file below is larger
 
-// Stands in for the disk calls while it lives: records fsync and rename in order
-// ("fsync file", "fsync folder", "rename", "exchange", "rename new"), fails the move
-// to a target ending in `FailMovesTo` (EPERM, as an immutable file), and fchmod with
-// ENOSYS when `FchmodUnsupported` (as some FUSE filesystems).
+// Stands in for the disk calls while it lives: records fsync ("fsync file",
+// "fsync folder") and rename ("rename"; flags as a number) in order, fails a move to
+// a target ending in `FailMovesTo` with EPERM (an immutable file), and fchmod with
+// ENOSYS once `NoFchmod` (some FUSE filesystems).
 struct DiskRecorder {
     static inline std::vector<std::string> Calls;
-    static inline std::string FailMovesTo;
-    static inline bool FchmodUnsupported = false;
-
-    decltype(vw::disk::Fsync) fsync = vw::disk::Fsync;
-    decltype(vw::disk::Fchmod) fchmod = vw::disk::Fchmod;
-    decltype(vw::disk::Rename) rename = vw::disk::Rename;
-
+    static inline std::string FailMovesTo = "\n";
+    static inline bool NoFchmod = false;
     DiskRecorder() {
-        Calls.clear();
-        FailMovesTo.clear();
-        FchmodUnsupported = false;
         vw::disk::Fsync = [](int fd) {
             struct stat st {};
-            ::fstat(fd, &st);
-            Calls.push_back(S_ISDIR(st.st_mode) ? "fsync folder" : "fsync file");
+            Calls.push_back(::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) ? "fsync folder"
+                                                                         : "fsync file");
             return ::fsync(fd);
         };
         vw::disk::Fchmod = [](int fd, mode_t mode) {
-            if (!FchmodUnsupported) return ::fchmod(fd, mode);
-            errno = ENOSYS;
-            return -1;
+            return NoFchmod ? errno = ENOSYS, -1 : ::fchmod(fd, mode);
         };
         vw::disk::Rename = [](const char* from, const char* to, unsigned flags) {
-            const std::string target = to;
-            if (!FailMovesTo.empty() && target.size() >= FailMovesTo.size() &&
-                target.compare(target.size() - FailMovesTo.size(), FailMovesTo.size(),
-                               FailMovesTo) == 0) {
-                errno = EPERM;
-                return -1;
-            }
-            Calls.push_back(flags == 0                 ? "rename"
-                            : flags == RENAME_EXCHANGE ? "exchange"
-                                                       : "rename new");
+            if (std::string_view(to).ends_with(FailMovesTo)) return errno = EPERM, -1;
+            Calls.push_back(flags ? "rename " + std::to_string(flags) : "rename");
             return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, flags);
         };
     }
     ~DiskRecorder() {
-        vw::disk::Fsync = fsync;
-        vw::disk::Fchmod = fchmod;
-        vw::disk::Rename = rename;
+        vw::disk::Fsync = ::fsync, vw::disk::Fchmod = ::fchmod, vw::disk::Rename = rename;
     }
+    decltype(vw::disk::Rename) rename = vw::disk::Rename;
 };
 
 std::string Written(const std::string& path, const std::string& text) {
@@ -225,7 +206,7 @@ TEST_F(WriteFault, ReplacedFilesAreSyncedAndAppearingOnesKept) {
     EXPECT_EQ(ReadText(dir / "out/b"), "theirs");
     EXPECT_EQ(disk.Calls, std::vector<std::string>{}) << "nothing replaced, nothing to sync";
 
-    DiskRecorder::FchmodUnsupported = true;
+    DiskRecorder::NoFchmod = true;
     EXPECT_NE(Written(dir / "out/c", "new").find("Function not implemented"), std::string::npos);
     EXPECT_EQ(ReadText(dir / "out/c"), "new");
 }
@@ -241,19 +222,19 @@ TEST_F(WriteFault, ExtractionIsPlacedWholeOrNotAtAll) {
         for (const std::string name : {"a.txt", "b.txt", "c.txt"})
             WriteFile(staging.PathOf(name), "new");
         DiskRecorder::FailMovesTo = "/b.txt";
+        std::string said;
         try {
             staging.Commit({"a.txt", "b.txt", "c.txt"});
-            ADD_FAILURE() << "the failed move was not reported";
         } catch (const vw::Error& e) {
-            EXPECT_NE(e.Description().find("nothing in the folder was changed"), std::string::npos)
-                << e.Description();
+            said = e.Description();
         }
+        EXPECT_NE(said.find("nothing in the folder was changed"), std::string::npos) << said;
     }
     EXPECT_EQ(ReadText(dir / "out/a.txt"), "old a");
     EXPECT_EQ(ReadText(dir / "out/b.txt"), "old b");
     EXPECT_EQ(Tree(dir / "out"), (std::set<std::string>{"a.txt", "b.txt"}));
 
-    DiskRecorder::FailMovesTo.clear();
+    DiskRecorder::FailMovesTo = "\n";
     {
         vw::stuf::StagingFolder staging(dir / "out");
         WriteFile(staging.PathOf("a.txt"), "new");
