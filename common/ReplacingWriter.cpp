@@ -88,7 +88,13 @@ ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
     if (kind_ == OutputTarget::Unusable) RefuseOutput(target_);
     if (kind_ == OutputTarget::Direct) {
         direct_ = OpenDirect(target_);
-        spool_ = std::make_unique<PrivateFolder>(PrivateBase(), kSpoolPrefix);
+        const std::string base = PrivateBase();
+        if (base.empty())
+            throw Error(ErrorNumber::PermissionDenied,
+                        "Permission denied: no private folder to check the contents in before "
+                        "they are written to '" +
+                            target_ + "' (" + CacheBase() + " is not this user's own)");
+        spool_ = std::make_unique<PrivateFolder>(base, kSpoolPrefix);
         temp_.emplace(spool_->Path(), target_);
     } else {
         temp_.emplace(std::filesystem::path(target_).parent_path().string(), target_);
