@@ -74,7 +74,9 @@ void SyncFolderOf(const std::string& target) {
     const int synced = disk::Fsync(fd);
     const int error = errno;
     ::close(fd);
-    if (synced != 0) throw ErrorFromErrno(error, "Cannot write", target);
+    // Some filesystems cannot sync a folder at all; the rename is then as safe as it gets.
+    if (synced != 0 && error != EINVAL && error != ENOTSUP)
+        throw ErrorFromErrno(error, "Cannot write", target);
 }
 
 constexpr const char* kSpoolPrefix = ".vaultwise-temp-";
