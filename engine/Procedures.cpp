@@ -116,7 +116,7 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file) {
     file.PayloadTo(out, ui);
     out.Close();
     if (!ui.ReadyToExtract(package.Path(), folder)) return;
-    ExtractPackage(package.Path(), folder);
+    ExtractPackage(ui, package.Path(), folder);
 }
 
 }  // namespace
