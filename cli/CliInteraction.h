@@ -31,10 +31,13 @@ public:
     uint64_t PayloadSize = 0;   // for the progress bar's MB/s; 0 = look at the package
     std::string UserFile;       // the file or folder the command was given, as typed
 
+    // When set, the folder question is a usage error that says this.
+    std::string FolderRefusal;
+
     std::string MadeFolder;  // the outermost folder the folder answer created, if any
 
-    // A sealed file's kind and name are known only once it is open, so its save
-    // answer is worked out then, from the stored name. A folder's package is looked
+    // A file's kind and name are known only once it is open, so its save answer
+    // is worked out then, from the stored name. A folder's package is looked
     // at once written, before anything is extracted. Each says why on standard
     // error when it returns "" or false, which ends the command as a failure.
     std::function<std::string(const std::string& storedName)> SaveAsFor;
@@ -57,6 +60,7 @@ private:
     bool quiet_;
     bool failed_ = false;
     bool cancelled_ = false;
+    bool usage_ = false;
     int refusals_ = 0;  // incorrect-password or mismatch messages so far
     bool incorrectPassword_ = false;
     std::unique_ptr<ProgressBar> progress_;

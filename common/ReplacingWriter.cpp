@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <vector>
 
 #include "Error.h"
 
@@ -75,27 +74,11 @@ ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
 
 ReplacingWriter::~ReplacingWriter() = default;  // the writer closes, then the file goes
 
-void ReplacingWriter::CopyTail() {
-    struct stat st {};
-    if (::lstat(target_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
-    const auto length = static_cast<uint64_t>(st.st_size);
-    if (length <= out_->Position()) return;
-    FileReader old(target_);
-    old.Seek(out_->Position(), "the old file");
-    std::vector<uint8_t> buf(1 << 20);
-    while (old.Remaining() > 0) {
-        const size_t n = static_cast<size_t>(std::min<uint64_t>(buf.size(), old.Remaining()));
-        old.ReadBytes(buf.data(), n, "the old file");
-        out_->WriteBytes(buf.data(), n);
-    }
-}
-
 void ReplacingWriter::Commit(CommitOptions options) {
     if (!temp_) {
         out_->Close(options.durable);
         return;
     }
-    if (options.keepLongerTail) CopyTail();
     out_->Flush();
     if (options.durable && ::fsync(out_->Fd()) != 0)
         throw ErrorFromErrno(errno, "Cannot write", target_);

@@ -37,9 +37,6 @@ public:
     FileWriter& Out() { return *out_; }
 
     struct CommitOptions {
-        // Keep an existing target's bytes beyond the new length behind it, as an
-        // in-place overwrite without truncation would leave them.
-        bool keepLongerTail = false;
         // Reach the disk before the rename, so a crash cannot leave an empty file.
         bool durable = false;
         // The permission bits a new file gets at most (the umask applies too); a
@@ -49,8 +46,6 @@ public:
     void Commit(CommitOptions options);
 
 private:
-    void CopyTail();
-
     std::string target_;
     OutputTarget kind_;
     std::optional<TemporaryFile> temp_;  // none when writing into the target directly

@@ -107,7 +107,12 @@ TEST(SealedVw3, EveryDamageIsReportedAndWritesNothing) {
     modVW::SealingCost = {1, 8192};
     WriteFile(temp / "subject.bin", std::vector<uint8_t>(modVW::kSealedPiece + 1000, 0x33));
     vw3::CliInteraction quiet(std::nullopt, true);
-    modVW::SealFile(temp / "subject.bin", temp / "subject.vws", "Pw", 1, quiet);
+    {
+        vw::FileReader in(temp / "subject.bin");
+        vw::FileWriter out(temp / "subject.vws", vw::FileWriter::Mode::CreateNew);
+        modVW::SealFile(in, out, "Pw", 1, "subject.bin", quiet);
+        out.Close();
+    }
     const auto sealed = ReadFile(temp / "subject.vws");
     ASSERT_EQ(sealed.size(), 1049780u) << "the layout the table was written for";
     const std::string decrypt =
