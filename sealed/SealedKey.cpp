@@ -6,8 +6,6 @@
 #include <future>
 
 #include "Error.h"
-#include "Interaction.h"
-#include "Progress.h"
 
 namespace modVW {
 namespace {
@@ -43,10 +41,9 @@ SealedKeys::~SealedKeys() {
 }
 
 void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBytes],
-                      const SealedCost& cost, Interaction& ui, SealedKeys& keys) {
+                      const SealedCost& cost, const std::function<void()>& turn, SealedKeys& keys) {
     static_assert(kSaltBytes == crypto_pwhash_SALTBYTES && kKeyBytes == crypto_kdf_KEYBYTES);
     RequireSodium();
-    CurrentProgress = 0;
     uint8_t master[kKeyBytes];
     auto hashing = std::async(std::launch::async, [&] {
         return crypto_pwhash(master, sizeof master, password.data(), password.size(), salt,
@@ -54,7 +51,7 @@ void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBy
                              crypto_pwhash_ALG_ARGON2ID13);
     });
     while (hashing.wait_for(kTurn) != std::future_status::ready)
-        ui.DoEvents();
+        turn();
     if (hashing.get() != 0) {
         sodium_memzero(master, sizeof master);
         throw vw::Error(vw::ErrorNumber::OutOfMemory, "Out of memory");
