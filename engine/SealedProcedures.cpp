@@ -1,5 +1,9 @@
 #include "SealedProcedures.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include <algorithm>
 #include <optional>
 
@@ -107,6 +111,9 @@ void SealTree(const std::string& folder, vw::FileWriter& out, const std::string&
 }
 
 void ExtractTreeInto(vw::ByteSource& payload, const std::string& folder, const std::string& path) {
+    // The chosen folder may be a new name, as for a package.
+    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
+        throw vw::ErrorFromErrno(errno, "Cannot create the folder", folder);
     vw::stuf::StagingFolder staging(folder);
     const auto names = vw::tree::ExtractTree(payload, staging.PathOf(""), DamagedError(path));
     staging.Commit(names);

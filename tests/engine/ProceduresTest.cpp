@@ -180,14 +180,15 @@ TEST_F(Procedures, FileReplacedBetweenAttemptsIsReadAgain) {
     EXPECT_EQ(ReadFile(dir / "out"), B("two"));
 }
 
-TEST_F(Procedures, FolderRoundTripWithOwnFilesOnly) {
+// A classic file holds the folder's own files; a sealed one its whole tree.
+TEST_F(Procedures, FolderRoundTripOwnFilesClassicWholeTreeSealed) {
     const std::string src = dir / "my folder";
     fs::create_directories(src + "/sub");
     WriteFile(src + "/a b.txt", "hello");
     WriteFile(src + "/café.txt", "accent");
     WriteFile(src + "/zero", "");
     WriteFile(src + "/sub/deep", "not included");
-    WriteFile(src + "/big", SampleBytes(kSealedPiece + 7));
+    WriteFile(src + "/big", SampleBytes(kChunkText + 7));
     for (const std::string ext : {".vw3", ".vws"}) {
         // The package is built before the destination is asked for: only its owner may
         // read it.
@@ -206,9 +207,9 @@ TEST_F(Procedures, FolderRoundTripWithOwnFilesOnly) {
         EXPECT_TRUE(Decrypting(dir / ("f" + ext), {"pw", out}).Messages().empty());
         EXPECT_EQ(ReadFile(out + "/a b.txt"), B("hello"));
         EXPECT_EQ(ReadFile(out + "/café.txt"), B("accent"));
-        EXPECT_EQ(ReadFile(out + "/big"), SampleBytes(kSealedPiece + 7));
+        EXPECT_EQ(ReadFile(out + "/big"), SampleBytes(kChunkText + 7));
         EXPECT_TRUE(fs::exists(out + "/zero"));
-        EXPECT_FALSE(fs::exists(out + "/sub"));
+        EXPECT_EQ(fs::exists(out + "/sub/deep"), ext == ".vws");
         EXPECT_TRUE(TempPackageGone());
     }
 }
@@ -229,9 +230,11 @@ TEST_F(Procedures, EmptyFolderAndOtherKindsUnpackAsFolders) {
     }
 }
 
-TEST_F(Procedures, SealedFilesRoundTripWhateverTheirPieces) {
-    // Empty, one byte, exactly one piece, one byte into a second piece.
-    for (const size_t size : {size_t{0}, size_t{1}, kSealedPiece, kSealedPiece + 1}) {
+TEST_F(Procedures, SealedFilesRoundTripWhateverTheirChunks) {
+    // Empty, one byte, exactly one chunk, one byte into a second chunk, exactly two:
+    // the chunks' text starts with kind, name length and "f.bin", 9 bytes.
+    for (const size_t size :
+         {size_t{0}, size_t{1}, kChunkText - 9, kChunkText - 8, 2 * kChunkText - 9}) {
         SCOPED_TRACE(size);
         WriteFile(dir / "f.bin", SampleBytes(size));
         const auto enc = Encrypting(1, dir / "f.bin", {dir / "f.vws", "Pw", "Pw"});
