@@ -145,15 +145,23 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
              OutputFormat format) {
     std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
     std::vector<std::string> skipped;         // a folder's entries that were left out
+    std::optional<vw::Error> refused;         // why a classic file cannot hold the folder
     std::string source = SourcePath;
     if (SourceKind == SourceKinds::Folder) {
         if (source.empty()) source = ui.BrowseFolders("Please select a folder to encrypt:");
         if (source.empty()) return;
         // A sealed file holds the whole tree; the package is for a classic file, and
-        // made before the save question, as ever.
+        // made before the save question, as ever. A folder the package refuses (too
+        // large, a name it cannot store) may still be sealed: its refusal waits for
+        // the answer.
         if (format != OutputFormat::Sealed && !Guarded(ui, [&] {
-                package.emplace();
-                PackFolder(ui, source, package->Path(), skipped);
+                try {
+                    package.emplace();
+                    PackFolder(ui, source, package->Path(), skipped);
+                } catch (const vw::Error& e) {
+                    package.reset();
+                    refused = e;
+                }
             }))
             return;
     } else {
@@ -171,6 +179,10 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     if (dest.empty()) return;
     const bool sealed = format == OutputFormat::Sealed || IsSealedName(dest);
     const bool tree = sealed && SourceKind == SourceKinds::Folder;
+    if (refused && !tree) {
+        ShowErrorReport(ui, refused->Number(), refused->Description());
+        return;
+    }
     std::string password = AskNewPassword(ui, sealed ? kSealedPrompts : kClassicPrompts);
     if (password.empty()) return;
 

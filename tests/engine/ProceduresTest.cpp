@@ -251,7 +251,7 @@ TEST_F(Procedures, SealedFilesRoundTripWhateverTheirChunks) {
     }
 }
 
-// A folder too large for an encrypted file is refused before it is packed, and an
+// A folder too large for a classic encrypted file is refused before it is packed, and an
 // entry named like the temporary package survives in the temporary folder.
 TEST_F(Procedures, TooLargeFolderRefusedBeforePackingAndTempStufEntrySurvives) {
     for (const char* name : {"big/a", "big/b", "f/TempStuf.stuf"}) {
@@ -260,10 +260,12 @@ TEST_F(Procedures, TooLargeFolderRefusedBeforePackingAndTempStufEntrySurvives) {
     }
     for (const char* name : {"big/a", "big/b"})  // sparse: 2.2 GB that take no disk
         ASSERT_EQ(::truncate((dir / name).c_str(), 1100000000), 0);
-    const auto big = Encrypting(2, dir / "big", {});
-    EXPECT_EQ(big.Kinds(), std::vector<std::string>{"msgbox"}) << "refused before any question";
-    EXPECT_EQ(big.Log[0].Text.rfind("Error 5 - Invalid procedure call or argument: the files", 0),
+    // Refused once the answer asks for a classic file, which cannot hold it.
+    const auto big = Encrypting(2, dir / "big", {dir / "big.vw3"});
+    EXPECT_EQ(big.Kinds(), (std::vector<std::string>{"save", "msgbox"}));
+    EXPECT_EQ(big.Log[1].Text.rfind("Error 5 - Invalid procedure call or argument: the files", 0),
               0u);
+    EXPECT_FALSE(fs::exists(dir / "big.vw3"));
     EncryptTo(2, dir / "f", dir / "f.vw3");
     // Into the folder that holds the temporary packages.
     EXPECT_TRUE(Decrypting(dir / "f.vw3", {"pw", temp.Path()}).Messages().empty());
