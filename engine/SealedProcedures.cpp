@@ -40,13 +40,14 @@ public:
     int16_t Kind() const override { return source_->Contents().Kind; }
     const std::string& StoredName() const override { return source_->Contents().StoredName; }
     void PayloadTo(vw::FileWriter& out, Interaction&) override {
-        // Each piece is written from where its file offset lies within a page.
-        ChunkBuffer buffer;
+        // Written from the opened chunk itself; a version-1 piece goes through a
+        // buffer placed where the file offset lies within a page.
+        ChunkBuffer scratch;
         for (;;) {
-            uint8_t* at = buffer.PlacedFor(out.Position());
-            const size_t got = source_->Read(at, kChunkText);
+            const uint8_t* text = nullptr;
+            const size_t got = source_->Take(text, kChunkText, scratch.PlacedFor(out.Position()));
             if (got == 0) return;
-            out.WriteBytes(at, got);
+            out.WriteBytes(text, got);
         }
     }
     bool HoldsTree() const override {
@@ -86,17 +87,14 @@ std::unique_ptr<EncryptedSource> OpenSealedSource(const std::string& path) {
 
 void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& password, int16_t kind,
               const std::string& storedName, Interaction& ui) {
-    Seal(out, password, {kind, storedName}, ui, [&](vw::ByteSink& sink) {
-        // Read where the file offset lies within the buffer's page: the kernel's copy
-        // then runs at its full speed.
-        ChunkBuffer buffer;
+    Seal(out, password, {kind, storedName}, ui, [&](SealingSink& sink) {
+        // Read straight into the chunk, not copied again.
         const uint64_t total = in.Size();
         while (in.Remaining() > 0) {
-            const size_t length =
-                static_cast<size_t>(std::min<uint64_t>(kChunkText, in.Remaining()));
-            uint8_t* at = buffer.PlacedFor(in.Position());
+            size_t length = static_cast<size_t>(std::min<uint64_t>(kChunkText, in.Remaining()));
+            uint8_t* at = sink.Room(length);
             in.ReadBytes(at, length, "the content");
-            sink.Write(at, length);
+            sink.Wrote(length);
             CurrentProgress = ProgressAt(in.Position(), total);
             ui.DoEvents();
         }
@@ -105,7 +103,7 @@ void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& passwo
 
 void SealTree(const std::string& folder, vw::FileWriter& out, const std::string& password,
               const std::string& storedName, Interaction& ui, std::vector<std::string>& skipped) {
-    Seal(out, password, {SourceKinds::Folder, storedName}, ui, [&](vw::ByteSink& sink) {
+    Seal(out, password, {SourceKinds::Folder, storedName}, ui, [&](SealingSink& sink) {
         vw::tree::WriteTree(folder, sink, skipped, [&ui] { ui.DoEvents(); });
     });
 }

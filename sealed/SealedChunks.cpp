@@ -43,42 +43,55 @@ ChunkWriter::ChunkWriter(vw::FileWriter& out, ChunkKey key)
     : out_(out), key_(key), start_(out.Position()), text_(buffers_[0].PlacedFor(start_)) {}
 
 ChunkWriter::~ChunkWriter() {
-    if (writing_.valid()) writing_.wait();
+    for (auto& chunk : writing_)
+        chunk.wait();
 }
 
 void ChunkWriter::Write(const uint8_t* data, size_t len) {
     while (len > 0) {
-        // A full chunk is sealed only once more text comes: until then it may be the last.
-        if (used_ == kChunkText) Submit(false);
-        const size_t take = std::min(len, kChunkText - used_);
-        std::memcpy(text_ + used_, data, take);
-        used_ += take;
+        size_t take = len;
+        std::memcpy(Room(take), data, take);
+        Wrote(take);
         data += take;
         len -= take;
     }
 }
 
+uint8_t* ChunkWriter::Room(size_t& len) {
+    // A full chunk is sealed only once more text comes: until then it may be the last.
+    if (used_ == kChunkText) Submit(false);
+    len = std::min(len, kChunkText - used_);
+    return text_ + used_;
+}
+
 void ChunkWriter::Finish() {
     Submit(true);
-    writing_.get();
+    for (; !writing_.empty(); writing_.pop_front())
+        writing_.front().get();
 }
 
 void ChunkWriter::Submit(bool last) {
-    if (writing_.valid()) writing_.get();  // in order, and its buffer free again
     if (counter_ == kMaxChunks)
         throw vw::Error(vw::ErrorNumber::InvalidCall, "The content is too large to seal");
-    writing_ =
-        std::async(std::launch::async, [this, text = text_, used = used_, index = counter_, last] {
-            uint8_t nonce[kNonceBytes];
-            MakeNonce(key_, index, last, nonce);
-            crypto_aead_xchacha20poly1305_ietf_encrypt_detached(
-                text, text + used, nullptr, text, used, nullptr, 0, nullptr, nonce, key_.Key);
-            out_.WriteBytes(text, used + kChunkTag);
-        });
+    std::shared_future<void> before =
+        writing_.empty() ? std::shared_future<void>() : writing_.back();
+    writing_.push_back(std::async(std::launch::async, [this, text = text_, used = used_,
+                                                       index = counter_, last, before] {
+                           uint8_t nonce[kNonceBytes];
+                           MakeNonce(key_, index, last, nonce);
+                           crypto_aead_xchacha20poly1305_ietf_encrypt_detached(
+                               text, text + used, nullptr, text, used, nullptr, 0, nullptr, nonce,
+                               key_.Key);
+                           // In order; the failure of an earlier chunk is this one's too.
+                           if (before.valid()) before.get();
+                           out_.WriteBytes(text, used + kChunkTag);
+                       }).share());
     ++counter_;
-    current_ ^= 1;
-    text_ = buffers_[current_].PlacedFor(start_ + counter_ * kChunkSealed);
+    text_ = buffers_[counter_ % kChunkSlots].PlacedFor(start_ + counter_ * kChunkSealed);
     used_ = 0;
+    // The next chunk's buffer is free once the chunk that had it is written.
+    for (; writing_.size() >= kChunkSlots; writing_.pop_front())
+        writing_.front().get();
 }
 
 ChunkReader::ChunkReader(vw::FileReader& in, ChunkKey key, vw::Error damaged, Turn turn)
@@ -95,46 +108,70 @@ ChunkReader::ChunkReader(vw::FileReader& in, ChunkKey key, vw::Error damaged, Tu
     if (count_ == 0 || count_ > kMaxChunks || lastSealed < kChunkTag ||
         (count_ > 1 && lastSealed == kChunkTag))
         throw damaged_;
-    StartLoading(0);
+    while (next_ < count_ && next_ < kChunkSlots - 1)
+        StartLoading(next_++);
 }
 
 ChunkReader::~ChunkReader() {
-    if (next_.valid()) next_.wait();
+    for (auto& chunk : ahead_)
+        chunk.wait();
 }
 
 void ChunkReader::StartLoading(uint64_t index) {
-    next_ = std::async(std::launch::async, [this, index] { return Load(index, index % 2); });
+    auto read = std::make_shared<std::promise<void>>();
+    std::shared_future<void> before = lastRead_;
+    lastRead_ = read->get_future().share();
+    ahead_.push_back(std::async(std::launch::async, [this, index, before, read] {
+                         return Load(index, before, *read);
+                     }).share());
 }
 
-size_t ChunkReader::Load(uint64_t index, int slot) {
+size_t ChunkReader::Load(uint64_t index, const std::shared_future<void>& before,
+                         std::promise<void>& read) {
     const uint64_t offset = start_ + index * kChunkSealed;
     const bool last = index + 1 == count_;
     const size_t sealed = last ? static_cast<size_t>(in_.Size() - offset) : kChunkSealed;
-    uint8_t* chunk = buffers_[slot].PlacedFor(offset);
-    in_.ReadBytes(chunk, sealed, "a chunk");
+    uint8_t* chunk = buffers_[index % kChunkSlots].PlacedFor(offset);
+    try {
+        if (before.valid()) before.get();
+        in_.ReadBytes(chunk, sealed, "a chunk");
+    } catch (...) {
+        read.set_exception(std::current_exception());
+        throw;
+    }
+    read.set_value();
     const size_t length = sealed - kChunkTag;
     uint8_t nonce[kNonceBytes];
     MakeNonce(key_, index, last, nonce);
     if (crypto_aead_xchacha20poly1305_ietf_decrypt_detached(
             chunk, nullptr, chunk, length, chunk + length, nullptr, 0, nonce, key_.Key) != 0)
         throw damaged_;
-    text_[slot] = chunk;
+    text_[index % kChunkSlots] = chunk;
     return length;
 }
 
 size_t ChunkReader::Read(uint8_t* data, size_t len) {
+    const uint8_t* text = nullptr;
+    const size_t take = Take(text, len);
+    if (take) std::memcpy(data, text, take);
+    return take;
+}
+
+size_t ChunkReader::Take(const uint8_t*& data, size_t len) {
     while (at_ == length_) {
         if (loaded_ && index_ + 1 == count_) return 0;
         if (loaded_) ++index_;
-        length_ = next_.get();
+        length_ = ahead_.front().get();
+        ahead_.pop_front();
         at_ = 0;
-        current_ = static_cast<int>(index_ % 2);
         loaded_ = true;
-        if (index_ + 1 < count_) StartLoading(index_ + 1);
+        // The chunk after next goes where the one just handed on was.
+        while (next_ < count_ && next_ <= index_ + kChunkSlots - 1)
+            StartLoading(next_++);
         if (turn_) turn_(std::min(in_.Size(), start_ + (index_ + 1) * kChunkSealed), in_.Size());
     }
     const size_t take = std::min(len, length_ - at_);
-    std::memcpy(data, text_[current_] + at_, take);
+    data = text_[index_ % kChunkSlots] + at_;
     at_ += take;
     return take;
 }

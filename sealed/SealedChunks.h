@@ -10,13 +10,15 @@
 // open. Every chunk but the last is exactly kChunkSealed bytes, so the file's size
 // says where the last one starts and no lengths are stored.
 //
-// Sealing and opening run on two threads: one fills (or empties) a chunk while the
-// other seals and writes (or reads and opens) the one before (after) it, always in
-// order. Each chunk's buffer sits at the same place within its page as the chunk
-// within the file, so the kernel copies between page-aligned distances.
+// Sealing and opening keep both processors busy: two chunks are sealed (opened) at
+// once on threads of their own while this thread fills (empties) a third; writes
+// (reads) still happen one chunk after the other, in file order. Each chunk's buffer sits at the
+// same place within its page as the chunk within the file, so the kernel copies between
+// page-aligned distances.
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <future>
 #include <memory>
@@ -32,6 +34,8 @@ constexpr size_t kChunkTag = 16;
 constexpr size_t kChunkSealed = kChunkText + kChunkTag;
 constexpr size_t kNoncePrefixBytes = 19;
 constexpr size_t kPage = 4096;
+// The chunk being filled or emptied, and two in flight.
+constexpr int kChunkSlots = 3;
 
 // A chunk's room: text and tag, placed at a chosen offset within its page.
 class ChunkBuffer {
@@ -60,6 +64,11 @@ public:
     ChunkWriter(vw::FileWriter& out, ChunkKey key);
     ~ChunkWriter() override;
     void Write(const uint8_t* data, size_t len) override;
+    // Room for at most `len` bytes of text in place (a full chunk is sealed first);
+    // `len` becomes what fits. Wrote(n) then takes the first n of them: a file read
+    // straight into the chunk is not copied again.
+    uint8_t* Room(size_t& len);
+    void Wrote(size_t n) { used_ += n; }
     void Finish();
 
 private:
@@ -68,12 +77,11 @@ private:
     vw::FileWriter& out_;
     ChunkKey key_;
     uint64_t start_;
-    ChunkBuffer buffers_[2];
-    int current_ = 0;
+    ChunkBuffer buffers_[kChunkSlots];
     uint8_t* text_;
     size_t used_ = 0;
     uint64_t counter_ = 0;
-    std::future<void> writing_;
+    std::deque<std::shared_future<void>> writing_;  // chunks not yet waited for, oldest first
 };
 
 // The text of the chunks from `in`'s position to its end, each opened and checked
@@ -86,10 +94,14 @@ public:
     ChunkReader(vw::FileReader& in, ChunkKey key, vw::Error damaged, Turn turn);
     ~ChunkReader() override;
     size_t Read(uint8_t* data, size_t len) override;
+    // The next at most `len` bytes of text in place, valid until the next call: how
+    // many, 0 at the verified end.
+    size_t Take(const uint8_t*& data, size_t len);
 
 private:
-    // Reads and opens chunk `index` into buffer `slot`; returns its text length.
-    size_t Load(uint64_t index, int slot);
+    // Reads chunk `index` once `before` (the one before it) is read, says so through
+    // `read`, then opens it; returns its text length.
+    size_t Load(uint64_t index, const std::shared_future<void>& before, std::promise<void>& read);
     void StartLoading(uint64_t index);
 
     vw::FileReader& in_;
@@ -97,13 +109,14 @@ private:
     vw::Error damaged_;
     Turn turn_;
     uint64_t start_, count_;
-    ChunkBuffer buffers_[2];
-    uint8_t* text_[2] = {};
-    int current_ = 0;
+    ChunkBuffer buffers_[kChunkSlots];
+    uint8_t* text_[kChunkSlots] = {};
     uint64_t index_ = 0;  // the chunk being handed on
+    uint64_t next_ = 0;   // the next chunk to start loading
     size_t at_ = 0, length_ = 0;
     bool loaded_ = false;
-    std::future<size_t> next_;
+    std::deque<std::shared_future<size_t>> ahead_;  // chunks loading, in order
+    std::shared_future<void> lastRead_;
 };
 
 }  // namespace modVW

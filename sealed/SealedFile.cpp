@@ -191,4 +191,10 @@ SealedSource::SealedSource(vw::FileReader& in, const SealedHeader& header, const
 
 SealedSource::~SealedSource() = default;
 
+size_t SealedSource::Take(const uint8_t*& data, size_t len, uint8_t* scratch) {
+    if (chunks_) return chunks_->Take(data, len);
+    data = scratch;
+    return body_->Read(scratch, len);
+}
+
 }  // namespace modVW

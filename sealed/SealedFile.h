@@ -89,6 +89,9 @@ public:
     SealingSink(vw::FileWriter& out, SealedHeader header, const SealedKeys& keys,
                 const SealedContents& contents);
     void Write(const uint8_t* data, size_t len) override { chunks_->Write(data, len); }
+    // See ChunkWriter::Room.
+    uint8_t* Room(size_t& len) { return chunks_->Room(len); }
+    void Wrote(size_t n) { chunks_->Wrote(n); }
     void Finish() { chunks_->Finish(); }
 
 private:
@@ -107,10 +110,14 @@ public:
     ~SealedSource() override;
     const SealedContents& Contents() const { return contents_; }
     size_t Read(uint8_t* data, size_t len) override { return body_->Read(data, len); }
+    // The next at most `len` bytes in place where the version allows it, else read
+    // into `scratch` (of `len` bytes): how many, 0 at the verified end.
+    size_t Take(const uint8_t*& data, size_t len, uint8_t* scratch);
 
 private:
     uint8_t prefix_[kNoncePrefixBytes];
     std::unique_ptr<vw::ByteSource> body_;
+    ChunkReader* chunks_ = nullptr;  // body_, for version 2
     SealedContents contents_;
 };
 
