@@ -252,7 +252,7 @@ int RunSealedInfo(const Options& o) {
         vw::FileReader in(o.Argument);
         const auto header = modVW::ReadSealedHeader(in);
         Say(std::cout, "File: " + o.Argument);
-        Say(std::cout, "Format: sealed, version " + std::to_string(modVW::kSealedVersion));
+        Say(std::cout, "Format: sealed, version " + std::to_string(header.Version));
         Say(std::cout, "Key derivation: Argon2id, " + std::to_string(header.Cost.Passes) +
                            " passes, " + std::to_string(header.Cost.MemoryBytes / 1024) + " KiB");
         Say(std::cout, "Size: " + std::to_string(in.Size()) + " bytes");

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "BinaryFile.h"
+#include "ByteStream.h"
+#include "Error.h"
 
 namespace modVW {
 
@@ -29,6 +31,13 @@ public:
     // Writes the whole payload to `out` and checks it; throws vw::Error when it is
     // damaged. The caller keeps `out` out of sight until this returns.
     virtual void PayloadTo(vw::FileWriter& out, Interaction& ui) = 0;
+    // A folder that comes as its whole tree (a sealed file of version 2) rather than
+    // as a package: its payload is then read from TreePayload, which checks it chunk
+    // by chunk and ends only at its verified end.
+    virtual bool HoldsTree() const { return false; }
+    virtual vw::ByteSource& TreePayload() {
+        throw vw::Error(vw::ErrorNumber::InvalidCall, "No tree");
+    }
 };
 
 // Opens `path` as a sealed file when it is one (see IsSealedFile), else as a

@@ -14,6 +14,7 @@
 #include "NotDumpable.h"
 #include "ReplacingWriter.h"
 #include "SealedFile.h"
+#include "SealedProcedures.h"
 #include "StoredNames.h"
 #include "TemporaryPackage.h"
 #include "Text1252.h"
@@ -84,10 +85,11 @@ std::string UpperName(const std::string& utf8) {
 }
 
 // The folder entries that were not encrypted, one per line.
-std::string SkippedMessage(const std::vector<std::string>& skipped) {
+std::string SkippedMessage(const std::vector<std::string>& skipped, bool tree) {
     std::string text =
-        "Not encrypted (symbolic links, special files and names beginning with a dot are "
-        "left out):";
+        tree ? "Not encrypted (special files are left out):"
+             : "Not encrypted (symbolic links, special files and names beginning with a dot "
+               "are left out):";
     for (const auto& path : skipped)
         text += "\n  " + VisibleName(path);
     return text;
@@ -107,10 +109,14 @@ void RestoreFile(Interaction& ui, EncryptedSource& file) {
 
 // The package is written and checked whole before anything is extracted, so a
 // damaged file extracts nothing.
-void RestoreFolder(Interaction& ui, EncryptedSource& file) {
+void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& source) {
     const std::string folder =
         ui.BrowseFolders("Please select the folder in which to place the encrypted files:");
     if (folder.empty()) return;
+    if (file.HoldsTree()) {
+        if (ui.ReadyToExtract("", folder)) ExtractTreeInto(file.TreePayload(), folder, source);
+        return;
+    }
     TemporaryPackage package;
     vw::FileWriter out(package.Path(), vw::FileWriter::Mode::CreateNew, 0600);
     file.PayloadTo(out, ui);
@@ -147,16 +153,25 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     RemoveLeftoverPackage();                  // what killed runs left, wherever they wrote
     std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
     std::vector<std::string> skipped;         // a folder's entries that were left out
+    std::optional<vw::Error> refused;         // why a classic file cannot hold the folder
     std::string source = SourcePath;
     if (SourceKind == SourceKinds::Folder) {
-        bool packed = false;
-        if (!Guarded(ui, [&] {
-                package.emplace();
-                packed = PackFolder(ui, SourcePath, package->Path(), skipped);
+        if (source.empty()) source = ui.BrowseFolders("Please select a folder to encrypt:");
+        if (source.empty()) return;
+        // A sealed file holds the whole tree; the package is for a classic file, and
+        // made before the save question, as ever. A folder the package refuses (too
+        // large, a name it cannot store) may still be sealed: its refusal waits for
+        // the answer.
+        if (format != OutputFormat::Sealed && !Guarded(ui, [&] {
+                try {
+                    package.emplace();
+                    PackFolder(ui, source, package->Path(), skipped);
+                } catch (const vw::Error& e) {
+                    package.reset();
+                    refused = e;
+                }
             }))
             return;
-        if (!packed) return;
-        source = package->Path();
     } else {
         if (source.empty())
             source =
@@ -171,13 +186,25 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
                      "", kSaveFlags});
     if (dest.empty()) return;
     const bool sealed = format == OutputFormat::Sealed || IsSealedName(dest);
+    const bool tree = sealed && SourceKind == SourceKinds::Folder;
+    if (refused && !tree) {
+        ShowErrorReport(ui, refused->Number(), refused->Description());
+        return;
+    }
     std::string password = AskNewPassword(ui, sealed ? kSealedPrompts : kClassicPrompts);
     if (password.empty()) return;
 
     const bool done = Guarded(ui, [&] {
-        vw::FileReader in(source);
         vw::ReplacingWriter writer(dest);
-        WriteEncrypted(sealed, in, writer.Out(), password, SourceKind, FileNamePart(source), ui);
+        if (tree) {
+            skipped.clear();  // the package's; the tree leaves out only special files
+            SealTree(source, writer.Out(), password, Text1252::NameToFile(FileNamePart(source)), ui,
+                     skipped);
+            writer.Commit({.newFileMode = 0600});
+            return;
+        }
+        vw::FileReader in(package ? package->Path() : source);
+        WriteEncrypted(sealed, in, writer.Out(), password, SourceKind, FileNamePart(in.Path()), ui);
         // An encrypted file is as private as its source (a folder's package is 0600).
         ShowWarning(ui, writer.Commit({.newFileMode = in.Mode()}));
     });
@@ -185,7 +212,7 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     if (!done) return;
     // Told once the work is done, so the classic questions keep their order.
     if (!skipped.empty())
-        ui.MsgBox(SkippedMessage(skipped), "Encrypt Folder", MsgStyle::vbInformation);
+        ui.MsgBox(SkippedMessage(skipped, tree), "Encrypt Folder", MsgStyle::vbInformation);
 }
 
 void Decrypt(Interaction& ui, const std::string& SourcePath) {
@@ -206,7 +233,7 @@ void Decrypt(Interaction& ui, const std::string& SourcePath) {
         if (file->Kind() == SourceKinds::File)
             RestoreFile(ui, *file);
         else
-            RestoreFolder(ui, *file);
+            RestoreFolder(ui, *file, source);
     });
 }
 

@@ -1,42 +1,120 @@
 #include "SealedProcedures.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include <algorithm>
 #include <optional>
 
+#include "EncryptedRecord.h"
+#include "Interaction.h"
+#include "PackageExtraction.h"
+#include "Progress.h"
 #include "SealedFile.h"
+#include "TreeArchive.h"
 
 namespace modVW {
 namespace {
 
-class SealedSource : public EncryptedSource {
+class SealedFileSource : public EncryptedSource {
 public:
-    explicit SealedSource(const std::string& path) : in_(path), header_(ReadSealedHeader(in_)) {}
+    explicit SealedFileSource(const std::string& path)
+        : in_(path), header_(ReadSealedHeader(in_)) {}
 
     const char* PasswordPrompt() const override {
         return "Sealed file password (letter case matters):";
     }
     bool Opens(const std::string& typed, Interaction& ui) override {
-        DeriveSealedKeys(typed, header_.Salt, header_.Cost, ui, keys_);
+        CurrentProgress = 0;
+        DeriveSealedKeys(
+            typed, header_.Salt, header_.Cost, [&ui] { ui.DoEvents(); }, keys_);
         if (!KeysMatch(header_, keys_)) return false;
-        stream_.emplace(in_, header_, keys_);
-        contents_ = stream_->ReadContents();
+        source_.reset();
+        source_.emplace(in_, header_, keys_, [&ui](uint64_t done, uint64_t total) {
+            CurrentProgress = ProgressAt(done, total);
+            ui.DoEvents();
+        });
         return true;
     }
-    int16_t Kind() const override { return contents_.Kind; }
-    const std::string& StoredName() const override { return contents_.StoredName; }
-    void PayloadTo(vw::FileWriter& out, Interaction& ui) override { stream_->ContentTo(out, ui); }
+    int16_t Kind() const override { return source_->Contents().Kind; }
+    const std::string& StoredName() const override { return source_->Contents().StoredName; }
+    void PayloadTo(vw::FileWriter& out, Interaction&) override {
+        // Written from the opened chunk itself; a version-1 piece goes through a
+        // buffer placed where the file offset lies within a page.
+        ChunkBuffer scratch;
+        for (;;) {
+            const uint8_t* text = nullptr;
+            const size_t got = source_->Take(text, kChunkText, scratch.PlacedFor(out.Position()));
+            if (got == 0) return;
+            out.WriteBytes(text, got);
+        }
+    }
+    bool HoldsTree() const override {
+        return header_.Version >= 2 && Kind() == SourceKinds::Folder;
+    }
+    vw::ByteSource& TreePayload() override { return *source_; }
 
 private:
     vw::FileReader in_;
     SealedHeader header_;
     SealedKeys keys_;
-    std::optional<SealedStream> stream_;
-    SealedContents contents_;
+    std::optional<SealedSource> source_;
 };
+
+// Derives new keys for `password` and writes the sealed file with what `fill`
+// gives the sink.
+template <class Fill>
+void Seal(vw::FileWriter& out, const std::string& password, const SealedContents& contents,
+          Interaction& ui, Fill&& fill) {
+    if (password.empty())
+        throw vw::Error(vw::ErrorNumber::InvalidCall, "A sealed file needs a password");
+    const SealedHeader header = NewSealedHeader(SealingCost);
+    SealedKeys keys;
+    CurrentProgress = 0;
+    DeriveSealedKeys(
+        password, header.Salt, header.Cost, [&ui] { ui.DoEvents(); }, keys);
+    SealingSink sink(out, header, keys, contents);
+    fill(sink);
+    sink.Finish();
+}
 
 }  // namespace
 
 std::unique_ptr<EncryptedSource> OpenSealedSource(const std::string& path) {
-    return std::make_unique<SealedSource>(path);
+    return std::make_unique<SealedFileSource>(path);
+}
+
+void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& password, int16_t kind,
+              const std::string& storedName, Interaction& ui) {
+    Seal(out, password, {kind, storedName}, ui, [&](SealingSink& sink) {
+        // Read straight into the chunk, not copied again.
+        const uint64_t total = in.Size();
+        while (in.Remaining() > 0) {
+            size_t length = static_cast<size_t>(std::min<uint64_t>(kChunkText, in.Remaining()));
+            uint8_t* at = sink.Room(length);
+            in.ReadBytes(at, length, "the content");
+            sink.Wrote(length);
+            CurrentProgress = ProgressAt(in.Position(), total);
+            ui.DoEvents();
+        }
+    });
+}
+
+void SealTree(const std::string& folder, vw::FileWriter& out, const std::string& password,
+              const std::string& storedName, Interaction& ui, std::vector<std::string>& skipped) {
+    Seal(out, password, {SourceKinds::Folder, storedName}, ui, [&](SealingSink& sink) {
+        vw::tree::WriteTree(folder, sink, skipped, [&ui] { ui.DoEvents(); });
+    });
+}
+
+void ExtractTreeInto(vw::ByteSource& payload, const std::string& folder, const std::string& path) {
+    // The chosen folder may be a new name, as for a package.
+    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
+        throw vw::ErrorFromErrno(errno, "Cannot create the folder", folder);
+    vw::stuf::StagingFolder staging(folder);
+    const auto names = vw::tree::ExtractTree(payload, staging.PathOf(""), DamagedError(path));
+    staging.Commit(names);
 }
 
 }  // namespace modVW

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds, tests and benchmarks with,
 # but only when one of them is missing, so a ready machine pays nothing.
-# Usage: install-deps.sh [--screenshots]   (adds a window manager and xdotool)
+# Usage: install-deps.sh [--screenshots | --bench]   (--screenshots adds a window
+# manager and xdotool; --bench adds age, which the sealed benchmark runs beside us)
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  zlib1g-dev libsodium-dev libgtest-dev googletest
+  zlib1g-dev libsodium-dev libarchive-dev libgtest-dev googletest
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   clang clang-format libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core
@@ -16,6 +17,7 @@ packages=(
 )
 # Focus and stacking only show under a real window manager.
 if [ "${1:-}" = --screenshots ]; then packages+=(openbox xdotool); fi
+if [ "${1:-}" = --bench ]; then packages+=(age); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -15,6 +15,7 @@
 #include "CliInteraction.h"
 #include "RecordFile.h"
 #include "SealedFile.h"
+#include "SealedProcedures.h"
 #include "TempDir.h"
 
 namespace fs = std::filesystem;
@@ -114,49 +115,82 @@ TEST(Vw3, SessionEndsEachStepAsWritten) {
     }
 }
 
-// Reported by vw3, nothing written.
-TEST(SealedVw3, EveryDamageIsReportedAndWritesNothing) {
-    TempDir dir, temp;
-    WriteFile(dir / "pw", std::string("Pw\n"));
+// The subjects of tests/data/sealed/damage.txt: a file of two full chunks and a
+// short last one, the version-1 golden file, a folder's tree of two chunks.
+std::map<std::string, std::vector<uint8_t>> DamageSubjects(const TempDir& temp) {
     modVW::SealingCost = {1, 8192};
-    WriteFile(temp / "subject.bin", std::vector<uint8_t>(modVW::kSealedPiece + 1000, 0x33));
+    WriteFile(temp / "subject.bin", std::vector<uint8_t>(2 * modVW::kChunkText + 1000, 0x33));
+    fs::create_directories(temp / "tree/sub");
+    WriteFile(temp / "tree/big", std::vector<uint8_t>(modVW::kChunkText, 0x44));
+    WriteFile(temp / "tree/sub/x", std::string("x"));
     vw3::CliInteraction quiet(std::nullopt, true);
     const auto seal = [&](int16_t kind) {
         const std::string path = temp / ("subject" + std::to_string(kind) + ".vws");
         vw::FileReader in(temp / "subject.bin");
-        vw::FileWriter out(path, vw::FileWriter::Mode::CreateNew);
-        modVW::SealFile(in, out, "Pw", kind, "subject.bin", quiet);
+        vw::FileWriter out(temp / "file.vws", vw::FileWriter::Mode::CreateNew);
+        modVW::SealFile(in, out, "Pw", 1, "subject.bin", quiet);
         out.Close();
-        return ReadFile(path);
+        vw::FileWriter tree(temp / "tree.vws", vw::FileWriter::Mode::CreateNew);
+        std::vector<std::string> skipped;
+        modVW::SealTree(temp / "tree", tree, "Pw", "tree", quiet, skipped);
+        tree.Close();
+    }
+    return {{"file", ReadFile(temp / "file.vws")},
+            {"golden", ReadFile(DataPath("sealed/golden.vws"))},
+            {"tree", ReadFile(temp / "tree.vws")}};
+}
+
+// Reported by vw3, nothing written.
+TEST(SealedVw3, EveryDamageIsReportedAndWritesNothing) {
+    TempDir dir, temp;
+    WriteFile(temp / "pw", std::string("Pw\n"));
+    const auto subjects = DamageSubjects(temp);
+    ASSERT_EQ(subjects.at("file").size(), 2098341u) << "the layout the table was written for";
+    const auto decrypt = [&](const std::string& subject) {
+        const std::string pw =
+            subject == "golden" ? DataPath("sealed/golden.password") : temp / "pw";
+        return RunCommand(dir.Path(),
+                          std::string(VW3_BINARY) + " decrypt d.vws -o out --password-file " + pw);
     };
-    const auto sealed = seal(1);
-    ASSERT_EQ(sealed.size(), 1049780u) << "the layout the table was written for";
-    const std::string decrypt =
-        std::string(VW3_BINARY) + " decrypt d.vws -o out --password-file pw";
-    WriteFile(dir / "d.vws", sealed);
-    ASSERT_EQ(RunCommand(dir.Path(), decrypt).status, 0);
-    fs::remove(dir / "out");
+    for (const auto& [name, bytes] : subjects) {
+        WriteFile(dir / "d.vws", bytes);
+        ASSERT_EQ(decrypt(name).status, 0) << name;
+        fs::remove_all(dir / "out");
+    }
+    fs::remove_all(dir / "golden.txt");
 
     int rows = 0;
     for (const auto& row : ReadManifest("sealed/damage.txt")) {
-        SCOPED_TRACE(row.at(0) + " " + row.at(1) + " " + row.at(2));
-        const size_t at = std::stoul(row.at(1));
-        const std::string& action = row.at(2);
-        auto damaged = sealed;
+        SCOPED_TRACE(row.at(0) + " " + row.at(1) + " " + row.at(2) + " " + row.at(3));
+        auto damaged = subjects.at(row.at(0));
+        // A negative offset counts from the end; N of an action is a length.
+        const long offset = std::stol(row.at(2));
+        const size_t at = offset < 0 ? damaged.size() + offset : static_cast<size_t>(offset);
+        const std::string& action = row.at(3);
+        const auto dash = action.find('-');
+        const size_t n = dash == std::string::npos ? 0 : std::stoul(action.substr(dash + 1));
+        const std::vector<uint8_t> run(damaged.begin() + at,
+                                       damaged.begin() + std::min(at + n, damaged.size()));
         if (action == "flip") damaged[at] ^= 0xFF;
         if (action == "cut") damaged.resize(at);
         if (action == "append") damaged.insert(damaged.end(), at, 0x5A);
-        if (action == "folder") damaged = seal(2);
+        if (action.rfind("swap-", 0) == 0)
+            std::rotate(damaged.begin() + at, damaged.begin() + at + n,
+                        damaged.begin() + at + 2 * n);
+        if (action.rfind("repeat-", 0) == 0)
+            damaged.insert(damaged.begin() + at + n, run.begin(), run.end());
+        if (action.rfind("drop-", 0) == 0)
+            damaged.erase(damaged.begin() + at, damaged.begin() + at + n);
         if (action.rfind("hostile-", 0) == 0) {
-            damaged[at] = static_cast<uint8_t>(std::stoi(action.substr(8)));
+            damaged[at] = static_cast<uint8_t>(n);
             crypto_generichash(&damaged[94], 32, damaged.data(), 94, nullptr, 0);
         }
         WriteFile(dir / "d.vws", damaged);
-        const auto r = RunCommand(dir.Path(), decrypt);
-        EXPECT_EQ(r.status, std::stoi(row.at(3)));
-        EXPECT_EQ(r.err, Replace(row.at(4), "{file}", "d.vws") + "\n");
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2) << "only pw, d.vws";
+        const auto r = decrypt(row.at(0));
+        EXPECT_EQ(r.status, std::stoi(row.at(4)));
+        EXPECT_EQ(r.err, Replace(row.at(5), "{file}", "d.vws") + "\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1) << "only d.vws";
         ++rows;
     }
-    EXPECT_EQ(rows, 35);
+    EXPECT_EQ(rows, 53);
 }

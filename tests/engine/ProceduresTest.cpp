@@ -194,14 +194,15 @@ TEST_F(Procedures, FileReplacedBetweenAttemptsIsReadAgain) {
     EXPECT_EQ(ReadFile(dir / "out"), B("two"));
 }
 
-TEST_F(Procedures, FolderRoundTripWithOwnFilesOnly) {
+// A classic file holds the folder's own files; a sealed one its whole tree.
+TEST_F(Procedures, FolderRoundTripOwnFilesClassicWholeTreeSealed) {
     const std::string src = dir / "my folder";
     fs::create_directories(src + "/sub");
     WriteFile(src + "/a b.txt", "hello");
     WriteFile(src + "/café.txt", "accent");
     WriteFile(src + "/zero", "");
     WriteFile(src + "/sub/deep", "not included");
-    WriteFile(src + "/big", SampleBytes(kSealedPiece + 7));
+    WriteFile(src + "/big", SampleBytes(kChunkText + 7));
     for (const std::string ext : {".vw3", ".vws"}) {
         // The package is built before the destination is asked for: only its owner may
         // read it.
@@ -220,9 +221,9 @@ TEST_F(Procedures, FolderRoundTripWithOwnFilesOnly) {
         EXPECT_TRUE(Decrypting(dir / ("f" + ext), {"pw", out}).Messages().empty());
         EXPECT_EQ(ReadFile(out + "/a b.txt"), B("hello"));
         EXPECT_EQ(ReadFile(out + "/café.txt"), B("accent"));
-        EXPECT_EQ(ReadFile(out + "/big"), SampleBytes(kSealedPiece + 7));
+        EXPECT_EQ(ReadFile(out + "/big"), SampleBytes(kChunkText + 7));
         EXPECT_TRUE(fs::exists(out + "/zero"));
-        EXPECT_FALSE(fs::exists(out + "/sub"));
+        EXPECT_EQ(fs::exists(out + "/sub/deep"), ext == ".vws");
         EXPECT_TRUE(TempPackageGone());
     }
 }
@@ -243,9 +244,11 @@ TEST_F(Procedures, EmptyFolderAndOtherKindsUnpackAsFolders) {
     }
 }
 
-TEST_F(Procedures, SealedFilesRoundTripWhateverTheirPieces) {
-    // Empty, one byte, exactly one piece, one byte into a second piece.
-    for (const size_t size : {size_t{0}, size_t{1}, kSealedPiece, kSealedPiece + 1}) {
+TEST_F(Procedures, SealedFilesRoundTripWhateverTheirChunks) {
+    // Empty, one byte, exactly one chunk, one byte into a second chunk, exactly two:
+    // the chunks' text starts with kind, name length and "f.bin", 9 bytes.
+    for (const size_t size :
+         {size_t{0}, size_t{1}, kChunkText - 9, kChunkText - 8, 2 * kChunkText - 9}) {
         SCOPED_TRACE(size);
         WriteFile(dir / "f.bin", SampleBytes(size));
         const auto enc = Encrypting(1, dir / "f.bin", {dir / "f.vws", "Pw", "Pw"});
@@ -262,7 +265,7 @@ TEST_F(Procedures, SealedFilesRoundTripWhateverTheirPieces) {
     }
 }
 
-// A folder too large for an encrypted file is refused before it is packed, and an
+// A folder too large for a classic encrypted file is refused before it is packed, and an
 // entry named like the temporary package survives in the temporary folder.
 TEST_F(Procedures, TooLargeFolderRefusedBeforePackingAndTempStufEntrySurvives) {
     for (const char* name : {"big/a", "big/b", "f/TempStuf.stuf"}) {
@@ -271,10 +274,12 @@ TEST_F(Procedures, TooLargeFolderRefusedBeforePackingAndTempStufEntrySurvives) {
     }
     for (const char* name : {"big/a", "big/b"})  // sparse: 2.2 GB that take no disk
         ASSERT_EQ(::truncate((dir / name).c_str(), 1100000000), 0);
-    const auto big = Encrypting(2, dir / "big", {});
-    EXPECT_EQ(big.Kinds(), std::vector<std::string>{"msgbox"}) << "refused before any question";
-    EXPECT_EQ(big.Log[0].Text.rfind("Error 5 - Invalid procedure call or argument: the files", 0),
+    // Refused once the answer asks for a classic file, which cannot hold it.
+    const auto big = Encrypting(2, dir / "big", {dir / "big.vw3"});
+    EXPECT_EQ(big.Kinds(), (std::vector<std::string>{"save", "msgbox"}));
+    EXPECT_EQ(big.Log[1].Text.rfind("Error 5 - Invalid procedure call or argument: the files", 0),
               0u);
+    EXPECT_FALSE(fs::exists(dir / "big.vw3"));
     EncryptTo(2, dir / "f", dir / "f.vw3");
     // Into the folder that holds the temporary packages.
     EXPECT_TRUE(Decrypting(dir / "f.vw3", {"pw", temp.Path()}).Messages().empty());

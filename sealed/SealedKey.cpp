@@ -6,8 +6,6 @@
 #include <future>
 
 #include "Error.h"
-#include "Interaction.h"
-#include "Progress.h"
 #include "Text1252.h"
 
 namespace modVW {
@@ -48,7 +46,7 @@ SealedKeys::~SealedKeys() {
 }
 
 void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBytes],
-                      const SealedCost& cost, Interaction& ui, SealedKeys& keys) {
+                      const SealedCost& cost, const std::function<void()>& turn, SealedKeys& keys) {
     static_assert(kSaltBytes == crypto_pwhash_SALTBYTES && kKeyBytes == crypto_kdf_KEYBYTES);
     RequireSodium();
     // The desktop program types UTF-8 only; other bytes could never open the file there.
@@ -56,7 +54,6 @@ void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBy
         throw vw::Error(vw::ErrorNumber::InvalidCall,
                         "Invalid procedure call or argument: a sealed file's password must be "
                         "UTF-8 text");
-    CurrentProgress = 0;
     uint8_t master[kKeyBytes];
     auto hashing = std::async(std::launch::async, [&] {
         return crypto_pwhash(master, sizeof master, password.data(), password.size(), salt,
@@ -64,7 +61,7 @@ void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBy
                              crypto_pwhash_ALG_ARGON2ID13);
     });
     while (hashing.wait_for(kTurn) != std::future_status::ready)
-        ui.DoEvents();
+        turn();
     if (hashing.get() != 0) {
         sodium_memzero(master, sizeof master);
         throw vw::Error(vw::ErrorNumber::OutOfMemory, "Out of memory");

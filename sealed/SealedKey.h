@@ -6,11 +6,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace modVW {
-
-class Interaction;
 
 // Argon2id's two cost parameters, as a sealed file's header stores them.
 struct SealedCost {
@@ -50,11 +49,11 @@ struct SealedKeys {
 };
 
 // Derives the keys for `password` and `salt`. Argon2id at the default cost takes
-// about a second, so it runs on a worker thread while this thread gives the user
-// interface its turns (DoEvents), and the progress window, at 0 %, stays alive. Throws
+// about a second, so it runs on a worker thread while this thread calls `turn`
+// every 40 ms (the user interface's turn: the progress window stays alive). Throws
 // vw::Error 7 when the memory the cost asks for cannot be had.
 void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBytes],
-                      const SealedCost& cost, Interaction& ui, SealedKeys& keys);
+                      const SealedCost& cost, const std::function<void()>& turn, SealedKeys& keys);
 
 // Overwrites a password's bytes before its string lets go of them.
 void WipeText(std::string& text);

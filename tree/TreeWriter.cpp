@@ -1,0 +1,136 @@
+// The writing half of TreeArchive.h: the folder walked by libarchive's disk
+// reader, each entry passed to its pax writer, whose output goes to the sink.
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+#include <vector>
+
+#include "TreeArchive.h"
+
+namespace vw::tree {
+namespace {
+
+constexpr size_t kBlock = 64 * 1024;
+
+using Archive = std::unique_ptr<archive, int (*)(archive*)>;
+
+// The sink behind the pax writer. A failure of the sink is kept here and thrown
+// again once libarchive has returned, never through its C frames.
+struct SinkContext {
+    ByteSink& Sink;
+    std::exception_ptr Failure;
+};
+
+la_ssize_t ToSink(archive*, void* client, const void* buffer, size_t length) {
+    auto& context = *static_cast<SinkContext*>(client);
+    try {
+        context.Sink.Write(static_cast<const uint8_t*>(buffer), length);
+        return static_cast<la_ssize_t>(length);
+    } catch (...) {
+        context.Failure = std::current_exception();
+        return -1;
+    }
+}
+
+// Throws the sink's own failure when there was one, else libarchive's report.
+void Check(int status, archive* a, const SinkContext& context, const std::string& path) {
+    if (status >= ARCHIVE_WARN) return;
+    if (context.Failure) std::rethrow_exception(context.Failure);
+    const int err = archive_errno(a);
+    const char* text = archive_error_string(a);
+    if (err > 0) throw ErrorFromErrno(err, "Cannot read", path);
+    throw Error(ErrorNumber::PathFileAccess,
+                "Cannot read '" + path + "': " + (text ? text : "unknown failure"));
+}
+
+Archive DiskReader(const std::string& folder) {
+    Archive disk(archive_read_disk_new(), archive_read_free);
+    archive_read_disk_set_symlink_physical(disk.get());  // links are stored, never followed
+    archive_read_disk_set_behavior(disk.get(), ARCHIVE_READDISK_NO_XATTR | ARCHIVE_READDISK_NO_ACL |
+                                                   ARCHIVE_READDISK_NO_FFLAGS);
+    if (archive_read_disk_open(disk.get(), folder.c_str()) != ARCHIVE_OK)
+        throw ErrorFromErrno(archive_errno(disk.get()), "Cannot open", folder);
+    return disk;
+}
+
+Archive PaxWriter(SinkContext& context) {
+    Archive pax(archive_write_new(), archive_write_free);
+    archive_write_set_format_pax(pax.get());
+    // Names go in as the bytes they are, whatever the locale can say.
+    archive_write_set_format_option(pax.get(), "pax", "hdrcharset", "BINARY");
+    archive_write_set_bytes_per_block(pax.get(), kBlock);
+    archive_write_set_bytes_in_last_block(pax.get(), 1);
+    Check(archive_write_open2(pax.get(), &context, nullptr, ToSink, nullptr, nullptr), pax.get(),
+          context, "the archive");
+    return pax;
+}
+
+// The file's data, holes as zeros: the pax writer leaves out what lies in a hole.
+void CopyData(archive* disk, archive* pax, const SinkContext& context, const std::string& path,
+              const std::function<void()>& turn) {
+    static const std::vector<uint8_t> zeros(kBlock);
+    int64_t written = 0;
+    for (;;) {
+        const void* data = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        const int status = archive_read_data_block(disk, &data, &size, &offset);
+        if (status == ARCHIVE_EOF) return;
+        Check(status, disk, context, path);
+        for (; written < offset; turn()) {
+            const size_t run = static_cast<size_t>(std::min<int64_t>(kBlock, offset - written));
+            Check(static_cast<int>(archive_write_data(pax, zeros.data(), run)) < 0 ? ARCHIVE_FATAL
+                                                                                   : ARCHIVE_OK,
+                  pax, context, path);
+            written += static_cast<int64_t>(run);
+        }
+        if (archive_write_data(pax, data, size) < 0) Check(ARCHIVE_FATAL, pax, context, path);
+        written += static_cast<int64_t>(size);
+        turn();
+    }
+}
+
+}  // namespace
+
+void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::string>& skipped,
+               const std::function<void()>& turn) {
+    SinkContext context{sink, nullptr};
+    std::string root = folder;
+    while (root.size() > 1 && root.back() == '/')
+        root.pop_back();
+    Archive disk = DiskReader(root);
+    Archive pax = PaxWriter(context);
+    std::unique_ptr<archive_entry, void (*)(archive_entry*)> entry(archive_entry_new(),
+                                                                   archive_entry_free);
+    const std::string prefix = root == "/" ? root : root + "/";
+    for (bool top = true;; top = false) {
+        archive_entry_clear(entry.get());
+        const int status = archive_read_next_header2(disk.get(), entry.get());
+        if (status == ARCHIVE_EOF) break;
+        const std::string path = archive_entry_pathname(entry.get());
+        Check(status, disk.get(), context, path);
+        if (archive_entry_filetype(entry.get()) == AE_IFDIR) archive_read_disk_descend(disk.get());
+        if (top) continue;  // the folder itself: its entries are the tree
+        const std::string name = path.substr(prefix.size());
+        const auto type = archive_entry_filetype(entry.get());
+        if (type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK) {
+            skipped.push_back(name);
+            continue;
+        }
+        archive_entry_set_pathname(entry.get(), name.c_str());
+        archive_entry_set_uid(entry.get(), 0);
+        archive_entry_set_gid(entry.get(), 0);
+        archive_entry_set_uname(entry.get(), nullptr);
+        archive_entry_set_gname(entry.get(), nullptr);
+        Check(archive_write_header(pax.get(), entry.get()), pax.get(), context, path);
+        if (type == AE_IFREG) CopyData(disk.get(), pax.get(), context, path, turn);
+        turn();
+    }
+    Check(archive_write_close(pax.get()), pax.get(), context, folder);
+}
+
+}  // namespace vw::tree
