@@ -43,7 +43,8 @@ void RegisterOnFirstStart();
 
 // The step of every start: an entry this program wrote for the user follows the
 // running program (rewritten when it names another or a vanished one), and goes
-// when an installed entry of the same name now provides the association.
+// when an installed entry of the same name now provides the association; Thunar's
+// actions, when the user has ours, follow the running program too.
 void FollowProgram();
 
 // Undoes the registration for this user: removes exactly the files it wrote (the

@@ -96,6 +96,16 @@ void AddThunarActions(const QString& ProgramPath) {
     WriteValue(file, WithThunarActions(before, ProgramPath));
 }
 
+void FollowThunarActions(const QString& ProgramPath) {
+    const QString config = UserConfigHome();
+    if (config.isEmpty() || ProgramPath.isEmpty()) return;
+    const QString file = config + u'/' + QLatin1String(kFile);
+    const QByteArray text = ReadValue(file);
+    if (!text.contains(kIdStart)) return;
+    const QByteArray followed = WithThunarActions(text, ProgramPath);
+    if (followed != text) WriteValue(file, followed);
+}
+
 QString RemoveThunarActions() {
     const QString config = UserConfigHome();
     if (config.isEmpty()) return {};

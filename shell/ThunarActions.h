@@ -19,6 +19,10 @@ QByteArray WithoutThunarActions(const QByteArray& Text);
 // user; a user file is started from the system's, so its default actions stay.
 void AddThunarActions(const QString& ProgramPath);
 
+// Rewrites our actions, when the user's file has them, to run ProgramPath: the
+// program was moved, or an installed copy now runs.
+void FollowThunarActions(const QString& ProgramPath);
+
 // Takes our actions out of the user's file (and the file itself when what is left
 // is the system's copy); returns the file's path when it changed, "" otherwise.
 QString RemoveThunarActions();

@@ -218,7 +218,8 @@ TEST_F(Shell, UnregisterRemovesExactlyWhatItWrote) {
 }
 
 // Thunar's actions join the user's own, once however often the registration runs, and
-// name the running program; the unregistration leaves the user's file as it was.
+// name the running program, also after it moved; the unregistration leaves the user's
+// file as it was.
 TEST_F(Shell, ThunarActionsJoinTheUsersOwn) {
     const std::string uca = Config + "/Thunar/uca.xml",
                       own =
@@ -234,6 +235,9 @@ TEST_F(Shell, ThunarActionsJoinTheUsersOwn) {
     EXPECT_NE(text.find("<command>&apos;" + ModFileExt::ProgramPath() + "&apos; --decrypt %f<"),
               std::string::npos);
     EXPECT_TRUE(text.starts_with(own.substr(0, own.size() - 11))) << text;
+    WriteFile(uca, Replace(text, ModFileExt::ProgramPath(), "/gone/vaultwise"));
+    ModFileExt::FollowProgram();
+    EXPECT_EQ(ReadText(uca), text) << "the actions follow the running program";
     if (Installed("xmllint")) {
         EXPECT_EQ(RunCommand("/", "xmllint --noout '" + uca + "'").status, 0);
     }
