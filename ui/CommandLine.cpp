@@ -64,7 +64,8 @@ StartRequest ParseCommandLine(const QStringList& Arguments, const std::string& C
     parser.setApplicationDescription(QStringLiteral(
         "Moravi Vaultwise turns a file, or the files of a folder, into one password-protected\n"
         ".vw3 file (or a sealed .vws file) and back. Without arguments it shows its window;\n"
-        "given a path it decrypts a .vw3 or .vws file and encrypts anything else."));
+        "given a path it decrypts a .vw3 or .vws file and encrypts anything else.\n"
+        "Qt's own options (-style, -platform, ...) are passed to Qt."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},

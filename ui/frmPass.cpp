@@ -75,6 +75,8 @@ void frmPass::SetFileName(const QString& name) {
     const QString line =
         lblAction->fontMetrics().elidedText(name, Qt::ElideMiddle, lblAction->width());
     lblAction->setText(lblAction->text() + u'\n' + line);
+    // Room for a third line: from just under the top edge down to the password box.
+    lblAction->setGeometry(TwipRect(360, 90, 2775, 735));
     setAccessibleDescription(name);
 }
 

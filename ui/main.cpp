@@ -73,7 +73,9 @@ int main(int argc, char** argv) {
     vwui::frmMain main(ui);
     ui.SetOwner(&main);
     if (main.Form_Load(request)) return QApplication::exec();
-    // Done: the notification's action still opens the folder while it is on screen.
+    // Done: no window stays, but the notification's action still opens the folder
+    // while it is on screen.
+    main.hide();
     notifier.WaitWhileShown(std::chrono::seconds(30));
     return 0;
 }
