@@ -16,8 +16,9 @@ QString RememberedFolder(const std::string& Title);
 // Remembers the folder of ChosenPath (the path itself when IsFolder) for Title.
 void RememberFolder(const std::string& Title, const std::string& ChosenPath, bool IsFolder);
 
-// Opens Dialog in the remembered folder unless something already chose its folder
-// (it shows the program's working folder, Qt's default, only when nothing did).
+// Opens Dialog in the remembered folder unless something already chose its folder.
+// A dialog nothing placed shows Qt's default: the working folder at the first
+// dialog of a run, later the folder the user last went to in this run.
 void StartInRememberedFolder(QFileDialog& Dialog, const std::string& Title);
 
 }  // namespace vwui

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMimeData>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include "KeyFile.h"
 #include "QtInteraction.h"
 #include "RecentFiles.h"
+#include "RememberedFolders.h"
 #include "SkinLabel.h"
 #include "TempDir.h"
 #include "frmMain.h"
@@ -333,6 +335,22 @@ private slots:
                 !again.contains("T1"));
         QCOMPARE(vwui::WithRecentEntry("<xbel>", QStringLiteral("/o"), {}, {}),
                  QByteArray("<xbel>"));
+    }
+
+    // A dialog nothing else placed opens where the same dialog was last used; one placed
+    // elsewhere stays, and a remembered folder that is gone is forgotten.
+    void dialogsOpenWhereTheyWereLastUsed() {
+        if (!qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+            QSKIP("writes the settings store: run it through ctest");
+        QTemporaryDir dir;
+        vwui::RememberFolder("Pick", dir.filePath(QStringLiteral("a.txt")).toStdString(), false);
+        QFileDialog fresh, placed(nullptr, {}, QDir::rootPath());
+        vwui::StartInRememberedFolder(fresh, "Pick");
+        vwui::StartInRememberedFolder(placed, "Pick");
+        QCOMPARE(fresh.directory().absolutePath(), dir.path());
+        QCOMPARE(placed.directory().absolutePath(), QDir::rootPath());
+        vwui::RememberFolder("Gone", dir.filePath(QStringLiteral("sub")).toStdString(), true);
+        QVERIFY(vwui::RememberedFolder("Gone").isEmpty());
     }
 };
 
