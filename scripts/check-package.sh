@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured build folder and checks what it
-# would install: every file under /usr, the desktop entry, the AppStream metadata,
-# both manual pages and the MIME package, each with the system's own validator.
+# would install: every file under /usr, the desktop entry and the Dolphin service
+# menus, the AppStream metadata, both manual pages, the MIME package and the Nautilus
+# extension, each with the system's own validator, and the whole package with lintian.
 # Usage: check-package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -33,9 +34,21 @@ for f in usr/bin/vaultwise usr/bin/vw3 usr/share/bash-completion/completions/vw3
 done
 grep -q '^Depends:.*libqt6widgets6' <(dpkg-deb --field "$deb") || fail "no Qt in Depends"
 
-echo "== desktop-file-validate"
-out=$(desktop-file-validate "$root"/usr/share/applications/*.desktop 2>&1) || fail "$out"
+for f in usr/share/doc/moravi-vaultwise/copyright usr/share/kio/servicemenus \
+  usr/share/kservices5/ServiceMenus usr/share/nemo/actions usr/share/file-manager/actions \
+  usr/share/nautilus-python/extensions/moravi-vaultwise.py; do
+  [ -e "$root/$f" ] || fail "missing /$f"
+done
+
+echo "== desktop-file-validate (desktop entry, service menus)"
+out=$(desktop-file-validate "$root"/usr/share/applications/*.desktop \
+  "$root"/usr/share/kio/servicemenus/*.desktop "$root"/usr/share/kservices5/ServiceMenus/*.desktop 2>&1) ||
+  fail "$out"
 [ -z "$out" ] || fail "desktop-file-validate: $out"
+
+echo "== python3 -m py_compile (Nautilus extension)"
+out=$(PYTHONPYCACHEPREFIX="$root/.pycache" python3 -m py_compile \
+  "$root"/usr/share/nautilus-python/extensions/*.py 2>&1) || fail "py_compile: $out"
 
 echo "== appstreamcli validate --no-net"
 out=$(appstreamcli validate --no-net --no-color "$root"/usr/share/metainfo/*.metainfo.xml 2>&1) ||
@@ -54,6 +67,12 @@ done
 
 echo "== xmllint (MIME package)"
 xmllint --noout "$root"/usr/share/mime/packages/moravi-vaultwise.xml || fail "MIME package"
+
+echo "== lintian"
+# Errors fail the check; warnings are shown for whoever reads the log.
+out=$(lintian --tag-display-limit 0 "$deb" 2>&1) || true
+echo "$out"
+if grep -q '^E:' <<<"$out"; then fail "lintian reports errors"; fi
 
 [ "$failed" -eq 0 ] || exit 1
 echo "== Package checks passed"

@@ -12,7 +12,7 @@ packages=(
   clang clang-format libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
-  dpkg-dev appstream man-db libxml2-utils gcovr
+  dpkg-dev appstream man-db libxml2-utils gcovr lintian python3
   g++-aarch64-linux-gnu qemu-user
 )
 # Focus and stacking only show under a real window manager.

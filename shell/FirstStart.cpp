@@ -1,7 +1,10 @@
+#include <QFile>
 #include <QString>
 
 #include "ModFileExt.h"
+#include "OwnFiles.h"
 #include "Settings.h"
+#include "ThunarActions.h"
 
 namespace ModFileExt {
 
@@ -17,15 +20,24 @@ bool ReadsAsTrue(const std::string& Text) {
     return isNumber && number != 0;
 }
 
+// An entry of ours for the user, or an installed one. Once an installed copy is
+// removed, neither may be left, whatever the setting says.
+bool AssociationExists() {
+    const QString entry = UserEntryPath();
+    return (!entry.isEmpty() && QFile::exists(entry)) || InstalledEntryExists();
+}
+
 }  // namespace
 
 void RegisterOnFirstStart() {
     try {
         const std::string done =
             Settings::GetSetting(ProductName, SettingsSection, RegisteredKey, "False");
-        if (ReadsAsTrue(done)) return;
+        if (ReadsAsTrue(done) && AssociationExists()) return;
         RegisterFileType(RegisteredExtension, RegisteredTypeName, ProgramPath());
-        // Stored even after a failed registration, so it is not retried at every start.
+        AddThunarActions(QFile::decodeName(QByteArray::fromStdString(ProgramPath())));
+        // Stored even after a failed registration: the next start only tries again
+        // when it finds no association at all.
         Settings::SaveSetting(ProductName, SettingsSection, RegisteredKey, "True");
     } catch (...) {
         // Start-up goes on whatever happened here.

@@ -4,12 +4,14 @@
 #include "DesktopEntry.h"
 #include "ModFileExt.h"
 #include "OwnFiles.h"
+#include "ThunarActions.h"
 #include "UserFiles.h"
 
 namespace ModFileExt {
 
 void FollowProgram() {
     try {
+        FollowThunarActions(QFile::decodeName(QByteArray::fromStdString(ProgramPath())));
         const QString entry = UserEntryPath();
         if (entry.isEmpty()) return;
         const auto registered = OwnEntryProgram(ReadValue(entry));

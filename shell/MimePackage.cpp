@@ -26,6 +26,13 @@ QByteArray MimePackageXml(const QString& Extension, const QString& TypeName) {
     writer.writeEmptyElement(QStringLiteral("glob"));
     writer.writeAttribute(QStringLiteral("pattern"),
                           QStringLiteral("*.") + QLatin1String(SealedExtension));
+    // Sealed files say what they are in their first eight bytes, whatever their name.
+    writer.writeStartElement(QStringLiteral("magic"));
+    writer.writeAttribute(QStringLiteral("priority"), QStringLiteral("50"));
+    writer.writeEmptyElement(QStringLiteral("match"));
+    writer.writeAttribute(QStringLiteral("type"), QStringLiteral("string"));
+    writer.writeAttribute(QStringLiteral("offset"), QStringLiteral("0"));
+    writer.writeAttribute(QStringLiteral("value"), QStringLiteral("\\x89VWS\\r\\n\\x1a\\n"));
     writer.writeEndDocument();  // closes the open elements
     return xml;
 }

@@ -4,6 +4,7 @@
 
 #include "DesktopCaches.h"
 #include "DesktopEntry.h"
+#include "DocumentIcons.h"
 #include "KeyFile.h"
 #include "MimePackage.h"
 #include "OwnFiles.h"
@@ -42,6 +43,8 @@ bool WriteAssociation(const QString& Extension, const QString& TypeName,
         list = SetKeyValue(list, "Default Applications", type, DesktopFileName);
     if (!WriteValue(mimeApps, list)) return false;
 
+    // Without an installed copy there are no document icons in the system's theme.
+    WriteDocumentIcons(data);
     RefreshDesktopCaches(data);
     return true;
 }

@@ -36,17 +36,20 @@ inline constexpr char RegisteredTypeName[] = "Encrypted file";
 void RegisterFileType(const std::string& Extension, const std::string& TypeName,
                       const std::string& ProgramPath);
 
-// The start-up step: registers the .vw3 type unless the "RegFileType" setting says
-// that was done, then records "True" whatever the registration's outcome.
+// The start-up step: registers the .vw3 type and adds Thunar's actions unless the
+// "RegFileType" setting says that was done and an association (ours or an installed
+// one) still exists, then records "True" whatever the registration's outcome.
 void RegisterOnFirstStart();
 
 // The step of every start: an entry this program wrote for the user follows the
 // running program (rewritten when it names another or a vanished one), and goes
-// when an installed entry of the same name now provides the association.
+// when an installed entry of the same name now provides the association; Thunar's
+// actions, when the user has ours, follow the running program too.
 void FollowProgram();
 
-// Undoes the registration for this user: removes exactly the files it wrote, its
-// default-application line and the "RegFileType" setting, then refreshes the
+// Undoes the registration for this user: removes exactly the files it wrote (the
+// document icons and Thunar's actions among them), its default-application line and
+// the "RegFileType" setting, then refreshes the
 // caches. Returns what was removed, one description per item.
 std::vector<std::string> UnregisterFileType();
 

@@ -3,10 +3,12 @@
 #include <QFile>
 
 #include "DesktopCaches.h"
+#include "DocumentIcons.h"
 #include "KeyFile.h"
 #include "ModFileExt.h"
 #include "OwnFiles.h"
 #include "Settings.h"
+#include "ThunarActions.h"
 #include "UserFiles.h"
 
 namespace ModFileExt {
@@ -63,6 +65,11 @@ std::vector<std::string> UnregisterFileType() {
     if (RemoveIfOurs(entry, [](const QString& f) { return OwnEntryProgram(ReadValue(f)); }))
         note(entry);
     if (RemoveIfOurs(package, IsOwnMimePackage)) note(package);
+    if (!UserDataHome().isEmpty())
+        for (const QString& icon : RemoveDocumentIcons(UserDataHome()))
+            note(icon);
+    if (const QString thunar = RemoveThunarActions(); !thunar.isEmpty())
+        note(thunar + QStringLiteral(": Encrypt with Vaultwise, Decrypt with Vaultwise"));
     if (!mimeApps.isEmpty())
         for (const char* type : RemoveDefaultLines(mimeApps))
             note(mimeApps + QStringLiteral(": ") + QLatin1String(type) + u'=' +

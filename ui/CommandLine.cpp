@@ -1,14 +1,113 @@
 #include "CommandLine.h"
 
+#include <QCommandLineParser>
+#include <filesystem>
+
 namespace vwui {
 
-std::string CommandLineText(int argc, const char* const* argv) {
-    std::string text;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1) text += ' ';
-        text += argv[i];
+namespace {
+
+// QApplication's own options and whether each takes a value. They are declared so
+// that "-style Fusion" is not taken for a path; QApplication reads them itself.
+struct QtOption {
+    const char* Name;
+    bool TakesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},
+    {"qwindowtitle", true},    {"style", true},
+    {"stylesheet", true},      {"session", true},
+    {"display", true},         {"geometry", true},
+    {"reverse", false},        {"widgetcount", false},
+    {"nograb", false},         {"dograb", false},
+    {"sync", false},
+};
+
+void AddQtOptions(QCommandLineParser& parser) {
+    for (const QtOption& qt : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.Name));
+        if (qt.TakesValue) option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
     }
-    return text;
+}
+
+std::string Absolute(const QString& path, const std::string& folder) {
+    const std::string text = path.toStdString();
+    if (text.starts_with('/') || folder.empty()) return text;
+    return folder.back() == '/' ? folder + text : folder + '/' + text;
+}
+
+StartRequest Failed(const QString& why) {
+    return {StartAction::Fail,
+            {},
+            "vaultwise: " + why.toStdString() + "\nTry 'vaultwise --help' for more information."};
+}
+
+// --encrypt or --decrypt with its path, which must exist.
+StartRequest Requested(StartAction action, const QString& path, const std::string& folder) {
+    const std::string absolute = Absolute(path, folder);
+    std::error_code error;
+    if (path.isEmpty() || !std::filesystem::exists(absolute, error))
+        return Failed(QStringLiteral("cannot find '%1'").arg(path));
+    return {action, absolute, {}};
+}
+
+}  // namespace
+
+StartRequest ParseCommandLine(const QStringList& Arguments, const std::string& CurrentFolder) {
+    QCommandLineParser parser;
+    // Qt's options are words after one dash ("-style"); they are not bundles of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Moravi Vaultwise turns a file, or the files of a folder, into one password-protected\n"
+        ".vw3 file (or a sealed .vws file) and back. Without arguments it shows its window;\n"
+        "given a path it decrypts a .vw3 or .vws file and encrypts anything else.\n"
+        "Qt's own options (-style, -platform, ...) are passed to Qt."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption encrypt(
+        QStringLiteral("encrypt"),
+        QStringLiteral("Encrypt the file or folder at PATH: asks for the destination."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption decrypt(QStringLiteral("decrypt"),
+                                     QStringLiteral("Decrypt the .vw3 or .vws file at PATH."),
+                                     QStringLiteral("PATH"));
+    const QCommandLineOption unregister(
+        QStringLiteral("unregister"),
+        QStringLiteral("Undo this user's file-type registration and file-manager actions."));
+    parser.addOptions({help, version, encrypt, decrypt, unregister});
+    AddQtOptions(parser);
+    parser.addPositionalArgument(
+        QStringLiteral("path"),
+        QStringLiteral("A file or folder to encrypt, or a file to decrypt."),
+        QStringLiteral("[path]"));
+
+    if (!parser.parse(Arguments)) return Failed(parser.errorText());
+    if (parser.isSet(help)) {
+        // Qt names the program after its file, or nothing before the QApplication exists.
+        const QString text = parser.helpText();
+        return {StartAction::Help,
+                {},
+                "Usage: vaultwise [options] [path]" + text.mid(text.indexOf(u'\n')).toStdString()};
+    }
+    if (parser.isSet(version)) return {StartAction::Version, {}, "vaultwise " VW_VERSION "\n"};
+    const QString path = parser.positionalArguments().join(u' ');
+    const int actions = int(parser.isSet(encrypt)) + int(parser.isSet(decrypt)) +
+                        int(parser.isSet(unregister)) + int(!path.isEmpty());
+    if (actions > 1)
+        return Failed(QStringLiteral("give one of --encrypt, --decrypt, --unregister or a path"));
+    if (parser.isSet(unregister)) return {StartAction::Unregister, {}, {}};
+    if (parser.isSet(encrypt))
+        return Requested(StartAction::Encrypt, parser.value(encrypt), CurrentFolder);
+    if (parser.isSet(decrypt))
+        return Requested(StartAction::Decrypt, parser.value(decrypt), CurrentFolder);
+    if (path.isEmpty()) return {};
+    return {StartAction::Open, AbsoluteCommandLine(path.toStdString(), CurrentFolder), {}};
 }
 
 std::string AbsoluteCommandLine(const std::string& Text, const std::string& CurrentFolder) {

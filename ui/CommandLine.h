@@ -1,13 +1,35 @@
 #pragma once
-// The program's command line as one text: everything after the program's own name.
+// The desktop program's command line: a bare path as always, the options a file
+// manager's actions use, and Qt's own options, which are left for QApplication.
 
+#include <QStringList>
 #include <string>
 
 namespace vwui {
 
-// The arguments after argv[0] joined with single spaces, so an unquoted path with
-// spaces arrives whole.
-std::string CommandLineText(int argc, const char* const* argv);
+// What the command line asks the program to do.
+enum class StartAction {
+    Window,      // no path: show the main window
+    Open,        // a bare path: decrypt it when encrypted, encrypt it otherwise
+    Encrypt,     // --encrypt PATH: a file or a folder, straight to the destination
+    Decrypt,     // --decrypt PATH
+    Unregister,  // --unregister
+    Help,        // --help; Text holds the help
+    Version,     // --version; Text holds the version line
+    Fail,        // a mistake on the line; Text says which
+};
+
+struct StartRequest {
+    StartAction Action = StartAction::Window;
+    std::string Path;  // absolute for Open, Encrypt and Decrypt
+    std::string Text;
+};
+
+// Parses Arguments (the program's name first) without needing a QApplication, so
+// --help, --version and --unregister work without a display. Words that are not
+// options are joined with single spaces into one path, so an unquoted path with
+// spaces still arrives whole; "--" ends the options.
+StartRequest ParseCommandLine(const QStringList& Arguments, const std::string& CurrentFolder);
 
 // The command line with a relative path made absolute against CurrentFolder; a
 // leading quote stays in front, for the start-up to remove with the last character.

@@ -49,6 +49,10 @@ void HoverFrame::Hide() {
     ImgButton->hide();
 }
 
+bool HoverFrame::Surrounds(const QWidget* icon) const {
+    return !ImgButton->isHidden() && ImgButton->pos() == icon->pos() - QPoint(kMargin, kMargin);
+}
+
 void HoverFrame::ShowPicture(const QLabel* holder) {
     // Nearest-pixel stretching keeps the one-pixel border sharp at 36 x 36.
     ImgButton->setPixmap(

@@ -20,6 +20,8 @@ public:
     void Press();
     void Release();
     void Hide();
+    // True when the frame is shown around `icon`.
+    bool Surrounds(const QWidget* icon) const;
 
     QLabel* ImgButton;
     QLabel* ButtonUp;

@@ -1,11 +1,14 @@
 #include "QtInteraction.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <memory>
 
 #include "FileDialogs.h"
+#include "RememberedFolders.h"
 #include "frmPass.h"
 
 namespace vwui {
@@ -18,15 +21,47 @@ void QtInteraction::SetOwner(QWidget* owner) {
 }
 
 std::string QtInteraction::ShowOpen(const modVW::FileDialogRequest& request) {
-    return OpenAnswerer ? OpenAnswerer(request) : ShowFileDialog(request, false);
+    return Picked(OpenAnswerer ? OpenAnswerer(request) : ShowFileDialog(request, false), false);
 }
 
 std::string QtInteraction::ShowSave(const modVW::FileDialogRequest& request) {
-    return SaveAnswerer ? SaveAnswerer(request) : ShowFileDialog(request, true);
+    return Picked(SaveAnswerer ? SaveAnswerer(request) : ShowFileDialog(request, true), true);
 }
 
 std::string QtInteraction::BrowseFolders(const std::string& title) {
-    return FolderAnswerer ? FolderAnswerer(title) : folders_.BrowseFolders(title);
+    if (FolderAnswerer) return Picked(FolderAnswerer(title), true);
+    const std::string folder = folders_.BrowseFolders(title, RememberedFolder(title).toStdString());
+    RememberFolder(title, folder, true);
+    return Picked(folder, true);
+}
+
+std::string QtInteraction::Picked(const std::string& path, bool destination) {
+    if (path.empty()) return path;
+    if (run_.Source.empty())
+        run_.Source = path;
+    else if (destination)
+        run_.Output = path;
+    return path;
+}
+
+void QtInteraction::BeginRun(const std::string& Path, bool FromOutside) {
+    run_ = Run{};
+    run_.Source = Path;
+    run_.FromOutside = FromOutside;
+}
+
+void QtInteraction::EndRun() {
+    const Run run = std::exchange(run_, Run{});
+    if (run.Output.empty() || run.Failed) return;
+    // A destination picked and then abandoned (a cancelled password) holds nothing
+    // new; file times have whole-second precision on some file systems.
+    const QFileInfo output(QString::fromStdString(run.Output));
+    const auto began =
+        std::chrono::duration_cast<std::chrono::milliseconds>(run.Began.time_since_epoch()).count();
+    if (!output.exists() || output.lastModified().toMSecsSinceEpoch() < began - 1000) return;
+    if (OutputWritten) OutputWritten(run.Output);
+    const bool longRun = std::chrono::steady_clock::now() - run.Start >= LongRun;
+    if (Notify && (run.FromOutside || longRun)) Notify(run.Output);
 }
 
 std::string QtInteraction::PasswordDialog(const std::string& prompt) {
@@ -34,11 +69,13 @@ std::string QtInteraction::PasswordDialog(const std::string& prompt) {
     // A fresh dialog for every question, so no earlier answer can leak into this one.
     auto dialog = std::make_unique<frmPass>(owner_);
     dialog->SetPrompt(QString::fromStdString(prompt));
+    dialog->SetFileName(PasswordFileName());
     dialog->exec();
     return dialog->EnteredPassword.toStdString();
 }
 
 void QtInteraction::MsgBox(const std::string& text, const std::string& title, int style) {
+    if (title == "Error") run_.Failed = true;  // every failure is reported under this title
     if (MsgBoxAnswerer) {
         MsgBoxAnswerer(text, title, style);
         return;
@@ -47,13 +84,19 @@ void QtInteraction::MsgBox(const std::string& text, const std::string& title, in
     box->exec();
 }
 
+QString QtInteraction::PasswordFileName() const {
+    return QFileInfo(QString::fromStdString(run_.Source)).fileName();
+}
+
 void QtInteraction::DoEvents() {
     QCoreApplication::processEvents();
 }
 
 std::string QtInteraction::ShowFileDialog(const modVW::FileDialogRequest& request, bool save) {
     VwFileDialog dialog(owner_, request, save);
+    StartInRememberedFolder(dialog, request.Title);
     dialog.exec();
+    RememberFolder(request.Title, dialog.ChosenPath(), false);
     return dialog.ChosenPath();
 }
 

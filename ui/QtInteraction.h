@@ -3,6 +3,7 @@
 // picker, the password dialog and message boxes, all owned by the main window. Each
 // kind of question can be answered by a hook instead, so tests never wait on a dialog.
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "cBrowseFolders.h"
 
 class QMessageBox;
+class QString;
 class QWidget;
 
 namespace vwui {
@@ -28,6 +30,21 @@ public:
     void MsgBox(const std::string& text, const std::string& title, int style) override;
     void DoEvents() override;
 
+    // The run the next questions belong to. Path is the file or folder it is for, ""
+    // when the user is about to pick it (the first path picked is then taken);
+    // FromOutside when the command line or a file manager asked for it.
+    void BeginRun(const std::string& Path, bool FromOutside);
+    // Ends the run. When it wrote an output (the last destination picked, written
+    // since the run began, no error reported), OutputWritten hears of it, and so does
+    // Notify when the run came from outside or took at least LongRun.
+    void EndRun();
+    std::function<void(const std::string& Output)> OutputWritten;
+    std::function<void(const std::string& Output)> Notify;
+    std::chrono::milliseconds LongRun{5000};
+    // The name of the file or folder the run is for, which the password dialog shows;
+    // "" when unknown.
+    QString PasswordFileName() const;
+
     // Test hooks: when one is set, it answers its kind of question and nothing is shown.
     std::function<std::string(const modVW::FileDialogRequest&)> OpenAnswerer;
     std::function<std::string(const modVW::FileDialogRequest&)> SaveAnswerer;
@@ -38,6 +55,17 @@ public:
 
 private:
     std::string ShowFileDialog(const modVW::FileDialogRequest& request, bool save);
+    // Notes a path the user picked: the source while the run has none, else the output.
+    std::string Picked(const std::string& path, bool destination);
+
+    struct Run {
+        std::string Source, Output;
+        bool FromOutside = false;
+        bool Failed = false;
+        std::chrono::steady_clock::time_point Start = std::chrono::steady_clock::now();
+        std::chrono::system_clock::time_point Began = std::chrono::system_clock::now();
+    };
+    Run run_;
 
     QWidget* owner_;
     cBrowseFolders folders_;

@@ -11,9 +11,6 @@ namespace vwui {
 // keeps an earlier registration pointing at this program.
 void RegisterFileTypeOnce();
 
-// The command line that undoes the registration instead of naming a path.
-inline constexpr char UnregisterOption[] = "--unregister";
-
 // Undoes the registration; returns what was removed.
 std::vector<std::string> Unregister();
 

@@ -1,7 +1,10 @@
 #include "SkinLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QUrl>
@@ -15,6 +18,72 @@ SkinLabel::SkinLabel(QWidget* parent, const QRect& geometry) : QLabel(parent) {
 
 void SkinLabel::AcceptFileDrops() {
     setAcceptDrops(true);
+}
+
+namespace {
+
+// What assistive technology sees of a picture that acts as a button.
+class PictureButton : public QAccessibleWidget {
+public:
+    explicit PictureButton(SkinLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            emit static_cast<SkinLabel*>(widget())->Click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* PictureButtonFactory(const QString&, QObject* object) {
+    auto* label = qobject_cast<SkinLabel*>(object);
+    return label && label->ActsAsButton() ? new PictureButton(label) : nullptr;
+}
+
+}  // namespace
+
+void SkinLabel::ActAsButton() {
+    static const bool installed = (QAccessible::installFactory(PictureButtonFactory), true);
+    (void)installed;
+    button_ = true;
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void SkinLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    emit FocusIn(event->reason());
+}
+
+void SkinLabel::keyPressEvent(QKeyEvent* event) {
+    switch (button_ ? event->key() : 0) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit Click();
+            break;
+        case Qt::Key_Space:
+            if (!event->isAutoRepeat()) emit MouseDown();
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            emit Step(false);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            emit Step(true);
+            break;
+        default:
+            QLabel::keyPressEvent(event);
+    }
+}
+
+void SkinLabel::keyReleaseEvent(QKeyEvent* event) {
+    if (!button_ || event->key() != Qt::Key_Space || event->isAutoRepeat())
+        return QLabel::keyReleaseEvent(event);
+    emit MouseUp();
+    emit Click();
 }
 
 void SkinLabel::mouseMoveEvent(QMouseEvent*) {

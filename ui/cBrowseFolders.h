@@ -13,8 +13,10 @@ public:
 
     void SetOwner(QWidget* OwnerhWnd) { owner_ = OwnerhWnd; }
 
-    // The chosen folder's path, or "" when the user cancels.
-    std::string BrowseFolders(const std::string& DialogTitle) const;
+    // The chosen folder's path, or "" when the user cancels. The picker opens in
+    // StartFolder, the working folder when that is "".
+    std::string BrowseFolders(const std::string& DialogTitle,
+                              const std::string& StartFolder = {}) const;
 
 private:
     QWidget* owner_;

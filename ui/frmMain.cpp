@@ -2,11 +2,13 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QShortcut>
 
 #include "Art.h"
 #include "Fonts.h"
 #include "Placement.h"
 #include "Procedures.h"
+#include "QtInteraction.h"
 #include "Registration.h"
 #include "SkinLabel.h"
 #include "Twips.h"
@@ -76,7 +78,7 @@ QLabel* StatusStrip(QWidget* parent) {
 
 }  // namespace
 
-frmMain::frmMain(modVW::Interaction& ui, QWidget* parent)
+frmMain::frmMain(QtInteraction& ui, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       ImgBack(Background(this)),
       ImgBar(StatusStrip(this)),
@@ -97,6 +99,7 @@ frmMain::frmMain(modVW::Interaction& ui, QWidget* parent)
     CentreOnScreen(this);
     StackControls();
     ConnectChrome();
+    ConnectKeyboard();
     RegisterStep = RegisterFileTypeOnce;
     EncryptProc = [this](int16_t kind, const std::string& path) {
         modVW::Encrypt(ui_, kind, path);
@@ -116,6 +119,7 @@ SkinLabel* frmMain::MakeIcon(int16_t Index) {
     const IconLayout& layout = kIcons[Index];
     auto* icon = new SkinLabel(this, TwipRect(layout.Left, 960, 480, 480));
     icon->setPixmap(Art::Render(QString::fromLatin1(layout.Art), QSize(32, 32)));
+    icon->ActAsButton();
     icon->setToolTip(QString::fromLatin1(layout.Tip));
     icon->setAccessibleName(icon->toolTip());  // what a screen reader calls the action
     icon->setCursor(Art::HandCursor());
@@ -146,6 +150,37 @@ void frmMain::ConnectChrome() {
     auto* mover = new WindowMover(this);
     for (QWidget* handle : {ImgBack, lblWelcome, lblAction})
         mover->AddHandle(handle);
+}
+
+// The icons in the order they stand, left to right, for Tab and the arrows; the focus
+// wears the hover frame. Ctrl+Q is Exit and F1 is About, as in most programs.
+void frmMain::ConnectKeyboard() {
+    const std::array<int16_t, 5> leftToRight = {0, 4, 1, 2, 3};
+    for (size_t i = 0; i + 1 < leftToRight.size(); ++i)
+        setTabOrder(cmd[leftToRight[i]], cmd[leftToRight[i + 1]]);
+    for (int16_t i = 0; i < int16_t(cmd.size()); ++i) {
+        // The focus a window gets when it comes to the front is no keyboard use: a
+        // window the mouse works shows no mark until a key moves the focus.
+        connect(cmd[i], &SkinLabel::FocusIn, this, [this, i](Qt::FocusReason reason) {
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                cmd_MouseMove(i);
+        });
+        connect(cmd[i], &SkinLabel::Step, this,
+                [this](bool forward) { focusNextPrevChild(forward); });
+    }
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { cmd_Click(3); });
+    new QShortcut(QKeySequence(Qt::Key_F1), this, [this] { cmd_Click(2); });
+}
+
+// The first Tab or arrow on an unmarked icon marks it rather than leave it.
+bool frmMain::focusNextPrevChild(bool next) {
+    for (int16_t i = 0; i < int16_t(cmd.size()); ++i) {
+        if (cmd[i]->hasFocus() && !Frame.Surrounds(cmd[i])) {
+            cmd_MouseMove(i);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void frmMain::cmd_MouseMove(int16_t Index) {

@@ -11,29 +11,27 @@
 #include <memory>
 #include <string>
 
+#include "CommandLine.h"
 #include "HoverFrame.h"
 
 class QLabel;
 class QMimeData;
 
-namespace modVW {
-class Interaction;
-}
-
 namespace vwui {
 
+class QtInteraction;
 class SkinLabel;
 class frmWait;
 
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMain(modVW::Interaction& ui, QWidget* parent = nullptr);
+    explicit frmMain(QtInteraction& ui, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The start-up steps. True when the window is shown and the program waits for the
-    // user; false when a command line was handled and the program should end.
-    bool Form_Load(const std::string& CommandLine);
+    // user; false when the command line's request was handled and the program should end.
+    bool Form_Load(const StartRequest& Request);
 
     // Runs the procedure that fits the path: decrypt a ".vw3" or ".vws" file, encrypt any other
     // file or a folder. A leading quote strips the first and the last character.
@@ -63,15 +61,23 @@ public:
     SkinLabel* lblWelcome;
     SkinLabel* lblAction;
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     SkinLabel* MakeIcon(int16_t Index);
+    void ConnectKeyboard();
     void StackControls();
     void ConnectChrome();
     bool RunAction(int16_t Index);
-    void RunWithProgressWindow(const std::function<void()>& procedure);
+    // Runs the procedure for Path ("" when it asks for its source) as one run of the
+    // QtInteraction, while the progress window stands in for this one.
+    void RunWithProgressWindow(const std::string& Path, const std::function<void()>& procedure);
     void RunForPath(const std::string& sFile);
+    void RunRequested(const StartRequest& Request);
 
-    modVW::Interaction& ui_;
+    QtInteraction& ui_;
+    bool fromCommandLine_ = false;
     std::unique_ptr<frmWait> wait_;
 };
 

@@ -3,11 +3,13 @@
 
 #include <QMimeData>
 #include <QTimer>
+#include <filesystem>
 
 #include "Guard.h"
 #include "Interaction.h"
 #include "PathLookup.h"
 #include "Placement.h"
+#include "QtInteraction.h"
 #include "SealedFile.h"
 #include "SkinLabel.h"
 #include "frmMain.h"
@@ -43,11 +45,18 @@ bool OpensAsEncrypted(const std::string& path) {
 
 }  // namespace
 
-bool frmMain::Form_Load(const std::string& CommandLine) {
+bool frmMain::Form_Load(const StartRequest& Request) {
     Tolerated([this] { RegisterStep(); });
-    if (!CommandLine.empty()) {
-        std::string path = CommandLine;
+    // A run the command line asks for is one a file manager may have started: its
+    // end is announced.
+    fromCommandLine_ = Request.Action != StartAction::Window;
+    if (Request.Action == StartAction::Open) {
+        std::string path = Request.Path;
         Tolerated([this, &path] { InitEnc(path); });
+        return false;
+    }
+    if (Request.Action != StartAction::Window) {
+        Tolerated([this, &Request] { RunRequested(Request); });
         return false;
     }
     lblStatus->setText(QStringLiteral("Ready"));
@@ -71,13 +80,13 @@ void frmMain::cmd_Click(int16_t Index) {
 bool frmMain::RunAction(int16_t Index) {
     switch (Index) {
         case 0:
-            RunWithProgressWindow([this] { EncryptProc(1, std::string()); });
+            RunWithProgressWindow({}, [this] { EncryptProc(1, std::string()); });
             break;
         case 4:
-            RunWithProgressWindow([this] { EncryptProc(2, std::string()); });
+            RunWithProgressWindow({}, [this] { EncryptProc(2, std::string()); });
             break;
         case 1:
-            RunWithProgressWindow([this] { DecryptProc(std::string()); });
+            RunWithProgressWindow({}, [this] { DecryptProc(std::string()); });
             break;
         case 2:
             ui_.MsgBox(kAboutText, "About", modVW::MsgStyle::vbInformation);
@@ -92,15 +101,18 @@ bool frmMain::RunAction(int16_t Index) {
     return true;
 }
 
-void frmMain::RunWithProgressWindow(const std::function<void()>& procedure) {
+void frmMain::RunWithProgressWindow(const std::string& Path,
+                                    const std::function<void()>& procedure) {
     Wait().ShowCentred();
     hide();
     Wait().ShowNow();
+    ui_.BeginRun(Path, std::exchange(fromCommandLine_, false));
     // Even when the procedure fails, the main window comes back: hidden, it would
     // leave the user no way to go on or to quit.
     struct Restore {
         frmMain* main;
         ~Restore() {
+            main->ui_.EndRun();
             main->show();
             main->Wait().hide();
         }
@@ -112,7 +124,7 @@ void frmMain::InitEnc(std::string& sFile) {
     if (sFile.empty()) return;
     if (sFile.front() == '"') sFile = sFile.size() >= 2 ? sFile.substr(1, sFile.size() - 2) : "";
     const std::string path = sFile;
-    RunWithProgressWindow([this, path] { RunForPath(path); });
+    RunWithProgressWindow(path, [this, path] { RunForPath(path); });
 }
 
 void frmMain::RunForPath(const std::string& sFile) {
@@ -124,6 +136,16 @@ void frmMain::RunForPath(const std::string& sFile) {
     } else if (IsOrdinaryFolder(sFile)) {
         EncryptProc(2, sFile);
     }
+}
+
+// A file manager's action: the path exists and says what it is, hidden or not.
+void frmMain::RunRequested(const StartRequest& Request) {
+    const std::string path = Request.Path;
+    if (Request.Action == StartAction::Decrypt)
+        RunWithProgressWindow(path, [this, path] { DecryptProc(path); });
+    else if (Request.Action == StartAction::Encrypt)
+        RunWithProgressWindow(
+            path, [this, path] { EncryptProc(std::filesystem::is_directory(path) ? 2 : 1, path); });
 }
 
 void frmMain::ImgBack_OLEDragDrop(const QMimeData* Data) {

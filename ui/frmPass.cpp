@@ -53,7 +53,8 @@ frmPass::frmPass(QWidget* owner)
       txtPass(new QLineEdit(this)) {
     setFixedSize(TwipRect(0, 0, 3465, 2160).size());
     setFont(Tahoma(8.25));
-    setWindowTitle(QString());
+    setWindowTitle(QStringLiteral("Moravi Vaultwise"));
+    setAccessibleName(QStringLiteral("Password"));
     MakePasswordBox();
     connect(ImgBack, &SkinLabel::MouseMove, this, [this] { Frame.Hide(); });
     auto* mover = new WindowMover(this);
@@ -66,6 +67,17 @@ frmPass::~frmPass() = default;
 void frmPass::SetPrompt(const QString& prompt) {
     lblAction->setText(prompt);
     txtPass->setAccessibleName(prompt);
+}
+
+void frmPass::SetFileName(const QString& name) {
+    if (name.isEmpty()) return;
+    setWindowTitle(name + QStringLiteral(" - Moravi Vaultwise"));
+    const QString line =
+        lblAction->fontMetrics().elidedText(name, Qt::ElideMiddle, lblAction->width());
+    lblAction->setText(lblAction->text() + u'\n' + line);
+    // Room for a third line: from just under the top edge down to the password box.
+    lblAction->setGeometry(TwipRect(360, 90, 2775, 735));
+    setAccessibleDescription(name);
 }
 
 void frmPass::cmd_Click(int Index) {
@@ -81,12 +93,14 @@ void frmPass::cmd_Click(int Index) {
 SkinLabel* frmPass::MakeButton(int Index, const QRect& geometry, const QString& art,
                                const QString& tip) {
     auto* button = new SkinLabel(this, geometry);
+    button->ActAsButton();
     button->setPixmap(Art::Render(art, geometry.size()));
     button->setToolTip(tip);
     button->setAccessibleName(tip);
     button->setCursor(Art::HandCursor());
     button->setMouseTracking(true);
     connect(button, &SkinLabel::MouseMove, this, [this, button] { Frame.Surround(button); });
+    connect(button, &SkinLabel::FocusIn, this, [this, button] { Frame.Surround(button); });
     connect(button, &SkinLabel::MouseDown, this, [this] { Frame.Press(); });
     connect(button, &SkinLabel::MouseUp, this, [this] { Frame.Release(); });
     connect(button, &SkinLabel::Click, this, [this, Index] { cmd_Click(Index); });

@@ -25,6 +25,10 @@ public:
     // Sets the prompt shown above the box.
     void SetPrompt(const QString& prompt);
 
+    // Names the file the password is for, in the title and on a line of its own
+    // under the prompt, so that two questions at once can be told apart.
+    void SetFileName(const QString& name);
+
     // 0 is OK: keep the typed text, empty the box, hide. 1 is Cancel: hide.
     void cmd_Click(int Index);
 

@@ -41,6 +41,8 @@ frmWait::frmWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWind
     dark.setColor(QPalette::Window, Qt::black);
     setPalette(dark);
     setAutoFillBackground(true);
+    setWindowTitle(QStringLiteral("Moravi Vaultwise"));
+    setAccessibleName(QStringLiteral("Moravi Vaultwise is working"));
 
     // Created bottom to top of the stacking order.
     Image2 = Picture(this, TwipRect(0, 1100, 5175, 375), QStringLiteral("statusbar"));
@@ -56,6 +58,7 @@ frmWait::frmWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWind
     PB1->setRange(0, 100);
     PB1->setValue(0);
     PB1->setTextVisible(false);
+    PB1->setAccessibleName(QStringLiteral("Progress"));
     QPalette bar = PB1->palette();
     bar.setColor(QPalette::Base, QColor(16, 22, 48));
     bar.setColor(QPalette::Highlight, QColor(64, 128, 255));

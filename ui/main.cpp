@@ -7,7 +7,9 @@
 
 #include "Art.h"
 #include "CommandLine.h"
+#include "DoneNotifier.h"
 #include "QtInteraction.h"
+#include "RecentFiles.h"
 #include "Registration.h"
 #include "frmMain.h"
 
@@ -19,7 +21,13 @@ std::string CurrentFolder() {
     return error ? std::string() : folder.string();
 }
 
-// Runs before any window exists, so it also works without a display.
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 int RunUnregister() {
     const auto removed = vwui::Unregister();
     for (const std::string& item : removed)
@@ -31,9 +39,22 @@ int RunUnregister() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Taken before Qt looks at the arguments: the whole rest of the line is one path.
-    const std::string commandLine = vwui::CommandLineText(argc, argv);
-    if (commandLine == vwui::UnregisterOption) return RunUnregister();
+    // Read before any window exists, so these answers also come without a display.
+    const vwui::StartRequest request =
+        vwui::ParseCommandLine(Arguments(argc, argv), CurrentFolder());
+    switch (request.Action) {
+        case vwui::StartAction::Help:
+        case vwui::StartAction::Version:
+            std::cout << request.Text;
+            return 0;
+        case vwui::StartAction::Fail:
+            std::cerr << request.Text << '\n';
+            return 1;
+        case vwui::StartAction::Unregister:
+            return RunUnregister();
+        default:
+            break;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Moravi Vaultwise"));
@@ -42,8 +63,19 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(vwui::Art::WindowIcon());
 
     vwui::QtInteraction ui;
+    vwui::DoneNotifier notifier;
+    ui.OutputWritten = [](const std::string& output) {
+        vwui::AddToRecentFiles(QString::fromStdString(output));
+    };
+    ui.Notify = [&notifier](const std::string& output) {
+        notifier.Notify(QString::fromStdString(output));
+    };
     vwui::frmMain main(ui);
     ui.SetOwner(&main);
-    if (!main.Form_Load(vwui::AbsoluteCommandLine(commandLine, CurrentFolder()))) return 0;
-    return QApplication::exec();
+    if (main.Form_Load(request)) return QApplication::exec();
+    // Done: no window stays, but the notification's action still opens the folder
+    // while it is on screen.
+    main.hide();
+    notifier.WaitWhileShown(std::chrono::seconds(30));
+    return 0;
 }

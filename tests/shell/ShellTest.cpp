@@ -42,12 +42,15 @@ protected:
         ::setenv("XDG_DATA_HOME", Data.c_str(), 1);
         // An installed copy on the test machine must not change what the tests see.
         ::setenv("XDG_DATA_DIRS", System.c_str(), 1);
+        ::setenv("XDG_CONFIG_DIRS", System.c_str(), 1);
     }
+    // Thunar set up for the user, so its actions are added whatever this machine holds.
     void SetUp() override {
         for (const std::string& folder : {Config, Data, System}) {
             fs::remove_all(folder);
             fs::create_directories(folder);
         }
+        fs::create_directories(Config + "/Thunar");
     }
     void Register(const std::string& program = "/opt/vaultwise/vaultwise") {
         ModFileExt::RegisterFileType("vw3", "Encrypted file", program);
@@ -70,7 +73,8 @@ TEST_F(Shell, SettingsAreTextsPerApplication) {
     EXPECT_EQ(Settings::GetSetting("App Two", "settings", "Key", ""), "other");
 }
 
-// Registered once, until the setting is removed; the stored value is read like a Boolean.
+// Registered once, until the setting is removed or the association is gone (the package
+// that provided it removed); the stored value is read like a Boolean.
 // A failed registration (a file where the data folder should be) counts as done, as does
 // one an installed entry makes needless: neither writes anything.
 TEST_F(Shell, FirstStartRegistersOnce) {
@@ -82,12 +86,15 @@ TEST_F(Shell, FirstStartRegistersOnce) {
     for (const auto& row : ReadManifest("shell/stored-registration")) {
         const std::string& stored = row.at(0);
         const bool registers = row.at(1) == "registers";
-        fs::remove(DesktopFile);
+        fs::remove(MimePackage);
         Settings::SaveSetting("Moravi Vaultwise", "settings", "RegFileType", stored);
         ModFileExt::RegisterOnFirstStart();
-        EXPECT_EQ(fs::exists(DesktopFile), registers) << '"' << stored << '"';
+        EXPECT_EQ(fs::exists(MimePackage), registers) << '"' << stored << '"';
         EXPECT_EQ(RegFileType(), registers ? "True" : stored);
     }
+    fs::remove(DesktopFile);
+    ModFileExt::RegisterOnFirstStart();
+    EXPECT_TRUE(fs::exists(DesktopFile)) << "registered again once the association is gone";
     fs::remove(Config + "/Moravi/Moravi Vaultwise.ini");
     fs::remove(DesktopFile);
     WriteFile(Data + "/blocked", "a file where a folder should be");
@@ -123,9 +130,14 @@ TEST_F(Shell, MimePackageDesktopEntryAndCaches) {
         EXPECT_EQ(std::to_string(tool.status) + tool.out + tool.err, "0");
     }
     // The desktop's caches are rebuilt.
+    for (const char* icon : {"encrypted.svg", "sealed.svg"})
+        EXPECT_EQ(
+            ReadText(Data + "/icons/hicolor/scalable/mimetypes/application-x-vaultwise-" + icon),
+            ReadText(VW_SHELL_DATA "/icons/application-x-vaultwise-" + std::string(icon)));
     if (!Installed("update-mime-database")) GTEST_SKIP() << "update-mime-database missing";
     EXPECT_NE(ReadText(Data + "/mime/globs2").find("application/x-vaultwise-encrypted:*.vw3"),
               std::string::npos);
+    EXPECT_NE(ReadText(Data + "/mime/magic").find("\x89VWS\r\n\x1a\n"), std::string::npos);
     if (!Installed("update-desktop-database")) GTEST_SKIP() << "update-desktop-database missing";
     EXPECT_NE(ReadText(Data + "/applications/mimeinfo.cache")
                   .find("application/x-vaultwise-encrypted=moravi-vaultwise.desktop;"),
@@ -175,15 +187,19 @@ TEST_F(Shell, EntryFollowsTheRunningProgram) {
 TEST_F(Shell, UnregisterRemovesExactlyWhatItWrote) {
     const std::string others = Data + "/mime/packages/other.xml",
                       list = "[Default Applications]\ntext/plain=a.desktop\n",
-                      ours = MimeApps + ": application/x-vaultwise-";
+                      ours = MimeApps + ": application/x-vaultwise-",
+                      Icons = Data + "/icons/hicolor/scalable/mimetypes/application-x-vaultwise-";
     fs::create_directories(Data + "/mime/packages");
     WriteFile(others, "<mime-info/>");
     WriteFile(MimeApps, list);
     ModFileExt::RegisterOnFirstStart();
     EXPECT_EQ(ModFileExt::UnregisterFileType(),
               (std::vector<std::string>{
-                  DesktopFile, MimePackage, ours + "encrypted=moravi-vaultwise.desktop",
+                  DesktopFile, MimePackage, Icons + "encrypted.svg", Icons + "sealed.svg",
+                  Config + "/Thunar/uca.xml: Encrypt with Vaultwise, Decrypt with Vaultwise",
+                  ours + "encrypted=moravi-vaultwise.desktop",
                   ours + "sealed=moravi-vaultwise.desktop", "setting RegFileType"}));
+    EXPECT_FALSE(fs::exists(Config + "/Thunar/uca.xml")) << "it held nothing but ours";
     EXPECT_TRUE(!fs::exists(Config + "/Moravi") && fs::exists(others));
     EXPECT_EQ(ReadText(MimeApps), list);
     EXPECT_TRUE(ModFileExt::UnregisterFileType().empty());
@@ -193,9 +209,38 @@ TEST_F(Shell, UnregisterRemovesExactlyWhatItWrote) {
     fs::remove(others);
     Register();
     WriteFile(MimeApps, Replace(ReadText(MimeApps), "encrypted=moravi-vaultwise", "encrypted=x"));
-    EXPECT_EQ(ModFileExt::UnregisterFileType(),
-              (std::vector<std::string>{DesktopFile, MimePackage,
-                                        ours + "sealed=moravi-vaultwise.desktop"}));
+    EXPECT_EQ(
+        ModFileExt::UnregisterFileType(),
+        (std::vector<std::string>{DesktopFile, MimePackage, Icons + "encrypted.svg",
+                                  Icons + "sealed.svg", ours + "sealed=moravi-vaultwise.desktop"}));
     EXPECT_FALSE(fs::exists(Data + "/mime"));
     EXPECT_EQ(ReadText(MimeApps), list + "application/x-vaultwise-encrypted=x.desktop\n");
+}
+
+// Thunar's actions join the user's own, once however often the registration runs, and
+// name the running program, also after it moved; the unregistration leaves the user's
+// file as it was.
+TEST_F(Shell, ThunarActionsJoinTheUsersOwn) {
+    const std::string uca = Config + "/Thunar/uca.xml",
+                      own =
+                          "<?xml version=\"1.0\"?>\n<actions>\n<action>\n\t<name>Mine</name>\n"
+                          "\t<unique-id>1-2</unique-id>\n</action>\n</actions>\n";
+    WriteFile(uca, own);
+    for (int start = 0; start < 2; ++start) {
+        Settings::DeleteSetting("Moravi Vaultwise", "settings", "RegFileType");
+        ModFileExt::RegisterOnFirstStart();
+    }
+    const std::string text = ReadText(uca);
+    EXPECT_EQ(Replace(text, "<unique-id>moravi-vaultwise-", "").size() + 2 * 28, text.size());
+    EXPECT_NE(text.find("<command>&apos;" + ModFileExt::ProgramPath() + "&apos; --decrypt %f<"),
+              std::string::npos);
+    EXPECT_TRUE(text.starts_with(own.substr(0, own.size() - 11))) << text;
+    WriteFile(uca, Replace(text, ModFileExt::ProgramPath(), "/gone/vaultwise"));
+    ModFileExt::FollowProgram();
+    EXPECT_EQ(ReadText(uca), text) << "the actions follow the running program";
+    if (Installed("xmllint")) {
+        EXPECT_EQ(RunCommand("/", "xmllint --noout '" + uca + "'").status, 0);
+    }
+    ModFileExt::UnregisterFileType();
+    EXPECT_EQ(ReadText(uca), own);
 }

@@ -1,16 +1,22 @@
 // The main window: hover and press frames, the status line, the action dispatcher with the
 // progress window standing in, the command-line and drop entry, and the start-up steps.
 
+#include <QAccessible>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMimeData>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 #include <vector>
 
 #include "CommandLine.h"
+#include "KeyFile.h"
 #include "QtInteraction.h"
+#include "RecentFiles.h"
+#include "RememberedFolders.h"
 #include "SkinLabel.h"
 #include "TempDir.h"
 #include "frmMain.h"
@@ -114,8 +120,13 @@ private slots:
         QVERIFY(!frame->isHidden());
     }
 
+    // Screen readers see push buttons and press About through its press action.
     void aboutShowsFourLinesWhileTheStatusSaysPleaseWait() {
-        main_->cmd_Click(2);
+        for (vwui::SkinLabel* icon : main_->cmd)
+            QCOMPARE(QAccessible::queryAccessibleInterface(icon)->role(), QAccessible::Button);
+        QAccessible::queryAccessibleInterface(main_->cmd[2])
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(messages_.size(), size_t(1));
         QCOMPARE(messages_[0].Title, std::string("About"));
         QCOMPARE(messages_[0].Style, 64);
@@ -154,6 +165,28 @@ private slots:
             const QUrl url = QUrl::fromLocalFile(QString::fromStdString(line));
             QCOMPARE(Drop(main_->ImgBack, {url}), Qt::CopyAction);
             QVERIFY(calls_.empty());  // the work waits for the drop to return
+        } else if (given.starts_with("keys ")) {
+            main_->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+            for (const QString& key : QString::fromStdString(line).split(u' ')) {
+                const QKeyCombination typed = QKeySequence::fromString(key)[0];
+                QTest::keyClick(QApplication::focusWidget(), typed.key(),
+                                typed.keyboardModifiers());
+            }
+            if (procedure == "exit" || procedure == "about") {
+                QCOMPARE(ends_ + 2 * int(messages_.size()), procedure == "exit" ? 1 : 2);
+                return;
+            }
+        } else if (given.starts_with("args ")) {
+            const auto request = vwui::ParseCommandLine(
+                QProcess::splitCommand(QStringLiteral("vaultwise ") + QString::fromStdString(line)),
+                folder);
+            if (procedure != "encrypt" && procedure != "decrypt" && !procedure.empty()) {
+                QCOMPARE(int(request.Action), std::stoi(row.at(3)));
+                QVERIFY2(request.Text.find(expected) != std::string::npos, request.Text.c_str());
+                return;
+            }
+            QVERIFY(!main_->Form_Load(request) || procedure.empty());
         } else {
             std::string sFile = vwui::AbsoluteCommandLine(line, folder);
             main_->InitEnc(sFile);
@@ -177,16 +210,17 @@ private slots:
         QTemporaryDir dir;
         const QByteArray first = dir.filePath(QStringLiteral("my")).toUtf8();
         WriteFile(first.toStdString() + " notes.vw3", "");
-        const char* argv[] = {"vaultwise", first.constData(), "notes.vw3"};
+        const QStringList argv = {QStringLiteral("vaultwise"), QString::fromUtf8(first),
+                                  QStringLiteral("notes.vw3")};
         main_->RegisterStep = [this] {
             ++registrations_;
             throw std::runtime_error("no desktop database");
         };
-        QVERIFY(!main_->Form_Load(vwui::CommandLineText(3, argv)));
+        QVERIFY(!main_->Form_Load(vwui::ParseCommandLine(argv, "/")));
         QCOMPARE(calls_.size(), size_t(1));
         QCOMPARE(calls_[0].Procedure + ' ' + calls_[0].Path,
                  "decrypt " + first.toStdString() + " notes.vw3");
-        QVERIFY(main_->Form_Load(vwui::CommandLineText(1, argv)));
+        QVERIFY(main_->Form_Load(vwui::ParseCommandLine(argv.mid(0, 1), "/")));
         QVERIFY(main_->isVisible());
         QCOMPARE(registrations_, 2);
         QCOMPARE(calls_.size(), size_t(1));
@@ -228,6 +262,95 @@ private slots:
         QCOMPARE(dragBy30x20(main_->ImgBack, Qt::RightButton), QPoint(30, 20));
         QCOMPARE(dragBy30x20(main_->lblAction, Qt::RightButton), QPoint(30, 20));
         QCOMPARE(dragBy30x20(main_->lblStatus, Qt::LeftButton), QPoint(0, 0));
+    }
+
+    // The rows of tests/data/ui/actions: each action's Exec line, its field code given a
+    // path with a space as the file manager quotes it, starts the right procedure.
+    void fileManagerActionsStartTheirProcedure() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("my notes.vw3"));
+        WriteFile(file.toStdString(), "");
+        for (const auto& row : ReadManifest("ui/actions")) {
+            const QByteArray text = QByteArray::fromStdString(
+                ReadText(VW_TEST_DATA "/../../packaging/actions/" + row.at(0)));
+            const QByteArray section = QByteArray::fromStdString(row.at(1));
+            QCOMPARE(ModFileExt::KeyValue(text, section, "Name").value_or(""),
+                     QByteArray::fromStdString(row.at(2)));
+            QString exec =
+                QString::fromUtf8(ModFileExt::KeyValue(text, section, "Exec").value_or(""));
+            exec.replace(QRegularExpression(QStringLiteral("%[fF]")), u'"' + file + u'"');
+            const auto request = vwui::ParseCommandLine(QProcess::splitCommand(exec), "/");
+            QCOMPARE(int(request.Action), int(row.at(3) == "encrypt" ? vwui::StartAction::Encrypt
+                                                                     : vwui::StartAction::Decrypt));
+            QCOMPARE(request.Path, file.toStdString());
+        }
+    }
+
+    // A run the command line started tells the desktop what it wrote; one started from
+    // the window does only when it took long, and a failed one never. Every written
+    // output goes to the recent files; the password dialog names the source.
+    void finishedRunsTellTheDesktop() {
+        QTemporaryDir dir;
+        const std::string source = dir.filePath(QStringLiteral("notes.txt")).toStdString(),
+                          output = source + ".vw3";
+        WriteFile(source, "");
+        std::vector<std::string> notified, written, named;
+        bool fails = false;
+        ui_.Notify = [&](const std::string& out) { notified.push_back(out); };
+        ui_.OutputWritten = [&](const std::string& out) { written.push_back(out); };
+        ui_.OpenAnswerer = [&](const modVW::FileDialogRequest&) { return source; };
+        ui_.SaveAnswerer = [&](const modVW::FileDialogRequest&) { return output; };
+        main_->EncryptProc = [&](int16_t, const std::string& path) {
+            if (path.empty()) ui_.ShowOpen({});
+            ui_.ShowSave({});
+            named.push_back(ui_.PasswordFileName().toStdString());
+            if (fails)
+                ui_.MsgBox("Error 5 - x", "Error", 48);
+            else
+                WriteFile(output, "x");
+        };
+        const QStringList line = {QStringLiteral("vaultwise"), QStringLiteral("--encrypt"),
+                                  QString::fromStdString(source)};
+        QVERIFY(!main_->Form_Load(vwui::ParseCommandLine(line, "/")));
+        main_->cmd_Click(0);
+        ui_.LongRun = std::chrono::milliseconds(0);
+        main_->cmd_Click(0);
+        fails = true;
+        main_->cmd_Click(0);
+        QCOMPARE(notified, std::vector<std::string>(2, output));
+        QCOMPARE(written, std::vector<std::string>(3, output));
+        QCOMPARE(named, std::vector<std::string>(4, "notes.txt"));
+    }
+
+    // One entry per file, put last; the other entries and a list that is not whole stay.
+    void recentFilesHoldOneEntryPerFile() {
+        const QByteArray once = vwui::WithRecentEntry("", QStringLiteral("/a b/x&y.vw3"),
+                                                      QStringLiteral("t/x"), QStringLiteral("T1"));
+        QVERIFY(once.contains("<bookmark href=\"file:///a%20b/x&amp;y.vw3\" added=\"T1\""));
+        const QByteArray other = vwui::WithRecentEntry(once, QStringLiteral("/o"), {}, {});
+        const QByteArray again =
+            vwui::WithRecentEntry(other, QStringLiteral("/a b/x&y.vw3"), {}, QStringLiteral("T2"));
+        QCOMPARE(again.count("<bookmark "), 2);
+        QVERIFY(again.indexOf("file:///o") < again.indexOf("added=\"T2\"") &&
+                !again.contains("T1"));
+        QCOMPARE(vwui::WithRecentEntry("<xbel>", QStringLiteral("/o"), {}, {}),
+                 QByteArray("<xbel>"));
+    }
+
+    // A dialog nothing else placed opens where the same dialog was last used; one placed
+    // elsewhere stays, and a remembered folder that is gone is forgotten.
+    void dialogsOpenWhereTheyWereLastUsed() {
+        if (!qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+            QSKIP("writes the settings store: run it through ctest");
+        QTemporaryDir dir;
+        vwui::RememberFolder("Pick", dir.filePath(QStringLiteral("a.txt")).toStdString(), false);
+        QFileDialog fresh, placed(nullptr, {}, QDir::rootPath());
+        vwui::StartInRememberedFolder(fresh, "Pick");
+        vwui::StartInRememberedFolder(placed, "Pick");
+        QCOMPARE(fresh.directory().absolutePath(), dir.path());
+        QCOMPARE(placed.directory().absolutePath(), QDir::rootPath());
+        vwui::RememberFolder("Gone", dir.filePath(QStringLiteral("sub")).toStdString(), true);
+        QVERIFY(vwui::RememberedFolder("Gone").isEmpty());
     }
 };
 

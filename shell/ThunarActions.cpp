@@ -1,0 +1,122 @@
+#include "ThunarActions.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+#include "OwnFiles.h"
+#include "UserFiles.h"
+
+namespace ModFileExt {
+
+namespace {
+
+constexpr char kFile[] = "Thunar/uca.xml";
+constexpr char kIdStart[] = "<unique-id>moravi-vaultwise-";
+constexpr char kEmptyFile[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n</actions>\n";
+
+struct ThunarAction {
+    const char* Id;
+    const char* Name;
+    const char* Option;
+    const char* Description;
+    const char* Patterns;
+    const char* Kinds;  // the kinds of item the action is offered for
+};
+constexpr ThunarAction kActions[] = {
+    {"encrypt", "Encrypt with Vaultwise", "--encrypt",
+     "Turn the selected file or folder into a password-protected .vw3 file", "*",
+     "<directories/><audio-files/><image-files/><other-files/><text-files/><video-files/>"},
+    {"decrypt", "Decrypt with Vaultwise", "--decrypt",
+     "Turn the selected .vw3 or .vws file back into what it holds", "*.vw3;*.vws;*.VW3;*.VWS",
+     "<other-files/>"},
+};
+
+QByteArray XmlEscaped(const QString& text) {
+    return text.toHtmlEscaped().replace(u'\'', QStringLiteral("&apos;")).toUtf8();
+}
+
+// Thunar splits the command like a shell, after putting the quoted path for %f.
+QString ShellQuoted(QString text) {
+    return u'\'' + text.replace(u'\'', QStringLiteral("'\\''")) + u'\'';
+}
+
+QByteArray ActionXml(const ThunarAction& action, const QString& program) {
+    return QByteArray("<action>\n\t<icon>moravi-vaultwise</icon>\n\t<name>") + action.Name +
+           "</name>\n\t<submenu></submenu>\n\t" + kIdStart + action.Id +
+           "</unique-id>\n\t<command>" +
+           XmlEscaped(ShellQuoted(program) + u' ' + QLatin1String(action.Option) +
+                      QStringLiteral(" %f")) +
+           "</command>\n\t<description>" + action.Description +
+           "</description>\n\t<range>1</range>\n\t<patterns>" + action.Patterns +
+           "</patterns>\n\t" + action.Kinds + "\n</action>\n";
+}
+
+QString SystemFile() {
+    for (const QString& file :
+         QStandardPaths::locateAll(QStandardPaths::GenericConfigLocation, QLatin1String(kFile)))
+        if (file != UserConfigHome() + u'/' + QLatin1String(kFile)) return file;
+    return {};
+}
+
+}  // namespace
+
+QByteArray WithoutThunarActions(const QByteArray& Text) {
+    QByteArray text = Text;
+    for (qsizetype id = text.indexOf(kIdStart); id >= 0; id = text.indexOf(kIdStart)) {
+        const qsizetype start = text.lastIndexOf("<action>", id);
+        const qsizetype end = text.indexOf("</action>", id);
+        if (start < 0 || end < 0) return Text;  // not the shape we write: leave it be
+        qsizetype after = end + qsizetype(sizeof "</action>" - 1);
+        if (after < text.size() && text[after] == '\n') ++after;
+        text.remove(start, after - start);
+    }
+    return text;
+}
+
+QByteArray WithThunarActions(const QByteArray& Text, const QString& ProgramPath) {
+    QByteArray text = WithoutThunarActions(Text);
+    if (!text.contains("</actions>")) text = kEmptyFile;
+    QByteArray ours;
+    for (const ThunarAction& action : kActions)
+        ours += ActionXml(action, ProgramPath);
+    return text.insert(text.lastIndexOf("</actions>"), ours);
+}
+
+void AddThunarActions(const QString& ProgramPath) {
+    const QString config = UserConfigHome();
+    if (config.isEmpty() || ProgramPath.isEmpty()) return;
+    const QString file = config + u'/' + QLatin1String(kFile);
+    const bool setUp = QFile::exists(config + QStringLiteral("/Thunar"));
+    if (!setUp && QStandardPaths::findExecutable(QStringLiteral("thunar")).isEmpty()) return;
+    const QString system = SystemFile();
+    const QByteArray before = QFile::exists(file) ? ReadValue(file)
+                              : system.isEmpty()  ? QByteArray()
+                                                  : ReadValue(system);
+    if (!CreateFolder(config + QStringLiteral("/Thunar"))) return;
+    WriteValue(file, WithThunarActions(before, ProgramPath));
+}
+
+void FollowThunarActions(const QString& ProgramPath) {
+    const QString config = UserConfigHome();
+    if (config.isEmpty() || ProgramPath.isEmpty()) return;
+    const QString file = config + u'/' + QLatin1String(kFile);
+    const QByteArray text = ReadValue(file);
+    if (!text.contains(kIdStart)) return;
+    const QByteArray followed = WithThunarActions(text, ProgramPath);
+    if (followed != text) WriteValue(file, followed);
+}
+
+QString RemoveThunarActions() {
+    const QString config = UserConfigHome();
+    if (config.isEmpty()) return {};
+    const QString file = config + u'/' + QLatin1String(kFile);
+    const QByteArray before = ReadValue(file);
+    const QByteArray after = WithoutThunarActions(before);
+    if (after == before) return {};
+    const QString system = SystemFile();
+    // What is left may be only what the registration started the file from.
+    const bool leftOver = after == kEmptyFile || (!system.isEmpty() && after == ReadValue(system));
+    return (leftOver ? QFile::remove(file) : WriteValue(file, after)) ? file : QString();
+}
+
+}  // namespace ModFileExt

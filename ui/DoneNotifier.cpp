@@ -1,0 +1,88 @@
+#include "DoneNotifier.h"
+
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+#include <QUrl>
+
+namespace vwui {
+
+namespace {
+
+constexpr char kService[] = "org.freedesktop.Notifications";
+constexpr char kPath[] = "/org/freedesktop/Notifications";
+constexpr char kShowAction[] = "show";
+constexpr int kCallTimeoutMs = 3000;  // a hung service must not hold the program
+
+}  // namespace
+
+DoneNotifier::DoneNotifier(QObject* parent) : QObject(parent) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return;
+    bus.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), this,
+                SLOT(ActionInvoked(uint, QString)));
+    bus.connect(kService, kPath, kService, QStringLiteral("NotificationClosed"), this,
+                SLOT(NotificationClosed(uint, uint)));
+}
+
+bool DoneNotifier::Notify(const QString& Output) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return false;
+    QDBusInterface service(kService, kPath, kService, bus);
+    service.setTimeout(kCallTimeoutMs);
+    const QFileInfo output(Output);
+    // The "default" action is what a click on the notification itself does.
+    const QStringList actions = {QStringLiteral("default"), QStringLiteral("Show in folder"),
+                                 QLatin1String(kShowAction), QStringLiteral("Show in folder")};
+    const QVariantMap hints = {
+        {QStringLiteral("desktop-entry"), QStringLiteral("moravi-vaultwise")},
+        {QStringLiteral("category"), QStringLiteral("transfer.complete")}};
+    const QDBusReply<uint> id = service.call(
+        QStringLiteral("Notify"), QStringLiteral("Moravi Vaultwise"), 0u,
+        QStringLiteral("moravi-vaultwise"), output.fileName() + QStringLiteral(" is ready"),
+        QStringLiteral("Moravi Vaultwise wrote it in ") + output.absolutePath().toHtmlEscaped(),
+        actions, hints, -1);
+    if (!id.isValid()) return false;
+    shown_.insert(id.value(), output.absoluteFilePath());
+    return true;
+}
+
+void DoneNotifier::WaitWhileShown(std::chrono::milliseconds Limit) {
+    if (shown_.isEmpty()) return;
+    QEventLoop loop;
+    QTimer::singleShot(Limit, &loop, &QEventLoop::quit);
+    connect(this, &DoneNotifier::AllClosed, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void DoneNotifier::ActionInvoked(uint Id, const QString& Key) {
+    const auto output = shown_.constFind(Id);
+    if (output == shown_.cend()) return;  // another program's notification
+    if (Key == QLatin1String(kShowAction) || Key == QLatin1String("default"))
+        ShowInFileManager(*output);
+    Forget(Id);  // not every service closes a notification whose action was chosen
+}
+
+void DoneNotifier::NotificationClosed(uint Id, uint) {
+    Forget(Id);
+}
+
+void DoneNotifier::Forget(uint Id) {
+    if (shown_.remove(Id) && shown_.isEmpty()) emit AllClosed();
+}
+
+bool ShowInFileManager(const QString& Path) {
+    QDBusInterface manager(QStringLiteral("org.freedesktop.FileManager1"),
+                           QStringLiteral("/org/freedesktop/FileManager1"),
+                           QStringLiteral("org.freedesktop.FileManager1"),
+                           QDBusConnection::sessionBus());
+    manager.setTimeout(kCallTimeoutMs);
+    const QDBusMessage reply = manager.call(
+        QStringLiteral("ShowItems"), QStringList{QUrl::fromLocalFile(Path).toString()}, QString());
+    return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+}  // namespace vwui
