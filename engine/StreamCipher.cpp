@@ -20,11 +20,11 @@ std::vector<uint8_t> StoredPassword(const std::string& typed, const ByteMap& for
 }
 
 // Copies `total` bytes from `in` to `out`, substituting them through `map`.
-void SubstituteStream(vw::FileReader& in, vw::FileWriter& out, uint64_t total, const ByteMap& map,
+void SubstituteStream(const PayloadEnds& ends, uint64_t total, const ByteMap& map,
                       Interaction& ui) {
     const Substitution substitution(map.map);
     RunPayloadPipeline(
-        in, out, total,
+        ends, total,
         [&](uint8_t* buf, size_t len, uint64_t) {
             if (map.anyHole) CheckNoHoles(map, buf, len);
             substitution.Apply(buf, len);
@@ -34,21 +34,34 @@ void SubstituteStream(vw::FileReader& in, vw::FileWriter& out, uint64_t total, c
 
 }  // namespace
 
-void EncryptFileToRecord(const std::string& source, const std::string& dest,
-                         const std::string& typedPassword, int16_t kind, Interaction& ui) {
-    vw::FileReader in(source);
+void EncryptPayloadToRecord(const PlainPayload& payload, const std::string& dest,
+                            const std::string& typedPassword, int16_t kind, Interaction& ui) {
     EncryptedRecord fields;
     fields.Table = BuildTable();
     const ByteMap forward = ForwardMap(fields.Table);
     fields.Password = StoredPassword(typedPassword, forward);
     fields.SourceKind = kind;
-    fields.SourceName = Text1252::NameToFile(FileNamePart(source));
+    fields.SourceName = payload.storedName;
 
     vw::ReplacingWriter writer(dest);
-    WriteRecordHead(writer.Out(), in.Size());
-    SubstituteStream(in, writer.Out(), in.Size(), forward, ui);
-    WriteRecordTail(writer.Out(), fields);
-    writer.Commit({.keepLongerTail = true, .newFileMode = in.Mode()});
+    vw::FileWriter& out = writer.Out();
+    WriteRecordHead(out, payload.size);
+    FileSink sink(out);
+    const uint64_t writeFrom = out.Position();
+    SubstituteStream(
+        {payload.in, sink, payload.readAt, [&](uint64_t off) { return writeFrom + off; }},
+        payload.size, forward, ui);
+    WriteRecordTail(out, fields);
+    writer.Commit({.keepLongerTail = true, .newFileMode = payload.mode});
+}
+
+void EncryptFileToRecord(const std::string& source, const std::string& dest,
+                         const std::string& typedPassword, int16_t kind, Interaction& ui) {
+    vw::FileReader in(source);
+    FileSource bytes(in);
+    EncryptPayloadToRecord({bytes, in.Size(), [](uint64_t off) { return off; },
+                            Text1252::NameToFile(FileNamePart(source)), in.Mode()},
+                           dest, typedPassword, kind, ui);
 }
 
 void DecipherPayloadTo(const std::string& source, const RecordLayout& layout, vw::FileWriter& dest,
@@ -56,8 +69,12 @@ void DecipherPayloadTo(const std::string& source, const RecordLayout& layout, vw
     vw::FileReader in(source);
     in.Seek(kPayloadOffset, "the payload");
     in.Require(layout.PayloadSize, "the payload");
-    SubstituteStream(in, dest, layout.PayloadSize,
-                     InverseMap(BuildInverseTable(layout.Fields.Table)), ui);
+    FileSource bytes(in);
+    FileSink sink(dest);
+    const uint64_t writeFrom = dest.Position();
+    SubstituteStream({bytes, sink, [](uint64_t off) { return kPayloadOffset + off; },
+                      [&](uint64_t off) { return writeFrom + off; }},
+                     layout.PayloadSize, InverseMap(BuildInverseTable(layout.Fields.Table)), ui);
 }
 
 }  // namespace modVW
