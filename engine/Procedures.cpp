@@ -123,18 +123,12 @@ std::string ExtensionPart(const std::string& name) {
 
 void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
              OutputFormat format) {
-    std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
-    std::vector<std::string> skipped;         // a folder's entries that were left out
+    std::optional<FolderListing> folder;      // a folder's files, read only once encrypting
+    std::optional<TemporaryPackage> package;  // a sealed folder's, removed on every way out
     std::string source = SourcePath;
     if (SourceKind == SourceKinds::Folder) {
-        bool packed = false;
-        if (!Guarded(ui, [&] {
-                package.emplace();
-                packed = PackFolder(ui, SourcePath, package->Path(), skipped);
-            }))
-            return;
-        if (!packed) return;
-        source = package->Path();
+        if (!Guarded(ui, [&] { folder = ListFolderToPack(ui, SourcePath); })) return;
+        if (!folder) return;
     } else {
         if (source.empty())
             source =
@@ -153,6 +147,12 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     if (password.empty()) return;
 
     const bool done = Guarded(ui, [&] {
+        if (folder && !sealed) return EncryptFolderToRecord(*folder, dest, password, ui);
+        if (folder) {
+            package.emplace();
+            PackListing(ui, *folder, package->Path());
+            source = package->Path();
+        }
         if (sealed)
             SealFile(source, dest, password, SourceKind, ui);
         else
@@ -160,10 +160,10 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     });
     WipeText(password);
     if (!done) return;
-    if (!package) RemoveLeftoverPackage();  // a file's encryption tidies up after killed runs
+    if (!folder) RemoveLeftoverPackage();  // a file's encryption tidies up after killed runs
     // Told once the work is done, so the classic questions keep their order.
-    if (!skipped.empty())
-        ui.MsgBox(SkippedMessage(skipped), "Encrypt Folder", MsgStyle::vbInformation);
+    if (folder && !folder->skipped.empty())
+        ui.MsgBox(SkippedMessage(folder->skipped), "Encrypt Folder", MsgStyle::vbInformation);
 }
 
 void Decrypt(Interaction& ui, const std::string& SourcePath) {
