@@ -5,62 +5,24 @@
 #include <algorithm>
 #include <condition_variable>
 #include <csignal>
-#include <cstdlib>
 #include <exception>
-#include <memory>
 #include <mutex>
-#include <new>
 #include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
 
 #include "Error.h"
+#include "PagePlacement.h"
 
 namespace modVW {
 namespace {
-
-constexpr size_t kPage = 4096;
 
 struct Chunk {
     uint64_t index;
     uint64_t offset;
     size_t len;
     uint8_t* bytes;  // where the chunk lies in its thread's buffer
-};
-
-// The kernel copies each read and each write with `rep movsb`, which some
-// processors run ten times slower when destination and source lie 1 to 31 bytes
-// apart modulo a page. A chunk's bytes start at this place within a page-aligned
-// buffer, so that neither copy comes that close, in either direction: at the
-// read's own place in its page, or a little behind it when the write's place is
-// near that one (a record's payload starts 10 bytes into the file).
-size_t PlaceInPage(uint64_t readAt, uint64_t writeAt) {
-    const auto near = [](uint64_t apart) {
-        apart %= kPage;
-        return (apart >= 1 && apart <= 31) || apart >= kPage - 31;
-    };
-    uint64_t place = readAt % kPage;
-    while (near(place - readAt) || near(writeAt - place))
-        place = (place + 64) % kPage;
-    return static_cast<size_t>(place);
-}
-
-// One thread's chunk buffer: a page more than a chunk, page-aligned.
-class ChunkBuffer {
-public:
-    explicit ChunkBuffer(size_t chunk)
-        : bytes_(static_cast<uint8_t*>(std::aligned_alloc(kPage, RoundUp(chunk + kPage)))) {
-        if (!bytes_) throw std::bad_alloc();
-    }
-    uint8_t* At(size_t place) const { return bytes_.get() + place; }
-
-private:
-    static size_t RoundUp(size_t n) { return (n + kPage - 1) / kPage * kPage; }
-    struct Free {
-        void operator()(uint8_t* p) const { std::free(p); }
-    };
-    std::unique_ptr<uint8_t, Free> bytes_;
 };
 
 // Fills `len` bytes from `in`; a source that ends first is cut short.
@@ -107,11 +69,11 @@ public:
 
     // Reads the next chunk in payload order into `buf`; nothing once all are
     // taken or a thread failed. The turn to read is held during the read.
-    std::optional<Chunk> ReadNext(const ChunkBuffer& buf) {
+    std::optional<Chunk> ReadNext(const vw::PlacedBuffer& buf) {
         std::lock_guard reading(readTurn_);
         if (Failure() || nextRead_ == count_) return std::nullopt;
         Chunk chunk = plan_.At(nextRead_++);
-        chunk.bytes = buf.At(PlaceInPage(ends_.readAt(chunk.offset), ends_.writeAt(chunk.offset)));
+        chunk.bytes = buf.For(ends_.readAt(chunk.offset), ends_.writeAt(chunk.offset));
         ReadWhole(ends_.in, chunk.bytes, chunk.len);
         return chunk;
     }
@@ -163,7 +125,7 @@ private:
 // One thread's share: chunk after chunk, read, worked on and written, with
 // `after` called after each chunk it wrote.
 template <class After>
-void TakeChunks(Turns& turns, const ChunkBuffer& buf, const ChunkWork& work, After after) {
+void TakeChunks(Turns& turns, const vw::PlacedBuffer& buf, const ChunkWork& work, After after) {
     try {
         while (const auto chunk = turns.ReadNext(buf)) {
             work(chunk->bytes, chunk->len, chunk->offset);
@@ -199,7 +161,7 @@ void RunPayloadPipeline(const PayloadEnds& ends, uint64_t total, const ChunkWork
     if (total == 0) return;
     const ChunkPlan plan(total, ends.readAt(0));
     const size_t size = static_cast<size_t>(std::min<uint64_t>(kPayloadChunk, total));
-    const ChunkBuffer mine(size), theirs(size);
+    const vw::PlacedBuffer mine(size), theirs(size);
     Turns turns(plan, ends);
     uint64_t reported = 0;
     // The user hears of every chunk written so far, in order, from this thread only.
