@@ -160,7 +160,8 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     });
     WipeText(password);
     if (!done) return;
-    if (!folder) RemoveLeftoverPackage();  // a file's encryption tidies up after killed runs
+    // An encryption without a temporary package of its own tidies up after killed runs.
+    if (!package) RemoveLeftoverPackage();
     // Told once the work is done, so the classic questions keep their order.
     if (folder && !folder->skipped.empty())
         ui.MsgBox(SkippedMessage(folder->skipped), "Encrypt Folder", MsgStyle::vbInformation);
