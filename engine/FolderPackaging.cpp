@@ -11,9 +11,12 @@
 #include "Error.h"
 #include "Interaction.h"
 #include "PackageFormat.h"
+#include "PackageStream.h"
 #include "Procedures.h"
 #include "RecordFile.h"
 #include "StoredNames.h"
+#include "StreamCipher.h"
+#include "TemporaryPackage.h"
 #include "Text1252.h"
 #include "cDirSearch.h"
 #include "cSTUF20.h"
@@ -66,35 +69,40 @@ private:
     mode_t saved_;
 };
 
-std::vector<std::string> ListFolder(std::string folder, std::vector<std::string>& skipped) {
+FolderListing ListFolder(std::string folder) {
     // A folder that cannot be listed says why (permission denied), not "not found".
-    DIR* listing = ::opendir(folder.c_str());
-    if (listing == nullptr) throw vw::ErrorFromErrno(errno, "Cannot open", folder);
-    ::closedir(listing);
+    DIR* opened = ::opendir(folder.c_str());
+    if (opened == nullptr) throw vw::ErrorFromErrno(errno, "Cannot open", folder);
+    ::closedir(opened);
     cDirSearch& search = DirSearchObject();
     search.LastFindErr.clear();
-    auto files = search.FindFiles(folder, "*.*", false);
+    FolderListing listing{folder, search.FindFiles(folder, "*.*", false), {}, {}};
     if (!search.LastFindErr.empty())
         throw vw::Error(vw::ErrorNumber::PathNotFound, search.LastFindErr);
-    skipped = search.Skipped;
+    listing.skipped = search.Skipped;
+    auto& files = listing.files;
     files.erase(std::remove(files.begin(), files.end(), std::string()), files.end());
-    return files;
+    for (const auto& file : files) {
+        struct stat st {};
+        if (::lstat(file.c_str(), &st) != 0) throw vw::ErrorFromErrno(errno, "Cannot open", file);
+        listing.sizes.push_back(static_cast<uint64_t>(st.st_size));
+    }
+    return listing;
+}
+
+std::string StoredName(const std::string& file) {
+    return Text1252::NameToFile(FileNamePart(file));
 }
 
 // Refuses a folder whose package would be larger than an encrypted file can
 // hold, from the sizes the listing gives, before any of it is read.
-void CheckFolderFits(const std::string& folder, const std::vector<std::string>& files,
-                     const std::string& description) {
+void CheckFolderFits(const FolderListing& listing, const std::string& description) {
     std::vector<size_t> names;
-    std::vector<uint64_t> sizes;
-    for (const auto& file : files) {
-        struct stat st {};
-        if (::lstat(file.c_str(), &st) != 0) throw vw::ErrorFromErrno(errno, "Cannot open", file);
-        names.push_back(Text1252::NameToFile(FileNamePart(file)).size());
-        sizes.push_back(static_cast<uint64_t>(st.st_size));
-    }
+    for (const auto& file : listing.files)
+        names.push_back(StoredName(file).size());
     const uint64_t total =
-        vw::stuf::StoredPackageSize(Text1252::NameToFile(description).size(), names, sizes);
+        vw::stuf::StoredPackageSize(Text1252::NameToFile(description).size(), names, listing.sizes);
+    const std::string& folder = listing.folder;
     if (total > kMaxPayload)
         throw vw::Error(vw::ErrorNumber::InvalidCall,
                         "Invalid procedure call or argument: the files of '" + folder +
@@ -114,26 +122,49 @@ cDirSearch& DirSearchObject() {
     return search;
 }
 
-bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::string& packagePath,
-                std::vector<std::string>& skipped) {
+std::optional<FolderListing> ListFolderToPack(Interaction& ui, const std::string& SourcePath) {
     std::string folder = SourcePath;
     if (folder.empty()) folder = ui.BrowseFolders("Please select a folder to encrypt:");
-    if (folder.empty()) return false;
+    if (folder.empty()) return std::nullopt;
 
-    const auto files = ListFolder(folder, skipped);
+    FolderListing listing = ListFolder(folder);
     // Refusals that can be known from the listing come before anything is written.
-    CheckStorableNames(files);
-    CheckFolderFits(folder, files, kFolderDescription);
+    CheckStorableNames(listing.files);
+    CheckFolderFits(listing, kFolderDescription);
+    return listing;
+}
+
+void EncryptFolderToRecord(const FolderListing& listing, vw::FileWriter& out,
+                           const std::string& typedPassword, Interaction& ui) {
+    std::vector<vw::stuf::StreamedFile> files;
+    for (size_t i = 0; i < listing.files.size(); ++i)
+        files.push_back({listing.files[i], StoredName(listing.files[i]), listing.sizes[i]});
+    vw::stuf::PackageStream package(Text1252::NameToFile(kFolderDescription), std::move(files));
+    EncryptPayloadToRecord(
+        {package, package.Size(), [&](uint64_t off) { return package.FilePositionOf(off); },
+         Text1252::NameToFile(kTemporaryPackageName)},
+        out, typedPassword, SourceKinds::Folder, ui);
+}
+
+void PackListing(Interaction& ui, const FolderListing& listing, const std::string& packagePath) {
     cSTUF20& package = PackageObject();
     Check(package.StartSession(packagePath), package);
     SessionGuard guard(package);
     package.SetDescription(kFolderDescription);
-    for (const auto& file : files) {
+    for (const auto& file : listing.files) {
         CheckRefusal(package, [&] { return package.AddFile(file, 0); });
         ui.DoEvents();  // the progress window repaints between files
     }
     const OwnerOnlyFiles ownerOnly;
     Check(package.EndSession(), package);
+}
+
+bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::string& packagePath,
+                std::vector<std::string>& skipped) {
+    const auto listing = ListFolderToPack(ui, SourcePath);
+    if (!listing) return false;
+    skipped = listing->skipped;
+    PackListing(ui, *listing, packagePath);
     return true;
 }
 

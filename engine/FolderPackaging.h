@@ -1,6 +1,7 @@
 #pragma once
 // A folder travels as one STUF20 package of its own files (not those of its
-// sub-folders), built and unpacked at the temporary package path.
+// sub-folders). The classic format streams the package through the cipher;
+// the package object builds and unpacks it at the temporary package path.
 
 #include <optional>
 #include <string>
@@ -8,6 +9,10 @@
 
 class cSTUF20;
 class cDirSearch;
+
+namespace vw {
+class FileWriter;
+}
 
 namespace modVW {
 
@@ -18,6 +23,28 @@ constexpr const char* kFolderDescription = "Vaultwise 3 Encrypted Folder";
 // The program-wide package and directory search objects, made on first use.
 cSTUF20& PackageObject();
 cDirSearch& DirSearchObject();
+
+// A folder's files as its listing found them, before any of them is read.
+struct FolderListing {
+    std::string folder;
+    std::vector<std::string> files;    // paths, in package order
+    std::vector<uint64_t> sizes;       // of each file when listed
+    std::vector<std::string> skipped;  // entries left out: links, special files, dot names
+};
+
+// Lists `SourcePath` (asked for when empty); nothing when the user cancelled.
+// Throws vw::Error for what the listing alone shows: a folder that cannot be
+// read, a name that would not come back as itself, a folder too large.
+std::optional<FolderListing> ListFolderToPack(Interaction& ui, const std::string& SourcePath);
+
+// Builds the package of the listed files at `packagePath` with the package object.
+void PackListing(Interaction& ui, const FolderListing& listing, const std::string& packagePath);
+
+// Writes into `out` the record for the listed files, their package streamed through
+// the cipher: the same bytes as the package PackListing writes, encrypted as a
+// file, without the package ever being a file. The record names it "TempStuf.stuf".
+void EncryptFolderToRecord(const FolderListing& listing, vw::FileWriter& out,
+                           const std::string& typedPassword, Interaction& ui);
 
 // Builds the package of `SourcePath` (asked for when empty) at `packagePath`.
 // False when the user cancelled. Throws vw::Error on a failure, before anything

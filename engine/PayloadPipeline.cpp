@@ -12,6 +12,9 @@
 #include <thread>
 #include <vector>
 
+#include "Error.h"
+#include "PagePlacement.h"
+
 namespace modVW {
 namespace {
 
@@ -19,7 +22,21 @@ struct Chunk {
     uint64_t index;
     uint64_t offset;
     size_t len;
+    uint8_t* bytes;  // where the chunk lies in its thread's buffer
 };
+
+// Fills `len` bytes from `in`; a source that ends first is cut short.
+void ReadWhole(vw::ByteSource& in, uint8_t* data, size_t len) {
+    while (len > 0) {
+        const size_t got = in.Read(data, len);
+        if (got == 0)
+            throw vw::Error(
+                vw::ErrorNumber::InputPastEnd,
+                "Input past end of file: the payload ends " + std::to_string(len) + " bytes early");
+        data += got;
+        len -= got;
+    }
+}
 
 // Where the chunks of a payload lie: the first ends where the source file reaches
 // a multiple of kPayloadChunk, so a payload that starts behind a header (a
@@ -37,7 +54,7 @@ public:
         const uint64_t offset = index == 0 ? 0 : first_ + (index - 1) * kPayloadChunk;
         const uint64_t len =
             std::min<uint64_t>(index == 0 ? first_ : kPayloadChunk, total_ - offset);
-        return {index, offset, static_cast<size_t>(len)};
+        return {index, offset, static_cast<size_t>(len), nullptr};
     }
 
 private:
@@ -47,27 +64,29 @@ private:
 // The two turns both threads take, and the first failure, which ends both.
 class Turns {
 public:
-    explicit Turns(const ChunkPlan& plan) : plan_(plan), count_(plan.Count()) {}
+    Turns(const ChunkPlan& plan, const PayloadEnds& ends)
+        : plan_(plan), count_(plan.Count()), ends_(ends) {}
 
     // Reads the next chunk in payload order into `buf`; nothing once all are
     // taken or a thread failed. The turn to read is held during the read.
-    std::optional<Chunk> ReadNext(vw::FileReader& in, uint8_t* buf) {
+    std::optional<Chunk> ReadNext(const vw::PlacedBuffer& buf) {
         std::lock_guard reading(readTurn_);
         if (Failure() || nextRead_ == count_) return std::nullopt;
-        const Chunk chunk = plan_.At(nextRead_++);
-        in.ReadBytes(buf, chunk.len, "the payload");
+        Chunk chunk = plan_.At(nextRead_++);
+        chunk.bytes = buf.For(ends_.readAt(chunk.offset), ends_.writeAt(chunk.offset));
+        ReadWhole(ends_.in, chunk.bytes, chunk.len);
         return chunk;
     }
 
     // Writes `chunk` once every chunk before it is written; false when a thread
     // failed first.
-    bool WriteInTurn(vw::FileWriter& out, const Chunk& chunk, const uint8_t* buf) {
+    bool WriteInTurn(const Chunk& chunk) {
         {
             std::unique_lock lock(mutex_);
             changed_.wait(lock, [&] { return failure_ || written_ == chunk.index; });
             if (failure_) return false;
         }
-        out.WriteBytes(buf, chunk.len);
+        ends_.out.Write(chunk.bytes, chunk.len);
         std::lock_guard lock(mutex_);
         ++written_;
         changed_.notify_all();
@@ -94,6 +113,7 @@ public:
 private:
     const ChunkPlan& plan_;
     const uint64_t count_;
+    const PayloadEnds& ends_;
     std::mutex readTurn_;
     uint64_t nextRead_ = 0;  // guarded by readTurn_
     std::mutex mutex_;
@@ -105,12 +125,11 @@ private:
 // One thread's share: chunk after chunk, read, worked on and written, with
 // `after` called after each chunk it wrote.
 template <class After>
-void TakeChunks(Turns& turns, vw::FileReader& in, vw::FileWriter& out, std::vector<uint8_t>& buf,
-                const ChunkWork& work, After after) {
+void TakeChunks(Turns& turns, const vw::PlacedBuffer& buf, const ChunkWork& work, After after) {
     try {
-        while (const auto chunk = turns.ReadNext(in, buf.data())) {
-            work(buf.data(), chunk->len, chunk->offset);
-            if (!turns.WriteInTurn(out, *chunk, buf.data())) return;
+        while (const auto chunk = turns.ReadNext(buf)) {
+            work(chunk->bytes, chunk->len, chunk->offset);
+            if (!turns.WriteInTurn(*chunk)) return;
             after();
         }
     } catch (...) {
@@ -137,13 +156,13 @@ std::optional<std::thread> QuietThread(Body body) {
 
 }  // namespace
 
-void RunPayloadPipeline(vw::FileReader& in, vw::FileWriter& out, uint64_t total,
-                        const ChunkWork& work, const ChunkDone& done) {
+void RunPayloadPipeline(const PayloadEnds& ends, uint64_t total, const ChunkWork& work,
+                        const ChunkDone& done) {
     if (total == 0) return;
-    const ChunkPlan plan(total, in.Position());
+    const ChunkPlan plan(total, ends.readAt(0));
     const size_t size = static_cast<size_t>(std::min<uint64_t>(kPayloadChunk, total));
-    std::vector<uint8_t> mine(size), theirs(size);
-    Turns turns(plan);
+    const vw::PlacedBuffer mine(size), theirs(size);
+    Turns turns(plan, ends);
     uint64_t reported = 0;
     // The user hears of every chunk written so far, in order, from this thread only.
     const auto report = [&] {
@@ -152,11 +171,27 @@ void RunPayloadPipeline(vw::FileReader& in, vw::FileWriter& out, uint64_t total,
             done(chunk.offset, chunk.len);
         }
     };
-    auto helper = QuietThread([&] { TakeChunks(turns, in, out, theirs, work, [] {}); });
-    TakeChunks(turns, in, out, mine, work, [&] { report(); });
+    auto helper = QuietThread([&] { TakeChunks(turns, theirs, work, [] {}); });
+    TakeChunks(turns, mine, work, [&] { report(); });
     if (helper) helper->join();
     if (const auto failure = turns.Failure()) std::rethrow_exception(failure);
     report();
+}
+
+size_t FileSource::Read(uint8_t* data, size_t len) {
+    const auto n = static_cast<size_t>(std::min<uint64_t>(len, file_.Remaining()));
+    file_.ReadBytes(data, n, "the payload");
+    return n;
+}
+
+void RunPayloadPipeline(vw::FileReader& in, vw::FileWriter& out, uint64_t total,
+                        const ChunkWork& work, const ChunkDone& done) {
+    FileSource source(in);
+    FileSink sink(out);
+    const uint64_t readFrom = in.Position(), writeFrom = out.Position();
+    RunPayloadPipeline({source, sink, [&](uint64_t off) { return readFrom + off; },
+                        [&](uint64_t off) { return writeFrom + off; }},
+                       total, work, done);
 }
 
 }  // namespace modVW

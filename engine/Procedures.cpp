@@ -149,25 +149,22 @@ std::string ExtensionPart(const std::string& name) {
 
 void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
              OutputFormat format) {
-    const vw::NotDumpable secrets;            // a password is typed and a key made below
-    RemoveLeftoverPackage();                  // what killed runs left, wherever they wrote
-    std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
-    std::vector<std::string> skipped;         // a folder's entries that were left out
-    std::optional<vw::Error> refused;         // why a classic file cannot hold the folder
+    const vw::NotDumpable secrets;         // a password is typed and a key made below
+    RemoveLeftoverPackage();               // what killed runs left, wherever they wrote
+    std::optional<FolderListing> folder;   // a classic folder's files, read only once encrypting
+    std::optional<vw::Error> refused;      // why a classic file cannot hold the folder
     std::string source = SourcePath;
     if (SourceKind == SourceKinds::Folder) {
         if (source.empty()) source = ui.BrowseFolders("Please select a folder to encrypt:");
         if (source.empty()) return;
-        // A sealed file holds the whole tree; the package is for a classic file, and
+        // A sealed file holds the whole tree; the listing is for a classic file, and
         // made before the save question, as ever. A folder the package refuses (too
         // large, a name it cannot store) may still be sealed: its refusal waits for
         // the answer.
         if (format != OutputFormat::Sealed && !Guarded(ui, [&] {
                 try {
-                    package.emplace();
-                    PackFolder(ui, source, package->Path(), skipped);
+                    folder = ListFolderToPack(ui, source);
                 } catch (const vw::Error& e) {
-                    package.reset();
                     refused = e;
                 }
             }))
@@ -194,18 +191,25 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     std::string password = AskNewPassword(ui, sealed ? kSealedPrompts : kClassicPrompts);
     if (password.empty()) return;
 
+    std::vector<std::string> skipped = folder ? folder->skipped : std::vector<std::string>{};
     const bool done = Guarded(ui, [&] {
         vw::ReplacingWriter writer(dest);
         if (tree) {
-            skipped.clear();  // the package's; the tree leaves out only special files
+            skipped.clear();  // the listing's; the tree leaves out only special files
             SealTree(source, writer.Out(), password, Text1252::NameToFile(FileNamePart(source)), ui,
                      skipped);
-            writer.Commit({.newFileMode = 0600});
+            ShowWarning(ui, writer.Commit({.newFileMode = 0600}));
             return;
         }
-        vw::FileReader in(package ? package->Path() : source);
-        WriteEncrypted(sealed, in, writer.Out(), password, SourceKind, FileNamePart(in.Path()), ui);
-        // An encrypted file is as private as its source (a folder's package is 0600).
+        if (folder) {
+            // The package holds the folder's plain contents: the record is its owner's only.
+            EncryptFolderToRecord(*folder, writer.Out(), password, ui);
+            ShowWarning(ui, writer.Commit({.newFileMode = 0600}));
+            return;
+        }
+        vw::FileReader in(source);
+        WriteEncrypted(sealed, in, writer.Out(), password, SourceKind, FileNamePart(source), ui);
+        // An encrypted file is as private as its source.
         ShowWarning(ui, writer.Commit({.newFileMode = in.Mode()}));
     });
     WipeText(password);

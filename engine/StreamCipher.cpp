@@ -18,11 +18,11 @@ std::vector<uint8_t> StoredPassword(const std::string& typed, const ByteMap& for
 }
 
 // Copies `total` bytes from `in` to `out`, substituting them through `map`.
-void SubstituteStream(vw::FileReader& in, vw::FileWriter& out, uint64_t total, const ByteMap& map,
+void SubstituteStream(const PayloadEnds& ends, uint64_t total, const ByteMap& map,
                       Interaction& ui) {
     const Substitution substitution(map.map);
     RunPayloadPipeline(
-        in, out, total,
+        ends, total,
         [&](uint8_t* buf, size_t len, uint64_t) {
             if (map.anyHole) CheckNoHoles(map, buf, len);
             substitution.Apply(buf, len);
@@ -32,18 +32,31 @@ void SubstituteStream(vw::FileReader& in, vw::FileWriter& out, uint64_t total, c
 
 }  // namespace
 
-void EncryptFileToRecord(vw::FileReader& in, vw::FileWriter& out, const std::string& typedPassword,
-                         int16_t kind, const std::string& storedName, Interaction& ui) {
+void EncryptPayloadToRecord(const PlainPayload& payload, vw::FileWriter& out,
+                            const std::string& typedPassword, int16_t kind, Interaction& ui) {
     EncryptedRecord fields;
     fields.Table = BuildTable();
     const ByteMap forward = ForwardMap(fields.Table);
     fields.Password = StoredPassword(typedPassword, forward);
     fields.SourceKind = kind;
-    fields.SourceName = storedName;
+    fields.SourceName = payload.storedName;
 
-    WriteRecordHead(out, in.Size());
-    SubstituteStream(in, out, in.Size(), forward, ui);
+    WriteRecordHead(out, payload.size);
+    FileSink sink(out);
+    const uint64_t writeFrom = out.Position();
+    SubstituteStream(
+        {payload.in, sink, payload.readAt, [&](uint64_t off) { return writeFrom + off; }},
+        payload.size, forward, ui);
     WriteRecordTail(out, fields);
+}
+
+void EncryptFileToRecord(vw::FileReader& in, vw::FileWriter& out, const std::string& typedPassword,
+                         int16_t kind, const std::string& storedName, Interaction& ui) {
+    FileSource bytes(in);
+    const uint64_t readFrom = in.Position();
+    EncryptPayloadToRecord(
+        {bytes, in.Remaining(), [readFrom](uint64_t off) { return readFrom + off; }, storedName},
+        out, typedPassword, kind, ui);
 }
 
 void DecipherPayloadTo(const std::string& source, const RecordLayout& layout, vw::FileWriter& dest,
@@ -51,8 +64,12 @@ void DecipherPayloadTo(const std::string& source, const RecordLayout& layout, vw
     vw::FileReader in(source);
     in.Seek(kPayloadOffset, "the payload");
     in.Require(layout.PayloadSize, "the payload");
-    SubstituteStream(in, dest, layout.PayloadSize,
-                     InverseMap(BuildInverseTable(layout.Fields.Table)), ui);
+    FileSource bytes(in);
+    FileSink sink(dest);
+    const uint64_t writeFrom = dest.Position();
+    SubstituteStream({bytes, sink, [](uint64_t off) { return kPayloadOffset + off; },
+                      [&](uint64_t off) { return writeFrom + off; }},
+                     layout.PayloadSize, InverseMap(BuildInverseTable(layout.Fields.Table)), ui);
 }
 
 }  // namespace modVW

@@ -3,16 +3,32 @@
 // source is read and substituted a chunk at a time, and a payload is restored the
 // same way, so memory stays flat whatever the size of the file.
 
+#include <sys/types.h>
+
 #include <string>
 
+#include "PayloadPipeline.h"
 #include "RecordFile.h"
 
 namespace modVW {
 
 class Interaction;
 
-// Writes the record of `in` into `out`: a fresh table, the payload substituted
-// chunk by chunk, then password, kind and `storedName` (already in stored form).
+// What a record is made from: `size` bytes from `in`, which lie in their files as
+// `readAt` says, and the name the record keeps (stored bytes).
+struct PlainPayload {
+    vw::ByteSource& in;
+    uint64_t size = 0;
+    FilePosition readAt;
+    std::string storedName;
+};
+
+// Writes the record of `payload` into `out`: a fresh table, the payload
+// substituted chunk by chunk, then password, kind and name.
+void EncryptPayloadToRecord(const PlainPayload& payload, vw::FileWriter& out,
+                            const std::string& typedPassword, int16_t kind, Interaction& ui);
+
+// The same for the file `in`, whose name is kept as `storedName` (stored form).
 void EncryptFileToRecord(vw::FileReader& in, vw::FileWriter& out, const std::string& typedPassword,
                          int16_t kind, const std::string& storedName, Interaction& ui);
 

@@ -9,7 +9,6 @@ namespace modVW {
 namespace {
 
 constexpr const char* kRunPrefix = ".vaultwise-temp-";
-constexpr const char* kPackageName = "TempStuf.stuf";
 
 std::string currentPackage;  // of this process's running operation
 std::string lastPackage;     // of its latest operation
@@ -42,7 +41,7 @@ TemporaryPackage::TemporaryPackage() {
                             CacheFolder() + " is not this user's own)");
     vw::SweepStaleFolders(base, kRunPrefix);
     folder_ = std::make_unique<vw::PrivateFolder>(base, kRunPrefix);
-    path_ = folder_->Path() + "/" + kPackageName;
+    path_ = folder_->Path() + "/" + kTemporaryPackageName;
     currentPackage = lastPackage = path_;
     leftover_ = vw::Leftovers::Remember(path_.c_str());
 }

@@ -13,6 +13,9 @@ class PrivateFolder;
 
 namespace modVW {
 
+// The package's classic name, which an encrypted folder records as its own.
+constexpr const char* kTemporaryPackageName = "TempStuf.stuf";
+
 // The temporary package of this process's running operation; "" when none runs.
 std::string TemporaryPackagePath();
 

@@ -156,14 +156,13 @@ void ContentsReader::Stream(const Slot& slot, const Sink& sink) {
             return;
         }
         const auto want = static_cast<size_t>(std::min<uint64_t>(n, kChunk));
-        if (chunkSize_ < want) {
-            chunk_.reset(new uint8_t[want]);
-            chunkSize_ = want;
-        }
+        if (!chunk_ || chunk_->Size() < want) chunk_ = std::make_unique<PlacedBuffer>(want);
+        // Read at the slot's offset, written from 0: every chunk keeps that distance.
+        uint8_t* const bytes = chunk_->For(slot.offset, 0);
         while (n > 0) {
-            const auto take = static_cast<size_t>(std::min<uint64_t>(n, chunkSize_));
-            pull(chunk_.get(), take);
-            sink(chunk_.get(), take);
+            const auto take = static_cast<size_t>(std::min<uint64_t>(n, chunk_->Size()));
+            pull(bytes, take);
+            sink(bytes, take);
             n -= take;
         }
     });

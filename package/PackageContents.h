@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "PackageFormat.h"
+#include "PagePlacement.h"
 
 namespace vw {
 class FileReader;
@@ -74,8 +75,7 @@ private:
     FileIdentity identity_;
     const Spool* spool_;
     std::unique_ptr<FileReader> package_;
-    std::unique_ptr<uint8_t[]> chunk_;  // not zero-filled: only what is read is touched
-    size_t chunkSize_ = 0;
+    std::unique_ptr<vw::PlacedBuffer> chunk_;  // not zero-filled: only what is read is touched
 };
 
 // Throws unless `path` is still the file that `identity` describes.

@@ -9,8 +9,8 @@ out=${1:-$here/build-arm64}
 gtest=/usr/src/googletest/googletest
 mkdir -p "$out"
 aarch64-linux-gnu-g++ -std=c++20 -O2 -static -pthread -Wall -Werror \
-  -I"$gtest/include" -I"$gtest" -I"$here/engine" \
+  -I"$gtest/include" -I"$gtest" -I"$here/kernels" \
   "$gtest/src/gtest-all.cc" "$gtest/src/gtest_main.cc" \
-  "$here"/engine/{SubstitutionKernel,KernelChoice,KernelAvx2,KernelVbmi,KernelNeon}.cpp \
+  "$here"/kernels/{SubstitutionKernel,KernelChoice,KernelAvx2,KernelVbmi,KernelNeon}.cpp \
   "$here/tests/engine/KernelTest.cpp" -o "$out/kernel_tests"
 qemu-aarch64 "$out/kernel_tests"

@@ -124,8 +124,7 @@ std::map<std::string, std::vector<uint8_t>> DamageSubjects(const TempDir& temp) 
     WriteFile(temp / "tree/big", std::vector<uint8_t>(modVW::kChunkText, 0x44));
     WriteFile(temp / "tree/sub/x", std::string("x"));
     vw3::CliInteraction quiet(std::nullopt, true);
-    const auto seal = [&](int16_t kind) {
-        const std::string path = temp / ("subject" + std::to_string(kind) + ".vws");
+    {
         vw::FileReader in(temp / "subject.bin");
         vw::FileWriter out(temp / "file.vws", vw::FileWriter::Mode::CreateNew);
         modVW::SealFile(in, out, "Pw", 1, "subject.bin", quiet);
