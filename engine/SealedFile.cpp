@@ -90,7 +90,7 @@ void SealContent(vw::FileReader& in, vw::FileWriter& out,
                                           : crypto_secretstream_xchacha20poly1305_TAG_MESSAGE;
         Push(state, out, piece.data(), length, tag, sealed);
         CurrentProgress = ProgressAt(done, total ? total : 1);
-        ui.DoEvents();
+        KeepResponsive(ui);
     } while (done < total);
     sodium_memzero(piece.data(), piece.size());
 }
@@ -221,7 +221,7 @@ void SealedStream::ContentTo(vw::FileWriter& out, Interaction& ui) {
         const uint8_t tag = Next(piece);
         out.WriteBytes(piece.data(), piece.size());
         CurrentProgress = ProgressAt(in_.Position(), in_.Size());
-        ui.DoEvents();
+        KeepResponsive(ui);
         if (tag == crypto_secretstream_xchacha20poly1305_TAG_FINAL) break;
         if (tag != crypto_secretstream_xchacha20poly1305_TAG_MESSAGE)
             throw DamagedError(in_.Path());
