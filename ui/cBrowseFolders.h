@@ -13,8 +13,10 @@ public:
 
     void SetOwner(QWidget* OwnerhWnd) { owner_ = OwnerhWnd; }
 
-    // The chosen folder's path, or "" when the user cancels.
-    std::string BrowseFolders(const std::string& DialogTitle) const;
+    // The chosen folder's path, or "" when the user cancels. Opens in StartFolder
+    // when one is given.
+    std::string BrowseFolders(const std::string& DialogTitle,
+                              const std::string& StartFolder = std::string()) const;
 
 private:
     QWidget* owner_;

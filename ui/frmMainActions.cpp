@@ -8,6 +8,7 @@
 #include "Interaction.h"
 #include "PathLookup.h"
 #include "Placement.h"
+#include "QtInteraction.h"
 #include "SealedFile.h"
 #include "SkinLabel.h"
 #include "frmMain.h"
@@ -57,9 +58,12 @@ bool frmMain::Form_Load(const std::string& CommandLine) {
 }
 
 void frmMain::cmd_Click(int16_t Index) {
-    setCursor(Qt::WaitCursor);
-    lblStatus->setText(QStringLiteral("Please wait..."));
-    repaint();
+    // About waits for nothing: the window behind it keeps saying it is ready.
+    if (Index != 2) {
+        setCursor(Qt::WaitCursor);
+        lblStatus->setText(QStringLiteral("Please wait..."));
+        repaint();
+    }
     bool goOn = false;
     // A failure is reported and the dispatcher stops there, leaving status and pointer.
     if (!modVW::Guarded(ui_, [&] { goOn = RunAction(Index); }) || !goOn) return;
@@ -92,19 +96,23 @@ bool frmMain::RunAction(int16_t Index) {
     return true;
 }
 
+// The progress window appears only once work runs, and goes whenever a question
+// comes, so it never stands behind a dialog with a stale percentage.
 void frmMain::RunWithProgressWindow(const std::function<void()>& procedure) {
-    Wait().ShowCentred();
+    auto* qt = dynamic_cast<QtInteraction*>(&ui_);
+    if (qt) qt->SetProgressWindow(&Wait());
     hide();
-    Wait().ShowNow();
     // Even when the procedure fails, the main window comes back: hidden, it would
     // leave the user no way to go on or to quit.
     struct Restore {
         frmMain* main;
+        QtInteraction* qt;
         ~Restore() {
+            if (qt) qt->SetProgressWindow(nullptr);
             main->show();
             main->Wait().hide();
         }
-    } restore{this};
+    } restore{this, qt};
     procedure();
 }
 
@@ -130,10 +138,13 @@ void frmMain::ImgBack_OLEDragDrop(const QMimeData* Data) {
     const QStringList paths = DroppedPaths(Data);
     if (paths.isEmpty()) return;
     // The drop returns at once, so the source sees it succeed and is not held up by
-    // the dialogs; the work starts from the event loop right after.
-    QTimer::singleShot(0, this, [this, path = paths.first().toStdString()] {
-        std::string sFile = path;
-        modVW::Guarded(ui_, [this, &sFile] { InitEnc(sFile); });
+    // the dialogs; the work starts from the event loop right after, one dropped
+    // path after the other, each with its own questions.
+    QTimer::singleShot(0, this, [this, paths] {
+        for (const QString& path : paths) {
+            std::string sFile = path.toStdString();
+            modVW::Guarded(ui_, [this, &sFile] { InitEnc(sFile); });
+        }
     });
 }
 

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QWindow>
 
@@ -61,6 +64,12 @@ frmWait::frmWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWind
     bar.setColor(QPalette::Highlight, QColor(64, 128, 255));
     PB1->setPalette(bar);
 
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setGeometry(TwipRect(3780, 120, 900, 330));
+    cmdCancel->setCursor(Qt::ArrowCursor);
+    cmdCancel->setToolTip(QStringLiteral("Stop the work; nothing is written"));
+    connect(cmdCancel, &QPushButton::clicked, this, &frmWait::RequestCancel);
+
     timUpdate = new QTimer(this);
     timUpdate->setInterval(10);
     connect(timUpdate, &QTimer::timeout, this, &frmWait::timUpdate_Timer);
@@ -80,7 +89,34 @@ void frmWait::ShowNow() {
     repaint();
 }
 
+void frmWait::Reset() {
+    CancelRequested = false;
+    cmdCancel->setEnabled(true);
+    modVW::CurrentProgress = 0;
+    timUpdate_Timer();
+}
+
+void frmWait::RequestCancel() {
+    CancelRequested = true;
+    cmdCancel->setEnabled(false);
+    lblStatus->setText(QStringLiteral("Cancelling..."));
+}
+
+// The window stays until the procedure has stopped and tidied up.
+void frmWait::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    RequestCancel();
+}
+
+void frmWait::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        RequestCancel();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void frmWait::timUpdate_Timer() {
+    if (CancelRequested) return;
     const int32_t percent = modVW::CurrentProgress;
     PB1->setValue(std::clamp(percent, 0, 100));
     lblStatus->setText(QString::number(percent) + QStringLiteral("% complete..."));
