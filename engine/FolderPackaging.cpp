@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "BeforeWork.h"
 #include "Error.h"
 #include "Interaction.h"
 #include "PackageFormat.h"
@@ -125,7 +126,7 @@ bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::strin
     package.SetDescription(kFolderDescription);
     for (const auto& file : files) {
         CheckRefusal(package, [&] { return package.AddFile(file, 0); });
-        ui.DoEvents();  // the progress window repaints between files
+        KeepResponsive(ui);  // the progress window repaints between files
     }
     const OwnerOnlyFiles ownerOnly;
     Check(package.EndSession(), package);
@@ -141,7 +142,7 @@ void UnpackFolder(Interaction& ui, const std::string& source, const RecordLayout
     vw::FileWriter out(packagePath, vw::FileWriter::Mode::CreateNew, 0600);
     DecipherPayloadTo(source, layout, out, ui);
     out.Close();
-    if (!ui.ReadyToExtract(packagePath, folder)) return;
+    if (!AgreedToExtract(ui, packagePath, folder)) return;
 
     cSTUF20& package = PackageObject();
     Check(package.StartSession(packagePath), package);
