@@ -4,9 +4,11 @@
 
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 
 #include "Printing.h"
 #include "Progress.h"
+#include "SealedKey.h"
 #include "TemporaryPackage.h"
 
 namespace vw3 {
@@ -47,6 +49,10 @@ std::string NamingUserFile(std::string text, const std::string& userFile) {
 CliInteraction::CliInteraction(std::optional<std::string> password, bool quiet)
     : password_(std::move(password)), quiet_(quiet) {}
 
+CliInteraction::~CliInteraction() {
+    if (password_) modVW::WipeText(*password_);
+}
+
 std::string CliInteraction::ShowOpen(const modVW::FileDialogRequest&) {
     return "";  // the command always names its source
 }
@@ -59,6 +65,12 @@ std::string CliInteraction::ShowSave(const modVW::FileDialogRequest& request) {
 }
 
 std::string CliInteraction::BrowseFolders(const std::string&) {
+    if (!FolderRefusal.empty()) {
+        Say(std::cerr, "vw3: " + FolderRefusal);
+        Say(std::cerr, "Try 'vw3 --help'.");
+        usage_ = failed_ = true;
+        return "";
+    }
     MadeFolder = FirstMissingFolder(ExtractFolder);
     std::error_code ec;
     std::filesystem::create_directories(ExtractFolder, ec);
@@ -89,7 +101,10 @@ void CliInteraction::MsgBox(const std::string& text, const std::string&, int sty
     // A failed password check (a damaged table) is followed by the procedure's own
     // refusal; the failure was reported, once is enough.
     if (failed_ && refusal) return;
-    Say(std::cerr, NamingUserFile(text, UserFile));
+    // Each line is shown on its own, so a list reads as one.
+    std::istringstream lines(NamingUserFile(text, UserFile));
+    for (std::string line; std::getline(lines, line);)
+        Say(std::cerr, line);
     if (style == modVW::MsgStyle::vbInformation) return;  // a notice, not a failure
     if (refusal) {
         ++refusals_;
@@ -114,6 +129,7 @@ void CliInteraction::DoEvents() {
 }
 
 int CliInteraction::Status() const {
+    if (usage_) return kUsage;
     if (failed_) return kFailure;
     if (refusals_ > 0 && (password_ || refusals_ >= kTerminalTries))
         return incorrectPassword_ ? kIncorrectPassword : kFailure;

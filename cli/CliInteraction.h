@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Interaction.h"
+#include "OutputTarget.h"
 #include "Terminal.h"
 
 namespace vw3 {
@@ -15,7 +16,7 @@ namespace vw3 {
 enum ExitStatus { kSuccess = 0, kFailure = 1, kUsage = 2, kIncorrectPassword = 3 };
 
 // Where "-o -" writes: this process's standard output, written into, never replaced.
-constexpr const char* kStandardOutput = "/proc/self/fd/1";
+using vw::kStandardOutput;
 
 // `text` with the internal paths it may name (the temporary package, standard
 // output's /proc name) replaced by what the user knows: `userFile`, "standard output".
@@ -25,16 +26,21 @@ class CliInteraction : public modVW::Interaction {
 public:
     // `password` is the password from a file; nothing means: ask at the terminal.
     CliInteraction(std::optional<std::string> password, bool quiet);
+    ~CliInteraction() override;  // wipes the password
+    CliInteraction(CliInteraction&&) = default;
 
     std::string SaveAs;         // the answer to the save question
     std::string ExtractFolder;  // the answer to the folder question (created when missing)
     uint64_t PayloadSize = 0;   // for the progress bar's MB/s; 0 = look at the package
     std::string UserFile;       // the file or folder the command was given, as typed
 
+    // When set, the folder question is a usage error that says this.
+    std::string FolderRefusal;
+
     std::string MadeFolder;  // the outermost folder the folder answer created, if any
 
-    // A sealed file's kind and name are known only once it is open, so its save
-    // answer is worked out then, from the stored name. A folder's package is looked
+    // A file's kind and name are known only once it is open, so its save answer
+    // is worked out then, from the stored name. A folder's package is looked
     // at once written, before anything is extracted. Each says why on standard
     // error when it returns "" or false, which ends the command as a failure.
     std::function<std::string(const std::string& storedName)> SaveAsFor;
@@ -57,6 +63,7 @@ private:
     bool quiet_;
     bool failed_ = false;
     bool cancelled_ = false;
+    bool usage_ = false;
     int refusals_ = 0;  // incorrect-password or mismatch messages so far
     bool incorrectPassword_ = false;
     std::unique_ptr<ProgressBar> progress_;

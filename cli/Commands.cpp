@@ -1,7 +1,9 @@
 #include "Commands.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,6 +15,7 @@
 
 #include "BinaryFile.h"
 #include "CliInteraction.h"
+#include "EncryptedSource.h"
 #include "Error.h"
 #include "OutputTarget.h"
 #include "Printing.h"
@@ -69,6 +72,11 @@ std::optional<std::string> ReadBounded(int fd) {
     return text;
 }
 
+bool InProc(int fd) {
+    struct statfs fs {};
+    return ::fstatfs(fd, &fs) == 0 && fs.f_type == PROC_SUPER_MAGIC;
+}
+
 // The open password file `path`, or -1 after saying in `error` why it is refused:
 // only a regular file of at most 64 KiB is read (a folder, a FIFO, /dev/zero are not).
 int OpenPasswordFile(const std::string& path, std::string& error) {
@@ -78,6 +86,8 @@ int OpenPasswordFile(const std::string& path, std::string& error) {
         error = "cannot read the password file " + Quoted(path) + ": " + std::strerror(errno);
     else if (!S_ISREG(st.st_mode))
         error = "the password file " + Quoted(path) + " is not a regular file";
+    else if (InProc(fd))
+        error = "the password file " + Quoted(path) + " is a /proc file, which reports no size";
     else if (static_cast<uint64_t>(st.st_size) > kPasswordFileMax)
         error = "the password file " + Quoted(path) + " is larger than 64 KiB";
     if (error.empty()) return fd;
@@ -99,10 +109,14 @@ std::optional<std::string> PasswordFromFile(const std::string& path, std::string
     else if (text->size() > kPasswordFileMax)
         error = "the password on " + what + " is longer than 64 KiB";
     if (!error.empty()) return std::nullopt;
-    if (!text->empty() && text->back() == '\n') text->pop_back();
-    if (!text->empty() && text->back() == '\r') text->pop_back();
+    // One line ending goes, "\n" or "\r\n"; a lone "\r" is part of the password.
+    if (!text->empty() && text->back() == '\n') {
+        text->pop_back();
+        if (!text->empty() && text->back() == '\r') text->pop_back();
+    }
     if (text->empty()) {
-        error = "the password file is empty";
+        error = (standardInput ? "standard input" : "the password file " + Quoted(path)) +
+                " holds no password";
         return std::nullopt;
     }
     return text;
@@ -161,11 +175,6 @@ void RemoveEmptyFolders(const std::string& top) {
     fs::remove_all(top, ec);
 }
 
-int Decrypted(CliInteraction& ui, const std::string& file) {
-    modVW::Decrypt(ui, file);
-    return ui.Status();
-}
-
 // The output path of -o (standard output for "-"), or `fallback` without -o.
 std::string OutputPath(const Options& o, const std::string& fallback) {
     if (o.Output == "-") return kStandardOutput;
@@ -187,15 +196,23 @@ std::optional<int> OutputRefusal(const std::string& output, bool force) {
     return std::nullopt;
 }
 
-// The save answer for a sealed file's stored name: -o, or the stored name when it
-// is plain; never an existing file without --force.
-std::string SealedSaveAs(const Options& o, const std::string& stored) {
+// The save answer for the stored name, known once the password has opened the
+// file: -o, or the stored name when it is plain; never an existing file without
+// --force. The procedure takes a destination equal to the stored name for the
+// unchanged name of a cancelled save dialog and writes nothing: refuse rather than
+// end with a success for work not done.
+std::string SaveAsFor(const Options& o, const std::string& stored) {
     if (o.Output.empty() && !IsPlainName(stored)) {
         Failure("vw3: the stored name " + Quoted(stored) +
                 " is not a plain file name; give -o OUTPUT");
         return "";
     }
     const std::string path = OutputPath(o, stored);
+    if (path == stored) {
+        Failure("vw3: OUTPUT " + Quoted(stored) +
+                " is the stored name itself, which is never written; choose another OUTPUT");
+        return "";
+    }
     return OutputRefusal(path, o.Force) ? "" : path;
 }
 
@@ -223,20 +240,10 @@ int DecryptedInto(const Options& o, CliInteraction& ui) {
     ui.ExtractReady = [&o](const std::string& package, const std::string& folder) {
         return ExtractionReady(o, package, folder);
     };
-    const int status = Decrypted(ui, o.Argument);
+    modVW::Decrypt(ui, o.Argument);
+    const int status = ui.Status();
     if (status != kSuccess) RemoveEmptyFolders(ui.MadeFolder);
     return status;
-}
-
-// A sealed file tells its kind and name only once the password has opened it.
-int RunSealedDecrypt(const Options& o) {
-    std::string error;
-    auto ui = MakeInteraction(o, error);
-    if (!ui) return UsageError(error);
-    std::error_code ec;
-    ui->PayloadSize = fs::file_size(o.Argument, ec);
-    ui->SaveAsFor = [&o](const std::string& stored) { return SealedSaveAs(o, stored); };
-    return DecryptedInto(o, *ui);
 }
 
 // Only what the header shows: the format, the cost, the size.
@@ -244,11 +251,11 @@ int RunSealedInfo(const Options& o) {
     try {
         vw::FileReader in(o.Argument);
         const auto header = modVW::ReadSealedHeader(in);
-        std::cout << "File: " << o.Argument << '\n'
-                  << "Format: sealed, version " << modVW::kSealedVersion << '\n'
-                  << "Key derivation: Argon2id, " << header.Cost.Passes << " passes, "
-                  << header.Cost.MemoryBytes / 1024 << " KiB\n"
-                  << "Size: " << in.Size() << " bytes\n";
+        Say(std::cout, "File: " + o.Argument);
+        Say(std::cout, "Format: sealed, version " + std::to_string(modVW::kSealedVersion));
+        Say(std::cout, "Key derivation: Argon2id, " + std::to_string(header.Cost.Passes) +
+                           " passes, " + std::to_string(header.Cost.MemoryBytes / 1024) + " KiB");
+        Say(std::cout, "Size: " + std::to_string(in.Size()) + " bytes");
         return kSuccess;
     } catch (const vw::Error& e) {
         return Failure(e, o.Argument);
@@ -292,38 +299,24 @@ int RunEncrypt(const Options& o) {
     return ui->Status();
 }
 
+// Both formats tell their kind and name only once the password has opened them,
+// so the save and folder answers are worked out then.
 int RunDecrypt(const Options& o) {
-    if (modVW::IsSealedFile(o.Argument)) return RunSealedDecrypt(o);
-    modVW::RecordLayout layout;
-    try {
-        layout = modVW::ReadRecordLayout(o.Argument);
+    try {  // a damaged or unreadable file is reported before a password is asked for
+        modVW::OpenEncrypted(o.Argument);
     } catch (const vw::Error& e) {
-        return Failure(e);
+        return Failure(e, o.Argument);
     }
-    const bool folder = layout.Fields.SourceKind != modVW::SourceKinds::File;
-    if (folder && o.Output == "-")
-        return UsageError("-o - writes a single file; " + Quoted(o.Argument) + " holds a folder");
     std::string error;
     auto ui = MakeInteraction(o, error);
     if (!ui) return UsageError(error);
-    ui->PayloadSize = layout.PayloadSize;
+    std::error_code ec;
+    ui->PayloadSize = fs::file_size(o.Argument, ec);
     ui->UserFile = o.Argument;
-
-    if (folder) return DecryptedInto(o, *ui);
-
-    const std::string stored = Text1252::NameFromFile(layout.Fields.SourceName);
-    if (o.Output.empty() && !IsPlainName(stored))
-        return Failure("vw3: the stored name " + Quoted(stored) +
-                       " is not a plain file name; give -o OUTPUT");
-    ui->SaveAs = OutputPath(o, stored);
-    // The procedure takes a destination equal to the stored name for the unchanged
-    // name of a cancelled save dialog and writes nothing: refuse rather than end
-    // with a success for work not done.
-    if (ui->SaveAs == stored)
-        return Failure("vw3: OUTPUT " + Quoted(stored) +
-                       " is the stored name itself, which is never written; choose another OUTPUT");
-    if (const auto refused = OutputRefusal(ui->SaveAs, o.Force)) return *refused;
-    return Decrypted(*ui, o.Argument);
+    ui->SaveAsFor = [&o](const std::string& stored) { return SaveAsFor(o, stored); };
+    if (o.Output == "-")
+        ui->FolderRefusal = "-o - writes a single file; " + Quoted(o.Argument) + " holds a folder";
+    return DecryptedInto(o, *ui);
 }
 
 int RunInfo(const Options& o) {

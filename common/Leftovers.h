@@ -7,9 +7,12 @@ namespace vw::Leftovers {
 
 // Registers `path` (copied); returns a slot for Forget, or -1 when all are taken.
 int Remember(const char* path);
+// Registers the folder `path`: its files and then the folder itself are removed.
+int RememberFolder(const char* path);
 void Forget(int slot);
 
-// Removes every registered file. Only async-signal-safe calls: for signal handlers.
+// Removes every registered file, then every registered folder with its files. Only
+// async-signal-safe calls: for signal handlers.
 void RemoveAllNow();
 
 }  // namespace vw::Leftovers

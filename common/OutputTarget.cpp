@@ -36,6 +36,7 @@ bool LeadsThroughProc(std::filesystem::path path) {
 }  // namespace
 
 OutputTarget KindOfOutput(const std::string& path) {
+    if (path == kStandardOutput) return OutputTarget::Direct;
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0) return OutputTarget::Absent;
     if (S_ISLNK(st.st_mode)) {

@@ -15,6 +15,10 @@ enum class OutputTarget {
     Unusable,  // a folder, a socket, a block device: refused
 };
 
+// The name an output takes for this process's standard output: always written into,
+// through descriptor 1 itself (see ReplacingWriter).
+constexpr const char* kStandardOutput = "/proc/self/fd/1";
+
 OutputTarget KindOfOutput(const std::string& path);
 
 // Throws the error that refuses writing an Unusable `path`.

@@ -21,10 +21,19 @@ public:
 private:
     std::string path_;
     int lock_ = -1;
+    int leftover_ = -1;  // the folder's slot in Leftovers, removed on a signal
 };
 
-// Removes the folders "<parent>/<prefix>*" of this user that no running process
-// holds locked, with the files in them. Nothing else is ever touched.
+// Removes the folders "<parent>/<prefix>XXXXXX" (six letters or digits) of this user
+// that hold this program's marker file and that no running process holds locked,
+// with the files in them. Nothing else is ever touched.
 void SweepStaleFolders(const std::string& parent, const std::string& prefix);
+
+// The folder that holds a run's private folders: the environment variable
+// VAULTWISE_TEMP_DIR when set (tests running in parallel use it), else the
+// program's folder when it is writable, else CacheBase(); "" when none is usable.
+std::string PrivateBase();
+// "$XDG_CACHE_HOME/moravi-vaultwise" (default ~/.cache/...), made this user's only.
+std::string CacheBase();
 
 }  // namespace vw

@@ -4,12 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
+#include "DiskCalls.h"
 #include "Error.h"
+#include "PrivateFolder.h"
 
 namespace vw {
 namespace {
@@ -35,9 +39,12 @@ mode_t ModeFor(const std::string& target, mode_t wanted) {
 }
 
 // Opens a device, a pipe or a /proc-named open file for writing into it; appending
-// keeps what a shell's ">>" put before us.
+// keeps what a shell's ">>" put before us. Standard output is the descriptor this
+// process was given, never reopened by name: a copy of it shares the shell's offset.
 int OpenDirect(const std::string& target) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
+    const int fd = target == kStandardOutput
+                       ? ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3)
+                       : ::open(target.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) throw ErrorFromErrno(errno, "Cannot write", target);
     struct stat st {};
     if (::fstat(fd, &st) == 0 && (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode) ||
@@ -58,6 +65,20 @@ OutputTarget KindFor(const std::string& target, ReplacingWriter::Links links) {
     return link ? OutputTarget::Replaced : OutputTarget::Unusable;
 }
 
+// Makes a rename in the folder of `target` reach the disk.
+void SyncFolderOf(const std::string& target) {
+    auto folder = std::filesystem::path(target).parent_path();
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    const int synced = disk::Fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (synced != 0) throw ErrorFromErrno(error, "Cannot write", target);
+}
+
+constexpr const char* kSpoolPrefix = ".vaultwise-temp-";
+
 }  // namespace
 
 ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
@@ -66,44 +87,53 @@ ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
         throw Error(ErrorNumber::FileNotFound, "Cannot create a file without a name");
     if (kind_ == OutputTarget::Unusable) RefuseOutput(target_);
     if (kind_ == OutputTarget::Direct) {
-        out_ = std::make_unique<FileWriter>(OpenDirect(target_), target_);
-        return;
+        direct_ = OpenDirect(target_);
+        spool_ = std::make_unique<PrivateFolder>(PrivateBase(), kSpoolPrefix);
+        temp_.emplace(spool_->Path(), target_);
+    } else {
+        temp_.emplace(std::filesystem::path(target_).parent_path().string(), target_);
     }
-    temp_.emplace(std::filesystem::path(target_).parent_path().string(), target_);
     out_ = std::make_unique<FileWriter>(temp_->Fd(), target_);
 }
 
-ReplacingWriter::~ReplacingWriter() = default;  // the writer closes, then the file goes
-
-void ReplacingWriter::CopyTail() {
-    struct stat st {};
-    if (::lstat(target_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
-    const auto length = static_cast<uint64_t>(st.st_size);
-    if (length <= out_->Position()) return;
-    FileReader old(target_);
-    old.Seek(out_->Position(), "the old file");
-    std::vector<uint8_t> buf(1 << 20);
-    while (old.Remaining() > 0) {
-        const size_t n = static_cast<size_t>(std::min<uint64_t>(buf.size(), old.Remaining()));
-        old.ReadBytes(buf.data(), n, "the old file");
-        out_->WriteBytes(buf.data(), n);
-    }
+ReplacingWriter::~ReplacingWriter() {
+    out_.reset();  // the writer closes, then the file goes
+    temp_.reset();
+    if (direct_ >= 0) ::close(direct_);
 }
 
-void ReplacingWriter::Commit(CommitOptions options) {
-    if (!temp_) {
-        out_->Close(options.durable);
-        return;
-    }
-    if (options.keepLongerTail) CopyTail();
+void ReplacingWriter::CopySpoolTo(int fd) {
     out_->Flush();
-    if (options.durable && ::fsync(out_->Fd()) != 0)
+    FileReader spool("/proc/self/fd/" + std::to_string(out_->Fd()));
+    FileWriter direct(fd, target_);
+    std::vector<uint8_t> buf(1 << 20);
+    while (spool.Remaining() > 0) {
+        const size_t n = static_cast<size_t>(std::min<uint64_t>(buf.size(), spool.Remaining()));
+        spool.ReadBytes(buf.data(), n, "the written contents");
+        direct.WriteBytes(buf.data(), n);
+    }
+    direct.Close();
+}
+
+std::string ReplacingWriter::Commit(CommitOptions options) {
+    if (direct_ >= 0) {
+        const int fd = direct_;
+        direct_ = -1;  // the copy's writer closes it
+        CopySpoolTo(fd);
+        return "";
+    }
+    const bool replacing = kind_ == OutputTarget::Replaced;
+    out_->Flush();
+    if ((options.durable || replacing) && disk::Fsync(out_->Fd()) != 0)
         throw ErrorFromErrno(errno, "Cannot write", target_);
-    if (::fchmod(out_->Fd(), ModeFor(target_, options.newFileMode)) != 0)
-        throw ErrorFromErrno(errno, "Cannot write", target_);
-    temp_->PlaceAt(target_);
+    std::string warning;
+    if (disk::Fchmod(out_->Fd(), ModeFor(target_, options.newFileMode)) != 0)
+        warning = "The permissions of '" + target_ + "' could not be set: " + std::strerror(errno);
+    temp_->PlaceAt(target_, replacing);
     temp_.reset();
     out_->Close();
+    if (replacing) SyncFolderOf(target_);
+    return warning;
 }
 
 }  // namespace vw

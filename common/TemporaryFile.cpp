@@ -14,6 +14,7 @@
 #include <random>
 #include <set>
 
+#include "DiskCalls.h"
 #include "Error.h"
 #include "Leftovers.h"
 
@@ -119,13 +120,14 @@ void TemporaryFile::OpenNamed() {
     }
 }
 
-void TemporaryFile::PlaceAt(const std::string& target) {
+void TemporaryFile::PlaceAt(const std::string& target, bool replace) {
     if (named_.empty()) {
         const std::string self = ProcPath(fd_);
-        // A new file takes its name in one step; an existing one is renamed over.
+        // A new file takes its name in one step, and never one that exists.
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return;
         if (errno != EEXIST) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+        if (!replace) throw AppearedError(target);
         for (unsigned attempt = 0; named_.empty(); ++attempt) {
             const std::string name = NameBeside();
             if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
@@ -135,10 +137,30 @@ void TemporaryFile::PlaceAt(const std::string& target) {
         }
         leftover_ = Leftovers::Remember(named_.c_str());
     }
-    if (::rename(named_.c_str(), target.c_str()) != 0)
+    if (replace ? disk::Rename(named_.c_str(), target.c_str(), 0) != 0 : !PlaceNew(target))
         throw ErrorFromErrno(errno, "Cannot replace", shownPath_);
     Leftovers::Forget(leftover_);
     named_.clear();
+}
+
+// Moves the named file to `target` unless something is there by now.
+bool TemporaryFile::PlaceNew(const std::string& target) {
+    if (disk::Rename(named_.c_str(), target.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno == EEXIST) throw AppearedError(target);
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A filesystem without the flag: a hard link fails on an existing name too.
+    if (::link(named_.c_str(), target.c_str()) != 0) {
+        if (errno == EEXIST) throw AppearedError(target);
+        return false;
+    }
+    ::unlink(named_.c_str());
+    return true;
+}
+
+Error AppearedError(const std::string& target) {
+    return Error(ErrorNumber::FileExists, "File already exists: '" + target +
+                                              "' appeared while it was written and was not "
+                                              "replaced");
 }
 
 }  // namespace vw

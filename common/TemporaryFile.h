@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "Error.h"
+
 namespace vw {
 
 class TemporaryFile {
@@ -20,11 +22,13 @@ public:
     // The open descriptor; the caller owns it from here on and closes it.
     int Fd() const { return fd_; }
 
-    // Gives the file the name `target`, replacing what is there in one step.
-    void PlaceAt(const std::string& target);
+    // Gives the file the name `target`. With `replace`, what is there is replaced in
+    // one step; without, a name that exists by now is never taken (Error 58).
+    void PlaceAt(const std::string& target, bool replace);
 
 private:
     void OpenNamed();
+    bool PlaceNew(const std::string& target);
     std::string NameBeside() const;
 
     std::string folder_;
@@ -33,6 +37,9 @@ private:
     int fd_ = -1;
     int leftover_ = -1;  // the named file's slot in Leftovers
 };
+
+// Error 58 for a `target` that something else created while it was written.
+Error AppearedError(const std::string& target);
 
 // Removes the named temporaries of dead runs in `folder`, once per folder and process.
 void SweepStaleTemporaries(const std::string& folder);

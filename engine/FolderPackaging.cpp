@@ -1,5 +1,7 @@
 #include "FolderPackaging.h"
 
+#include <dirent.h>
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -67,6 +69,10 @@ private:
 };
 
 std::vector<std::string> ListFolder(std::string folder, std::vector<std::string>& skipped) {
+    // A folder that cannot be listed says why (permission denied), not "not found".
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) throw vw::ErrorFromErrno(errno, "Cannot open", folder);
+    ::closedir(listing);
     cDirSearch& search = DirSearchObject();
     search.LastFindErr.clear();
     auto files = search.FindFiles(folder, "*.*", false);

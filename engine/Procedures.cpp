@@ -2,19 +2,19 @@
 
 #include <unistd.h>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "Cipher.h"
+#include "EncryptedSource.h"
 #include "FolderPackaging.h"
 #include "Guard.h"
 #include "Interaction.h"
-#include "RecordFile.h"
+#include "NotDumpable.h"
 #include "ReplacingWriter.h"
 #include "SealedFile.h"
-#include "SealedProcedures.h"
 #include "StoredNames.h"
-#include "StreamCipher.h"
 #include "TemporaryPackage.h"
 #include "Text1252.h"
 
@@ -27,6 +27,11 @@ constexpr const char* kSealedFilter = "Sealed Vaultwise files (*.vws)|*.vws";
 
 void ShowRefusal(Interaction& ui, const std::string& text) {
     ui.MsgBox(text, "Error", MsgStyle::vbExclamation);
+}
+
+// A warning about work that was done (permissions a filesystem cannot keep).
+void ShowWarning(Interaction& ui, const std::string& text) {
+    if (!text.empty()) ui.MsgBox(text, "Warning", MsgStyle::vbInformation);
 }
 
 struct NewPasswordPrompts {
@@ -53,16 +58,17 @@ std::string AskNewPassword(Interaction& ui, const NewPasswordPrompts& prompts) {
     }
 }
 
-// Reads the record anew for every attempt until the password matches. Nothing
-// when the user cancels or the file cannot be read (after the error report).
-std::optional<RecordLayout> AskMatchingPassword(Interaction& ui, const std::string& source) {
+// Asks for the password until `file` opens with it. False when the user cancels
+// or the file cannot be read (after the error report).
+bool AskMatchingPassword(Interaction& ui, EncryptedSource& file) {
     for (;;) {
-        const std::string typed =
-            AskPassword(ui, "Please enter the password for the encrypted file:");
-        if (typed.empty()) return std::nullopt;
-        RecordLayout layout;
-        if (!Guarded(ui, [&] { layout = ReadRecordLayout(source); })) return std::nullopt;
-        if (CheckPassword(layout.Fields, typed, ui)) return layout;
+        std::string typed = AskPassword(ui, file.PasswordPrompt());
+        if (typed.empty()) return false;
+        bool opens = false;
+        const bool checked = Guarded(ui, [&] { opens = file.Opens(typed, ui); });
+        WipeText(typed);
+        if (!checked) return false;
+        if (opens) return true;
         ShowRefusal(ui, "Error: You have entered an incorrect password.");
     }
 }
@@ -87,16 +93,30 @@ std::string SkippedMessage(const std::vector<std::string>& skipped) {
     return text;
 }
 
-void RestoreSingleFile(Interaction& ui, const std::string& source, const RecordLayout& layout) {
-    const std::string name = Text1252::NameFromFile(layout.Fields.SourceName);
+// The destination takes the place of an old file only once the whole payload is
+// written and checked; until then the source may be the destination itself.
+void RestoreFile(Interaction& ui, EncryptedSource& file) {
+    const std::string name = Text1252::NameFromFile(file.StoredName());
     const std::string dest =
         ui.ShowSave({"Destination file", FilterForName(name), name, kSaveFlags});
     if (dest.empty() || dest == name) return;
-    // The old file goes only when the new one is complete; until then the source
-    // may be the destination itself.
     vw::ReplacingWriter writer(dest);
-    DecipherPayloadTo(source, layout, writer.Out(), ui);
-    writer.Commit({});
+    file.PayloadTo(writer.Out(), ui);
+    ShowWarning(ui, writer.Commit({}));
+}
+
+// The package is written and checked whole before anything is extracted, so a
+// damaged file extracts nothing.
+void RestoreFolder(Interaction& ui, EncryptedSource& file) {
+    const std::string folder =
+        ui.BrowseFolders("Please select the folder in which to place the encrypted files:");
+    if (folder.empty()) return;
+    TemporaryPackage package;
+    vw::FileWriter out(package.Path(), vw::FileWriter::Mode::CreateNew, 0600);
+    file.PayloadTo(out, ui);
+    out.Close();
+    if (!ui.ReadyToExtract(package.Path(), folder)) return;
+    ExtractPackage(package.Path(), folder);
 }
 
 }  // namespace
@@ -123,6 +143,7 @@ std::string ExtensionPart(const std::string& name) {
 
 void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
              OutputFormat format) {
+    const vw::NotDumpable secrets;            // a password is typed and a key made below
     std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
     std::vector<std::string> skipped;         // a folder's entries that were left out
     std::string source = SourcePath;
@@ -153,10 +174,11 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     if (password.empty()) return;
 
     const bool done = Guarded(ui, [&] {
-        if (sealed)
-            SealFile(source, dest, password, SourceKind, ui);
-        else
-            EncryptFileToRecord(source, dest, password, SourceKind, ui);
+        vw::FileReader in(source);
+        vw::ReplacingWriter writer(dest);
+        WriteEncrypted(sealed, in, writer.Out(), password, SourceKind, FileNamePart(source), ui);
+        // An encrypted file is as private as its source (a folder's package is 0600).
+        ShowWarning(ui, writer.Commit({.newFileMode = in.Mode()}));
     });
     WipeText(password);
     if (!done) return;
@@ -167,6 +189,7 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
 }
 
 void Decrypt(Interaction& ui, const std::string& SourcePath) {
+    const vw::NotDumpable secrets;  // a password is typed and a key made below
     std::string source = SourcePath;
     if (source.empty()) {
         source = ui.ShowOpen(
@@ -175,20 +198,14 @@ void Decrypt(Interaction& ui, const std::string& SourcePath) {
              DialogFlags::OFN_HIDEREADONLY});
         if (source.empty()) return;
     }
-    if (IsSealedFile(source)) {
-        OpenSealed(ui, source);
-        return;
-    }
-    const auto layout = AskMatchingPassword(ui, source);
-    if (!layout) return;
-
+    std::unique_ptr<EncryptedSource> file;
+    if (!Guarded(ui, [&] { file = OpenEncrypted(source); })) return;
+    if (!AskMatchingPassword(ui, *file)) return;
     Guarded(ui, [&] {
-        if (layout->Fields.SourceKind == SourceKinds::File) {
-            RestoreSingleFile(ui, source, *layout);
-        } else {
-            TemporaryPackage package;
-            UnpackFolder(ui, source, *layout, package.Path());
-        }
+        if (file->Kind() == SourceKinds::File)
+            RestoreFile(ui, *file);
+        else
+            RestoreFolder(ui, *file);
     });
 }
 

@@ -4,10 +4,8 @@
 #include <cstring>
 
 #include "EncryptedRecord.h"
-#include "Procedures.h"
+#include "Interaction.h"
 #include "Progress.h"
-#include "ReplacingWriter.h"
-#include "Text1252.h"
 
 namespace modVW {
 namespace {
@@ -144,13 +142,12 @@ bool KeysMatch(const SealedHeader& header, const SealedKeys& keys) {
     return crypto_verify_32(check, header.Bytes.data() + kKeyCheckAt) == 0;
 }
 
-void SealFile(const std::string& source, const std::string& dest, const std::string& password,
-              int16_t kind, Interaction& ui, const SealedCost& cost) {
+void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& password, int16_t kind,
+              const std::string& storedName, Interaction& ui, const SealedCost& cost) {
     if (password.empty())
         throw vw::Error(vw::ErrorNumber::InvalidCall, "A sealed file needs a password");
     if (!CostWithinBounds(cost))
         throw vw::Error(vw::ErrorNumber::InvalidCall, "The key derivation cost is out of bounds");
-    vw::FileReader in(source);
     SealedHeader header;
     header.Cost = cost;
     NewSalt(header.Salt);
@@ -162,15 +159,13 @@ void SealFile(const std::string& source, const std::string& dest, const std::str
     crypto_secretstream_xchacha20poly1305_init_push(&state, streamHeader, keys.Stream);
     const HeaderBytes bytes = BuildHeader(header, streamHeader, keys);
 
-    vw::ReplacingWriter writer(dest);
-    writer.Out().WriteBytes(bytes.data(), bytes.size());
-    const auto contents = ContentsMessage(kind, Text1252::NameToFile(FileNamePart(source)));
+    out.WriteBytes(bytes.data(), bytes.size());
+    const auto contents = ContentsMessage(kind, storedName);
     std::vector<uint8_t> sealed;
-    Push(state, writer.Out(), contents.data(), contents.size(),
+    Push(state, out, contents.data(), contents.size(),
          crypto_secretstream_xchacha20poly1305_TAG_MESSAGE, sealed);
-    SealContent(in, writer.Out(), state, ui);
+    SealContent(in, out, state, ui);
     sodium_memzero(&state, sizeof state);
-    writer.Commit({});
 }
 
 SealedStream::SealedStream(vw::FileReader& in, const SealedHeader& header, const SealedKeys& keys)

@@ -69,10 +69,10 @@ SealedHeader ReadSealedHeader(vw::FileReader& in);
 // True when `keys` come from the password the file was sealed with.
 bool KeysMatch(const SealedHeader& header, const SealedKeys& keys);
 
-// Writes the sealed file `dest` for the file `source` (kind 1) or a folder's
-// package (kind 2). `dest` appears only once it is complete, so it may be `source`.
-void SealFile(const std::string& source, const std::string& dest, const std::string& password,
-              int16_t kind, Interaction& ui, const SealedCost& cost = SealingCost);
+// Writes the sealed file of `in` (a file, kind 1, or a folder's package, kind 2)
+// into `out`; `storedName` is the stored form of its name.
+void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& password, int16_t kind,
+              const std::string& storedName, Interaction& ui, const SealedCost& cost = SealingCost);
 
 // The messages after a matching header, read in order. Each message is checked
 // before any of its bytes are handed on; any changed, missing or extra byte is the

@@ -8,6 +8,7 @@
 #include "Error.h"
 #include "Interaction.h"
 #include "Progress.h"
+#include "Text1252.h"
 
 namespace modVW {
 namespace {
@@ -37,15 +38,24 @@ bool CostWithinBounds(const SealedCost& cost) {
            cost.MemoryBytes >= crypto_pwhash_MEMLIMIT_MIN && cost.MemoryBytes <= kMaxMemoryBytes;
 }
 
+SealedKeys::SealedKeys() {
+    RequireSodium();
+    sodium_mlock(this, sizeof *this);  // best effort: a locked-memory limit may refuse
+}
+
 SealedKeys::~SealedKeys() {
-    sodium_memzero(Stream, sizeof Stream);
-    sodium_memzero(Check, sizeof Check);
+    sodium_munlock(this, sizeof *this);  // wipes them too
 }
 
 void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBytes],
                       const SealedCost& cost, Interaction& ui, SealedKeys& keys) {
     static_assert(kSaltBytes == crypto_pwhash_SALTBYTES && kKeyBytes == crypto_kdf_KEYBYTES);
     RequireSodium();
+    // The desktop program types UTF-8 only; other bytes could never open the file there.
+    if (!Text1252::IsValidUtf8(password))
+        throw vw::Error(vw::ErrorNumber::InvalidCall,
+                        "Invalid procedure call or argument: a sealed file's password must be "
+                        "UTF-8 text");
     CurrentProgress = 0;
     uint8_t master[kKeyBytes];
     auto hashing = std::async(std::launch::async, [&] {

@@ -37,12 +37,13 @@ void RequireSodium();
 // A fresh random salt for a new file.
 void NewSalt(uint8_t (&salt)[kSaltBytes]);
 
-// The two subkeys; wiped when they go out of scope, and never copied.
+// The two subkeys; kept out of swap while they live, wiped when they go out of
+// scope, and never copied.
 struct SealedKeys {
     uint8_t Stream[kKeyBytes] = {};
     uint8_t Check[kKeyBytes] = {};
 
-    SealedKeys() = default;
+    SealedKeys();
     ~SealedKeys();
     SealedKeys(const SealedKeys&) = delete;
     SealedKeys& operator=(const SealedKeys&) = delete;

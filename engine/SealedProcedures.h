@@ -1,17 +1,16 @@
 #pragma once
-// The decrypt procedure's path for a sealed file: the same questions as for a
-// classic file, in the same way, but nothing is written before the content is
-// verified.
+// The sealed file as the decrypt procedure sees it: the header is checked when the
+// file is opened, the password by its key check, and the content is handed on only
+// piece by verified piece.
 
+#include <memory>
 #include <string>
+
+#include "EncryptedSource.h"
 
 namespace modVW {
 
-class Interaction;
-
-// Asks for the password until the key check matches (or the user cancels), then
-// restores the file or the folder's files that `source` holds. A damaged file
-// gets the error report and leaves nothing behind.
-void OpenSealed(Interaction& ui, const std::string& source);
+// Throws vw::Error (damaged) when the header is.
+std::unique_ptr<EncryptedSource> OpenSealedSource(const std::string& path);
 
 }  // namespace modVW

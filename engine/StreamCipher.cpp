@@ -4,9 +4,7 @@
 
 #include "Cipher.h"
 #include "PayloadPipeline.h"
-#include "Procedures.h"
 #include "Progress.h"
-#include "ReplacingWriter.h"
 #include "Text1252.h"
 
 namespace modVW {
@@ -34,21 +32,18 @@ void SubstituteStream(vw::FileReader& in, vw::FileWriter& out, uint64_t total, c
 
 }  // namespace
 
-void EncryptFileToRecord(const std::string& source, const std::string& dest,
-                         const std::string& typedPassword, int16_t kind, Interaction& ui) {
-    vw::FileReader in(source);
+void EncryptFileToRecord(vw::FileReader& in, vw::FileWriter& out, const std::string& typedPassword,
+                         int16_t kind, const std::string& storedName, Interaction& ui) {
     EncryptedRecord fields;
     fields.Table = BuildTable();
     const ByteMap forward = ForwardMap(fields.Table);
     fields.Password = StoredPassword(typedPassword, forward);
     fields.SourceKind = kind;
-    fields.SourceName = Text1252::NameToFile(FileNamePart(source));
+    fields.SourceName = storedName;
 
-    vw::ReplacingWriter writer(dest);
-    WriteRecordHead(writer.Out(), in.Size());
-    SubstituteStream(in, writer.Out(), in.Size(), forward, ui);
-    WriteRecordTail(writer.Out(), fields);
-    writer.Commit({.keepLongerTail = true, .newFileMode = in.Mode()});
+    WriteRecordHead(out, in.Size());
+    SubstituteStream(in, out, in.Size(), forward, ui);
+    WriteRecordTail(out, fields);
 }
 
 void DecipherPayloadTo(const std::string& source, const RecordLayout& layout, vw::FileWriter& dest,

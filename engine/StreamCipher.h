@@ -11,11 +11,10 @@ namespace modVW {
 
 class Interaction;
 
-// Writes the record file `dest` for the file `source`: a fresh table, the payload
-// substituted chunk by chunk, then password, kind and name. `dest` is replaced
-// only once it is complete, so `dest` may be `source` itself.
-void EncryptFileToRecord(const std::string& source, const std::string& dest,
-                         const std::string& typedPassword, int16_t kind, Interaction& ui);
+// Writes the record of `in` into `out`: a fresh table, the payload substituted
+// chunk by chunk, then password, kind and `storedName` (already in stored form).
+void EncryptFileToRecord(vw::FileReader& in, vw::FileWriter& out, const std::string& typedPassword,
+                         int16_t kind, const std::string& storedName, Interaction& ui);
 
 // Writes the restored payload of the record file `source`, described by `layout`,
 // to `dest`.

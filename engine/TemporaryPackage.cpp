@@ -1,11 +1,5 @@
 #include "TemporaryPackage.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-
 #include "Error.h"
 #include "Leftovers.h"
 #include "PrivateFolder.h"
@@ -19,36 +13,13 @@ constexpr const char* kPackageName = "TempStuf.stuf";
 std::string currentPackage;  // of this process's running operation
 std::string lastPackage;     // of its latest operation
 
-std::string ProgramFolder() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string();
+// The folder that holds the operations' folders; "" when there is none to use.
+std::string BaseFolder() {
+    return vw::PrivateBase();
 }
 
 std::string CacheFolder() {
-    const char* cache = std::getenv("XDG_CACHE_HOME");
-    const char* home = std::getenv("HOME");
-    std::string base = cache && *cache ? cache : std::string(home ? home : "/tmp") + "/.cache";
-    return base + "/moravi-vaultwise";
-}
-
-// True for a real folder that belongs to this user and that nobody else may enter.
-bool IsPrivateFolder(const std::string& folder) {
-    struct stat st {};
-    return ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
-           (st.st_mode & 077) == 0;
-}
-
-// The folder that holds the operations' folders; "" when there is none to use.
-std::string BaseFolder() {
-    if (const char* forced = std::getenv("VAULTWISE_TEMP_DIR"); forced && *forced) return forced;
-    const std::string program = ProgramFolder();
-    if (!program.empty() && ::access(program.c_str(), W_OK) == 0) return program;
-    const std::string cache = CacheFolder();
-    std::error_code ec;
-    std::filesystem::create_directories(cache, ec);
-    ::chmod(cache.c_str(), 0700);
-    return IsPrivateFolder(cache) ? cache : std::string();
+    return vw::CacheBase();
 }
 
 }  // namespace

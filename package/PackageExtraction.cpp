@@ -1,5 +1,7 @@
 #include "PackageExtraction.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -8,9 +10,11 @@
 #include <climits>
 #include <set>
 
+#include "DiskCalls.h"
 #include "Error.h"
 #include "PathText.h"
 #include "PrivateFolder.h"
+#include "TemporaryFile.h"
 
 namespace vw::stuf {
 namespace {
@@ -72,9 +76,39 @@ void CheckFreeSpace(const std::string& dest, uint64_t declared,
                                                "' has only " + std::to_string(free) + " free");
 }
 
+namespace {
+
+// Makes `staged` reach the disk; errors name `target`.
+void SyncFile(const std::string& staged, const std::string& target) {
+    const int fd = ::open(staged.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const bool synced = fd >= 0 && disk::Fsync(fd) == 0;
+    const int error = errno;
+    if (fd >= 0) ::close(fd);
+    if (!synced) throw ErrorFromErrno(error, "Cannot write", target);
+}
+
+// Makes the renames in `folder` reach the disk.
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    const bool synced = disk::Fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!synced) throw ErrorFromErrno(error, "Cannot write", folder);
+}
+
+}  // namespace
+
 StagingFolder::StagingFolder(const std::string& dest) : dest_(dest) {
     SweepStaleFolders(dest, kStagingPrefix);  // left by an extraction that was killed
     folder_ = std::make_unique<PrivateFolder>(dest, kStagingPrefix);
+    // What is there now may be replaced (the user was asked, or said --force);
+    // a name that appears while the entries are written never is.
+    if (DIR* dir = ::opendir(dest.c_str())) {
+        while (const dirent* e = ::readdir(dir))
+            present_.insert(e->d_name);
+        ::closedir(dir);
+    }
 }
 
 StagingFolder::~StagingFolder() = default;
@@ -92,15 +126,63 @@ void StagingFolder::Commit(const std::vector<std::string>& names) {
             throw Error(ErrorNumber::PathFileAccess, "Path/File access error: '" + target +
                                                          "' is a folder; no file replaces it");
     }
-    for (const auto& name : staged) {
-        const std::string target = JoinPath(dest_, name);
-        struct stat st {};
-        // A replaced file keeps its permissions, as when it is written over.
-        if (::lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-            ::chmod(PathOf(name).c_str(), st.st_mode & 07777);
-        if (::rename(PathOf(name).c_str(), target.c_str()) != 0)
-            throw ErrorFromErrno(errno, "Cannot write", target);
+    std::vector<Placed> placed;
+    try {
+        for (const auto& name : staged)
+            placed.push_back(Place(name));
+        if (!placed.empty()) SyncFolder(dest_);
+    } catch (const Error& e) {
+        throw Error(e.Number(), e.Description() + Undo(placed));
     }
+}
+
+// Moves one staged entry into the destination. A file that was there at the start
+// changes places with the new one, so the old one waits in the staging folder
+// until the extraction is complete; a new name is only ever taken while it is free.
+StagingFolder::Placed StagingFolder::Place(const std::string& name) {
+    const std::string target = JoinPath(dest_, name);
+    const std::string staged = PathOf(name);
+    struct stat st {};
+    if (present_.count(name) && ::lstat(target.c_str(), &st) == 0) {
+        // A replaced file keeps its permissions, as when it is written over, and its
+        // new contents reach the disk before they take its place.
+        if (S_ISREG(st.st_mode)) ::chmod(staged.c_str(), st.st_mode & 07777);
+        SyncFile(staged, target);
+        if (disk::Rename(staged.c_str(), target.c_str(), RENAME_EXCHANGE) == 0)
+            return {name, Placed::Exchanged};
+        if (errno != EINVAL && errno != ENOSYS) throw ErrorFromErrno(errno, "Cannot write", target);
+        // A filesystem that cannot exchange: replaced for good.
+        if (disk::Rename(staged.c_str(), target.c_str(), 0) != 0)
+            throw ErrorFromErrno(errno, "Cannot write", target);
+        return {name, Placed::Replaced};
+    }
+    if (disk::Rename(staged.c_str(), target.c_str(), RENAME_NOREPLACE) == 0)
+        return {name, Placed::New};
+    if (errno == EEXIST) throw AppearedError(target);
+    if (errno != EINVAL && errno != ENOSYS) throw ErrorFromErrno(errno, "Cannot write", target);
+    if (::link(staged.c_str(), target.c_str()) != 0) {
+        if (errno == EEXIST) throw AppearedError(target);
+        throw ErrorFromErrno(errno, "Cannot write", target);
+    }
+    ::unlink(staged.c_str());
+    return {name, Placed::New};
+}
+
+// Puts back what `placed` changed, latest first; says what could not be.
+std::string StagingFolder::Undo(const std::vector<Placed>& placed) {
+    std::string kept;
+    for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
+        const std::string target = JoinPath(dest_, it->name);
+        const std::string staged = PathOf(it->name);
+        const bool undone = it->how == Placed::Exchanged
+                                ? disk::Rename(staged.c_str(), target.c_str(), RENAME_EXCHANGE) == 0
+                            : it->how == Placed::New ? disk::Rename(target.c_str(), staged.c_str(),
+                                                                    RENAME_NOREPLACE) == 0
+                                                     : false;
+        if (!undone) kept += (kept.empty() ? "" : ", ") + std::string("'") + target + "'";
+    }
+    if (kept.empty()) return "; nothing in the folder was changed";
+    return "; these files were already written and stay replaced: " + kept;
 }
 
 }  // namespace vw::stuf

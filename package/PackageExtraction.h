@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,9 +29,11 @@ void CheckFreeSpace(const std::string& dest, uint64_t declared,
                     const std::function<uint64_t(const std::string&)>& freeSpace);
 
 // A hidden folder of this process inside the destination. Entries are written
-// into it; Commit moves them all into place, replacing files of the same names.
-// Anything not committed is removed with the folder; one that a killed run left
-// in the destination is removed by the next extraction there.
+// into it; Commit moves them all into place, replacing files of the same names
+// that were there when the folder was made, never one that appeared since. A
+// failure half-way puts back what was moved. Anything not committed is removed
+// with the folder, also on SIGINT or SIGTERM in vw3; one that a killed run left in
+// the destination is removed by the next extraction there.
 class StagingFolder {
 public:
     explicit StagingFolder(const std::string& dest);
@@ -40,12 +43,21 @@ public:
 
     std::string PathOf(const std::string& name) const;
     // Moves the staged `names` into the destination; refuses before moving any when
-    // one of them would replace a folder.
+    // one of them would replace a folder. On a failure, what was moved is put back
+    // and the error says so, or names the files that stay replaced.
     void Commit(const std::vector<std::string>& names);
 
 private:
+    struct Placed {
+        std::string name;
+        enum How { New, Exchanged, Replaced } how;
+    };
+    Placed Place(const std::string& name);
+    std::string Undo(const std::vector<Placed>& placed);
+
     std::string dest_;
     std::unique_ptr<PrivateFolder> folder_;
+    std::set<std::string> present_;  // the destination's names when extraction began
 };
 
 }  // namespace vw::stuf

@@ -47,34 +47,52 @@ std::string Describe(const fs::path& path, const std::string& want) {
     return want.find(':') == std::string::npos ? text : text + ":" + mode.str();
 }
 
+// A row naming {ext} or {sealed} runs once per format: {ext} is vw3 or vws, {sealed} "" or
+// "--sealed".
+std::vector<std::vector<std::string>> PerFormat(const std::vector<std::string>& row) {
+    bool both = false;
+    for (const auto& col : row)
+        both = both || col.find("{ext}") != std::string::npos ||
+               col.find("{sealed}") != std::string::npos;
+    if (!both) return {row};
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& [ext, option] : {std::pair{"vw3", ""}, std::pair{"vws", "--sealed"}}) {
+        rows.push_back(row);
+        for (auto& col : rows.back())
+            col = Replace(Replace(col, "{ext}", ext), "{sealed}", option);
+    }
+    return rows;
+}
+
 // Rows: name, setup, command, status, message fragment, files afterwards (besides
 // pw), optional: a stored name to write into a.vw3 after the setup.
 void RunTable(const std::string& file) {
-    for (const auto& col : ReadManifest("cli/" + file)) {
-        ASSERT_GE(col.size(), 6u) << col[0];
-        SCOPED_TRACE(col[0]);
-        TempDir dir;
-        std::ofstream(dir / "pw") << "secret\n";
-        ASSERT_EQ(Shell(dir, col[1]).status, 0) << "setup";
-        if (col.size() > 6) {
-            auto record = modVW::ReadRecord(dir / "a.vw3");
-            record.SourceName = col[6] == "{dir}/abs" ? dir / "abs" : col[6];
-            modVW::WriteRecord(dir / "a.vw3", record);
+    for (const auto& row : ReadManifest("cli/" + file))
+        for (const auto& col : PerFormat(row)) {
+            ASSERT_GE(col.size(), 6u) << col[0];
+            SCOPED_TRACE(col[0] + " " + col[2]);
+            TempDir dir;
+            std::ofstream(dir / "pw") << "secret\n";
+            ASSERT_EQ(Shell(dir, col[1]).status, 0) << "setup";
+            if (col.size() > 6) {
+                auto record = modVW::ReadRecord(dir / "a.vw3");
+                record.SourceName = col[6] == "{dir}/abs" ? dir / "abs" : col[6];
+                modVW::WriteRecord(dir / "a.vw3", record);
+            }
+            const auto r = Shell(dir, col[2]);
+            EXPECT_EQ(r.status, std::stoi(col[3]));
+            const std::string said = r.err + r.out;
+            EXPECT_NE(said.find(col[4] == "-" ? "" : col[4]), std::string::npos) << said;
+            std::map<std::string, std::string> want, have;
+            std::istringstream tokens(col[5] == "-" ? "" : col[5]);
+            for (std::string token; tokens >> token;)
+                want[NameOf(token)] = token;
+            for (const auto& e : fs::directory_iterator(dir.Path())) {
+                const auto name = e.path().filename().string();
+                if (name != "pw") have[name] = Describe(e.path(), want[name]);
+            }
+            EXPECT_EQ(have, want);
         }
-        const auto r = Shell(dir, col[2]);
-        EXPECT_EQ(r.status, std::stoi(col[3]));
-        const std::string said = r.err + r.out;
-        EXPECT_NE(said.find(col[4] == "-" ? "" : col[4]), std::string::npos) << said;
-        std::map<std::string, std::string> want, have;
-        std::istringstream tokens(col[5] == "-" ? "" : col[5]);
-        for (std::string token; tokens >> token;)
-            want[NameOf(token)] = token;
-        for (const auto& e : fs::directory_iterator(dir.Path())) {
-            const auto name = e.path().filename().string();
-            if (name != "pw") have[name] = Describe(e.path(), want[name]);
-        }
-        EXPECT_EQ(have, want);
-    }
 }
 
 }  // namespace
@@ -107,7 +125,12 @@ TEST(SealedVw3, EveryDamageIsReportedAndWritesNothing) {
     modVW::SealingCost = {1, 8192};
     WriteFile(temp / "subject.bin", std::vector<uint8_t>(modVW::kSealedPiece + 1000, 0x33));
     vw3::CliInteraction quiet(std::nullopt, true);
-    modVW::SealFile(temp / "subject.bin", temp / "subject.vws", "Pw", 1, quiet);
+    {
+        vw::FileReader in(temp / "subject.bin");
+        vw::FileWriter out(temp / "subject.vws", vw::FileWriter::Mode::CreateNew);
+        modVW::SealFile(in, out, "Pw", 1, "subject.bin", quiet);
+        out.Close();
+    }
     const auto sealed = ReadFile(temp / "subject.vws");
     ASSERT_EQ(sealed.size(), 1049780u) << "the layout the table was written for";
     const std::string decrypt =

@@ -95,8 +95,8 @@ TEST_F(Procedures, AskTheirQuestionsInOrder) {
     EXPECT_EQ(ReadFile(dir / "n"), B("y"));
 }
 
-// Longer destinations are overwritten as written: the encrypted file keeps the old
-// length, the restored file is exactly the payload.
+// A longer destination is replaced by the new content only: nothing of the old
+// file stays behind a shorter record or payload.
 TEST_F(Procedures, FilesRoundTripWithTheirNames) {
     WriteFile(dir / "x.vw3", Bytes(2000, 0xEE));
     WriteFile(dir / "out", Bytes(50, 1));
@@ -104,9 +104,10 @@ TEST_F(Procedures, FilesRoundTripWithTheirNames) {
         const Bytes content = name == "empty" ? Bytes{} : B("content of " + name);
         WriteFile(dir / name, content);
         EncryptTo(1, dir / name, dir / "x.vw3");
-        EXPECT_EQ(fs::file_size(dir / "x.vw3"), 2000u);
-        EXPECT_EQ(ReadRecord(dir / "x.vw3").SourceName,
-                  name == "with space é.doc" ? std::string("with space \xE9.doc") : name);
+        const std::string stored =
+            name == "with space é.doc" ? std::string("with space \xE9.doc") : name;
+        EXPECT_EQ(fs::file_size(dir / "x.vw3"), 537 + content.size() + 2 + stored.size());
+        EXPECT_EQ(ReadRecord(dir / "x.vw3").SourceName, stored);
         const auto dec = Decrypting(dir / "x.vw3", {"PW", dir / "out"});
         EXPECT_EQ(dec.Log[1].Request.InitialName, name);
         EXPECT_EQ(ReadFile(dir / "out"), content) << name;

@@ -1,0 +1,16 @@
+#pragma once
+// The system calls that decide what a crash or an unusual filesystem leaves of a
+// written file, reached through pointers so that a test can record their order or
+// make one of them fail the way a real filesystem does.
+
+#include <sys/types.h>
+
+namespace vw::disk {
+
+extern int (*Fsync)(int fd);
+extern int (*Fchmod)(int fd, mode_t mode);
+// rename(2) when `flags` is 0, else renameat2(2) with RENAME_NOREPLACE or
+// RENAME_EXCHANGE, both paths taken as they are.
+extern int (*Rename)(const char* from, const char* to, unsigned flags);
+
+}  // namespace vw::disk

@@ -1,0 +1,45 @@
+#pragma once
+// An encrypted file opened for decryption, whatever its format. The decrypt
+// procedure asks it only these questions, so every step around them (the password
+// loop, the save and folder questions, the replacing writer) exists once for both
+// the classic record and the sealed file.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "BinaryFile.h"
+
+namespace modVW {
+
+class Interaction;
+
+class EncryptedSource {
+public:
+    virtual ~EncryptedSource() = default;
+
+    // The text of the password question for this format.
+    virtual const char* PasswordPrompt() const = 0;
+    // True when `typed` is the password; from then on Kind and StoredName answer.
+    // Throws vw::Error for a damaged file or a failing key derivation.
+    virtual bool Opens(const std::string& typed, Interaction& ui) = 0;
+    virtual int16_t Kind() const = 0;
+    // The stored form of the name (see Text1252::NameToFile).
+    virtual const std::string& StoredName() const = 0;
+    // Writes the whole payload to `out` and checks it; throws vw::Error when it is
+    // damaged. The caller keeps `out` out of sight until this returns.
+    virtual void PayloadTo(vw::FileWriter& out, Interaction& ui) = 0;
+};
+
+// Opens `path` as a sealed file when it is one (see IsSealedFile), else as a
+// classic record, and reads what can be checked before a password is known.
+// Throws vw::Error when that is damaged or cannot be read.
+std::unique_ptr<EncryptedSource> OpenEncrypted(const std::string& path);
+
+// Writes the encrypted form of `in` into `out`: a sealed file or a classic record.
+// `kind` and the stored form of `name` travel with it.
+void WriteEncrypted(bool sealed, vw::FileReader& in, vw::FileWriter& out,
+                    const std::string& password, int16_t kind, const std::string& name,
+                    Interaction& ui);
+
+}  // namespace modVW
