@@ -12,7 +12,6 @@ namespace modVW {
 namespace DialogFlags {
 constexpr uint32_t OFN_OVERWRITEPROMPT = 0x2;
 constexpr uint32_t OFN_HIDEREADONLY = 0x4;
-constexpr uint32_t OFN_CREATEPROMPT = 0x2000;
 }  // namespace DialogFlags
 
 // Message box styles used by the program.
@@ -38,8 +37,8 @@ public:
     // The chosen path, or "" when the user cancels.
     virtual std::string ShowOpen(const FileDialogRequest& request) = 0;
     // The chosen path, or "" when the user cancels. With OFN_OVERWRITEPROMPT asks
-    // before an existing file is replaced; with OFN_CREATEPROMPT before a new one is
-    // made. A type with one extension adds it to a name that does not end in it.
+    // before an existing file is replaced. A type with one extension adds it to a
+    // name that does not end in it.
     virtual std::string ShowSave(const FileDialogRequest& request) = 0;
     // The chosen folder, or "" when the user cancels.
     virtual std::string BrowseFolders(const std::string& title) = 0;

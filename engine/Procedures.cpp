@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "BeforeWork.h"
 #include "Cipher.h"
 #include "EncryptedSource.h"
 #include "FolderPackaging.h"
@@ -50,6 +51,10 @@ std::string AskNewPassword(Interaction& ui, const NewPasswordPrompts& prompts) {
         std::string first = AskPassword(ui, prompts.First);
         if (first.empty()) return "";
         std::string second = AskPassword(ui, prompts.Confirm);
+        if (second.empty()) {  // cancelled, as at the first question
+            WipeText(first);
+            return "";
+        }
         const bool same = first == second;
         WipeText(second);
         if (same) return first;
@@ -83,22 +88,21 @@ std::string UpperName(const std::string& utf8) {
     return text;
 }
 
-// The folder entries that were not encrypted, one per line.
-std::string SkippedMessage(const std::vector<std::string>& skipped) {
-    std::string text =
-        "Not encrypted (symbolic links, special files and names beginning with a dot are "
-        "left out):";
-    for (const auto& path : skipped)
-        text += "\n  " + VisibleName(path);
-    return text;
+// "report.txt" for "/home/a/report.txt", "Trip" for "/home/a/Trip/".
+std::string LastName(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // The destination takes the place of an old file only once the whole payload is
-// written and checked; until then the source may be the destination itself.
-void RestoreFile(Interaction& ui, EncryptedSource& file) {
+// written and checked; until then the source may be the destination itself. The
+// dialog opens beside the encrypted file, with the stored name.
+void RestoreFile(Interaction& ui, EncryptedSource& file, const std::string& source) {
     const std::string name = Text1252::NameFromFile(file.StoredName());
-    const std::string dest =
-        ui.ShowSave({"Destination file", FilterForName(name), name, kSaveFlags});
+    const std::string dest = ui.ShowSave(
+        {"Destination file", FilterForName(name), name, kSaveFlags, FolderPart(source), false});
     if (dest.empty() || dest == name) return;
     vw::ReplacingWriter writer(dest);
     file.PayloadTo(writer.Out(), ui);
@@ -107,15 +111,15 @@ void RestoreFile(Interaction& ui, EncryptedSource& file) {
 
 // The package is written and checked whole before anything is extracted, so a
 // damaged file extracts nothing.
-void RestoreFolder(Interaction& ui, EncryptedSource& file) {
-    const std::string folder =
-        ui.BrowseFolders("Please select the folder in which to place the encrypted files:");
+void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& source) {
+    const std::string folder = ui.BrowseFoldersFrom(
+        "Please select the folder in which to place the encrypted files:", FolderPart(source));
     if (folder.empty()) return;
     TemporaryPackage package;
     vw::FileWriter out(package.Path(), vw::FileWriter::Mode::CreateNew, 0600);
     file.PayloadTo(out, ui);
     out.Close();
-    if (!ui.ReadyToExtract(package.Path(), folder)) return;
+    if (!AgreedToExtract(ui, package.Path(), folder)) return;
     ExtractPackage(package.Path(), folder);
 }
 
@@ -136,6 +140,14 @@ std::string FileNamePart(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(slash + 1);
 }
 
+std::string FolderPart(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return std::string();
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
 std::string ExtensionPart(const std::string& name) {
     const auto dot = name.rfind('.');
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
@@ -147,27 +159,35 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
     std::vector<std::string> skipped;         // a folder's entries that were left out
     std::string source = SourcePath;
+    std::string chosen = SourcePath;  // the file or folder the user knows
     if (SourceKind == SourceKinds::Folder) {
+        if (chosen.empty()) chosen = ui.BrowseFolders("Please select a folder to encrypt:");
+        if (chosen.empty()) return;
         bool packed = false;
         if (!Guarded(ui, [&] {
                 package.emplace();
-                packed = PackFolder(ui, SourcePath, package->Path(), skipped);
+                packed = PackFolder(ui, chosen, package->Path(), skipped);
             }))
             return;
-        if (!packed) return;
+        // Asked before anything is encrypted, so a folder that would lose too much
+        // can still go into a sealed file, or not at all.
+        if (!packed || !AgreedToLeaveOut(ui, skipped)) return;
         source = package->Path();
     } else {
         if (source.empty())
-            source =
-                ui.ShowOpen({"Encrypt File", kAllFilesFilter, "", DialogFlags::OFN_HIDEREADONLY});
+            source = ui.ShowOpen(
+                {"Encrypt File", kAllFilesFilter, "", DialogFlags::OFN_HIDEREADONLY, "", false});
         if (source.empty()) return;
         if (!Guarded(ui, [&] { CheckStorableNames({source}); })) return;
+        chosen = source;
     }
 
+    // Beside the source, named after it; the dialog's type may change the extension.
     const std::string dest =
         ui.ShowSave({"Destination encrypted file",
                      std::string(kEncryptedFilter) + "|" + kAllFilesFilter + "|" + kSealedFilter,
-                     "", kSaveFlags});
+                     LastName(chosen) + (format == OutputFormat::Sealed ? ".vws" : ".vw3"),
+                     kSaveFlags, FolderPart(chosen), true});
     if (dest.empty()) return;
     const bool sealed = format == OutputFormat::Sealed || IsSealedName(dest);
     std::string password = AskNewPassword(ui, sealed ? kSealedPrompts : kClassicPrompts);
@@ -183,9 +203,6 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     WipeText(password);
     if (!done) return;
     if (!package) RemoveLeftoverPackage();  // a file's encryption tidies up after killed runs
-    // Told once the work is done, so the classic questions keep their order.
-    if (!skipped.empty())
-        ui.MsgBox(SkippedMessage(skipped), "Encrypt Folder", MsgStyle::vbInformation);
 }
 
 void Decrypt(Interaction& ui, const std::string& SourcePath) {
@@ -195,7 +212,7 @@ void Decrypt(Interaction& ui, const std::string& SourcePath) {
         source = ui.ShowOpen(
             {"Source encrypted file",
              std::string(kAllFilesFilter) + "|" + kEncryptedFilter + "|" + kSealedFilter, "",
-             DialogFlags::OFN_HIDEREADONLY});
+             DialogFlags::OFN_HIDEREADONLY, "", false});
         if (source.empty()) return;
     }
     std::unique_ptr<EncryptedSource> file;
@@ -203,9 +220,9 @@ void Decrypt(Interaction& ui, const std::string& SourcePath) {
     if (!AskMatchingPassword(ui, *file)) return;
     Guarded(ui, [&] {
         if (file->Kind() == SourceKinds::File)
-            RestoreFile(ui, *file);
+            RestoreFile(ui, *file, source);
         else
-            RestoreFolder(ui, *file);
+            RestoreFolder(ui, *file, source);
     });
 }
 
