@@ -20,8 +20,9 @@ void QtInteraction::SetOwner(QWidget* owner) {
 }
 
 void QtInteraction::SetProgressWindow(frmWait* wait) {
+    if (wait_) wait_->End();
     wait_ = wait;
-    if (wait_) wait_->Reset();
+    if (wait_) wait_->Begin();
 }
 
 void QtInteraction::Asking() {

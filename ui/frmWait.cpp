@@ -65,7 +65,7 @@ frmWait::frmWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWind
     PB1->setPalette(bar);
 
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setGeometry(TwipRect(3780, 120, 900, 330));
+    cmdCancel->setGeometry(TwipRect(3930, 1115, 810, 265));  // at the end of the status line
     cmdCancel->setCursor(Qt::ArrowCursor);
     cmdCancel->setToolTip(QStringLiteral("Stop the work; nothing is written"));
     connect(cmdCancel, &QPushButton::clicked, this, &frmWait::RequestCancel);
@@ -89,7 +89,12 @@ void frmWait::ShowNow() {
     repaint();
 }
 
-void frmWait::Reset() {
+void frmWait::End() {
+    inUse_ = false;
+}
+
+void frmWait::Begin() {
+    inUse_ = true;
     CancelRequested = false;
     cmdCancel->setEnabled(true);
     modVW::CurrentProgress = 0;
@@ -102,8 +107,10 @@ void frmWait::RequestCancel() {
     lblStatus->setText(QStringLiteral("Cancelling..."));
 }
 
-// The window stays until the procedure has stopped and tidied up.
+// Closed during a procedure, the window stays until the work has stopped and tidied
+// up; otherwise (the program quitting) it goes.
 void frmWait::closeEvent(QCloseEvent* event) {
+    if (!inUse_) return QWidget::closeEvent(event);
     event->ignore();
     RequestCancel();
 }

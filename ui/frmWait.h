@@ -28,8 +28,10 @@ public:
     // Copies modVW::CurrentProgress into PB1 and lblStatus.
     void timUpdate_Timer();
 
-    // Before a procedure: nothing cancelled, the bar at 0.
-    void Reset();
+    // Before a procedure: nothing cancelled, the bar at 0, closing is cancelling.
+    void Begin();
+    // After it: closing closes.
+    void End();
 
     // Set by Cancel, Escape or the window's close button; read by the procedure.
     bool CancelRequested = false;
@@ -47,6 +49,8 @@ protected:
 
 private:
     void RequestCancel();
+
+    bool inUse_ = false;
 
     bool placed_ = false;
 };

@@ -80,19 +80,20 @@ private slots:
     }
 
     // Its own text before the first tick; the timer runs also while the window is hidden.
-    // Closing the window is Cancel: it stays until the work has stopped.
+    // Closing the window during a procedure is Cancel: it stays until the work stops.
     void progressTickCopiesCurrentProgressAndClosingCancels() {
         modVW::CurrentProgress = 42;
         vwui::frmWait wait;
         QCOMPARE(wait.lblStatus->text(), QStringLiteral("Working...Please Wait"));
         QTRY_COMPARE_WITH_TIMEOUT(wait.lblStatus->text(), QStringLiteral("42% complete..."), 2000);
         QCOMPARE(wait.PB1->value(), 42);
+        wait.Begin();
+        QCOMPARE(wait.PB1->value(), 0);
         wait.show();
         QVERIFY(!wait.close() && wait.isVisible());
         QVERIFY(wait.CancelRequested);
-        wait.Reset();
-        QVERIFY(!wait.CancelRequested);
-        QCOMPARE(wait.PB1->value(), 0);
+        wait.End();
+        QVERIFY(wait.close());
     }
 };
 
