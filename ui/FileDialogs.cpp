@@ -110,7 +110,9 @@ void VwFileDialog::accept() {
         NameOfType(typed.fileName(), type ? type->Extension : QString(), Extensions());
     const QString path = typed.dir().filePath(name);
     if (replacePrompt_ && QFileInfo::exists(path) && !ConfirmReplace(path)) return;
-    if (name != typed.fileName()) selectFile(path);
+    // selectFile leaves a name box that has the focus alone: the name is put there.
+    auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name != typed.fileName() && edit) edit->setText(path);
     if (!rememberKey_.isEmpty() && type)
         Settings::SaveSetting(kSettingsApp, kTypesSection, rememberKey_.toStdString(),
                               type->Visible.toStdString());

@@ -106,7 +106,13 @@ private slots:
         emit dialog.filterSelected(dialog.selectedNameFilter());
         QVERIFY(dialog.TypeNote->text().startsWith(QString::fromStdString(row.at(5))));
         QCOMPARE(dialog.TypeNote->isVisible(), !row.at(5).empty());
-        dialog.selectFile(QString::fromStdString(row.at(2)));
+        // Typed, as a user does, into the name box that has the focus.
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        name->setFocus();
+        name->setText(QString::fromStdString(row.at(2)));
+        QVERIFY(name->hasFocus());
         dialog.accept();
         const std::string chosen = row.at(4);
         QCOMPARE(asked.size(), row.at(3).empty() ? 0 : 1);
