@@ -19,16 +19,19 @@ Commands:
 
 Options:
   -o, --output PATH        where to write (see vw3 COMMAND --help); "-" is
-                           standard output (a single file only)
+                           standard output (a single file only). Standard
+                           output, a pipe or a device gets nothing before the
+                           whole content is checked (it waits in an unnamed
+                           private temporary file), so a damaged file sends
+                           nothing.
   --password-file PATH     read the password from PATH (a regular file of at
-                           most 64 KiB, one trailing newline removed); "-" reads
-                           standard input. Without it the password is asked on
-                           the terminal.
+                           most 64 KiB, not in /proc; one trailing "\n" or
+                           "\r\n" removed); "-" reads standard input. Without
+                           it the password is asked on the terminal.
   --sealed                 (encrypt) write a sealed .vws file: the contents are
                            encrypted with a key derived from the password
-  --force                  replace existing output (an encrypted file is written
-                           over the old one from its start; a longer old file
-                           keeps its bytes behind the new record)
+  --force                  replace existing output; the replaced file holds the
+                           new content only
   --                       end of options: what follows is an argument
   -q, --quiet              no progress bar
   -h, --help               this text

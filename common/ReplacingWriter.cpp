@@ -74,7 +74,9 @@ void SyncFolderOf(const std::string& target) {
     const int synced = disk::Fsync(fd);
     const int error = errno;
     ::close(fd);
-    if (synced != 0) throw ErrorFromErrno(error, "Cannot write", target);
+    // Some filesystems cannot sync a folder at all; the rename is then as safe as it gets.
+    if (synced != 0 && error != EINVAL && error != ENOTSUP)
+        throw ErrorFromErrno(error, "Cannot write", target);
 }
 
 constexpr const char* kSpoolPrefix = ".vaultwise-temp-";
@@ -88,7 +90,13 @@ ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
     if (kind_ == OutputTarget::Unusable) RefuseOutput(target_);
     if (kind_ == OutputTarget::Direct) {
         direct_ = OpenDirect(target_);
-        spool_ = std::make_unique<PrivateFolder>(PrivateBase(), kSpoolPrefix);
+        const std::string base = PrivateBase();
+        if (base.empty())
+            throw Error(ErrorNumber::PermissionDenied,
+                        "Permission denied: no private folder to check the contents in before "
+                        "they are written to '" +
+                            target_ + "' (" + CacheBase() + " is not this user's own)");
+        spool_ = std::make_unique<PrivateFolder>(base, kSpoolPrefix);
         temp_.emplace(spool_->Path(), target_);
     } else {
         temp_.emplace(std::filesystem::path(target_).parent_path().string(), target_);

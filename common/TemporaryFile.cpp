@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <mutex>
 #include <random>
 #include <set>
@@ -17,6 +18,7 @@
 #include "DiskCalls.h"
 #include "Error.h"
 #include "Leftovers.h"
+#include "PrivateFolder.h"
 
 namespace vw {
 namespace {
@@ -56,7 +58,66 @@ void RemoveIfStale(int dir, const char* name) {
     ::close(fd);
 }
 
+bool HoldsTemporaries(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return false;
+    bool found = false;
+    while (const dirent* entry = ::readdir(dir))
+        found = found || IsTemporaryName(entry->d_name);
+    ::closedir(dir);
+    return found;
+}
+
+// The list of folders where named temporaries were made, so that a later run of
+// any kind, writing anywhere, removes what a killed run left there.
+std::string LedgerPath() {
+    const std::string base = PrivateBase();
+    return base.empty() ? "" : base + "/.vaultwise-named-temporaries";
+}
+
+// The ledger, open and locked; -1 when there is none.
+int OpenLedger(int flags) {
+    const std::string path = LedgerPath();
+    const int fd = path.empty() ? -1 : ::open(path.c_str(), flags | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0 && ::flock(fd, LOCK_EX) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+void NoteNamedTemporaryIn(const std::string& folder) {
+    const int fd = OpenLedger(O_WRONLY | O_CREAT | O_APPEND);
+    if (fd < 0) return;
+    std::error_code ec;
+    const std::string line = std::filesystem::absolute(folder, ec).string() + "\n";
+    (void)!::write(fd, line.data(), line.size());
+    ::close(fd);
+}
+
 }  // namespace
+
+void SweepNamedTemporaries() {
+    const int fd = OpenLedger(O_RDWR);
+    if (fd < 0) return;
+    std::string text;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) > 0 && text.size() < (1 << 20);)
+        text.append(buf, static_cast<size_t>(n));
+    std::set<std::string> folders, kept;
+    for (size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
+        folders.insert(text.substr(at, end - at));
+    for (const auto& folder : folders) {
+        SweepStaleTemporaries(folder);
+        if (HoldsTemporaries(folder)) kept.insert(folder);  // a live run's
+    }
+    std::string rest;
+    for (const auto& folder : kept)
+        rest += folder + "\n";
+    if (::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0)
+        (void)!::write(fd, rest.data(), rest.size());
+    ::close(fd);
+}
 
 void SweepStaleTemporaries(const std::string& folder) {
     static std::mutex mutex;
@@ -112,6 +173,7 @@ void TemporaryFile::OpenNamed() {
             fd_ = fd;
             named_ = name;
             leftover_ = Leftovers::Remember(named_.c_str());
+            NoteNamedTemporaryIn(folder_);
             return;
         }
         ::close(fd);

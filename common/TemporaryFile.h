@@ -3,7 +3,8 @@
 // target's folder where the filesystem offers them (O_TMPFILE), so a run killed
 // outright leaves nothing behind; elsewhere a hidden ".vw<8 hex digits>.part" file,
 // locked while its writer lives, so a later run can tell a dead run's leftover from
-// a live one's and remove it.
+// a live one's and remove it. The folders of named files are noted in the private
+// base folder, so that any later run finds them, wherever it writes.
 
 #include <string>
 
@@ -43,5 +44,8 @@ Error AppearedError(const std::string& target);
 
 // Removes the named temporaries of dead runs in `folder`, once per folder and process.
 void SweepStaleTemporaries(const std::string& folder);
+
+// Sweeps every folder where a named temporary was made (see above).
+void SweepNamedTemporaries();
 
 }  // namespace vw

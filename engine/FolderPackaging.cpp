@@ -8,14 +8,12 @@
 #include <cerrno>
 #include <vector>
 
-#include "BeforeWork.h"
 #include "Error.h"
 #include "Interaction.h"
 #include "PackageFormat.h"
 #include "Procedures.h"
 #include "RecordFile.h"
 #include "StoredNames.h"
-#include "StreamCipher.h"
 #include "Text1252.h"
 #include "cDirSearch.h"
 #include "cSTUF20.h"
@@ -139,17 +137,7 @@ bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::strin
     return true;
 }
 
-void UnpackFolder(Interaction& ui, const std::string& source, const RecordLayout& layout,
-                  const std::string& packagePath) {
-    const std::string folder =
-        ui.BrowseFolders("Please select the folder in which to place the encrypted files:");
-    if (folder.empty()) return;
-
-    vw::FileWriter out(packagePath, vw::FileWriter::Mode::CreateNew, 0600);
-    DecipherPayloadTo(source, layout, out, ui);
-    out.Close();
-    if (!AgreedToExtract(ui, packagePath, folder)) return;
-
+void ExtractPackage(Interaction& ui, const std::string& packagePath, const std::string& folder) {
     cSTUF20& package = PackageObject();
     Check(package.StartSession(packagePath), package);
     SessionGuard guard(package);
@@ -158,14 +146,6 @@ void UnpackFolder(Interaction& ui, const std::string& source, const RecordLayout
         cSTUF20& package;
         ~Unhook() { package.EntryDone = nullptr; }
     } unhook{package};
-    CheckRefusal(package, [&] { return package.ExtractPackage(folder); });
-    Check(package.EndSession(), package);
-}
-
-void ExtractPackage(const std::string& packagePath, const std::string& folder) {
-    cSTUF20& package = PackageObject();
-    Check(package.StartSession(packagePath), package);
-    SessionGuard guard(package);
     CheckRefusal(package, [&] { return package.ExtractPackage(folder); });
     Check(package.EndSession(), package);
 }

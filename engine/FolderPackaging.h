@@ -12,7 +12,6 @@ class cDirSearch;
 namespace modVW {
 
 class Interaction;
-struct RecordLayout;
 
 constexpr const char* kFolderDescription = "Vaultwise 3 Encrypted Folder";
 
@@ -27,13 +26,8 @@ cDirSearch& DirSearchObject();
 bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::string& packagePath,
                 std::vector<std::string>& skipped);
 
-// Asks for a folder and extracts the deciphered payload of the record file
-// `source` into it, through `packagePath`. Throws vw::Error on a failure.
-void UnpackFolder(Interaction& ui, const std::string& source, const RecordLayout& layout,
-                  const std::string& packagePath);
-
-// Extracts the package file `packagePath` into `folder`, with the same refusals as
-// UnpackFolder. Throws vw::Error on a failure.
-void ExtractPackage(const std::string& packagePath, const std::string& folder);
+// Extracts the package file `packagePath` into `folder`, giving the user interface
+// its turn after each entry. Throws vw::Error on a failure.
+void ExtractPackage(Interaction& ui, const std::string& packagePath, const std::string& folder);
 
 }  // namespace modVW

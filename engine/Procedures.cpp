@@ -120,7 +120,7 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
     file.PayloadTo(out, ui);
     out.Close();
     if (!AgreedToExtract(ui, package.Path(), folder)) return;
-    ExtractPackage(package.Path(), folder);
+    ExtractPackage(ui, package.Path(), folder);
 }
 
 }  // namespace
@@ -156,6 +156,7 @@ std::string ExtensionPart(const std::string& name) {
 void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
              OutputFormat format) {
     const vw::NotDumpable secrets;            // a password is typed and a key made below
+    RemoveLeftoverPackage();                  // what killed runs left, wherever they wrote
     std::optional<TemporaryPackage> package;  // a folder's, removed on every way out
     std::vector<std::string> skipped;         // a folder's entries that were left out
     std::string source = SourcePath;
@@ -193,7 +194,7 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     std::string password = AskNewPassword(ui, sealed ? kSealedPrompts : kClassicPrompts);
     if (password.empty()) return;
 
-    const bool done = Guarded(ui, [&] {
+    Guarded(ui, [&] {
         vw::FileReader in(source);
         vw::ReplacingWriter writer(dest);
         WriteEncrypted(sealed, in, writer.Out(), password, SourceKind, FileNamePart(source), ui);
@@ -201,12 +202,11 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
         ShowWarning(ui, writer.Commit({.newFileMode = in.Mode()}));
     });
     WipeText(password);
-    if (!done) return;
-    if (!package) RemoveLeftoverPackage();  // a file's encryption tidies up after killed runs
 }
 
 void Decrypt(Interaction& ui, const std::string& SourcePath) {
     const vw::NotDumpable secrets;  // a password is typed and a key made below
+    RemoveLeftoverPackage();        // what killed runs left, wherever they wrote
     std::string source = SourcePath;
     if (source.empty()) {
         source = ui.ShowOpen(

@@ -3,6 +3,7 @@
 #include "Error.h"
 #include "Leftovers.h"
 #include "PrivateFolder.h"
+#include "TemporaryFile.h"
 
 namespace modVW {
 namespace {
@@ -54,6 +55,7 @@ TemporaryPackage::~TemporaryPackage() {
 void RemoveLeftoverPackage() {
     if (const std::string base = BaseFolder(); !base.empty())
         vw::SweepStaleFolders(base, kRunPrefix);
+    vw::SweepNamedTemporaries();
 }
 
 }  // namespace modVW

@@ -42,8 +42,9 @@ private:
     int leftover_ = -1;  // the package's slot in vw::Leftovers
 };
 
-// Removes the folders that killed runs left behind (unlocked ones); never a folder
-// in use, and never anything but this program's own temporary folders.
+// Removes the folders that killed runs left behind (unlocked ones), and their named
+// temporaries beside outputs; never anything in use, and never anything but this
+// program's own temporary files and folders. Every procedure starts with it.
 void RemoveLeftoverPackage();
 
 }  // namespace modVW

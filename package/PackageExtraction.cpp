@@ -94,7 +94,9 @@ void SyncFolder(const std::string& folder) {
     const bool synced = disk::Fsync(fd) == 0;
     const int error = errno;
     ::close(fd);
-    if (!synced) throw ErrorFromErrno(error, "Cannot write", folder);
+    // Some filesystems cannot sync a folder at all; the rename is then as safe as it gets.
+    if (!synced && error != EINVAL && error != ENOTSUP)
+        throw ErrorFromErrno(error, "Cannot write", folder);
 }
 
 }  // namespace

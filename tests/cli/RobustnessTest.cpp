@@ -47,20 +47,16 @@ std::string Describe(const fs::path& path, const std::string& want) {
     return want.find(':') == std::string::npos ? text : text + ":" + mode.str();
 }
 
-// A row naming {ext} or {sealed} runs once per format: {ext} is vw3 or vws, {sealed} "" or
-// "--sealed".
+// A row naming {ext} or {sealed} runs once per format: {ext} is vw3 or vws,
+// {sealed} "" or "--sealed".
 std::vector<std::vector<std::string>> PerFormat(const std::vector<std::string>& row) {
-    bool both = false;
-    for (const auto& col : row)
-        both = both || col.find("{ext}") != std::string::npos ||
-               col.find("{sealed}") != std::string::npos;
-    if (!both) return {row};
     std::vector<std::vector<std::string>> rows;
     for (const auto& [ext, option] : {std::pair{"vw3", ""}, std::pair{"vws", "--sealed"}}) {
         rows.push_back(row);
         for (auto& col : rows.back())
             col = Replace(Replace(col, "{ext}", ext), "{sealed}", option);
     }
+    if (rows[0] == rows[1]) rows.pop_back();
     return rows;
 }
 
@@ -125,13 +121,15 @@ TEST(SealedVw3, EveryDamageIsReportedAndWritesNothing) {
     modVW::SealingCost = {1, 8192};
     WriteFile(temp / "subject.bin", std::vector<uint8_t>(modVW::kSealedPiece + 1000, 0x33));
     vw3::CliInteraction quiet(std::nullopt, true);
-    {
+    const auto seal = [&](int16_t kind) {
+        const std::string path = temp / ("subject" + std::to_string(kind) + ".vws");
         vw::FileReader in(temp / "subject.bin");
-        vw::FileWriter out(temp / "subject.vws", vw::FileWriter::Mode::CreateNew);
-        modVW::SealFile(in, out, "Pw", 1, "subject.bin", quiet);
+        vw::FileWriter out(path, vw::FileWriter::Mode::CreateNew);
+        modVW::SealFile(in, out, "Pw", kind, "subject.bin", quiet);
         out.Close();
-    }
-    const auto sealed = ReadFile(temp / "subject.vws");
+        return ReadFile(path);
+    };
+    const auto sealed = seal(1);
     ASSERT_EQ(sealed.size(), 1049780u) << "the layout the table was written for";
     const std::string decrypt =
         std::string(VW3_BINARY) + " decrypt d.vws -o out --password-file pw";
@@ -148,6 +146,7 @@ TEST(SealedVw3, EveryDamageIsReportedAndWritesNothing) {
         if (action == "flip") damaged[at] ^= 0xFF;
         if (action == "cut") damaged.resize(at);
         if (action == "append") damaged.insert(damaged.end(), at, 0x5A);
+        if (action == "folder") damaged = seal(2);
         if (action.rfind("hostile-", 0) == 0) {
             damaged[at] = static_cast<uint8_t>(std::stoi(action.substr(8)));
             crypto_generichash(&damaged[94], 32, damaged.data(), 94, nullptr, 0);
@@ -159,5 +158,5 @@ TEST(SealedVw3, EveryDamageIsReportedAndWritesNothing) {
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2) << "only pw, d.vws";
         ++rows;
     }
-    EXPECT_EQ(rows, 33);
+    EXPECT_EQ(rows, 35);
 }

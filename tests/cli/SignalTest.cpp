@@ -1,4 +1,5 @@
-// An interrupted vw3 leaves neither its temporary package nor a half-written file.
+// An interrupted vw3 leaves neither its temporary package, nor a folder's staged
+// entries, nor a half-written file.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -9,7 +10,10 @@
 #include <filesystem>
 #include <iterator>
 
+#include "PackageExtraction.h"
+#include "Procedures.h"
 #include "ReplacingWriter.h"
+#include "ScriptedInteraction.h"
 #include "TempDir.h"
 #include "TemporaryPackage.h"
 #include "Terminal.h"
@@ -21,10 +25,13 @@ TEST(Signals, InterruptedRunRemovesItsLeftovers) {
     ::setenv("VAULTWISE_TEMP_DIR", dir.Path().c_str(), 1);
     const pid_t child = ::fork();
     if (child == 0) {
-        // Mid-operation: a package being built and a destination being written.
+        // Mid-operation: a package being built, a folder's entries being extracted
+        // and a destination being written.
         vw3::EndCleanlyOnSignals();
         modVW::TemporaryPackage package;
         vw::FileWriter(package.Path(), vw::FileWriter::Mode::CreateNew).WriteU16(1);
+        vw::stuf::StagingFolder staging(dir.Path());
+        vw::FileWriter(staging.PathOf("entry"), vw::FileWriter::Mode::CreateNew).WriteU16(1);
         vw::ReplacingWriter out(dir / "dest");
         out.Out().WriteU16(1);
         out.Out().Flush();
@@ -33,7 +40,6 @@ TEST(Signals, InterruptedRunRemovesItsLeftovers) {
     }
     int status = 0;
     ::waitpid(child, &status, 0);
-    modVW::RemoveLeftoverPackage();  // as the next run does: the run's folder is stale now
     ::unsetenv("VAULTWISE_TEMP_DIR");
     ASSERT_TRUE(WIFSIGNALED(status)) << "the process must still end by the signal";
     EXPECT_EQ(WTERMSIG(status), SIGTERM);
@@ -74,4 +80,17 @@ TEST(Signals, NothingNamedSurvivesAKill) {
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 0) << "the kill left a file";
+}
+
+// Without O_TMPFILE a killed run leaves a named file beside its output; its folder
+// was noted, so any later procedure removes it, whatever and wherever it writes.
+TEST(Signals, NamedLeftoversGoAtAnyLaterProcedure) {
+    TempDir base, elsewhere;
+    ::setenv("VAULTWISE_TEMP_DIR", base.Path().c_str(), 1);
+    WriteFile(elsewhere / ".vw0badf00d.part", std::string("plaintext"));
+    WriteFile(base / ".vaultwise-named-temporaries", elsewhere.Path() + "\n");
+    ScriptedInteraction cancel({""});
+    modVW::Decrypt(cancel, "");
+    ::unsetenv("VAULTWISE_TEMP_DIR");
+    EXPECT_TRUE(fs::is_empty(elsewhere.Path()));
 }

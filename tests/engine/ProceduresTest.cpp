@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/prctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -159,6 +161,13 @@ TEST_F(Procedures, EveryCancelEndsSilentlyAndLeavesNothing) {
     EncryptTo(2, dir / "folder", dir / "f.vw3");
     fs::create_directories(dir / "tree/sub");
     const auto before = std::distance(fs::directory_iterator(dir.Path()), {});
+    // A bare stored name ("a") would be written in the current folder: make that the
+    // test's folder, where "a" must stay the very same file.
+    const auto cwd = fs::current_path();
+    fs::current_path(dir.Path());
+    struct stat a {
+    }, now{};
+    ::stat("a", &a);
     for (const auto& row : ReadManifest("procedures/cancels")) {
         std::deque<std::string> answers{""};
         for (char c : Replace(row.at(2), "{dir}", dir.Path())) {
@@ -177,8 +186,10 @@ TEST_F(Procedures, EveryCancelEndsSilentlyAndLeavesNothing) {
         for (const auto& m : ui.Messages())
             EXPECT_EQ(m, kMismatch) << row[3];
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), before) << row.at(3);
+        EXPECT_TRUE(::stat("a", &now) == 0 && now.st_ino == a.st_ino) << row[3];
         EXPECT_TRUE(TempPackageGone()) << row[3];
     }
+    fs::current_path(cwd);
 }
 
 TEST_F(Procedures, FileReplacedBetweenAttemptsIsReadAgain) {
@@ -190,10 +201,13 @@ TEST_F(Procedures, FileReplacedBetweenAttemptsIsReadAgain) {
     ScriptedInteraction ui({"second", "second", dir / "out"});
     int prompts = 0;
     ui.BeforeAnswer = [&](const std::string& kind) {
+        // No core file may hold a password: not dumpable while one is asked for.
+        EXPECT_EQ(::prctl(PR_GET_DUMPABLE), 0);
         if (kind == "password" && ++prompts == 2)
             fs::copy_file(dir / "two.vw3", dir / "x.vw3", fs::copy_options::overwrite_existing);
     };
     Decrypt(ui, dir / "x.vw3");
+    EXPECT_EQ(::prctl(PR_GET_DUMPABLE), 1) << "dumpable again once done";
     EXPECT_EQ(ui.Messages(), (std::vector<std::string>{kIncorrect}));
     EXPECT_EQ(ReadFile(dir / "out"), B("two"));
 }

@@ -2,16 +2,21 @@
 // procedure reports the failure, the destination is untouched (absent, or still
 // its old content), and no temporary file (".vw*.part", TempStuf.stuf) stays.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <set>
 
+#include "DiskCalls.h"
+#include "PackageExtraction.h"
 #include "Procedures.h"
+#include "ReplacingWriter.h"
 #include "ScriptedInteraction.h"
 #include "TempDir.h"
 
@@ -58,6 +63,45 @@ std::optional<std::vector<std::string>> RunWithFileSizeLimit(
 }
 
 constexpr rlim_t kLimit = 16 * 1024;  // every file below is larger
+
+// Stands in for the disk calls while it lives: records fsync ("fsync file",
+// "fsync folder") and rename ("rename"; flags as a number) in order, fails a move to
+// a target ending in `FailMovesTo` with EPERM (an immutable file), and fchmod with
+// ENOSYS once `NoFchmod` (some FUSE filesystems).
+struct DiskRecorder {
+    static inline std::vector<std::string> Calls;
+    static inline std::string FailMovesTo = "\n";
+    static inline bool NoFchmod = false;
+    DiskRecorder() {
+        Calls.clear();
+        FailMovesTo = "\n";
+        NoFchmod = false;
+        vw::disk::Fsync = [](int fd) {
+            struct stat st {};
+            Calls.push_back(::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) ? "fsync folder"
+                                                                         : "fsync file");
+            return ::fsync(fd);
+        };
+        vw::disk::Fchmod = [](int fd, mode_t mode) {
+            return NoFchmod ? errno = ENOSYS, -1 : ::fchmod(fd, mode);
+        };
+        vw::disk::Rename = [](const char* from, const char* to, unsigned flags) {
+            if (std::string_view(to).ends_with(FailMovesTo)) return errno = EPERM, -1;
+            Calls.push_back(flags ? "rename " + std::to_string(flags) : "rename");
+            return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, flags);
+        };
+    }
+    ~DiskRecorder() {
+        vw::disk::Fsync = ::fsync, vw::disk::Fchmod = ::fchmod, vw::disk::Rename = rename;
+    }
+    decltype(vw::disk::Rename) rename = vw::disk::Rename;
+};
+
+std::string Written(const std::string& path, const std::string& text) {
+    vw::ReplacingWriter writer(path);
+    writer.Out().WriteText(text);
+    return writer.Commit({});
+}
 
 // A 64 KiB file, a folder of two 32 KiB files, and their encrypted files, made
 // without a limit; "temp" is the temporary package folder, "out" a destination.
@@ -142,4 +186,63 @@ TEST_F(WriteFault, FailedPackageDoesNotReturnInTheNextOperation) {
     EXPECT_EQ(messages->size(), 1u) << "only the failed encryption reports";
     EXPECT_EQ(Tree(dir / "out"), std::set<std::string>{"three.txt"});
     EXPECT_TRUE(fs::is_empty(dir / "temp"));
+}
+
+// A file that replaces another reaches the disk before it takes the name, and the
+// rename reaches it after (a crash then keeps the old or the new, never neither);
+// a new name is never taken once something else holds it; a mode the filesystem
+// cannot set is only a warning.
+TEST_F(WriteFault, ReplacedFilesAreSyncedAndAppearingOnesKept) {
+    DiskRecorder disk;
+    WriteFile(dir / "out/a", "old");
+    EXPECT_EQ(Written(dir / "out/a", "new"), "");
+    EXPECT_EQ(disk.Calls, (std::vector<std::string>{"fsync file", "rename", "fsync folder"}));
+    EXPECT_EQ(ReadText(dir / "out/a"), "new");
+
+    {
+        vw::ReplacingWriter writer(dir / "out/b");
+        writer.Out().WriteText("ours");
+        WriteFile(dir / "out/b", "theirs");  // appears while we write
+        EXPECT_THROW(writer.Commit({}), vw::Error);
+    }
+    EXPECT_EQ(ReadText(dir / "out/b"), "theirs");
+
+    DiskRecorder::NoFchmod = true;
+    EXPECT_NE(Written(dir / "out/c", "new").find("Function not implemented"), std::string::npos);
+    EXPECT_EQ(ReadText(dir / "out/c"), "new");
+}
+
+// A move that fails half-way puts back what was already moved; a file that
+// appeared in the folder during the extraction is never replaced.
+TEST_F(WriteFault, ExtractionIsPlacedWholeOrNotAtAll) {
+    DiskRecorder disk;
+    WriteFile(dir / "out/a.txt", "old a");
+    WriteFile(dir / "out/b.txt", "old b");
+    {
+        vw::stuf::StagingFolder staging(dir / "out");
+        for (const std::string name : {"a.txt", "b.txt", "c.txt"})
+            WriteFile(staging.PathOf(name), "new");
+        DiskRecorder::FailMovesTo = "/b.txt";
+        std::string said;
+        try {
+            staging.Commit({"a.txt", "b.txt", "c.txt"});
+        } catch (const vw::Error& e) {
+            said = e.Description();
+        }
+        EXPECT_NE(said.find("nothing in the folder was changed"), std::string::npos) << said;
+    }
+    EXPECT_EQ(ReadText(dir / "out/a.txt"), "old a");
+    EXPECT_EQ(ReadText(dir / "out/b.txt"), "old b");
+    EXPECT_EQ(Tree(dir / "out"), (std::set<std::string>{"a.txt", "b.txt"}));
+
+    DiskRecorder::FailMovesTo = "\n";
+    {
+        vw::stuf::StagingFolder staging(dir / "out");
+        WriteFile(staging.PathOf("a.txt"), "new");
+        WriteFile(staging.PathOf("c.txt"), "new");
+        WriteFile(dir / "out/c.txt", "theirs");  // appears during the extraction
+        EXPECT_THROW(staging.Commit({"a.txt", "c.txt"}), vw::Error);
+    }
+    EXPECT_EQ(ReadText(dir / "out/a.txt"), "old a");
+    EXPECT_EQ(ReadText(dir / "out/c.txt"), "theirs");
 }
