@@ -153,7 +153,7 @@ void PackListing(Interaction& ui, const FolderListing& listing, const std::strin
     package.SetDescription(kFolderDescription);
     for (const auto& file : listing.files) {
         CheckRefusal(package, [&] { return package.AddFile(file, 0); });
-        ui.DoEvents();  // the progress window repaints between files
+        KeepResponsive(ui);  // the progress window repaints between files
     }
     const OwnerOnlyFiles ownerOnly;
     Check(package.EndSession(), package);

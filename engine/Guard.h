@@ -10,12 +10,15 @@
 
 namespace modVW {
 
-// Runs `step`; on failure shows the error report and returns false.
+// Runs `step`; on failure shows the error report and returns false. A cancelled
+// step returns false without a word.
 template <class Step>
 bool Guarded(Interaction& ui, Step&& step) {
     try {
         step();
         return true;
+    } catch (const WorkCancelled&) {
+        return false;
     } catch (const vw::Error& e) {
         ShowErrorReport(ui, e.Number(), e.Description());
     } catch (const std::bad_alloc&) {

@@ -10,8 +10,8 @@ namespace modVW {
 
 // Flags of the file dialogs, with the values of the classic common dialog.
 namespace DialogFlags {
+constexpr uint32_t OFN_OVERWRITEPROMPT = 0x2;
 constexpr uint32_t OFN_HIDEREADONLY = 0x4;
-constexpr uint32_t OFN_CREATEPROMPT = 0x2000;
 }  // namespace DialogFlags
 
 // Message box styles used by the program.
@@ -26,6 +26,8 @@ struct FileDialogRequest {
     std::string Filter;  // "Text|pattern|Text|pattern", as the classic dialog takes it
     std::string InitialName;
     uint32_t Flags = 0;
+    std::string InitialFolder;  // where the dialog opens; "" leaves it to the dialog
+    bool RememberType = false;  // the type chosen is offered first the next time
 };
 
 class Interaction {
@@ -34,17 +36,33 @@ public:
 
     // The chosen path, or "" when the user cancels.
     virtual std::string ShowOpen(const FileDialogRequest& request) = 0;
-    // The chosen path, or "" when the user cancels. Never warns before overwriting;
-    // with OFN_CREATEPROMPT asks before creating a file that does not exist.
+    // The chosen path, or "" when the user cancels. With OFN_OVERWRITEPROMPT asks
+    // before an existing file is replaced. A type with one extension adds it to a
+    // name that does not end in it.
     virtual std::string ShowSave(const FileDialogRequest& request) = 0;
     // The chosen folder, or "" when the user cancels.
     virtual std::string BrowseFolders(const std::string& title) = 0;
+    // The same, opening in `startFolder` where the user interface can.
+    virtual std::string BrowseFoldersFrom(const std::string& title,
+                                          const std::string& /*startFolder*/) {
+        return BrowseFolders(title);
+    }
     // One showing of the password dialog: the typed text after OK, "" after Cancel.
     virtual std::string PasswordDialog(const std::string& prompt) = 0;
     // A modal message box; `style` is one of MsgStyle.
     virtual void MsgBox(const std::string& text, const std::string& title, int style) = 0;
     // Lets the user interface process pending events (repaints, the progress timer).
     virtual void DoEvents() = 0;
+    // Asked after DoEvents while work runs: true once the user has stopped it; the
+    // procedure then ends silently and leaves nothing behind.
+    virtual bool Cancelled() { return false; }
+    // Before work the user may not want (files replaced, entries left out): true goes
+    // on. By default the text is told as a notice and the work goes on, for a user
+    // interface whose options decided beforehand (vw3).
+    virtual bool GoOn(const std::string& text, const std::string& title) {
+        MsgBox(text, title, MsgStyle::vbInformation);
+        return true;
+    }
     // Once a folder's package is written and its folder chosen, before anything is
     // extracted: false ends the procedure without a word (whoever said false has
     // said why). The desktop program extracts whatever the package holds.
@@ -52,6 +70,17 @@ public:
         return true;
     }
 };
+
+// Thrown where work stops because the user cancelled it (see Cancelled): not a
+// failure, so the procedure ends without a word.
+struct WorkCancelled {};
+
+// Lets the user interface take its turn, and stops the work when the user has
+// cancelled it meanwhile.
+inline void KeepResponsive(Interaction& ui) {
+    ui.DoEvents();
+    if (ui.Cancelled()) throw WorkCancelled{};
+}
 
 // The error report every procedure shows for a failure: title "Error", exclamation.
 void ShowErrorReport(Interaction& ui, int number, const std::string& description);

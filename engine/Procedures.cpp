@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "BeforeWork.h"
 #include "Cipher.h"
 #include "EncryptedSource.h"
 #include "FolderPackaging.h"
@@ -51,6 +52,10 @@ std::string AskNewPassword(Interaction& ui, const NewPasswordPrompts& prompts) {
         std::string first = AskPassword(ui, prompts.First);
         if (first.empty()) return "";
         std::string second = AskPassword(ui, prompts.Confirm);
+        if (second.empty()) {  // cancelled, as at the first question
+            WipeText(first);
+            return "";
+        }
         const bool same = first == second;
         WipeText(second);
         if (same) return first;
@@ -95,12 +100,21 @@ std::string SkippedMessage(const std::vector<std::string>& skipped, bool tree) {
     return text;
 }
 
+// "report.txt" for "/home/a/report.txt", "Trip" for "/home/a/Trip/".
+std::string LastName(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 // The destination takes the place of an old file only once the whole payload is
-// written and checked; until then the source may be the destination itself.
-void RestoreFile(Interaction& ui, EncryptedSource& file) {
+// written and checked; until then the source may be the destination itself. The
+// dialog opens beside the encrypted file, with the stored name.
+void RestoreFile(Interaction& ui, EncryptedSource& file, const std::string& source) {
     const std::string name = Text1252::NameFromFile(file.StoredName());
-    const std::string dest =
-        ui.ShowSave({"Destination file", FilterForName(name), name, kSaveFlags});
+    const std::string dest = ui.ShowSave(
+        {"Destination file", FilterForName(name), name, kSaveFlags, FolderPart(source), false});
     if (dest.empty() || dest == name) return;
     vw::ReplacingWriter writer(dest);
     file.PayloadTo(writer.Out(), ui);
@@ -110,8 +124,8 @@ void RestoreFile(Interaction& ui, EncryptedSource& file) {
 // The package is written and checked whole before anything is extracted, so a
 // damaged file extracts nothing.
 void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& source) {
-    const std::string folder =
-        ui.BrowseFolders("Please select the folder in which to place the encrypted files:");
+    const std::string folder = ui.BrowseFoldersFrom(
+        "Please select the folder in which to place the encrypted files:", FolderPart(source));
     if (folder.empty()) return;
     if (file.HoldsTree()) {
         if (ui.ReadyToExtract("", folder)) ExtractTreeInto(file.TreePayload(), folder, source);
@@ -121,7 +135,7 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
     vw::FileWriter out(package.Path(), vw::FileWriter::Mode::CreateNew, 0600);
     file.PayloadTo(out, ui);
     out.Close();
-    if (!ui.ReadyToExtract(package.Path(), folder)) return;
+    if (!AgreedToExtract(ui, package.Path(), folder)) return;
     ExtractPackage(ui, package.Path(), folder);
 }
 
@@ -142,6 +156,14 @@ std::string FileNamePart(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(slash + 1);
 }
 
+std::string FolderPart(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return std::string();
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
 std::string ExtensionPart(const std::string& name) {
     const auto dot = name.rfind('.');
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
@@ -149,14 +171,16 @@ std::string ExtensionPart(const std::string& name) {
 
 void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
              OutputFormat format) {
-    const vw::NotDumpable secrets;         // a password is typed and a key made below
-    RemoveLeftoverPackage();               // what killed runs left, wherever they wrote
-    std::optional<FolderListing> folder;   // a classic folder's files, read only once encrypting
-    std::optional<vw::Error> refused;      // why a classic file cannot hold the folder
+    const vw::NotDumpable secrets;        // a password is typed and a key made below
+    RemoveLeftoverPackage();              // what killed runs left, wherever they wrote
+    std::optional<FolderListing> folder;  // a classic folder's files, read only once encrypting
+    std::optional<vw::Error> refused;     // why a classic file cannot hold the folder
     std::string source = SourcePath;
+    std::string chosen = SourcePath;  // the file or folder the user knows
     if (SourceKind == SourceKinds::Folder) {
-        if (source.empty()) source = ui.BrowseFolders("Please select a folder to encrypt:");
-        if (source.empty()) return;
+        if (chosen.empty()) chosen = ui.BrowseFolders("Please select a folder to encrypt:");
+        if (chosen.empty()) return;
+        source = chosen;
         // A sealed file holds the whole tree; the listing is for a classic file, and
         // made before the save question, as ever. A folder the package refuses (too
         // large, a name it cannot store) may still be sealed: its refusal waits for
@@ -171,16 +195,19 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
             return;
     } else {
         if (source.empty())
-            source =
-                ui.ShowOpen({"Encrypt File", kAllFilesFilter, "", DialogFlags::OFN_HIDEREADONLY});
+            source = ui.ShowOpen(
+                {"Encrypt File", kAllFilesFilter, "", DialogFlags::OFN_HIDEREADONLY, "", false});
         if (source.empty()) return;
         if (!Guarded(ui, [&] { CheckStorableNames({source}); })) return;
+        chosen = source;
     }
 
+    // Beside the source, named after it; the dialog's type may change the extension.
     const std::string dest =
         ui.ShowSave({"Destination encrypted file",
                      std::string(kEncryptedFilter) + "|" + kAllFilesFilter + "|" + kSealedFilter,
-                     "", kSaveFlags});
+                     LastName(chosen) + (format == OutputFormat::Sealed ? ".vws" : ".vw3"),
+                     kSaveFlags, FolderPart(chosen), true});
     if (dest.empty()) return;
     const bool sealed = format == OutputFormat::Sealed || IsSealedName(dest);
     const bool tree = sealed && SourceKind == SourceKinds::Folder;
@@ -188,14 +215,16 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
         ShowErrorReport(ui, refused->Number(), refused->Description());
         return;
     }
+    // Asked before anything is encrypted, so a folder that would lose too much can
+    // still go into a sealed file, or not at all.
+    if (folder && !tree && !AgreedToLeaveOut(ui, folder->skipped)) return;
     std::string password = AskNewPassword(ui, sealed ? kSealedPrompts : kClassicPrompts);
     if (password.empty()) return;
 
-    std::vector<std::string> skipped = folder ? folder->skipped : std::vector<std::string>{};
+    std::vector<std::string> skipped;  // a tree's special files, left out
     const bool done = Guarded(ui, [&] {
         vw::ReplacingWriter writer(dest);
         if (tree) {
-            skipped.clear();  // the listing's; the tree leaves out only special files
             SealTree(source, writer.Out(), password, Text1252::NameToFile(FileNamePart(source)), ui,
                      skipped);
             ShowWarning(ui, writer.Commit({.newFileMode = 0600}));
@@ -214,8 +243,8 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     });
     WipeText(password);
     if (!done) return;
-    // Told once the work is done, so the classic questions keep their order.
-    if (!skipped.empty())
+    // A tree leaves out only special files, found while it is written: told after.
+    if (tree && !skipped.empty())
         ui.MsgBox(SkippedMessage(skipped, tree), "Encrypt Folder", MsgStyle::vbInformation);
 }
 
@@ -227,7 +256,7 @@ void Decrypt(Interaction& ui, const std::string& SourcePath) {
         source = ui.ShowOpen(
             {"Source encrypted file",
              std::string(kAllFilesFilter) + "|" + kEncryptedFilter + "|" + kSealedFilter, "",
-             DialogFlags::OFN_HIDEREADONLY});
+             DialogFlags::OFN_HIDEREADONLY, "", false});
         if (source.empty()) return;
     }
     std::unique_ptr<EncryptedSource> file;
@@ -235,7 +264,7 @@ void Decrypt(Interaction& ui, const std::string& SourcePath) {
     if (!AskMatchingPassword(ui, *file)) return;
     Guarded(ui, [&] {
         if (file->Kind() == SourceKinds::File)
-            RestoreFile(ui, *file);
+            RestoreFile(ui, *file, source);
         else
             RestoreFolder(ui, *file, source);
     });

@@ -24,8 +24,9 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
 // encrypted file.
 void Decrypt(Interaction& ui, const std::string& SourcePath);
 
-// The save dialog's flags for every destination.
-constexpr uint32_t kSaveFlags = DialogFlags::OFN_CREATEPROMPT | DialogFlags::OFN_HIDEREADONLY;
+// The save dialog's flags for every destination: an existing file is replaced only
+// after a question.
+constexpr uint32_t kSaveFlags = DialogFlags::OFN_OVERWRITEPROMPT | DialogFlags::OFN_HIDEREADONLY;
 
 // "DOC Files (*.doc)|*.doc|All Files (*.*)|*.*" for a stored name ending in .doc.
 std::string FilterForName(const std::string& name);
@@ -35,6 +36,10 @@ std::string AskPassword(Interaction& ui, const std::string& prompt);
 
 // The part of `path` after its last "/"; "" when there is none or it ends in "/".
 std::string FileNamePart(const std::string& path);
+
+// The folder `path` is in: the part before its last "/" (trailing ones ignored), "/"
+// for a path directly under it, "" for a bare name.
+std::string FolderPart(std::string path);
 
 // The part of `name` after its last "."; "" when there is none.
 std::string ExtensionPart(const std::string& name);

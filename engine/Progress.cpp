@@ -40,7 +40,7 @@ void PublishProgress(uint64_t offset, size_t len, uint64_t total, Interaction& u
         const uint64_t runEnd = std::min(NextChange(pos, total), end);
         if (each) each(static_cast<size_t>(pos - offset), static_cast<size_t>(runEnd - offset));
         pos = runEnd;
-        ui.DoEvents();
+        KeepResponsive(ui);
     }
 }
 

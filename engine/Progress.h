@@ -23,7 +23,8 @@ int32_t ProgressAt(uint64_t i, uint64_t total);
 // Publishes the percentages of payload bytes [offset, offset + len) of `total`:
 // CurrentProgress takes every value the byte loop would give it, and the user
 // interface gets a turn each time the value changes and at the end, so callers
-// pass runs of at most 1 MiB. `each`, when given, is called for every run of
+// pass runs of at most 1 MiB; a turn in which the user cancelled throws
+// WorkCancelled (see KeepResponsive). `each`, when given, is called for every run of
 // bytes of one percentage (relative to `offset`) before that turn.
 void PublishProgress(uint64_t offset, size_t len, uint64_t total, Interaction& ui,
                      const std::function<void(size_t from, size_t to)>& each = {});

@@ -14,9 +14,14 @@ vw::Error Damaged(const std::string& path, const std::string& what) {
 }
 
 // Reads an array header (dimensions, count, lower bound) and returns the count,
-// checked against the bytes that remain.
+// checked against the bytes that remain. Every encrypted file begins with the
+// payload's dimension count 1: a file that does not was never one.
 uint32_t ReadArrayHeader(vw::FileReader& in, const char* what) {
+    const bool first = in.Position() == 0;
     const uint16_t dims = in.ReadU16(what);
+    if (dims != 1 && first)
+        throw vw::Error(vw::ErrorNumber::InvalidFileFormat,
+                        "Invalid file format: '" + in.Path() + "' is not a Vaultwise file");
     if (dims != 1)
         throw Damaged(in.Path(), std::string(what) + " has " + std::to_string(dims) +
                                      " dimensions instead of 1");

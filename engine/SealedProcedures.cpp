@@ -96,7 +96,7 @@ void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& passwo
             in.ReadBytes(at, length, "the content");
             sink.Wrote(length);
             CurrentProgress = ProgressAt(in.Position(), total);
-            ui.DoEvents();
+            KeepResponsive(ui);  // a cancel here leaves the unfinished output behind unseen
         }
     });
 }

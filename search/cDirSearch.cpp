@@ -51,8 +51,10 @@ void cDirSearch::SearchFolder(std::string& Path, const std::string& Pattern) {
     for (std::string name = FindFirst(search, Path, Pattern); !name.empty();
          name = search.FindNext()) {
         const auto kind = search.EntryAttributes();
-        if (kind == DirEnumeration::Kind::Folder) continue;
-        if (IsDotName(name) || kind == DirEnumeration::Kind::Other)
+        if (name == "." || name == "..") continue;
+        if (kind == DirEnumeration::Kind::Folder)  // told, with a "/" to say what it is
+            Skipped.push_back(Path + name + '/');
+        else if (IsDotName(name) || kind == DirEnumeration::Kind::Other)
             Skipped.push_back(Path + name);
         else
             FileList.push_back(Path + name);

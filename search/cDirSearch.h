@@ -11,7 +11,8 @@ class cDirSearch {
 public:
     std::string LastFindErr;  // last listing failure; not cleared by a later success
     // Full paths of the entries the last FindFiles met but left out, so the caller
-    // can say so: symbolic links, special files and names that begin with a dot.
+    // can say so: symbolic links, special files, names that begin with a dot and, in a
+    // search without sub-folders, the sub-folders (ending in "/").
     std::vector<std::string> Skipped;
 
     // Element 0 is always ""; elements 1..N are the files found, in the order the

@@ -8,8 +8,10 @@
 #include <memory>
 
 #include "FileDialogs.h"
+#include "Progress.h"
 #include "RememberedFolders.h"
 #include "frmPass.h"
+#include "frmWait.h"
 
 namespace vwui {
 
@@ -20,17 +22,40 @@ void QtInteraction::SetOwner(QWidget* owner) {
     folders_.SetOwner(owner);
 }
 
+void QtInteraction::SetProgressWindow(frmWait* wait) {
+    if (wait_) wait_->End();
+    wait_ = wait;
+    if (wait_) wait_->Begin();
+}
+
+void QtInteraction::Asking() {
+    if (!wait_ || wait_->isHidden()) return;
+    wait_->hide();
+    // The next work starts from nothing, not from the last work's percentage.
+    modVW::CurrentProgress = 0;
+}
+
 std::string QtInteraction::ShowOpen(const modVW::FileDialogRequest& request) {
+    Asking();
     return Picked(OpenAnswerer ? OpenAnswerer(request) : ShowFileDialog(request, false), false);
 }
 
 std::string QtInteraction::ShowSave(const modVW::FileDialogRequest& request) {
+    Asking();
     return Picked(SaveAnswerer ? SaveAnswerer(request) : ShowFileDialog(request, true), true);
 }
 
 std::string QtInteraction::BrowseFolders(const std::string& title) {
-    if (FolderAnswerer) return Picked(FolderAnswerer(title), true);
-    const std::string folder = folders_.BrowseFolders(title, RememberedFolder(title).toStdString());
+    return BrowseFoldersFrom(title, std::string());
+}
+
+// A picker the procedure places opens there; another where it was last used.
+std::string QtInteraction::BrowseFoldersFrom(const std::string& title,
+                                             const std::string& startFolder) {
+    Asking();
+    if (FolderAnswerer) return Picked(FolderAnswerer(title, startFolder), true);
+    const std::string folder = folders_.BrowseFolders(
+        title, startFolder.empty() ? RememberedFolder(title).toStdString() : startFolder);
     RememberFolder(title, folder, true);
     return Picked(folder, true);
 }
@@ -65,6 +90,7 @@ void QtInteraction::EndRun() {
 }
 
 std::string QtInteraction::PasswordDialog(const std::string& prompt) {
+    Asking();
     if (PasswordAnswerer) return PasswordAnswerer(prompt);
     // A fresh dialog for every question, so no earlier answer can leak into this one.
     auto dialog = std::make_unique<frmPass>(owner_);
@@ -76,6 +102,7 @@ std::string QtInteraction::PasswordDialog(const std::string& prompt) {
 
 void QtInteraction::MsgBox(const std::string& text, const std::string& title, int style) {
     if (title == "Error") run_.Failed = true;  // every failure is reported under this title
+    Asking();
     if (MsgBoxAnswerer) {
         MsgBoxAnswerer(text, title, style);
         return;
@@ -88,8 +115,24 @@ QString QtInteraction::PasswordFileName() const {
     return QFileInfo(QString::fromStdString(run_.Source)).fileName();
 }
 
+bool QtInteraction::GoOn(const std::string& text, const std::string& title) {
+    Asking();
+    if (GoOnAnswerer) return GoOnAnswerer(text, title);
+    std::unique_ptr<QMessageBox> box(
+        MakeMessageBox(owner_, text, title, modVW::MsgStyle::vbExclamation, true));
+    return box->exec() == QMessageBox::Ok;
+}
+
 void QtInteraction::DoEvents() {
+    if (wait_ && wait_->isHidden()) {
+        wait_->ShowCentred();
+        wait_->ShowNow();
+    }
     QCoreApplication::processEvents();
+}
+
+bool QtInteraction::Cancelled() {
+    return wait_ && wait_->CancelRequested;
 }
 
 std::string QtInteraction::ShowFileDialog(const modVW::FileDialogRequest& request, bool save) {
@@ -101,13 +144,18 @@ std::string QtInteraction::ShowFileDialog(const modVW::FileDialogRequest& reques
 }
 
 QMessageBox* MakeMessageBox(QWidget* owner, const std::string& text, const std::string& title,
-                            int style) {
+                            int style, bool withCancel) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     if ((style & 0x70) == modVW::MsgStyle::vbExclamation) icon = QMessageBox::Warning;
     if ((style & 0x70) == modVW::MsgStyle::vbInformation) icon = QMessageBox::Information;
     QString lines = QString::fromStdString(text);
     lines.replace(QRegularExpression(QStringLiteral("\r(?!\n)")), QStringLiteral("\n"));
-    return new QMessageBox(icon, QString::fromStdString(title), lines, QMessageBox::Ok, owner);
+    if (!withCancel)
+        return new QMessageBox(icon, QString::fromStdString(title), lines, QMessageBox::Ok, owner);
+    auto* box = new QMessageBox(icon, QString::fromStdString(title), lines,
+                                QMessageBox::Ok | QMessageBox::Cancel, owner);
+    box->setDefaultButton(QMessageBox::Cancel);  // Enter must not replace anything
+    return box;
 }
 
 }  // namespace vwui

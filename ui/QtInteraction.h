@@ -16,6 +16,8 @@ class QWidget;
 
 namespace vwui {
 
+class frmWait;
+
 class QtInteraction : public modVW::Interaction {
 public:
     explicit QtInteraction(QWidget* owner = nullptr);
@@ -26,9 +28,18 @@ public:
     std::string ShowOpen(const modVW::FileDialogRequest& request) override;
     std::string ShowSave(const modVW::FileDialogRequest& request) override;
     std::string BrowseFolders(const std::string& title) override;
+    std::string BrowseFoldersFrom(const std::string& title,
+                                  const std::string& startFolder) override;
     std::string PasswordDialog(const std::string& prompt) override;
     void MsgBox(const std::string& text, const std::string& title, int style) override;
     void DoEvents() override;
+    bool Cancelled() override;
+    bool GoOn(const std::string& text, const std::string& title) override;
+
+    // The progress window of the procedure that runs, nullptr between procedures. It
+    // is shown only while work runs (from the first DoEvents after a question) and
+    // hidden whenever a question is asked; its Cancel is what Cancelled reports.
+    void SetProgressWindow(frmWait* wait);
 
     // The run the next questions belong to. Path is the file or folder it is for, ""
     // when the user is about to pick it (the first path picked is then taken);
@@ -48,10 +59,12 @@ public:
     // Test hooks: when one is set, it answers its kind of question and nothing is shown.
     std::function<std::string(const modVW::FileDialogRequest&)> OpenAnswerer;
     std::function<std::string(const modVW::FileDialogRequest&)> SaveAnswerer;
-    std::function<std::string(const std::string& title)> FolderAnswerer;
+    std::function<std::string(const std::string& title, const std::string& startFolder)>
+        FolderAnswerer;
     std::function<std::string(const std::string& prompt)> PasswordAnswerer;
     std::function<void(const std::string& text, const std::string& title, int style)>
         MsgBoxAnswerer;
+    std::function<bool(const std::string& text, const std::string& title)> GoOnAnswerer;
 
 private:
     std::string ShowFileDialog(const modVW::FileDialogRequest& request, bool save);
@@ -66,14 +79,18 @@ private:
         std::chrono::system_clock::time_point Began = std::chrono::system_clock::now();
     };
     Run run_;
+    // Every question comes without the progress window behind it.
+    void Asking();
 
     QWidget* owner_;
+    frmWait* wait_ = nullptr;
     cBrowseFolders folders_;
 };
 
-// The message box MsgBox shows: the style's icon and one OK button. A lone carriage
+// The message box MsgBox shows: the style's icon and one OK button (OK and Cancel
+// for GoOn). A lone carriage
 // return breaks the line, as it does in the classic message box.
 QMessageBox* MakeMessageBox(QWidget* owner, const std::string& text, const std::string& title,
-                            int style);
+                            int style, bool withCancel = false);
 
 }  // namespace vwui

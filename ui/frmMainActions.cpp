@@ -66,9 +66,12 @@ bool frmMain::Form_Load(const StartRequest& Request) {
 }
 
 void frmMain::cmd_Click(int16_t Index) {
-    setCursor(Qt::WaitCursor);
-    lblStatus->setText(QStringLiteral("Please wait..."));
-    repaint();
+    // About waits for nothing: the window behind it keeps saying it is ready.
+    if (Index != 2) {
+        setCursor(Qt::WaitCursor);
+        lblStatus->setText(QStringLiteral("Please wait..."));
+        repaint();
+    }
     bool goOn = false;
     // A failure is reported and the dispatcher stops there, leaving status and pointer.
     if (!modVW::Guarded(ui_, [&] { goOn = RunAction(Index); }) || !goOn) return;
@@ -101,11 +104,12 @@ bool frmMain::RunAction(int16_t Index) {
     return true;
 }
 
+// The progress window appears only once work runs, and goes whenever a question
+// comes, so it never stands behind a dialog with a stale percentage.
 void frmMain::RunWithProgressWindow(const std::string& Path,
                                     const std::function<void()>& procedure) {
-    Wait().ShowCentred();
+    ui_.SetProgressWindow(&Wait());
     hide();
-    Wait().ShowNow();
     ui_.BeginRun(Path, std::exchange(fromCommandLine_, false));
     // Even when the procedure fails, the main window comes back: hidden, it would
     // leave the user no way to go on or to quit.
@@ -113,6 +117,7 @@ void frmMain::RunWithProgressWindow(const std::string& Path,
         frmMain* main;
         ~Restore() {
             main->ui_.EndRun();
+            main->ui_.SetProgressWindow(nullptr);
             main->show();
             main->Wait().hide();
         }
@@ -152,10 +157,13 @@ void frmMain::ImgBack_OLEDragDrop(const QMimeData* Data) {
     const QStringList paths = DroppedPaths(Data);
     if (paths.isEmpty()) return;
     // The drop returns at once, so the source sees it succeed and is not held up by
-    // the dialogs; the work starts from the event loop right after.
-    QTimer::singleShot(0, this, [this, path = paths.first().toStdString()] {
-        std::string sFile = path;
-        modVW::Guarded(ui_, [this, &sFile] { InitEnc(sFile); });
+    // the dialogs; the work starts from the event loop right after, one dropped
+    // path after the other, each with its own questions.
+    QTimer::singleShot(0, this, [this, paths] {
+        for (const QString& path : paths) {
+            std::string sFile = path.toStdString();
+            modVW::Guarded(ui_, [this, &sFile] { InitEnc(sFile); });
+        }
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <limits>
 
 #include "Art.h"
@@ -60,6 +61,10 @@ frmPass::frmPass(QWidget* owner)
     auto* mover = new WindowMover(this);
     mover->AddHandle(ImgBack);
     mover->AddHandle(lblAction);
+    TellEmpty = [this] {
+        QMessageBox::information(this, QString(),
+                                 QStringLiteral("Please type a password, or choose Cancel."));
+    };
 }
 
 frmPass::~frmPass() = default;
@@ -81,7 +86,10 @@ void frmPass::SetFileName(const QString& name) {
 }
 
 void frmPass::cmd_Click(int Index) {
-    if (Index == 0) {
+    if (Index == 0 && txtPass->text().isEmpty()) {
+        TellEmpty();
+        txtPass->setFocus();
+    } else if (Index == 0) {
         EnteredPassword = txtPass->text();
         txtPass->clear();
         accept();

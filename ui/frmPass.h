@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "HoverFrame.h"
@@ -29,11 +30,15 @@ public:
     // under the prompt, so that two questions at once can be told apart.
     void SetFileName(const QString& name);
 
-    // 0 is OK: keep the typed text, empty the box, hide. 1 is Cancel: hide.
+    // 0 is OK: keep the typed text, empty the box, hide; on an empty box, say that a
+    // password is needed and stay. 1 is Cancel: hide.
     void cmd_Click(int Index);
 
-    // The typed password after OK; empty otherwise.
+    // The typed password after OK; empty otherwise, so empty means cancelled.
     QString EnteredPassword;
+
+    // Tells the user that OK on an empty box is no answer; a message box by default.
+    std::function<void()> TellEmpty;
 
     SkinLabel* ImgBack;
     HoverFrame Frame;

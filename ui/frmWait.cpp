@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QWindow>
 
@@ -64,6 +67,12 @@ frmWait::frmWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWind
     bar.setColor(QPalette::Highlight, QColor(64, 128, 255));
     PB1->setPalette(bar);
 
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setGeometry(TwipRect(3930, 1115, 810, 265));  // at the end of the status line
+    cmdCancel->setCursor(Qt::ArrowCursor);
+    cmdCancel->setToolTip(QStringLiteral("Stop the work; nothing is written"));
+    connect(cmdCancel, &QPushButton::clicked, this, &frmWait::RequestCancel);
+
     timUpdate = new QTimer(this);
     timUpdate->setInterval(10);
     connect(timUpdate, &QTimer::timeout, this, &frmWait::timUpdate_Timer);
@@ -83,7 +92,41 @@ void frmWait::ShowNow() {
     repaint();
 }
 
+void frmWait::End() {
+    inUse_ = false;
+}
+
+void frmWait::Begin() {
+    inUse_ = true;
+    CancelRequested = false;
+    cmdCancel->setEnabled(true);
+    modVW::CurrentProgress = 0;
+    timUpdate_Timer();
+}
+
+void frmWait::RequestCancel() {
+    CancelRequested = true;
+    cmdCancel->setEnabled(false);
+    lblStatus->setText(QStringLiteral("Cancelling..."));
+}
+
+// Closed during a procedure, the window stays until the work has stopped and tidied
+// up; otherwise (the program quitting) it goes.
+void frmWait::closeEvent(QCloseEvent* event) {
+    if (!inUse_) return QWidget::closeEvent(event);
+    event->ignore();
+    RequestCancel();
+}
+
+void frmWait::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        RequestCancel();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void frmWait::timUpdate_Timer() {
+    if (CancelRequested) return;
     const int32_t percent = modVW::CurrentProgress;
     PB1->setValue(std::clamp(percent, 0, 100));
     lblStatus->setText(QString::number(percent) + QStringLiteral("% complete..."));

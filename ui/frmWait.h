@@ -1,12 +1,14 @@
 #pragma once
 // The progress window that stands in for the main window while an encryption or a
-// decryption runs. Its timer copies the program-wide percentage into the bar and the
-// status line; it only ticks when the procedure lets events through.
+// decryption works. Its timer copies the program-wide percentage into the bar and the
+// status line; it only ticks when the procedure lets events through. Cancel, Escape
+// and closing the window all ask the work to stop.
 
 #include <QWidget>
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QTimer;
 
 namespace vwui {
@@ -26,13 +28,30 @@ public:
     // Copies modVW::CurrentProgress into PB1 and lblStatus.
     void timUpdate_Timer();
 
+    // Before a procedure: nothing cancelled, the bar at 0, closing is cancelling.
+    void Begin();
+    // After it: closing closes.
+    void End();
+
+    // Set by Cancel, Escape or the window's close button; read by the procedure.
+    bool CancelRequested = false;
+
     QProgressBar* PB1;
     QTimer* timUpdate;
     QLabel* Image3;
     QLabel* lblStatus;
     QLabel* Image2;
+    QPushButton* cmdCancel;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void RequestCancel();
+
+    bool inUse_ = false;
+
     bool placed_ = false;
 };
 

@@ -72,18 +72,29 @@ protected:
 TEST_F(Procedures, AskTheirQuestionsInOrder) {
     WriteFile(dir / "a.doc", "x");
     WriteFile(dir / "noext", "y");
+    WriteFile(dir / "notes.txt", "not encrypted");
     fs::create_directory(dir / "folder");
+    fs::create_directories(dir / "trip/day1");
+    WriteFile(dir / "trip/readme.txt", "r");
+    fs::create_directory(dir / "kept");
+    WriteFile(dir / "kept/readme.txt", "mine");
     std::map<std::string, ScriptedInteraction> runs;
     runs["encrypt-file"] = Encrypting(1, "", {dir / "a.doc", dir / "a.vw3", "p", "p"});
     runs["decrypt-file"] = Decrypting("", {dir / "a.vw3", "p", dir / "back.doc"});
     runs["encrypt-folder"] = Encrypting(2, "", {dir / "folder", dir / "f.vw3", "p", "p"});
     runs["decrypt-folder"] = Decrypting(dir / "f.vw3", {"p", dir / "out"});
-    runs["mismatch"] = Encrypting(
-        1, dir / "noext", {dir / "n.vw3", "Secret", "secret", "Secret", "", "Secret", "Secret"});
+    runs["mismatch"] =
+        Encrypting(1, dir / "noext", {dir / "n.vw3", "Secret", "secret", "Secret", "Secret"});
     runs["wrong-password"] = Decrypting(dir / "n.vw3", {"wrong", "sECRET", dir / "n"});
+    runs["cancel-confirmation"] = Encrypting(1, dir / "noext", {dir / "c.vw3", "Secret", ""});
+    runs["left-out"] = Encrypting(2, dir / "trip", {dir / "t.vw3", "go on", "p", "p"});
+    runs["replacing"] = Decrypting(dir / "t.vw3", {"p", dir / "kept", "go on"});
+    runs["not-vaultwise"] = Decrypting(dir / "notes.txt", {"p"});
     std::map<std::string, size_t> asked;
     for (auto row : ReadManifest("procedures/questions")) {
-        row.resize(6);
+        row.resize(7);
+        for (auto& field : row)
+            field = Replace(field, "{dir}", dir.Path());
         const auto& log = runs.at(row[0]).Log;
         const size_t i = asked[row[0]]++;
         ASSERT_LT(i, log.size()) << row[0] << " asked fewer questions";
@@ -93,11 +104,13 @@ TEST_F(Procedures, AskTheirQuestionsInOrder) {
         EXPECT_EQ(q.Request.Filter, row[3]) << row[0] << " " << i;
         EXPECT_EQ(row[1] == "msgbox" ? q.Style : int(q.Request.Flags), std::stoi(row[4])) << i;
         EXPECT_EQ(q.Request.InitialName, row[5]) << row[0] << " " << i;
+        EXPECT_EQ(q.Request.InitialFolder, row[6]) << row[0] << " " << i;
     }
     for (const auto& [name, ui] : runs)
         EXPECT_EQ(ui.Log.size(), asked[name]) << name << " asked more questions";
     EXPECT_EQ(ReadFile(dir / "back.doc"), B("x"));
     EXPECT_EQ(ReadFile(dir / "n"), B("y"));
+    EXPECT_EQ(ReadFile(dir / "kept/readme.txt"), B("r"));
 }
 
 // A longer destination is replaced by the new content only: nothing of the old
@@ -149,6 +162,7 @@ TEST_F(Procedures, EveryCancelEndsSilentlyAndLeavesNothing) {
     WriteFile(dir / "folder/f", "f");
     EncryptTo(1, dir / "a", dir / "a.vw3");
     EncryptTo(2, dir / "folder", dir / "f.vw3");
+    fs::create_directories(dir / "tree/sub");
     const auto before = std::distance(fs::directory_iterator(dir.Path()), {});
     // A bare stored name ("a") would be written in the current folder: make that the
     // test's folder, where "a" must stay the very same file.
@@ -165,11 +179,15 @@ TEST_F(Procedures, EveryCancelEndsSilentlyAndLeavesNothing) {
             else
                 answers.back().push_back(c);
         }
+        ScriptedInteraction ui;
+        ui.CancelWork = answers.back() == "{stop}";  // Cancel in the progress window
+        if (ui.CancelWork) answers.pop_back();
+        ui.Answers = answers;
         const std::string source = Replace(row.at(1), "{dir}", dir.Path());
-        const auto ui = row[0] == "0" ? Decrypting(source, answers)
-                                      : Encrypting(int16_t(std::stoi(row[0])), source, answers);
+        row[0] == "0" ? Decrypt(ui, source) : Encrypt(ui, int16_t(std::stoi(row[0])), source);
+        EXPECT_EQ(ui.Answers.size(), 0u) << row[3];
         for (const auto& m : ui.Messages())
-            EXPECT_EQ(m, kMismatch);
+            EXPECT_EQ(m, kMismatch) << row[3];
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), before) << row.at(3);
         EXPECT_TRUE(::stat("a", &now) == 0 && now.st_ino == a.st_ino) << row[3];
         EXPECT_TRUE(TempPackageGone()) << row[3];
@@ -207,7 +225,11 @@ TEST_F(Procedures, FolderRoundTripOwnFilesClassicWholeTreeSealed) {
     WriteFile(src + "/sub/deep", "not included");
     WriteFile(src + "/big", SampleBytes(kChunkText + 7));
     for (const std::string ext : {".vw3", ".vws"}) {
-        ScriptedInteraction enc({dir / ("f" + ext), "pw", "pw"});
+        // A classic file leaves the sub-folder out, and asks first.
+        const bool classic = ext == ".vw3";
+        ScriptedInteraction enc(
+            classic ? std::deque<std::string>{dir / ("f" + ext), "go on", "pw", "pw"}
+                    : std::deque<std::string>{dir / ("f" + ext), "pw", "pw"});
         Encrypt(enc, 2, src);
         if (ext == ".vw3") {
             // The folder's contents stay their owner's only, as in a package file.

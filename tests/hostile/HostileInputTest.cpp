@@ -71,12 +71,12 @@ std::string RoundTrip(const TempDir& dir, bool vw3) {
                                           "decrypt f.vw3 -o out --password-file pw")
             .err;
     }
-    ScriptedInteraction enc({dir / "f.vw3", "pw", "pw"}), dec({"pw", dir / "out"});
+    ScriptedInteraction enc({dir / "f.vw3", "go on", "pw", "pw"}), dec({"pw", dir / "out"});
     modVW::Encrypt(enc, 2, dir / "in");
     if (fs::exists(dir / "f.vw3")) modVW::Decrypt(dec, dir / "f.vw3");
     std::string shown;
-    for (const auto& m : enc.Messages())
-        shown += m + "\n";
+    for (const auto& asked : enc.Log)
+        if (asked.Kind == "msgbox" || asked.Kind == "go on") shown += asked.Text + "\n";
     return shown + (dec.Messages().empty() ? "" : dec.Messages()[0]);
 }
 

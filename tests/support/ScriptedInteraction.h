@@ -13,11 +13,11 @@
 class ScriptedInteraction : public modVW::Interaction {
 public:
     // One recorded question: its kind ("open", "save", "folder", "password",
-    // "msgbox") and its text (title, prompt or message).
+    // "msgbox", "go on") and its text (title, prompt or message).
     struct Asked {
         std::string Kind;
         std::string Text;
-        modVW::FileDialogRequest Request;  // for "open" and "save"
+        modVW::FileDialogRequest Request;  // for "open" and "save"; a folder's start
         int Style = 0;                     // for "msgbox"
     };
 
@@ -28,6 +28,7 @@ public:
     std::vector<Asked> Log;
     std::function<void()> OnEvents;                        // runs on every DoEvents
     std::function<void(const std::string&)> BeforeAnswer;  // sees each question's kind first
+    bool CancelWork = false;                               // what Cancelled says
 
     std::string ShowOpen(const modVW::FileDialogRequest& r) override {
         return Take("open", r.Title, r);
@@ -38,6 +39,16 @@ public:
     std::string BrowseFolders(const std::string& title) override {
         return Take("folder", title, {});
     }
+    std::string BrowseFoldersFrom(const std::string& title, const std::string& start) override {
+        modVW::FileDialogRequest r;
+        r.InitialFolder = start;
+        return Take("folder", title, r);
+    }
+    // Goes on after any answer but "".
+    bool GoOn(const std::string& text, const std::string&) override {
+        return !Take("go on", text, {}).empty();
+    }
+    bool Cancelled() override { return CancelWork; }
     std::string PasswordDialog(const std::string& prompt) override {
         return Take("password", prompt, {});
     }

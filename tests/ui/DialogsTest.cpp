@@ -19,8 +19,9 @@ using vwui::frmPass;
 class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Only OK with text returns it; every other way out, and OK on an empty box, returns
-    // nothing, which the procedures take as the user's wish to stop.
+    // Only OK with text returns it; every other way out returns nothing, which the
+    // procedures take as the user's wish to stop. OK on an empty box is answered and
+    // the dialog stays.
     void waysOut_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("how");
@@ -36,6 +37,8 @@ private slots:
         QFETCH(QString, how);
         QFETCH(QString, returned);
         frmPass dialog;
+        int toldEmpty = 0;
+        dialog.TellEmpty = [&toldEmpty] { ++toldEmpty; };
         dialog.show();
         QTest::keyClicks(dialog.txtPass, typed);
         QCOMPARE(dialog.txtPass->displayText(), QString(typed.size(), QLatin1Char('*')));
@@ -47,7 +50,9 @@ private slots:
         if (how == "close") dialog.close();
         QCOMPARE(dialog.EnteredPassword, returned);
         if (!returned.isEmpty()) QVERIFY(dialog.txtPass->text().isEmpty());  // not left behind
-        QVERIFY(dialog.isHidden());
+        const bool emptyOk = how == "ok" && typed.isEmpty();
+        QCOMPARE(toldEmpty, emptyOk ? 1 : 0);
+        QCOMPARE(dialog.isHidden(), !emptyOk);
     }
 
     // Each question gets a fresh dialog, deleted after its answer was read.
@@ -75,12 +80,20 @@ private slots:
     }
 
     // Its own text before the first tick; the timer runs also while the window is hidden.
-    void progressTickCopiesCurrentProgress() {
+    // Closing the window during a procedure is Cancel: it stays until the work stops.
+    void progressTickCopiesCurrentProgressAndClosingCancels() {
         modVW::CurrentProgress = 42;
         vwui::frmWait wait;
         QCOMPARE(wait.lblStatus->text(), QStringLiteral("Working...Please Wait"));
         QTRY_COMPARE_WITH_TIMEOUT(wait.lblStatus->text(), QStringLiteral("42% complete..."), 2000);
         QCOMPARE(wait.PB1->value(), 42);
+        wait.Begin();
+        QCOMPARE(wait.PB1->value(), 0);
+        wait.show();
+        QVERIFY(!wait.close() && wait.isVisible());
+        QVERIFY(wait.CancelRequested);
+        wait.End();
+        QVERIFY(wait.close());
     }
 };
 

@@ -1,17 +1,21 @@
-// The Qt side of the engine's questions: filters, the save dialog's create prompt and
-// overwrite behaviour, real modal dialogs answered by a timer, and the message box.
+// The Qt side of the engine's questions: filters, the save dialog's types, replace
+// question and remembered type, real modal dialogs answered by a timer, and the
+// message box.
 
 #include <QAbstractButton>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "FileDialogs.h"
 #include "QtInteraction.h"
+#include "TempDir.h"
 #include "cBrowseFolders.h"
 
 using modVW::FileDialogRequest;
@@ -21,6 +25,9 @@ namespace {
 
 const char* const kAllFiles = "All Files (*.*)|*.*";
 const char* const kSaveEncrypted = "Moravi Vaultwise 3.5 files (*.vw3)|*.vw3|All Files (*.*)|*.*";
+const char* const kEncryptTypes =
+    "Moravi Vaultwise 3.5 files (*.vw3)|*.vw3|All Files (*.*)|*.*|"
+    "Sealed Vaultwise files (*.vws)|*.vws";
 
 void Touch(const QString& path) {
     QFile file(path);
@@ -46,20 +53,25 @@ void ChooseInNextFileDialog(const QString& path) {
 }
 
 FileDialogRequest SaveRequest(const QString& initialName, uint32_t flags) {
-    return {"Destination encrypted file", kSaveEncrypted, initialName.toStdString(), flags};
+    return {
+        "Destination encrypted file", kSaveEncrypted, initialName.toStdString(), flags, "", false};
 }
 
 }  // namespace
 
 class InteractionTest : public QObject {
     Q_OBJECT
+    QTemporaryDir config_;  // the settings store, away from the user's
+
 private slots:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
+
     // "*.*" matches every name, also one without a dot.
     void starDotStarListsNamesWithoutADot() {
         QTemporaryDir dir;
         Touch(dir.filePath(QStringLiteral("README")));
         Touch(dir.filePath(QStringLiteral("notes.txt")));
-        VwFileDialog dialog(nullptr, {"Encrypt File", kAllFiles, "", 4}, false);
+        VwFileDialog dialog(nullptr, {"Encrypt File", kAllFiles, "", 4, "", false}, false);
         dialog.setDirectory(dir.path());
         dialog.show();
         auto* model = dialog.findChild<QFileSystemModel*>();
@@ -67,41 +79,52 @@ private slots:
         QTRY_COMPARE(model->rowCount(model->index(dir.path())), 2);
     }
 
-    // The save dialog shows the initial name and never warns before overwriting; with
-    // OFN_CREATEPROMPT it asks before a new file only, and "No" keeps it open.
-    void saveDialogAsksBeforeANewFileOnly() {
+    // The rows of tests/data/ui/save-names.
+    void saveDialogNamesTheTypeAndAsksBeforeReplacing_data() {
+        QTest::addColumn<std::vector<std::string>>("row");
+        for (const auto& row : ReadManifest("ui/save-names"))
+            QTest::newRow(row.at(0).c_str()) << row;
+    }
+    void saveDialogNamesTheTypeAndAsksBeforeReplacing() {
+        QFETCH(std::vector<std::string>, row);
         QTemporaryDir dir;
         Touch(dir.filePath(QStringLiteral("old.vw3")));
-        for (const char* name : {"new.vw3", "old.vw3"}) {
-            for (bool yes : {false, true}) {
-                VwFileDialog dialog(nullptr, SaveRequest(QStringLiteral("report.doc"), 0x2004),
-                                    true);
-                dialog.setDirectory(dir.path());
-                QStringList asked;
-                dialog.ConfirmCreate = [&](const QString& path) {
-                    asked << path;
-                    return yes;
-                };
-                dialog.show();
-                auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                QVERIFY(edit);
-                QCOMPARE(edit->text(), QStringLiteral("report.doc"));
-                QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-                const QString path = dir.filePath(QString::fromLatin1(name));
-                const bool isNew = !QFile::exists(path);
-                dialog.selectFile(path);
-                dialog.accept();
-                QCOMPARE(asked.size(), isNew ? 1 : 0);
-                QCOMPARE(dialog.isVisible(), isNew && !yes);
-                if (!isNew || yes) QCOMPARE(dialog.ChosenPath(), path.toStdString());
-            }
-        }
-        VwFileDialog plain(nullptr, SaveRequest(QString(), 0x4), true);
-        plain.ConfirmCreate = [](const QString&) { return false; };
-        plain.show();
-        plain.selectFile(dir.filePath(QStringLiteral("other.vw3")));
-        plain.accept();
-        QVERIFY(!plain.isVisible());
+        Touch(dir.filePath(QStringLiteral("precious.doc")));
+        const FileDialogRequest request{
+            "Destination encrypted file", kEncryptTypes, "report.txt.vw3", 0x6,
+            dir.path().toStdString(),     true};
+        VwFileDialog dialog(nullptr, request, true);
+        QCOMPARE(dialog.directory().path(), dir.path());
+        QStringList asked;
+        dialog.ConfirmReplace = [&](const QString& path) {
+            asked << QFileInfo(path).fileName();
+            return row.at(3) == "yes";
+        };
+        dialog.show();
+        const auto types = vwui::ToQtFilters(kEncryptTypes);
+        dialog.selectNameFilter(types.at(std::stoul(row.at(1))).Visible);
+        emit dialog.filterSelected(dialog.selectedNameFilter());
+        QVERIFY(dialog.TypeNote->text().startsWith(QString::fromStdString(row.at(5))));
+        QCOMPARE(dialog.TypeNote->isVisible(), !row.at(5).empty());
+        // Typed, as a user does, into the name box that has the focus.
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        name->setFocus();
+        name->setText(QString::fromStdString(row.at(2)));
+        QVERIFY(name->hasFocus());
+        dialog.accept();
+        const std::string chosen = row.at(4);
+        QCOMPARE(asked.size(), row.at(3).empty() ? 0 : 1);
+        QCOMPARE(dialog.isVisible(), chosen.empty());
+        if (chosen.empty()) return;
+        QCOMPARE(dialog.ChosenPath(), dir.filePath(QString::fromStdString(chosen)).toStdString());
+        // Offered first the next time, the opening name following it.
+        VwFileDialog next(nullptr, request, true);
+        QCOMPARE(next.selectedNameFilter(), dialog.selectedNameFilter());
+        const auto* edit = next.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QCOMPARE(edit->text(), row.at(1) == "2" ? QStringLiteral("report.txt.vws")
+                                                : QStringLiteral("report.txt.vw3"));
     }
 
     // Real modal dialogs give the chosen path, or nothing when cancelled.
@@ -111,9 +134,10 @@ private slots:
         Touch(plain);
         vwui::QtInteraction ui;
         ChooseInNextFileDialog(plain);
-        QCOMPARE(ui.ShowOpen({"Source encrypted file", kAllFiles, "", 4}), plain.toStdString());
+        QCOMPARE(ui.ShowOpen({"Source encrypted file", kAllFiles, "", 4, "", false}),
+                 plain.toStdString());
         ChooseInNextFileDialog(QString());
-        QCOMPARE(ui.ShowSave(SaveRequest(QString(), 0x2004)), std::string());
+        QCOMPARE(ui.ShowSave(SaveRequest(QString(), 0x6)), std::string());
 
         vwui::cBrowseFolders picker;
         ChooseInNextFileDialog(dir.path());
@@ -131,6 +155,10 @@ private slots:
             vwui::MakeMessageBox(nullptr, "One.\rTwo\r\rFour\r\nFive", "About", 64));
         QCOMPARE(about->icon(), QMessageBox::Information);
         QCOMPARE(about->text(), QStringLiteral("One.\nTwo\n\nFour\r\nFive"));
+        // A question before work: Enter cancels it.
+        std::unique_ptr<QMessageBox> question(vwui::MakeMessageBox(nullptr, "?", "Q", 48, true));
+        QCOMPARE(static_cast<QAbstractButton*>(question->defaultButton()),
+                 question->button(QMessageBox::Cancel));
 
         vwui::QtInteraction ui;
         AnswerNextDialog<QMessageBox>([](QMessageBox* box) {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
@@ -29,7 +30,9 @@ struct Call {
     std::string Procedure;  // "encrypt" or "decrypt"
     int Kind = 0;
     std::string Path;
-    bool WaitStoodIn = false;  // the progress window on screen, the main window hidden
+    // The main window hidden; the progress window only while work runs (from DoEvents
+    // on), gone for a question, and Cancel there heard by the procedure.
+    bool WaitStoodIn = false;
 };
 
 struct Message {
@@ -51,8 +54,15 @@ class MainWindowTest : public QObject {
     int registrations_ = 0;
 
     void Record(const std::string& procedure, int kind, const std::string& path) {
-        const QWindow* wait = main_->Wait().windowHandle();
-        calls_.push_back({procedure, kind, path, !main_->isVisible() && wait && wait->isExposed()});
+        vwui::frmWait& wait = main_->Wait();
+        const bool quietBeforeWork = !main_->isVisible() && wait.isHidden();
+        ui_.DoEvents();
+        const bool shownForWork = wait.windowHandle() && wait.windowHandle()->isExposed();
+        QTest::mouseClick(wait.cmdCancel, Qt::LeftButton);
+        const bool heard = ui_.Cancelled();
+        ui_.ShowOpen({});
+        calls_.push_back(
+            {procedure, kind, path, quietBeforeWork && shownForWork && heard && wait.isHidden()});
     }
 
     // A shift-drag: the source offers a move first. Returns the action the drop took.
@@ -75,6 +85,7 @@ private slots:
         calls_.clear();
         messages_.clear();
         ends_ = registrations_ = 0;
+        ui_.OpenAnswerer = [](const modVW::FileDialogRequest&) { return std::string(); };
         ui_.MsgBoxAnswerer = [this](const std::string& text, const std::string& title, int style) {
             messages_.push_back({text, title, style, main_->lblStatus->text()});
         };
@@ -121,7 +132,7 @@ private slots:
     }
 
     // Screen readers see push buttons and press About through its press action.
-    void aboutShowsFourLinesWhileTheStatusSaysPleaseWait() {
+    void aboutShowsFourLinesWhileTheStatusStaysReady() {
         for (vwui::SkinLabel* icon : main_->cmd)
             QCOMPARE(QAccessible::queryAccessibleInterface(icon)->role(), QAccessible::Button);
         QAccessible::queryAccessibleInterface(main_->cmd[2])
@@ -131,7 +142,7 @@ private slots:
         QCOMPARE(messages_[0].Title, std::string("About"));
         QCOMPARE(messages_[0].Style, 64);
         QVERIFY(messages_[0].Text.starts_with("Moravi Vaultwise 3.5.\r"));
-        QCOMPARE(messages_[0].StatusMeanwhile, QStringLiteral("Please wait..."));
+        QCOMPARE(messages_[0].StatusMeanwhile, QStringLiteral("Ready"));
         QCOMPARE(main_->lblStatus->text(), QStringLiteral("Ready"));
         main_->cmd_Click(3);  // Exit asks nothing
         QCOMPARE(ends_, 1);
@@ -226,9 +237,9 @@ private slots:
         QCOMPARE(calls_.size(), size_t(1));
     }
 
-    // The background and both captions take drops, first file path only, always as a
+    // The background and both captions take drops, each file path in turn, always as a
     // copy; nothing else takes drops, and a drop without a file path is ignored.
-    void dropsRunTheFirstPathOnly() {
+    void dropsRunEachPathInTurn() {
         QTemporaryDir dir;
         const QString one = dir.filePath(QStringLiteral("one.txt"));
         WriteFile(one.toStdString(), "");
@@ -238,9 +249,13 @@ private slots:
         QCOMPARE(Drop(main_->ImgBack, {QUrl(QStringLiteral("http://x/a"))}), Qt::IgnoreAction);
         for (vwui::SkinLabel* target : {main_->ImgBack, main_->lblWelcome, main_->lblAction})
             QCOMPARE(Drop(target, urls), Qt::CopyAction);
-        QTRY_COMPARE(calls_.size(), size_t(3));
-        for (const Call& call : calls_)
-            QCOMPARE(call.Path, one.toStdString());
+        QTRY_COMPARE(calls_.size(), size_t(6));
+        const auto runs = [this](const QString& path) {
+            return std::count_if(calls_.begin(), calls_.end(),
+                                 [&](const Call& c) { return c.Path == path.toStdString(); });
+        };
+        QCOMPARE(runs(one), 3);
+        QCOMPARE(runs(dir.path()), 3);
         for (QWidget* other : std::initializer_list<QWidget*>{main_.get(), main_->cmd[0],
                                                               main_->lblStatus, main_->ImgBar})
             QVERIFY(!other->acceptDrops());

@@ -1,0 +1,31 @@
+#pragma once
+// The questions asked before work the user may not want: the entries a folder's
+// encryption leaves out, and the files a folder's extraction would replace. Each
+// goes through Interaction::GoOn; false ends the procedure without a word.
+
+#include <string>
+#include <vector>
+
+namespace modVW {
+
+class Interaction;
+
+// What a folder's encryption leaves out (`skipped`, sub-folders ending in "/").
+std::string LeftOutText(const std::vector<std::string>& skipped);
+
+// True when the encryption may go on without `skipped`; asks nothing when empty.
+bool AgreedToLeaveOut(Interaction& ui, const std::vector<std::string>& skipped);
+
+// The names of the package's entries that already exist in `folder`, in package
+// order; names the extraction refuses anyway ("..", "a/b") are not counted.
+// Throws vw::Error when the package cannot be read.
+std::vector<std::string> FilesReplacedBy(const std::string& packagePath, const std::string& folder);
+
+// What an extraction into `folder` replaces.
+std::string ReplacedText(const std::vector<std::string>& names, const std::string& folder);
+
+// Once the package is written and the folder chosen: the user interface's own check
+// (ReadyToExtract), then the question when files of `folder` would be replaced.
+bool AgreedToExtract(Interaction& ui, const std::string& packagePath, const std::string& folder);
+
+}  // namespace modVW
