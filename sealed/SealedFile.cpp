@@ -184,8 +184,10 @@ SealedSource::SealedSource(vw::FileReader& in, const SealedHeader& header, const
         return;
     }
     std::memcpy(prefix_, header.Bytes.data() + kStreamAt, sizeof prefix_);
-    body_ =
+    auto chunks =
         std::make_unique<ChunkReader>(in, ChunkKey{keys.Stream, prefix_}, damaged, std::move(turn));
+    chunks_ = chunks.get();
+    body_ = std::move(chunks);
     contents_ = ContentsOfStream(*body_, damaged);
 }
 
