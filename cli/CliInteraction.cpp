@@ -120,6 +120,14 @@ bool CliInteraction::ReadyToExtract(const std::string& packagePath, const std::s
     return false;
 }
 
+bool CliInteraction::ReadyToReplace(const std::vector<std::string>& names,
+                                    const std::string& folder) {
+    if (ReplaceExisting || names.empty()) return true;
+    Say(std::cerr, "vw3: '" + folder + "/" + names.front() + "' exists; use --force to replace it");
+    failed_ = true;
+    return false;
+}
+
 void CliInteraction::DoEvents() {
     if (quiet_ || !StderrIsTerminal()) return;
     if (!progress_)

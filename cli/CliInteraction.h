@@ -53,6 +53,9 @@ public:
     void MsgBox(const std::string& text, const std::string& title, int style) override;
     void DoEvents() override;
     bool ReadyToExtract(const std::string& packagePath, const std::string& folder) override;
+    // Entries that already exist are replaced only with --force (ReplaceExisting).
+    bool ReadyToReplace(const std::vector<std::string>& names, const std::string& folder) override;
+    bool ReplaceExisting = false;
 
     int Status() const;
 

@@ -237,6 +237,7 @@ bool ExtractionReady(const Options& o, const std::string& package, const std::st
 // folder), and the folders made for it go again when that fails.
 int DecryptedInto(const Options& o, CliInteraction& ui) {
     ui.ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
+    ui.ReplaceExisting = o.Force;
     ui.ExtractReady = [&o](const std::string& package, const std::string& folder) {
         return ExtractionReady(o, package, folder);
     };

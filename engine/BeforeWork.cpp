@@ -55,10 +55,16 @@ std::string ReplacedText(const std::vector<std::string>& names, const std::strin
            "' will be replaced by the decrypted ones:" + NameLines(names);
 }
 
+bool AgreedToReplace(Interaction& ui, const std::vector<std::string>& names,
+                     const std::string& folder) {
+    if (names.empty()) return true;
+    return ui.ReadyToReplace(names, folder) &&
+           ui.GoOn(ReplacedText(names, folder), "Replace Files");
+}
+
 bool AgreedToExtract(Interaction& ui, const std::string& packagePath, const std::string& folder) {
     if (!ui.ReadyToExtract(packagePath, folder)) return false;
-    const auto names = FilesReplacedBy(packagePath, folder);
-    return names.empty() || ui.GoOn(ReplacedText(names, folder), "Replace Files");
+    return AgreedToReplace(ui, FilesReplacedBy(packagePath, folder), folder);
 }
 
 }  // namespace modVW

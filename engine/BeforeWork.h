@@ -24,6 +24,11 @@ std::vector<std::string> FilesReplacedBy(const std::string& packagePath, const s
 // What an extraction into `folder` replaces.
 std::string ReplacedText(const std::vector<std::string>& names, const std::string& folder);
 
+// True when the entries `names` of `folder` may be replaced: the user interface's
+// own check (ReadyToReplace), then the question; asks nothing when empty.
+bool AgreedToReplace(Interaction& ui, const std::vector<std::string>& names,
+                     const std::string& folder);
+
 // Once the package is written and the folder chosen: the user interface's own check
 // (ReadyToExtract), then the question when files of `folder` would be replaced.
 bool AgreedToExtract(Interaction& ui, const std::string& packagePath, const std::string& folder);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace modVW {
 
@@ -67,6 +68,13 @@ public:
     // extracted: false ends the procedure without a word (whoever said false has
     // said why). The desktop program extracts whatever the package holds.
     virtual bool ReadyToExtract(const std::string& /*packagePath*/, const std::string& /*folder*/) {
+        return true;
+    }
+    // Before a folder's entries are put in place: `names` of them already exist in
+    // `folder`. False ends the procedure without a word (whoever said false has
+    // said why); true goes on to the question that names them.
+    virtual bool ReadyToReplace(const std::vector<std::string>& /*names*/,
+                                const std::string& /*folder*/) {
         return true;
     }
 };

@@ -128,7 +128,10 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
         "Please select the folder in which to place the encrypted files:", FolderPart(source));
     if (folder.empty()) return;
     if (file.HoldsTree()) {
-        if (ui.ReadyToExtract("", folder)) ExtractTreeInto(file.TreePayload(), folder, source);
+        ExtractTreeInto(file.TreePayload(), folder, source,
+                        [&](const std::vector<std::string>& existing) {
+                            return AgreedToReplace(ui, existing, folder);
+                        });
         return;
     }
     TemporaryPackage package;

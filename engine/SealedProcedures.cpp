@@ -108,12 +108,18 @@ void SealTree(const std::string& folder, vw::FileWriter& out, const std::string&
     });
 }
 
-void ExtractTreeInto(vw::ByteSource& payload, const std::string& folder, const std::string& path) {
+void ExtractTreeInto(vw::ByteSource& payload, const std::string& folder, const std::string& path,
+                     const std::function<bool(const std::vector<std::string>&)>& agreed) {
     // The chosen folder may be a new name, as for a package.
     if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
         throw vw::ErrorFromErrno(errno, "Cannot create the folder", folder);
     vw::stuf::StagingFolder staging(folder);
     const auto names = vw::tree::ExtractTree(payload, staging.PathOf(""), DamagedError(path));
+    std::vector<std::string> existing;
+    struct stat st {};
+    for (const auto& name : names)
+        if (::lstat((folder + "/" + name).c_str(), &st) == 0) existing.push_back(name);
+    if (!agreed(existing)) return;
     staging.Commit(names);
 }
 

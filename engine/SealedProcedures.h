@@ -3,6 +3,7 @@
 // is opened, the password by its key check, and the content is handed on only
 // chunk by verified chunk. New files are written in the current version.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +28,9 @@ void SealTree(const std::string& folder, vw::FileWriter& out, const std::string&
 
 // Extracts the tree that `payload` holds into `folder`, all or nothing: into a
 // private staging folder first, whose top-level entries are put in place only once
-// the payload's end is verified.
-void ExtractTreeInto(vw::ByteSource& payload, const std::string& folder, const std::string& path);
+// the payload's end is verified and `agreed` has allowed the ones that replace
+// entries of `folder` (false leaves everything as it was).
+void ExtractTreeInto(vw::ByteSource& payload, const std::string& folder, const std::string& path,
+                     const std::function<bool(const std::vector<std::string>&)>& agreed);
 
 }  // namespace modVW

@@ -147,9 +147,12 @@ StagingFolder::Placed StagingFolder::Place(const std::string& name) {
     struct stat st {};
     if (present_.count(name) && ::lstat(target.c_str(), &st) == 0) {
         // A replaced file keeps its permissions, as when it is written over, and its
-        // new contents reach the disk before they take its place.
-        if (S_ISREG(st.st_mode)) ::chmod(staged.c_str(), st.st_mode & 07777);
-        SyncFile(staged, target);
+        // new contents reach the disk before they take its place. A staged link (from
+        // a tree) is neither changed nor opened: both would reach what it points to.
+        struct stat staging {};
+        const bool file = ::lstat(staged.c_str(), &staging) == 0 && S_ISREG(staging.st_mode);
+        if (file && S_ISREG(st.st_mode)) ::chmod(staged.c_str(), st.st_mode & 07777);
+        if (file) SyncFile(staged, target);
         if (disk::Rename(staged.c_str(), target.c_str(), RENAME_EXCHANGE) == 0)
             return {name, Placed::Exchanged};
         if (errno != EINVAL && errno != ENOSYS) throw ErrorFromErrno(errno, "Cannot write", target);
