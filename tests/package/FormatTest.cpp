@@ -2,7 +2,7 @@
 // those of tests/data/packages/MANIFEST, the entry names of entry-names, and the
 // claims weighed before anything is written (names too long for the destination,
 // more bytes than it has free, a damaged entry after good ones), all leaving the
-// destination untouched; slots past the files cost no memory. Golden files,
+// destination untouched, also when streamed; slots past the files cost no memory. Golden files,
 // Windows-1252 names and damaged compressed entries are sessions in SessionTest.cpp.
 
 #include <gtest/gtest.h>
@@ -12,6 +12,9 @@
 
 #include <filesystem>
 
+#include "Error.h"
+#include "PackageExtraction.h"
+#include "PackageUnpacker.h"
 #include "TempDir.h"
 #include "cSTUF20.h"
 
@@ -41,6 +44,23 @@ long PeakKiBReading(const std::string& path) {
     ::wait4(child, &status, 0, &usage);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     return usage.ru_maxrss;
+}
+
+// The failure text of the package at `path` streamed into `dest` in pieces of 7
+// bytes and unpacked, staged only; "" when it unpacks.
+std::string StreamedFailure(const std::string& path, const std::string& dest) {
+    const Bytes bytes = ReadFile(path);
+    fs::create_directory(dest);
+    try {
+        vw::stuf::StagingFolder staging(dest);
+        vw::stuf::PackageUnpacker package(staging, dest, bytes.size(), path);
+        for (size_t at = 0; at < bytes.size(); at += 7)
+            package.Write(bytes.data() + at, std::min<size_t>(7, bytes.size() - at));
+        package.Finish();
+    } catch (const vw::Error& e) {
+        return e.Description();
+    }
+    return "";
 }
 
 }  // namespace
@@ -75,6 +95,9 @@ TEST(BrokenPackage, EachFailsWithAClearText) {
             EXPECT_EQ(p.Session, 0);
         }
         EXPECT_FALSE(p.LastError.empty()) << row[0];
+        // Streamed, the package fails with the same text.
+        EXPECT_EQ(StreamedFailure(path, dir / "streamed"), p.LastError) << row[0];
+        EXPECT_TRUE(fs::is_empty(dir / "streamed")) << row[0];
         EXPECT_FALSE(fs::exists(DataPath("escape.txt")));
     }
 }

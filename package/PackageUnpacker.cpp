@@ -1,0 +1,315 @@
+#include "PackageUnpacker.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <map>
+
+#include "BinaryFile.h"
+#include "EntryCompression.h"
+#include "Error.h"
+#include "PackageExtraction.h"
+#include "PackageFormat.h"
+#include "PathText.h"
+#include "PrivateFolder.h"
+#include "Text1252.h"
+
+namespace vw::stuf {
+
+// The fields in file order. Fields are little-endian, texts a 16-bit length and
+// their bytes; a slot is its Contents (dimension count, then length, lower bound
+// and bytes when sized), name, FileSize, Compressed, two texts and eight bytes.
+enum class PackageUnpacker::Step : uint8_t {
+    DescriptionLength,
+    Description,
+    TableDimensions,
+    SlotCount,
+    TableLowerBound,
+    SlotDimensions,
+    ContentsLength,
+    ContentsLowerBound,
+    Contents,
+    NameLength,
+    Name,
+    FileSize,
+    Compressed,
+    SlotText1Length,
+    SlotText1,
+    SlotText2Length,
+    SlotText2,
+    SlotBytes,
+    EntryCount,
+    TagLength,
+    Tag,
+    Text1Length,
+    Text1,
+    Text2Length,
+    Text2,
+    Number1,
+    Number2,
+    Done,
+};
+
+namespace {
+
+constexpr uint64_t kUnknown = std::numeric_limits<uint64_t>::max();
+constexpr size_t kInflateChunk = 64 * 1024;
+
+template <class T>
+T Field(const std::string& bytes) {
+    T v{};
+    std::memcpy(&v, bytes.data(), sizeof v);
+    return v;
+}
+
+}  // namespace
+
+PackageUnpacker::PackageUnpacker(StagingFolder& staging, std::string dest, uint64_t size,
+                                 std::string label, FreeSpace freeSpace)
+    : staging_(staging),
+      dest_(std::move(dest)),
+      label_(std::move(label)),
+      freeSpace_(std::move(freeSpace)),
+      slots_(std::make_unique<PrivateFolder>(dest_, ".vaultwise-extract-")),
+      left_(size) {
+    Need(Step::DescriptionLength, 2, "the description's length");
+}
+
+PackageUnpacker::~PackageUnpacker() = default;
+
+// Every field is checked against the bytes that remain before it is gathered.
+void PackageUnpacker::Need(Step step, uint64_t bytes, const char* what) {
+    const bool inSlot = step >= Step::SlotDimensions && step <= Step::SlotBytes;
+    const std::string slot = inSlot ? "Slot " + std::to_string(entries_.size() - 1) + ": " : "";
+    if (bytes > left_)
+        throw Error(ErrorNumber::InputPastEnd, slot + "Input past end of file: '" + label_ +
+                                                   "' is damaged or not of this kind (" + what +
+                                                   " needs " + std::to_string(bytes) +
+                                                   " bytes, only " + std::to_string(left_) +
+                                                   " remain)");
+    step_ = step;
+    need_ = bytes;
+    what_ = what;
+    field_.clear();
+    if (bytes == 0) TakeField();
+}
+
+void PackageUnpacker::Write(const uint8_t* data, size_t len) {
+    while (len > 0 && step_ != Step::Done) {  // bytes after the last field are never read
+        size_t n = 0;
+        if (step_ == Step::Contents) {
+            n = static_cast<size_t>(std::min<uint64_t>(len, contentsLeft_));
+            contents_->WriteBytes(data, n);
+            contentsLeft_ -= n;
+        } else {
+            n = static_cast<size_t>(std::min<uint64_t>(len, need_ - field_.size()));
+            field_.append(reinterpret_cast<const char*>(data), n);
+        }
+        data += n;
+        len -= n;
+        if (left_ != kUnknown) left_ -= n;
+        if (step_ == Step::Contents ? contentsLeft_ == 0 : field_.size() == need_) {
+            if (step_ == Step::Contents)
+                EndContents();
+            else
+                TakeField();
+        }
+    }
+}
+
+void PackageUnpacker::TakeField() {
+    const auto damaged = [&](const std::string& why) {
+        const bool inSlot = step_ >= Step::SlotDimensions && step_ <= Step::SlotBytes;
+        return Error(ErrorNumber::InvalidFileFormat,
+                     (inSlot ? "Slot " + std::to_string(entries_.size() - 1) + ": " : "") +
+                         "Invalid file format: '" + label_ +
+                         "' is damaged or not a package: " + why);
+    };
+    switch (step_) {
+        case Step::DescriptionLength:
+            return Need(Step::Description, Field<uint16_t>(field_), "the description");
+        case Step::Description:
+            return Need(Step::TableDimensions, 2, "the entry table's dimension count");
+        case Step::TableDimensions: {
+            const auto dims = Field<uint16_t>(field_);
+            if (dims > 1)
+                throw damaged("the entry table has " + std::to_string(dims) +
+                              " dimensions; only 0 or 1 are possible");
+            if (dims == 0) return Need(Step::EntryCount, 4, "EntryCount");
+            return Need(Step::SlotCount, 4, "the entry table's slot count");
+        }
+        case Step::SlotCount:
+            slotCount_ = Field<uint32_t>(field_);
+            return Need(Step::TableLowerBound, 4, "the entry table's lower bound");
+        case Step::TableLowerBound: {
+            const auto lowerBound = Field<int32_t>(field_);
+            if (lowerBound != 0)
+                throw damaged("the entry table starts at slot " + std::to_string(lowerBound) +
+                              ", not at slot 0");
+            // Every slot takes at least 22 bytes.
+            if (left_ != kUnknown && uint64_t{slotCount_} * kMinSlotBytes > left_)
+                throw damaged("the entry table claims " + std::to_string(slotCount_) +
+                              " slots, but only " + std::to_string(left_) +
+                              " bytes follow and every slot takes at least 22");
+            return NextSlot();
+        }
+        case Step::SlotDimensions: {
+            const auto dims = Field<uint16_t>(field_);
+            if (dims > 1)
+                throw damaged("an entry's contents have " + std::to_string(dims) +
+                              " dimensions; only 0 or 1 are possible");
+            if (dims == 0) return Need(Step::NameLength, 2, "an entry's name length");
+            return Need(Step::ContentsLength, 4, "an entry's length");
+        }
+        case Step::ContentsLength:
+            contentsLeft_ = Field<uint32_t>(field_);
+            return Need(Step::ContentsLowerBound, 4, "an entry's lower bound");
+        case Step::ContentsLowerBound:
+            if (contentsLeft_ > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
+                throw damaged("an entry claims " + std::to_string(contentsLeft_) +
+                              " bytes; a package entry holds at most 2,147,483,647");
+            return StartContents(static_cast<uint32_t>(contentsLeft_));
+        case Step::NameLength:
+            return Need(Step::Name, Field<uint16_t>(field_), "an entry's name");
+        case Step::Name:
+            entries_.back().name = field_;
+            return Need(Step::FileSize, 4, "an entry's file size");
+        case Step::FileSize:
+            entries_.back().fileSize = Field<int32_t>(field_);
+            return Need(Step::Compressed, 2, "an entry's compression flag");
+        case Step::Compressed:
+            entries_.back().compressed = Field<int16_t>(field_);
+            return Need(Step::SlotText1Length, 2, "an entry's reserved text");
+        case Step::SlotText1Length:
+            return Need(Step::SlotText1, Field<uint16_t>(field_), "an entry's reserved text");
+        case Step::SlotText1:
+            return Need(Step::SlotText2Length, 2, "an entry's reserved text");
+        case Step::SlotText2Length:
+            return Need(Step::SlotText2, Field<uint16_t>(field_), "an entry's reserved text");
+        case Step::SlotText2:
+            return Need(Step::SlotBytes, 8, "an entry's reserved bytes");
+        case Step::SlotBytes:
+            return NextSlot();
+        case Step::EntryCount: {
+            const auto count = Field<int32_t>(field_);
+            if (count < 0 || count > std::max<int64_t>(int64_t{slotCount_} - 1, 0))
+                throw damaged("it says it holds " + std::to_string(count) +
+                              " files, but its entry table has " + std::to_string(slotCount_) +
+                              " slots");
+            entryCount_ = count;
+            return Need(Step::TagLength, 2, "the format tag's length");
+        }
+        case Step::TagLength:
+            return Need(Step::Tag, Field<uint16_t>(field_), "the format tag");
+        case Step::Tag:
+            return Need(Step::Text1Length, 2, "a reserved text's length");
+        case Step::Text1Length:
+            return Need(Step::Text1, Field<uint16_t>(field_), "a reserved text");
+        case Step::Text1:
+            return Need(Step::Text2Length, 2, "a reserved text's length");
+        case Step::Text2Length:
+            return Need(Step::Text2, Field<uint16_t>(field_), "a reserved text");
+        case Step::Text2:
+            return Need(Step::Number1, 4, "a reserved number");
+        case Step::Number1:
+            return Need(Step::Number2, 4, "a reserved number");
+        case Step::Number2:
+        case Step::Contents:
+        case Step::Done:
+            step_ = Step::Done;
+            return;
+    }
+}
+
+void PackageUnpacker::NextSlot() {
+    if (entries_.size() == slotCount_) return Need(Step::EntryCount, 4, "EntryCount");
+    entries_.emplace_back();
+    Need(Step::SlotDimensions, 2, "an entry's dimension count");
+}
+
+// The contents wait in the private folder under the slot's number; the disk must
+// hold them before they are written.
+void PackageUnpacker::StartContents(uint32_t count) {
+    if (uint64_t{count} > left_)
+        throw Error(ErrorNumber::InputPastEnd,
+                    "Slot " + std::to_string(entries_.size() - 1) + ": Input past end of file: '" +
+                        label_ + "' is damaged or not of this kind (an entry's contents needs " +
+                        std::to_string(count) + " bytes, only " + std::to_string(left_) +
+                        " remain)");
+    if (count > 0) CheckFreeSpace(dest_, count, freeSpace_);
+    entries_.back().hasContents = true;
+    const std::string path = JoinPath(slots_->Path(), std::to_string(entries_.size() - 1));
+    // Until its name comes, a failing write names the destination folder.
+    contents_ = std::make_unique<FileWriter>(path, FileWriter::Mode::CreateNew, 0666, dest_);
+    step_ = Step::Contents;
+    if (count == 0) EndContents();
+}
+
+void PackageUnpacker::EndContents() {
+    contents_->Close();
+    contents_.reset();
+    Need(Step::NameLength, 2, "an entry's name length");
+}
+
+std::vector<std::string> PackageUnpacker::Finish() {
+    if (step_ != Step::Done)
+        throw Error(ErrorNumber::InputPastEnd,
+                    "Input past end of file: '" + label_ + "' is damaged or not of this kind (" +
+                        what_ + " needs " + std::to_string(need_) + " bytes, only " +
+                        std::to_string(field_.size()) + " remain)");
+    // Everything that can be known to fail is refused before an entry is placed.
+    const long nameMax = NameMaxAt(dest_);
+    std::vector<std::string> names;
+    std::map<std::string, int32_t> numbers;
+    uint64_t expanded = 0;
+    for (int32_t i = 1; i <= entryCount_; ++i) {
+        const Entry& entry = entries_[static_cast<size_t>(i)];
+        names.push_back(Text1252::NameFromFile(entry.name));
+        CheckEntryName(i, names.back(), nameMax);
+        const auto [first, fresh] = numbers.emplace(names.back(), i);
+        if (!fresh)
+            throw Error(ErrorNumber::FileExists,
+                        "Refusing to extract file " + std::to_string(i) + ": its name \"" +
+                            names.back() + "\" is also file " + std::to_string(first->second) +
+                            "'s, and one would replace the other");
+        if (entry.compressed == -1) expanded += static_cast<uint64_t>(std::max(entry.fileSize, 0));
+    }
+    CheckFreeSpace(dest_, expanded, freeSpace_);
+    for (int32_t i = 1; i <= entryCount_; ++i)
+        Place(static_cast<uint32_t>(i), names[static_cast<size_t>(i - 1)],
+              JoinPath(dest_, names[static_cast<size_t>(i - 1)]));
+    return names;
+}
+
+// Moves a stored entry's contents into the staging folder under its name, or
+// inflates a compressed one there.
+void PackageUnpacker::Place(uint32_t number, const std::string& name, const std::string& target) {
+    const Entry& entry = entries_[number];
+    const std::string raw = JoinPath(slots_->Path(), std::to_string(number));
+    const std::string staged = staging_.PathOf(name);
+    if (entry.compressed != -1 && entry.hasContents) {
+        if (::rename(raw.c_str(), staged.c_str()) != 0)
+            throw ErrorFromErrno(errno, "Cannot write", target);
+        return;
+    }
+    FileWriter out(staged, FileWriter::Mode::Truncate, 0666, target);
+    if (entry.compressed == -1) {
+        EntryInflater inflater(
+            entry.fileSize, [&](const uint8_t* data, size_t n) { out.WriteBytes(data, n); },
+            std::to_string(number) + " \"" + name + "\"");
+        if (entry.hasContents) {
+            FileReader in(raw);
+            std::vector<uint8_t> chunk(kInflateChunk);
+            while (in.Remaining() > 0) {
+                const auto n =
+                    static_cast<size_t>(std::min<uint64_t>(chunk.size(), in.Remaining()));
+                in.ReadBytes(chunk.data(), n, "an entry's contents");
+                inflater.Feed(chunk.data(), n);
+            }
+        }
+        inflater.Finish();
+    }
+    out.Close();
+}
+
+}  // namespace vw::stuf
