@@ -114,12 +114,6 @@ void CliInteraction::MsgBox(const std::string& text, const std::string&, int sty
     }
 }
 
-bool CliInteraction::ReadyToExtract(const std::string& packagePath, const std::string& folder) {
-    if (!ExtractReady || ExtractReady(packagePath, folder)) return true;
-    failed_ = true;
-    return false;
-}
-
 bool CliInteraction::ReadyToReplace(const std::vector<std::string>& names,
                                     const std::string& folder) {
     if (ReplaceExisting || names.empty()) return true;

@@ -40,11 +40,9 @@ public:
     std::string MadeFolder;  // the outermost folder the folder answer created, if any
 
     // A file's kind and name are known only once it is open, so its save answer
-    // is worked out then, from the stored name. A folder's package is looked
-    // at once written, before anything is extracted. Each says why on standard
-    // error when it returns "" or false, which ends the command as a failure.
+    // is worked out then, from the stored name. It says why on standard error
+    // when it returns "", which ends the command as a failure.
     std::function<std::string(const std::string& storedName)> SaveAsFor;
-    std::function<bool(const std::string& packagePath, const std::string& folder)> ExtractReady;
 
     std::string ShowOpen(const modVW::FileDialogRequest& request) override;
     std::string ShowSave(const modVW::FileDialogRequest& request) override;
@@ -52,7 +50,6 @@ public:
     std::string PasswordDialog(const std::string& prompt) override;
     void MsgBox(const std::string& text, const std::string& title, int style) override;
     void DoEvents() override;
-    bool ReadyToExtract(const std::string& packagePath, const std::string& folder) override;
     // Entries that already exist are replaced only with --force (ReplaceExisting).
     bool ReadyToReplace(const std::vector<std::string>& names, const std::string& folder) override;
     bool ReplaceExisting = false;

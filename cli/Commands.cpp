@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
-#include <set>
 
 #include "BinaryFile.h"
 #include "CliInteraction.h"
@@ -50,11 +49,6 @@ std::string Quoted(const std::string& text) {
     quoted += text;
     quoted += '\'';
     return quoted;
-}
-
-bool Exists(const std::string& path) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
 }
 
 // Up to kPasswordFileMax + 1 bytes of `fd`: one more shows the file is too long.
@@ -149,23 +143,6 @@ bool IsPlainName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
-// Why extracting `entries` into `folder` would replace a file: one of them exists
-// there, or two share a name. "" when neither.
-std::string WouldReplace(const std::vector<modVW::PackageEntryInfo>& entries,
-                         const std::string& folder) {
-    std::set<std::string> seen;
-    // A name that is not plain ("..") is refused by the extraction, which says why.
-    for (const auto& entry : entries) {
-        if (!IsPlainName(entry.Name)) continue;
-        const std::string target = (fs::path(folder) / entry.Name).string();
-        if (Exists(target)) return Quoted(target) + " exists";
-        if (!seen.insert(entry.Name).second)
-            return "the package holds two files named " + Quoted(entry.Name) +
-                   ", and the second would replace the first";
-    }
-    return "";
-}
-
 // Removes the folders made for a failed extraction, unless something was put in them.
 void RemoveEmptyFolders(const std::string& top) {
     std::error_code ec;
@@ -216,31 +193,11 @@ std::string SaveAsFor(const Options& o, const std::string& stored) {
     return OutputRefusal(path, o.Force) ? "" : path;
 }
 
-// Before a folder's package, written whole, is extracted: none of its files may
-// exist in the folder, unless --force. A package that cannot be listed is left to
-// the extraction, which reports it as the desktop program does.
-bool ExtractionReady(const Options& o, const std::string& package, const std::string& folder) {
-    if (o.Force) return true;
-    modVW::RecordSummary summary;
-    try {
-        modVW::ListPackage(package, summary);
-    } catch (const vw::Error&) {
-        return true;
-    }
-    const auto why = WouldReplace(summary.Entries, folder);
-    if (why.empty()) return true;
-    Failure("vw3: " + why + "; use --force to replace it");
-    return false;
-}
-
 // Decrypts the command's file; a folder it holds goes into -o (or the current
 // folder), and the folders made for it go again when that fails.
 int DecryptedInto(const Options& o, CliInteraction& ui) {
     ui.ExtractFolder = Absolute(o.Output.empty() ? "." : o.Output);
     ui.ReplaceExisting = o.Force;
-    ui.ExtractReady = [&o](const std::string& package, const std::string& folder) {
-        return ExtractionReady(o, package, folder);
-    };
     modVW::Decrypt(ui, o.Argument);
     const int status = ui.Status();
     if (status != kSuccess) RemoveEmptyFolders(ui.MadeFolder);

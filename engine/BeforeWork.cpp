@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include "Interaction.h"
-#include "RecordSummary.h"
 #include "StoredNames.h"
 
 namespace modVW {
@@ -21,10 +20,6 @@ std::string NameLines(const std::vector<std::string>& names) {
     return lines;
 }
 
-bool IsPlainName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
-}
-
 }  // namespace
 
 std::string LeftOutText(const std::vector<std::string>& skipped) {
@@ -38,15 +33,12 @@ bool AgreedToLeaveOut(Interaction& ui, const std::vector<std::string>& skipped) 
     return skipped.empty() || ui.GoOn(LeftOutText(skipped), "Encrypt Folder");
 }
 
-std::vector<std::string> FilesReplacedBy(const std::string& packagePath,
-                                         const std::string& folder) {
-    RecordSummary summary;
-    ListPackage(packagePath, summary);
+std::vector<std::string> ExistingNames(const std::vector<std::string>& names,
+                                       const std::string& folder) {
     std::vector<std::string> existing;
     struct stat st {};
-    for (const auto& entry : summary.Entries)
-        if (IsPlainName(entry.Name) && ::lstat((folder + "/" + entry.Name).c_str(), &st) == 0)
-            existing.push_back(entry.Name);
+    for (const auto& name : names)
+        if (::lstat((folder + "/" + name).c_str(), &st) == 0) existing.push_back(name);
     return existing;
 }
 
@@ -60,11 +52,6 @@ bool AgreedToReplace(Interaction& ui, const std::vector<std::string>& names,
     if (names.empty()) return true;
     return ui.ReadyToReplace(names, folder) &&
            ui.GoOn(ReplacedText(names, folder), "Replace Files");
-}
-
-bool AgreedToExtract(Interaction& ui, const std::string& packagePath, const std::string& folder) {
-    if (!ui.ReadyToExtract(packagePath, folder)) return false;
-    return AgreedToReplace(ui, FilesReplacedBy(packagePath, folder), folder);
 }
 
 }  // namespace modVW

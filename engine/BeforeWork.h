@@ -16,10 +16,9 @@ std::string LeftOutText(const std::vector<std::string>& skipped);
 // True when the encryption may go on without `skipped`; asks nothing when empty.
 bool AgreedToLeaveOut(Interaction& ui, const std::vector<std::string>& skipped);
 
-// The names of the package's entries that already exist in `folder`, in package
-// order; names the extraction refuses anyway ("..", "a/b") are not counted.
-// Throws vw::Error when the package cannot be read.
-std::vector<std::string> FilesReplacedBy(const std::string& packagePath, const std::string& folder);
+// The staged top-level `names` that already exist in `folder`, in their order.
+std::vector<std::string> ExistingNames(const std::vector<std::string>& names,
+                                       const std::string& folder);
 
 // What an extraction into `folder` replaces.
 std::string ReplacedText(const std::vector<std::string>& names, const std::string& folder);
@@ -28,9 +27,5 @@ std::string ReplacedText(const std::vector<std::string>& names, const std::strin
 // own check (ReadyToReplace), then the question; asks nothing when empty.
 bool AgreedToReplace(Interaction& ui, const std::vector<std::string>& names,
                      const std::string& folder);
-
-// Once the package is written and the folder chosen: the user interface's own check
-// (ReadyToExtract), then the question when files of `folder` would be replaced.
-bool AgreedToExtract(Interaction& ui, const std::string& packagePath, const std::string& folder);
 
 }  // namespace modVW

@@ -31,6 +31,11 @@ public:
     void PayloadTo(vw::FileWriter& out, Interaction& ui) override {
         DecipherPayloadTo(path_, layout_, out, ui);
     }
+    uint64_t PayloadSize() const override { return layout_.PayloadSize; }
+    void PayloadInto(vw::ByteSink& out, Interaction& ui) override {
+        DecipherPayloadInto(
+            path_, layout_, out, [](uint64_t off) { return off; }, ui);
+    }
 
 private:
     std::string path_;

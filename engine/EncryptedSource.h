@@ -31,6 +31,11 @@ public:
     // Writes the whole payload to `out` and checks it; throws vw::Error when it is
     // damaged. The caller keeps `out` out of sight until this returns.
     virtual void PayloadTo(vw::FileWriter& out, Interaction& ui) = 0;
+    // The same, handed to `out` as it is restored: the bytes it holds, when known
+    // before they are read (kUnknownSize otherwise), then the bytes themselves.
+    static constexpr uint64_t kUnknownSize = ~uint64_t{0};
+    virtual uint64_t PayloadSize() const { return kUnknownSize; }
+    virtual void PayloadInto(vw::ByteSink& out, Interaction& ui) = 0;
     // A folder that comes as its whole tree (a sealed file of version 2) rather than
     // as a package: its payload is then read from TreePayload, which checks it chunk
     // by chunk and ends only at its verified end.

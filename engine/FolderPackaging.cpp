@@ -8,10 +8,12 @@
 #include <cerrno>
 #include <vector>
 
+#include "EncryptedSource.h"
 #include "Error.h"
 #include "Interaction.h"
 #include "PackageFormat.h"
 #include "PackageStream.h"
+#include "PackageUnpacker.h"
 #include "Procedures.h"
 #include "RecordFile.h"
 #include "StoredNames.h"
@@ -168,17 +170,13 @@ bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::strin
     return true;
 }
 
-void ExtractPackage(Interaction& ui, const std::string& packagePath, const std::string& folder) {
-    cSTUF20& package = PackageObject();
-    Check(package.StartSession(packagePath), package);
-    SessionGuard guard(package);
-    package.EntryDone = [&ui] { ui.DoEvents(); };
-    struct Unhook {
-        cSTUF20& package;
-        ~Unhook() { package.EntryDone = nullptr; }
-    } unhook{package};
-    CheckRefusal(package, [&] { return package.ExtractPackage(folder); });
-    Check(package.EndSession(), package);
+std::vector<std::string> UnpackPayload(EncryptedSource& file, vw::stuf::StagingFolder& staging,
+                                       const std::string& folder, const std::string& source,
+                                       Interaction& ui) {
+    vw::stuf::PackageUnpacker package(staging, folder, file.PayloadSize(), source,
+                                      PackageObject().FreeSpace);
+    file.PayloadInto(package, ui);
+    return package.Finish();
 }
 
 }  // namespace modVW

@@ -1,7 +1,8 @@
 #pragma once
 // A folder travels as one STUF20 package of its own files (not those of its
-// sub-folders). The classic format streams the package through the cipher;
-// the package object builds and unpacks it at the temporary package path.
+// sub-folders). The classic format streams the package through the cipher, and
+// back through the package reader into the folder; the package object builds it
+// at a path when a package file is wanted.
 
 #include <optional>
 #include <string>
@@ -13,9 +14,13 @@ class cDirSearch;
 namespace vw {
 class FileWriter;
 }
+namespace vw::stuf {
+class StagingFolder;
+}
 
 namespace modVW {
 
+class EncryptedSource;
 class Interaction;
 
 constexpr const char* kFolderDescription = "Vaultwise 3 Encrypted Folder";
@@ -53,8 +58,12 @@ void EncryptFolderToRecord(const FolderListing& listing, vw::FileWriter& out,
 bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::string& packagePath,
                 std::vector<std::string>& skipped);
 
-// Extracts the package file `packagePath` into `folder`, giving the user interface
-// its turn after each entry. Throws vw::Error on a failure.
-void ExtractPackage(Interaction& ui, const std::string& packagePath, const std::string& folder);
+// Unpacks the package that `file`'s payload holds into `staging`, the staging
+// folder of `folder`, as the payload is restored; returns the entries' names.
+// Failure texts name the package by the encrypted file `source`. Throws
+// vw::Error for a damaged package or one that would write outside `folder`.
+std::vector<std::string> UnpackPayload(EncryptedSource& file, vw::stuf::StagingFolder& staging,
+                                       const std::string& folder, const std::string& source,
+                                       Interaction& ui);
 
 }  // namespace modVW

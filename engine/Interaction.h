@@ -64,12 +64,6 @@ public:
         MsgBox(text, title, MsgStyle::vbInformation);
         return true;
     }
-    // Once a folder's package is written and its folder chosen, before anything is
-    // extracted: false ends the procedure without a word (whoever said false has
-    // said why). The desktop program extracts whatever the package holds.
-    virtual bool ReadyToExtract(const std::string& /*packagePath*/, const std::string& /*folder*/) {
-        return true;
-    }
     // Before a folder's entries are put in place: `names` of them already exist in
     // `folder`. False ends the procedure without a word (whoever said false has
     // said why); true goes on to the question that names them.

@@ -1,6 +1,9 @@
 #include "Procedures.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <memory>
 #include <optional>
@@ -13,12 +16,14 @@
 #include "Guard.h"
 #include "Interaction.h"
 #include "NotDumpable.h"
+#include "PackageExtraction.h"
 #include "ReplacingWriter.h"
 #include "SealedFile.h"
 #include "SealedProcedures.h"
 #include "StoredNames.h"
 #include "TemporaryPackage.h"
 #include "Text1252.h"
+#include "TreeArchive.h"
 
 namespace modVW {
 namespace {
@@ -121,25 +126,34 @@ void RestoreFile(Interaction& ui, EncryptedSource& file, const std::string& sour
     ShowWarning(ui, writer.Commit({}));
 }
 
-// The package is written and checked whole before anything is extracted, so a
-// damaged file extracts nothing.
+// A folder of either format, a package or a whole tree, is unpacked into a
+// staging folder as its payload arrives; only once the payload has ended whole
+// are the staged entries that would replace existing ones asked about, and then
+// all are put in place. A damaged file places nothing.
 void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& source) {
     const std::string folder = ui.BrowseFoldersFrom(
         "Please select the folder in which to place the encrypted files:", FolderPart(source));
     if (folder.empty()) return;
-    if (file.HoldsTree()) {
-        ExtractTreeInto(file.TreePayload(), folder, source,
-                        [&](const std::vector<std::string>& existing) {
-                            return AgreedToReplace(ui, existing, folder);
-                        });
-        return;
-    }
-    TemporaryPackage package;
-    vw::FileWriter out(package.Path(), vw::FileWriter::Mode::CreateNew, 0600);
-    file.PayloadTo(out, ui);
-    out.Close();
-    if (!AgreedToExtract(ui, package.Path(), folder)) return;
-    ExtractPackage(ui, package.Path(), folder);
+    // The chosen folder may be a new name; made here, it goes again unless the
+    // entries are put in it.
+    struct MadeFolder {
+        std::string path;
+        ~MadeFolder() {
+            if (!path.empty()) ::rmdir(path.c_str());
+        }
+    } made;
+    if (::mkdir(folder.c_str(), 0777) == 0)
+        made.path = folder;
+    else if (errno != EEXIST)
+        throw vw::ErrorFromErrno(errno, "Cannot create the folder", folder);
+    vw::stuf::StagingFolder staging(folder);
+    const std::vector<std::string> names =
+        file.HoldsTree()
+            ? vw::tree::ExtractTree(file.TreePayload(), staging.PathOf(""), DamagedError(source))
+            : UnpackPayload(file, staging, folder, source, ui);
+    if (!AgreedToReplace(ui, ExistingNames(names, folder), folder)) return;
+    staging.Commit(names);
+    made.path.clear();
 }
 
 }  // namespace

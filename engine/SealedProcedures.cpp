@@ -1,15 +1,10 @@
 #include "SealedProcedures.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-
 #include <algorithm>
 #include <optional>
 
 #include "EncryptedRecord.h"
 #include "Interaction.h"
-#include "PackageExtraction.h"
 #include "Progress.h"
 #include "SealedFile.h"
 #include "TreeArchive.h"
@@ -40,15 +35,16 @@ public:
     int16_t Kind() const override { return source_->Contents().Kind; }
     const std::string& StoredName() const override { return source_->Contents().StoredName; }
     void PayloadTo(vw::FileWriter& out, Interaction&) override {
-        // Written from the opened chunk itself; a version-1 piece goes through a
-        // buffer placed where the file offset lies within a page.
-        ChunkBuffer scratch;
-        for (;;) {
-            const uint8_t* text = nullptr;
-            const size_t got = source_->Take(text, kChunkText, scratch.PlacedFor(out.Position()));
-            if (got == 0) return;
-            out.WriteBytes(text, got);
-        }
+        HandOn([&out] { return out.Position(); },
+               [&out](const uint8_t* text, size_t n) { out.WriteBytes(text, n); });
+    }
+    void PayloadInto(vw::ByteSink& out, Interaction&) override {
+        uint64_t at = 0;
+        HandOn([&at] { return at; },
+               [&](const uint8_t* text, size_t n) {
+                   out.Write(text, n);
+                   at += n;
+               });
     }
     bool HoldsTree() const override {
         return header_.Version >= 2 && Kind() == SourceKinds::Folder;
@@ -56,6 +52,19 @@ public:
     vw::ByteSource& TreePayload() override { return *source_; }
 
 private:
+    // Written from the opened chunk itself; a version-1 piece goes through a
+    // buffer placed where the output's position lies within a page.
+    template <class Position, class Write>
+    void HandOn(Position&& position, Write&& write) {
+        ChunkBuffer scratch;
+        for (;;) {
+            const uint8_t* text = nullptr;
+            const size_t got = source_->Take(text, kChunkText, scratch.PlacedFor(position()));
+            if (got == 0) return;
+            write(text, got);
+        }
+    }
+
     vw::FileReader in_;
     SealedHeader header_;
     SealedKeys keys_;
@@ -106,21 +115,6 @@ void SealTree(const std::string& folder, vw::FileWriter& out, const std::string&
     Seal(out, password, {SourceKinds::Folder, storedName}, ui, [&](SealingSink& sink) {
         vw::tree::WriteTree(folder, sink, skipped, [&ui] { ui.DoEvents(); });
     });
-}
-
-void ExtractTreeInto(vw::ByteSource& payload, const std::string& folder, const std::string& path,
-                     const std::function<bool(const std::vector<std::string>&)>& agreed) {
-    // The chosen folder may be a new name, as for a package.
-    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
-        throw vw::ErrorFromErrno(errno, "Cannot create the folder", folder);
-    vw::stuf::StagingFolder staging(folder);
-    const auto names = vw::tree::ExtractTree(payload, staging.PathOf(""), DamagedError(path));
-    std::vector<std::string> existing;
-    struct stat st {};
-    for (const auto& name : names)
-        if (::lstat((folder + "/" + name).c_str(), &st) == 0) existing.push_back(name);
-    if (!agreed(existing)) return;
-    staging.Commit(names);
 }
 
 }  // namespace modVW

@@ -26,11 +26,4 @@ void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& passwo
 void SealTree(const std::string& folder, vw::FileWriter& out, const std::string& password,
               const std::string& storedName, Interaction& ui, std::vector<std::string>& skipped);
 
-// Extracts the tree that `payload` holds into `folder`, all or nothing: into a
-// private staging folder first, whose top-level entries are put in place only once
-// the payload's end is verified and `agreed` has allowed the ones that replace
-// entries of `folder` (false leaves everything as it was).
-void ExtractTreeInto(vw::ByteSource& payload, const std::string& folder, const std::string& path,
-                     const std::function<bool(const std::vector<std::string>&)>& agreed);
-
 }  // namespace modVW

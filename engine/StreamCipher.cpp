@@ -59,17 +59,22 @@ void EncryptFileToRecord(vw::FileReader& in, vw::FileWriter& out, const std::str
         out, typedPassword, kind, ui);
 }
 
-void DecipherPayloadTo(const std::string& source, const RecordLayout& layout, vw::FileWriter& dest,
-                       Interaction& ui) {
+void DecipherPayloadInto(const std::string& source, const RecordLayout& layout, vw::ByteSink& dest,
+                         const FilePosition& writeAt, Interaction& ui) {
     vw::FileReader in(source);
     in.Seek(kPayloadOffset, "the payload");
     in.Require(layout.PayloadSize, "the payload");
     FileSource bytes(in);
+    SubstituteStream({bytes, dest, [](uint64_t off) { return kPayloadOffset + off; }, writeAt},
+                     layout.PayloadSize, InverseMap(BuildInverseTable(layout.Fields.Table)), ui);
+}
+
+void DecipherPayloadTo(const std::string& source, const RecordLayout& layout, vw::FileWriter& dest,
+                       Interaction& ui) {
     FileSink sink(dest);
     const uint64_t writeFrom = dest.Position();
-    SubstituteStream({bytes, sink, [](uint64_t off) { return kPayloadOffset + off; },
-                      [&](uint64_t off) { return writeFrom + off; }},
-                     layout.PayloadSize, InverseMap(BuildInverseTable(layout.Fields.Table)), ui);
+    DecipherPayloadInto(
+        source, layout, sink, [writeFrom](uint64_t off) { return writeFrom + off; }, ui);
 }
 
 }  // namespace modVW

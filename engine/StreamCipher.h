@@ -32,8 +32,12 @@ void EncryptPayloadToRecord(const PlainPayload& payload, vw::FileWriter& out,
 void EncryptFileToRecord(vw::FileReader& in, vw::FileWriter& out, const std::string& typedPassword,
                          int16_t kind, const std::string& storedName, Interaction& ui);
 
-// Writes the restored payload of the record file `source`, described by `layout`,
-// to `dest`.
+// Hands the restored payload of the record file `source`, described by `layout`,
+// to `dest`, whose bytes lie in their files as `writeAt` says.
+void DecipherPayloadInto(const std::string& source, const RecordLayout& layout, vw::ByteSink& dest,
+                         const FilePosition& writeAt, Interaction& ui);
+
+// The same into the file `dest`, from its current position.
 void DecipherPayloadTo(const std::string& source, const RecordLayout& layout, vw::FileWriter& dest,
                        Interaction& ui);
 
