@@ -79,19 +79,25 @@ PackageUnpacker::~PackageUnpacker() = default;
 
 // Every field is checked against the bytes that remain before it is gathered.
 void PackageUnpacker::Need(Step step, uint64_t bytes, const char* what) {
-    const bool inSlot = step >= Step::SlotDimensions && step <= Step::SlotBytes;
-    const std::string slot = inSlot ? "Slot " + std::to_string(entries_.size() - 1) + ": " : "";
-    if (bytes > left_)
-        throw Error(ErrorNumber::InputPastEnd, slot + "Input past end of file: '" + label_ +
-                                                   "' is damaged or not of this kind (" + what +
-                                                   " needs " + std::to_string(bytes) +
-                                                   " bytes, only " + std::to_string(left_) +
-                                                   " remain)");
+    if (bytes > left_) throw PastEnd(step, what, bytes, left_);
     step_ = step;
     need_ = bytes;
     what_ = what;
     field_.clear();
     if (bytes == 0) TakeField();
+}
+
+// A failure inside a slot says which slot it is.
+std::string PackageUnpacker::Where(Step step) const {
+    if (step < Step::SlotDimensions || step > Step::SlotBytes) return "";
+    return "Slot " + std::to_string(entries_.size() - 1) + ": ";
+}
+
+Error PackageUnpacker::PastEnd(Step step, const char* what, uint64_t need, uint64_t have) const {
+    return Error(ErrorNumber::InputPastEnd, Where(step) + "Input past end of file: '" + label_ +
+                                                "' is damaged or not of this kind (" + what +
+                                                " needs " + std::to_string(need) + " bytes, only " +
+                                                std::to_string(have) + " remain)");
 }
 
 void PackageUnpacker::Write(const uint8_t* data, size_t len) {
@@ -119,11 +125,9 @@ void PackageUnpacker::Write(const uint8_t* data, size_t len) {
 
 void PackageUnpacker::TakeField() {
     const auto damaged = [&](const std::string& why) {
-        const bool inSlot = step_ >= Step::SlotDimensions && step_ <= Step::SlotBytes;
-        return Error(ErrorNumber::InvalidFileFormat,
-                     (inSlot ? "Slot " + std::to_string(entries_.size() - 1) + ": " : "") +
-                         "Invalid file format: '" + label_ +
-                         "' is damaged or not a package: " + why);
+        return Error(ErrorNumber::InvalidFileFormat, Where(step_) + "Invalid file format: '" +
+                                                         label_ +
+                                                         "' is damaged or not a package: " + why);
     };
     switch (step_) {
         case Step::DescriptionLength:
@@ -230,18 +234,14 @@ void PackageUnpacker::NextSlot() {
 // The contents wait in the private folder under the slot's number; the disk must
 // hold them before they are written.
 void PackageUnpacker::StartContents(uint32_t count) {
-    if (uint64_t{count} > left_)
-        throw Error(ErrorNumber::InputPastEnd,
-                    "Slot " + std::to_string(entries_.size() - 1) + ": Input past end of file: '" +
-                        label_ + "' is damaged or not of this kind (an entry's contents needs " +
-                        std::to_string(count) + " bytes, only " + std::to_string(left_) +
-                        " remain)");
+    if (uint64_t{count} > left_) throw PastEnd(step_, "an entry's contents", count, left_);
     if (count > 0) CheckFreeSpace(dest_, count, freeSpace_);
     entries_.back().hasContents = true;
     const std::string path = JoinPath(slots_->Path(), std::to_string(entries_.size() - 1));
     // Until its name comes, a failing write names the destination folder.
     contents_ = std::make_unique<FileWriter>(path, FileWriter::Mode::CreateNew, 0666, dest_);
     step_ = Step::Contents;
+    need_ = count;
     if (count == 0) EndContents();
 }
 
@@ -252,11 +252,9 @@ void PackageUnpacker::EndContents() {
 }
 
 std::vector<std::string> PackageUnpacker::Finish() {
-    if (step_ != Step::Done)
-        throw Error(ErrorNumber::InputPastEnd,
-                    "Input past end of file: '" + label_ + "' is damaged or not of this kind (" +
-                        what_ + " needs " + std::to_string(need_) + " bytes, only " +
-                        std::to_string(field_.size()) + " remain)");
+    if (step_ == Step::Contents)
+        throw PastEnd(step_, "an entry's contents", need_, need_ - contentsLeft_);
+    if (step_ != Step::Done) throw PastEnd(step_, what_, need_, field_.size());
     // Everything that can be known to fail is refused before an entry is placed.
     const long nameMax = NameMaxAt(dest_);
     std::vector<std::string> names;

@@ -16,6 +16,7 @@
 #include "ByteStream.h"
 
 namespace vw {
+class Error;
 class FileWriter;
 class PrivateFolder;
 }  // namespace vw
@@ -54,6 +55,8 @@ private:
         bool hasContents = false;
     };
 
+    std::string Where(Step step) const;
+    Error PastEnd(Step step, const char* what, uint64_t need, uint64_t have) const;
     void Need(Step step, uint64_t bytes, const char* what);
     void TakeField();
     void NextSlot();
