@@ -66,14 +66,15 @@ long NameMaxAt(const std::string& dest) {
     return max > 0 ? max : NAME_MAX;
 }
 
-void CheckFreeSpace(const std::string& dest, uint64_t declared,
-                    const std::function<uint64_t(const std::string&)>& freeSpace) {
+uint64_t CheckFreeSpace(const std::string& dest, uint64_t declared,
+                        const std::function<uint64_t(const std::string&)>& freeSpace) {
     const std::string folder = ExistingFolder(dest);
     const uint64_t free = freeSpace ? freeSpace(folder) : StatvfsFreeSpace(folder);
     if (declared > free)
         throw Error(ErrorNumber::DiskFull, "Disk full: the package holds " +
                                                std::to_string(declared) + " bytes, but '" + dest +
                                                "' has only " + std::to_string(free) + " free");
+    return free;
 }
 
 namespace {

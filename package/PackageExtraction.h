@@ -24,9 +24,10 @@ void CheckEntryName(int32_t number, const std::string& name, long nameMax);
 long NameMaxAt(const std::string& dest);
 
 // Throws Error 61 when `declared` bytes exceed what `freeSpace` says is free at
-// `dest` (or at the folder that will hold it). An empty `freeSpace` asks statvfs.
-void CheckFreeSpace(const std::string& dest, uint64_t declared,
-                    const std::function<uint64_t(const std::string&)>& freeSpace);
+// `dest` (or at the folder that will hold it), else returns the free bytes. An
+// empty `freeSpace` asks statvfs.
+uint64_t CheckFreeSpace(const std::string& dest, uint64_t declared,
+                        const std::function<uint64_t(const std::string&)>& freeSpace);
 
 // A hidden folder of this process inside the destination. Entries are written
 // into it; Commit moves them all into place, replacing files of the same names

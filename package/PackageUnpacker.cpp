@@ -232,10 +232,12 @@ void PackageUnpacker::NextSlot() {
 }
 
 // The contents wait in the private folder under the slot's number; the disk must
-// hold them before they are written.
+// have room for them before they are written.
 void PackageUnpacker::StartContents(uint32_t count) {
     if (uint64_t{count} > left_) throw PastEnd(step_, "an entry's contents", count, left_);
-    if (count > 0) CheckFreeSpace(dest_, count, freeSpace_);
+    // Free space is asked again only once what was last seen is used up.
+    if (count > freeSeen_) freeSeen_ = CheckFreeSpace(dest_, count, freeSpace_);
+    freeSeen_ -= count;
     entries_.back().hasContents = true;
     const std::string path = JoinPath(slots_->Path(), std::to_string(entries_.size() - 1));
     // Until its name comes, a failing write names the destination folder.

@@ -73,7 +73,7 @@ private:
     std::vector<Entry> entries_;            // every slot read so far
     uint64_t left_ = 0;                     // bytes of the package still to come
     uint64_t contentsLeft_ = 0;
-    uint64_t written_ = 0;  // contents written to the private folder
+    uint64_t freeSeen_ = 0;  // free bytes at the destination, less the contents since
     uint32_t slotCount_ = 0;
     int32_t entryCount_ = -1;
     Step step_;
