@@ -25,13 +25,17 @@ void MakeNonce(const ChunkKey& key, uint64_t index, bool last, uint8_t (&nonce)[
 
 }  // namespace
 
+// A chunk at any place within the first page, in whole pages: aligned_alloc takes
+// only sizes that are a multiple of the alignment.
+constexpr size_t kChunkRoom = (kChunkSealed + 2 * kPage + kPage - 1) / kPage * kPage;
+
 ChunkBuffer::ChunkBuffer() {
-    memory_ = static_cast<uint8_t*>(std::aligned_alloc(kPage, kChunkSealed + 2 * kPage));
+    memory_ = static_cast<uint8_t*>(std::aligned_alloc(kPage, kChunkRoom));
     if (!memory_) throw std::bad_alloc();
 }
 
 ChunkBuffer::~ChunkBuffer() {
-    sodium_memzero(memory_, kChunkSealed + 2 * kPage);
+    sodium_memzero(memory_, kChunkRoom);
     std::free(memory_);
 }
 
