@@ -2,16 +2,16 @@
 // to `cp` and to age (`age -r` / `age -d -i`, an X25519 key, so it derives no key)
 // of the same file in the same rounds. Each round runs every contender once in a
 // shuffled order; each reports its median and quartiles as multiples of cp's
-// median, and vw3's peak resident memory. The key derivation is timed on its own,
-// in this process, and taken out of vw3's times, since it costs the same whatever
-// the file's size. Without age on the PATH its rows are left out (install it with
-// scripts/install-deps.sh --bench).
-// Usage: bench_sealed_vs_cp [MiB] [folder] [rounds]   (default 1024 MiB, temp folder, 9)
+// median, and vw3's peak resident memory. The key derivation costs the same
+// whatever the file's size: it is timed apart, as a seal and an open of an empty
+// file in the same rounds, and those medians are taken out of vw3's times. Every
+// run finds its input in the page cache. Without age on the PATH its rows are left out (install it
+// with scripts/install-deps.sh --bench). Usage: bench_sealed_vs_cp [MiB] [folder] [rounds] (default
+// 1024 MiB, temp folder, 9)
 
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -25,13 +25,16 @@
 #include "SealedKey.h"
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
 struct Contender {
+    Contender(std::string n, std::vector<std::string> a, std::string in, std::string out)
+        : name(std::move(n)), argv(std::move(a)), input(std::move(in)), output(std::move(out)) {}
+
     std::string name;
     std::vector<std::string> argv;
+    std::string input;   // read into the page cache before each run
     std::string output;  // removed before each run
     std::vector<double> times;
     long maxRssKiB = 0;
@@ -40,20 +43,6 @@ struct Contender {
 double Quantile(std::vector<double> v, double q) {
     std::sort(v.begin(), v.end());
     return v[static_cast<size_t>(q * static_cast<double>(v.size() - 1) + 0.5)];
-}
-
-// The median time of the key derivation at the cost new files are sealed with.
-double KeyDerivationSeconds(int runs) {
-    const uint8_t salt[modVW::kSaltBytes] = {};
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        modVW::SealedKeys keys;
-        const auto t0 = Clock::now();
-        modVW::DeriveSealedKeys(
-            "benchmark", salt, modVW::kNewFileCost, [] {}, keys);
-        times.push_back(std::chrono::duration<double>(Clock::now() - t0).count());
-    }
-    return Quantile(times, 0.5);
 }
 
 void MakeFile(const std::string& path, size_t mib) {
@@ -90,21 +79,33 @@ int main(int argc, char** argv) {
     const int rounds = argc > 3 ? std::atoi(argv[3]) : 9;
     const fs::path dir = base / ("vw3-sealed-bench-" + std::to_string(::getpid()));
     fs::create_directories(dir);
-    const std::string plain = dir / "plain.bin", pw = dir / "pw", key = dir / "age.key";
+    const std::string plain = dir / "plain.bin", pw = dir / "pw", key = dir / "age.key",
+                      empty = dir / "empty.bin";
     std::ofstream(pw) << "benchmark\n";
+    std::ofstream{empty};
     MakeFile(plain, mib);
     ::setenv("VAULTWISE_TEMP_DIR", dir.c_str(), 1);
 
+    const auto seal = [&](const std::string& name, const std::string& in, const fs::path& out) {
+        return Contender{name,
+                         {VW3_BINARY, "encrypt", "--sealed", in, "-o", out, "--password-file", pw,
+                          "--quiet", "--force"},
+                         in,
+                         out};
+    };
+    const auto open = [&](const std::string& name, const fs::path& in, const fs::path& out) {
+        return Contender{
+            name,
+            {VW3_BINARY, "decrypt", in, "-o", out, "--password-file", pw, "--quiet", "--force"},
+            in,
+            out};
+    };
     std::vector<Contender> all{
-        {"cp", {"cp", "--reflink=never", plain, dir / "copy.bin"}, dir / "copy.bin"},
-        {"vw3 seal",
-         {VW3_BINARY, "encrypt", "--sealed", plain, "-o", dir / "p.vws", "--password-file", pw,
-          "--quiet", "--force"},
-         dir / "p.vws"},
-        {"vw3 open",
-         {VW3_BINARY, "decrypt", dir / "p.vws", "-o", dir / "back.bin", "--password-file", pw,
-          "--quiet", "--force"},
-         dir / "back.bin"}};
+        {"cp", {"cp", "--reflink=never", plain, dir / "copy.bin"}, plain, dir / "copy.bin"},
+        seal("vw3 seal", plain, dir / "p.vws"),
+        open("vw3 open", dir / "p.vws", dir / "back.bin"),
+        seal("seal 0 B", empty, dir / "e.vws"),
+        open("open 0 B", dir / "e.vws", dir / "e.bin")};
     const bool age = OnPath("age") && OnPath("age-keygen");
     if (age) {
         bench::RunChild({"age-keygen", "-o", key});
@@ -112,16 +113,20 @@ int main(int argc, char** argv) {
         std::string line, recipient;
         while (std::getline(keyText, line))
             if (line.rfind("# public key: ", 0) == 0) recipient = line.substr(14);
-        all.push_back(
-            {"age seal", {"age", "-r", recipient, "-o", dir / "p.age", plain}, dir / "p.age"});
+        all.push_back({"age seal",
+                       {"age", "-r", recipient, "-o", dir / "p.age", plain},
+                       plain,
+                       dir / "p.age"});
         all.push_back({"age open",
                        {"age", "-d", "-i", key, "-o", dir / "back-age.bin", dir / "p.age"},
+                       dir / "p.age",
                        dir / "back-age.bin"});
     }
-    // Each round runs the groups (cp; vw3 seal, open; age seal, open) in a shuffled
-    // order, an opening right after its sealing, which it needs.
-    std::vector<std::vector<size_t>> groups{{0}, {1, 2}};
-    if (age) groups.push_back({3, 4});
+    // Each round runs the groups (cp; vw3 seal, open; the same for an empty file;
+    // age seal, open) in a shuffled order, an opening right after its sealing,
+    // which it needs.
+    std::vector<std::vector<size_t>> groups{{0}, {1, 2}, {3, 4}};
+    if (age) groups.push_back({5, 6});
     std::mt19937 shuffle(12345);
     for (int round = 0; round < rounds; ++round) {
         std::shuffle(groups.begin(), groups.end(), shuffle);
@@ -130,26 +135,27 @@ int main(int argc, char** argv) {
                 Contender& c = all[i];
                 fs::remove(c.output);
                 bench::RunChild({"sync"});
+                bench::Warm(c.input);
                 const bench::Measure m = bench::RunChild(c.argv);
                 c.times.push_back(m.seconds);
                 if (c.name.rfind("vw3", 0) == 0) c.maxRssKiB = std::max(c.maxRssKiB, m.maxRssKiB);
             }
     }
-    const double kdf = KeyDerivationSeconds(5);
     const bool same =
         std::system(("cmp -s '" + plain + "' '" + (dir / "back.bin").string() + "'").c_str()) == 0;
 
     std::printf(
-        "file %zu MiB, %d rounds%s; key derivation (Argon2id, %u passes, %llu MiB) "
-        "%.2f s, taken out of the vw3 rows\n",
+        "file %zu MiB, %d rounds%s; the 0 B rows (start and key derivation: Argon2id, %u "
+        "passes, %llu MiB) are taken out of the vw3 rows\n",
         mib, rounds, same ? "" : "  (ROUND TRIP DIFFERS)", modVW::kNewFileCost.Passes,
-        static_cast<unsigned long long>(modVW::kNewFileCost.MemoryBytes >> 20), kdf);
+        static_cast<unsigned long long>(modVW::kNewFileCost.MemoryBytes >> 20));
     const double cpMedian = Quantile(all[0].times, 0.5);
+    const double fixed[] = {0, Quantile(all[3].times, 0.5), Quantile(all[4].times, 0.5)};
     std::map<std::string, double> median;
-    for (const auto& c : all) {
-        const double k = c.name.rfind("vw3", 0) == 0 ? kdf : 0;
-        Report(c, cpMedian, k);
-        median[c.name] = Quantile(c.times, 0.5) - k;
+    for (size_t i = 0; i < all.size(); ++i) {
+        const double k = i < 3 ? fixed[i] : 0;
+        Report(all[i], cpMedian, k);
+        median[all[i].name] = Quantile(all[i].times, 0.5) - k;
     }
     if (age)
         std::printf("vw3 / age: seal %.2f x, open %.2f x (target at most 0.7 x each)\n",

@@ -1,10 +1,10 @@
 // Encrypts and decrypts one large file with vw3 and reports wall time and peak
-// resident memory next to `cp` of the same file, in the same run: with the kernel
-// the processor picks, and with the AVX2 and portable kernels forced. Each run is
-// preceded by a cp; each contender reports its median time over the rounds as a
-// multiple of cp's median, with its quartiles. Then a folder of 4 x 64 MiB and
-// 2,000 x 4 KiB files, encrypted and decrypted against `tar cf` and `tar xf`.
-// Usage: bench_vw3_vs_cp [MiB] [rounds] [folder]   (default 1024 MiB, 9 rounds, temp folder)
+// resident memory next to `cp` of the file it reads, in the same run: with the
+// kernel the processor picks, and with the AVX2 and portable kernels forced. Each
+// run is preceded by a cp of its own input; each contender reports its median time
+// over the rounds as a multiple of that cp's median, with its quartiles. Then a folder of 4 x 64
+// MiB and 2,000 x 4 KiB files, encrypted and decrypted against `tar cf` and `tar xf`. Usage:
+// bench_vw3_vs_cp [MiB] [rounds] [folder]   (default 1024 MiB, 9 rounds, temp folder)
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -31,9 +31,12 @@ using bench::Measure;
 
 // Runs `argv` (with VAULTWISE_KERNEL=`kernel` when one is given) after writing
 // back what earlier steps left dirty, so the page cache's flushing does not land
-// on one contender only; returns its wall time and peak resident memory.
-Measure Run(std::vector<std::string> argv, const std::string& kernel = "") {
+// on one contender only, and after reading its `input` into the page cache;
+// returns its wall time and peak resident memory.
+Measure Run(std::vector<std::string> argv, const std::string& input,
+            const std::string& kernel = "") {
     bench::RunChild({"sync"});
+    bench::Warm(input);
     return bench::RunChild(std::move(argv),
                            kernel.empty() ? std::vector<std::string>{}
                                           : std::vector<std::string>{"VAULTWISE_KERNEL=" + kernel});
@@ -101,22 +104,23 @@ bool FolderRow(const fs::path& dir, const std::string& pw, int rounds) {
     const fs::path folder = dir / "folder", tarFile = dir / "folder.tar", vw3 = dir / "folder.vw3",
                    out = dir / "out";
     MakeFolder(folder);
-    Run({"tar", "cf", tarFile, "-C", dir, "folder"});
-    Run({VW3_BINARY, "encrypt", folder, "-o", vw3, "--password-file", pw, "--quiet"});
+    Run({"tar", "cf", tarFile, "-C", dir, "folder"}, folder);
+    Run({VW3_BINARY, "encrypt", folder, "-o", vw3, "--password-file", pw, "--quiet"}, folder);
     Series tarC("tar cf"), enc("encrypt folder"), tarX("tar xf"), dec("decrypt folder");
     bool same = true;
     for (int r = -1; r < rounds; ++r) {
         const fs::path again = dir / "again.tar", againVw3 = dir / "again.vw3";
-        const Measure tc = Run({"tar", "cf", again, "-C", dir, "folder"});
+        const Measure tc = Run({"tar", "cf", again, "-C", dir, "folder"}, folder);
         fs::remove(again);
         const Measure e =
-            Run({VW3_BINARY, "encrypt", folder, "-o", againVw3, "--password-file", pw, "--quiet"});
+            Run({VW3_BINARY, "encrypt", folder, "-o", againVw3, "--password-file", pw, "--quiet"},
+                folder);
         fs::remove(againVw3);
         fs::create_directories(out);
-        const Measure tx = Run({"tar", "xf", tarFile, "-C", out});
+        const Measure tx = Run({"tar", "xf", tarFile, "-C", out}, tarFile);
         fs::remove_all(out);
         const Measure d =
-            Run({VW3_BINARY, "decrypt", vw3, "-o", out, "--password-file", pw, "--quiet"});
+            Run({VW3_BINARY, "decrypt", vw3, "-o", out, "--password-file", pw, "--quiet"}, vw3);
         if (r < 0)
             same =
                 ::system(("diff -r '" + folder.string() + "' '" + out.string() + "'").c_str()) == 0;
@@ -154,7 +158,7 @@ int main(int argc, char** argv) {
     ::setenv("VAULTWISE_TEMP_DIR", dir.c_str(), 1);
 
     // The file every decryption reads; the table it holds is the same for any kernel.
-    Run({VW3_BINARY, "encrypt", plain, "-o", vw3, "--password-file", pw, "--quiet"});
+    Run({VW3_BINARY, "encrypt", plain, "-o", vw3, "--password-file", pw, "--quiet"}, plain);
 
     // Each contender runs right after a cp of its own, and every run's output is
     // removed as soon as it is measured, so each run finds the same files and the
@@ -175,33 +179,37 @@ int main(int argc, char** argv) {
                                                           modVW::KernelName(modVW::ChosenKernel())
                                                     : k)),
                                   k, decrypt});
-    Series cpSeries("cp");
+    // An encryption reads the plain file and a decryption the .vw3 file: each is
+    // weighed against cp of the file it reads, which moves the same bytes.
+    Series cpPlain("cp plain file"), cpRecord("cp .vw3 file");
     bool same = true;
     for (int r = -1; r < rounds; ++r)
         for (size_t i = 0; i < contenders.size(); ++i) {
             Contender& c = contenders[(i + r + 1) % contenders.size()];
             const std::string out = dir / ((c.decrypt ? "back-" : "again-") + c.kernel);
             // cp is told to copy through user space, as vw3 does, not to clone in the kernel.
-            const Measure cp = Run({"cp", "--reflink=never", plain, copy});
+            const std::string input = c.decrypt ? vw3 : plain;
+            const Measure cp = Run({"cp", "--reflink=never", input, copy}, input);
             fs::remove(copy);
-            const Measure m =
-                Run({VW3_BINARY, c.decrypt ? "decrypt" : "encrypt", c.decrypt ? vw3 : plain, "-o",
-                     out, "--password-file", pw, "--quiet"},
-                    c.kernel);
+            const Measure m = Run({VW3_BINARY, c.decrypt ? "decrypt" : "encrypt", input, "-o", out,
+                                   "--password-file", pw, "--quiet"},
+                                  input, c.kernel);
             if (c.decrypt)
                 same = same && ::system(("cmp -s '" + plain + "' '" + out + "'").c_str()) == 0;
             fs::remove(out);
             if (r < 0) continue;
-            cpSeries.Add(cp);
+            (c.decrypt ? cpRecord : cpPlain).Add(cp);
             c.series.Add(m);
         }
 
     std::printf("file %zu MiB, %d rounds, medians%s\n", mib, rounds,
                 same ? "" : "  (ROUND TRIP DIFFERS)");
-    cpSeries.Report(cpSeries.Median());
+    cpPlain.Report(cpPlain.Median());
+    cpRecord.Report(cpRecord.Median());
     for (const auto& c : contenders)
-        c.series.Report(cpSeries.Median());
-    std::printf("targets: picked at most 1.1 x cp, avx2 at most 1.2 x cp, peak RSS under 32 MiB\n");
+        c.series.Report((c.decrypt ? cpRecord : cpPlain).Median());
+    std::printf("targets: picked at most %s x cp, avx2 at most 1.2 x cp, peak RSS under 32 MiB\n",
+                mib >= 1024 ? "1.05" : "1.1");
     fs::remove(plain);
     fs::remove(vw3);
     same = FolderRow(dir, pw, rounds) && same;
