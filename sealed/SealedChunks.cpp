@@ -79,17 +79,16 @@ void ChunkWriter::Submit(bool last) {
         throw vw::Error(vw::ErrorNumber::InvalidCall, "The content is too large to seal");
     std::shared_future<void> before =
         writing_.empty() ? std::shared_future<void>() : writing_.back();
-    writing_.push_back(std::async(std::launch::async, [this, text = text_, used = used_,
-                                                       index = counter_, last, before] {
-                           uint8_t nonce[kNonceBytes];
-                           MakeNonce(key_, index, last, nonce);
-                           crypto_aead_xchacha20poly1305_ietf_encrypt_detached(
-                               text, text + used, nullptr, text, used, nullptr, 0, nullptr, nonce,
-                               key_.Key);
-                           // In order; the failure of an earlier chunk is this one's too.
-                           if (before.valid()) before.get();
-                           out_.WriteBytes(text, used + kChunkTag);
-                       }).share());
+    writing_.push_back(
+        threads_.Run([this, text = text_, used = used_, index = counter_, last, before] {
+            uint8_t nonce[kNonceBytes];
+            MakeNonce(key_, index, last, nonce);
+            crypto_aead_xchacha20poly1305_ietf_encrypt_detached(
+                text, text + used, nullptr, text, used, nullptr, 0, nullptr, nonce, key_.Key);
+            // In order; the failure of an earlier chunk is this one's too.
+            if (before.valid()) before.get();
+            out_.WriteBytes(text, used + kChunkTag);
+        }));
     ++counter_;
     text_ = buffers_[counter_ % kChunkSlots].PlacedFor(start_ + counter_ * kChunkSealed);
     used_ = 0;
@@ -125,9 +124,8 @@ void ChunkReader::StartLoading(uint64_t index) {
     auto read = std::make_shared<std::promise<void>>();
     std::shared_future<void> before = lastRead_;
     lastRead_ = read->get_future().share();
-    ahead_.push_back(std::async(std::launch::async, [this, index, before, read] {
-                         return Load(index, before, *read);
-                     }).share());
+    ahead_.push_back(
+        threads_.Run([this, index, before, read] { return Load(index, before, *read); }));
 }
 
 size_t ChunkReader::Load(uint64_t index, const std::shared_future<void>& before,

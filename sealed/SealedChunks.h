@@ -11,7 +11,7 @@
 // says where the last one starts and no lengths are stored.
 //
 // Sealing and opening keep both processors busy: two chunks are sealed (opened) at
-// once on threads of their own while this thread fills (empties) a third; writes
+// once on two threads kept for the stream while this thread fills (empties) a third; writes
 // (reads) still happen one chunk after the other, in file order. Each chunk's buffer sits at the
 // same place within its page as the chunk within the file, so the kernel copies between
 // page-aligned distances.
@@ -25,6 +25,7 @@
 
 #include "BinaryFile.h"
 #include "ByteStream.h"
+#include "ChunkThreads.h"
 #include "Error.h"
 
 namespace modVW {
@@ -82,6 +83,7 @@ private:
     size_t used_ = 0;
     uint64_t counter_ = 0;
     std::deque<std::shared_future<void>> writing_;  // chunks not yet waited for, oldest first
+    ChunkThreads threads_;                          // last: ended before what its jobs use
 };
 
 // The text of the chunks from `in`'s position to its end, each opened and checked
@@ -117,6 +119,7 @@ private:
     bool loaded_ = false;
     std::deque<std::shared_future<size_t>> ahead_;  // chunks loading, in order
     std::shared_future<void> lastRead_;
+    ChunkThreads threads_;  // last: ended before what its jobs use
 };
 
 }  // namespace modVW
