@@ -112,8 +112,14 @@ void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& passwo
 
 void SealTree(const std::string& folder, vw::FileWriter& out, const std::string& password,
               const std::string& storedName, Interaction& ui, std::vector<std::string>& skipped) {
+    const uint64_t total = vw::tree::TreeContentBytes(folder);
     Seal(out, password, {SourceKinds::Folder, storedName}, ui, [&](SealingSink& sink) {
-        vw::tree::WriteTree(folder, sink, skipped, [&ui] { ui.DoEvents(); });
+        // The content read so far, of what the listing found: a file that grew
+        // meanwhile stops the count at 100.
+        vw::tree::WriteTree(folder, sink, skipped, [&](uint64_t done) {
+            if (total) CurrentProgress = ProgressAt(std::min(done, total), total);
+            KeepResponsive(ui);  // a cancel here leaves the unfinished output behind unseen
+        });
     });
 }
 

@@ -9,6 +9,7 @@
 // (the pax header says hdrcharset=BINARY). Owners are not kept. Devices, pipes
 // and sockets are left out and named.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,11 +19,20 @@
 
 namespace vw::tree {
 
+// Called after each block with the bytes of file content written so far. It may
+// throw to stop the writing: the archive is then abandoned unfinished.
+using TreeTurn = std::function<void(uint64_t contentDone)>;
+
 // Writes the tree under `folder` (not the folder itself) into `sink`. `skipped`
 // gets the paths, relative to `folder`, of the entries left out; `turn` runs after
 // each block. Throws vw::Error when the tree cannot be read.
 void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::string>& skipped,
-               const std::function<void()>& turn);
+               const TreeTurn& turn);
+
+// The sizes of the regular files under `folder` added up, links not followed:
+// what the content counted by WriteTree's turn comes to. What cannot be listed
+// counts nothing; it is for progress only.
+uint64_t TreeContentBytes(const std::string& folder);
 
 // Extracts the archive that `source` holds into the empty folder `folder`, with
 // libarchive's secure checks (no "..", no absolute path, never through a link),

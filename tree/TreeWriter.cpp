@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 #include "TreeArchive.h"
@@ -70,8 +72,9 @@ Archive PaxWriter(SinkContext& context) {
 }
 
 // The file's data, holes as zeros: the pax writer leaves out what lies in a hole.
+// `done` counts the content written, across files.
 void CopyData(archive* disk, archive* pax, const SinkContext& context, const std::string& path,
-              const std::function<void()>& turn) {
+              const TreeTurn& turn, uint64_t& done) {
     static const std::vector<uint8_t> zeros(kBlock);
     int64_t written = 0;
     for (;;) {
@@ -81,24 +84,26 @@ void CopyData(archive* disk, archive* pax, const SinkContext& context, const std
         const int status = archive_read_data_block(disk, &data, &size, &offset);
         if (status == ARCHIVE_EOF) return;
         Check(status, disk, context, path);
-        for (; written < offset; turn()) {
+        while (written < offset) {
             const size_t run = static_cast<size_t>(std::min<int64_t>(kBlock, offset - written));
             Check(static_cast<int>(archive_write_data(pax, zeros.data(), run)) < 0 ? ARCHIVE_FATAL
                                                                                    : ARCHIVE_OK,
                   pax, context, path);
             written += static_cast<int64_t>(run);
+            turn(done += run);
         }
         if (archive_write_data(pax, data, size) < 0) Check(ARCHIVE_FATAL, pax, context, path);
         written += static_cast<int64_t>(size);
-        turn();
+        turn(done += size);
     }
 }
 
 }  // namespace
 
 void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::string>& skipped,
-               const std::function<void()>& turn) {
+               const TreeTurn& turn) {
     SinkContext context{sink, nullptr};
+    uint64_t done = 0;
     std::string root = folder;
     while (root.size() > 1 && root.back() == '/')
         root.pop_back();
@@ -127,10 +132,25 @@ void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::strin
         archive_entry_set_uname(entry.get(), nullptr);
         archive_entry_set_gname(entry.get(), nullptr);
         Check(archive_write_header(pax.get(), entry.get()), pax.get(), context, path);
-        if (type == AE_IFREG) CopyData(disk.get(), pax.get(), context, path, turn);
-        turn();
+        if (type == AE_IFREG) CopyData(disk.get(), pax.get(), context, path, turn, done);
+        turn(done);
     }
     Check(archive_write_close(pax.get()), pax.get(), context, folder);
+}
+
+uint64_t TreeContentBytes(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    uint64_t total = 0;
+    for (fs::recursive_directory_iterator
+             it(folder, fs::directory_options::skip_permission_denied, error),
+         end;
+         !error && it != end; it.increment(error)) {
+        const uint64_t size = it->is_regular_file(error) ? it->file_size(error) : 0;
+        if (!error) total += size;
+        error.clear();
+    }
+    return total;
 }
 
 }  // namespace vw::tree
