@@ -7,12 +7,17 @@ namespace vw::Leftovers {
 
 // Registers `path` (copied); returns a slot for Forget, or -1 when all are taken.
 int Remember(const char* path);
-// Registers the folder `path`: its files and then the folder itself are removed.
+// Registers the folder `path`: all it holds and then the folder itself are removed.
 int RememberFolder(const char* path);
 void Forget(int slot);
 
-// Removes every registered file, then every registered folder with its files. Only
-// async-signal-safe calls: for signal handlers.
+// Removes every registered file, then every registered folder with all it holds.
+// Only async-signal-safe calls: for signal handlers.
 void RemoveAllNow();
+
+// Removes all that the folder open as `dir` holds: files, links (never followed)
+// and sub-folders with their own contents, down to a depth of 128. Only
+// async-signal-safe calls.
+void EmptyFolder(int dir);
 
 }  // namespace vw::Leftovers

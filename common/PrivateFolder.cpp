@@ -39,14 +39,10 @@ bool StillThere(int fd, const std::string& path) {
            now.st_ino == held.st_ino && now.st_dev == held.st_dev;
 }
 
-// Empties and removes the folder whose lock `fd` this process holds.
+// Empties and removes the folder whose lock `fd` this process holds: a staged
+// tree's sub-folders too.
 void RemoveFolder(const std::string& path, int fd) {
-    const int listing = ::dup(fd);
-    if (DIR* dir = listing >= 0 ? ::fdopendir(listing) : nullptr) {
-        while (const dirent* e = ::readdir(dir))
-            if (e->d_type != DT_DIR) ::unlinkat(::dirfd(dir), e->d_name, 0);
-        ::closedir(dir);
-    }
+    Leftovers::EmptyFolder(fd);
     ::rmdir(path.c_str());
 }
 

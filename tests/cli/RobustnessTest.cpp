@@ -116,12 +116,13 @@ TEST(Vw3, SessionEndsEachStepAsWritten) {
 }
 
 // The subjects of tests/data/sealed/damage.txt: a file of two full chunks and a
-// short last one, the version-1 golden file, a folder's tree of two chunks.
+// short last one, the version-1 golden file, a folder's tree of two chunks whose
+// every entry lies in a sub-folder.
 std::map<std::string, std::vector<uint8_t>> DamageSubjects(const TempDir& temp) {
     modVW::SealingCost = {1, 8192};
     WriteFile(temp / "subject.bin", std::vector<uint8_t>(2 * modVW::kChunkText + 1000, 0x33));
     fs::create_directories(temp / "tree/sub");
-    WriteFile(temp / "tree/big", std::vector<uint8_t>(modVW::kChunkText, 0x44));
+    WriteFile(temp / "tree/sub/big", std::vector<uint8_t>(modVW::kChunkText, 0x44));
     WriteFile(temp / "tree/sub/x", std::string("x"));
     vw3::CliInteraction quiet(std::nullopt, true);
     {
