@@ -22,13 +22,15 @@ public:
     }
     bool Opens(const std::string& typed, Interaction& ui) override {
         CurrentProgress = 0;
+        // Cancel is heard while the key is made and after each opened chunk; a
+        // folder's extraction passes it on from inside libarchive.
         DeriveSealedKeys(
-            typed, header_.Salt, header_.Cost, [&ui] { ui.DoEvents(); }, keys_);
+            typed, header_.Salt, header_.Cost, [&ui] { KeepResponsive(ui); }, keys_);
         if (!KeysMatch(header_, keys_)) return false;
         source_.reset();
         source_.emplace(in_, header_, keys_, [&ui](uint64_t done, uint64_t total) {
             CurrentProgress = ProgressAt(done, total);
-            ui.DoEvents();
+            KeepResponsive(ui);
         });
         return true;
     }
@@ -82,7 +84,7 @@ void Seal(vw::FileWriter& out, const std::string& password, const SealedContents
     SealedKeys keys;
     CurrentProgress = 0;
     DeriveSealedKeys(
-        password, header.Salt, header.Cost, [&ui] { ui.DoEvents(); }, keys);
+        password, header.Salt, header.Cost, [&ui] { KeepResponsive(ui); }, keys);
     SealingSink sink(out, header, keys, contents);
     fill(sink);
     sink.Finish();

@@ -54,22 +54,22 @@ void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBy
         throw vw::Error(vw::ErrorNumber::InvalidCall,
                         "Invalid procedure call or argument: a sealed file's password must be "
                         "UTF-8 text");
-    uint8_t master[kKeyBytes];
+    // Wiped on every way out, after the hashing below (declared later) has ended.
+    struct WipedKey {
+        uint8_t bytes[kKeyBytes];
+        ~WipedKey() { sodium_memzero(bytes, sizeof bytes); }
+    } wiped;
+    uint8_t* master = wiped.bytes;
     auto hashing = std::async(std::launch::async, [&] {
-        return crypto_pwhash(master, sizeof master, password.data(), password.size(), salt,
-                             cost.Passes, static_cast<size_t>(cost.MemoryBytes),
-                             crypto_pwhash_ALG_ARGON2ID13);
+        return crypto_pwhash(master, kKeyBytes, password.data(), password.size(), salt, cost.Passes,
+                             static_cast<size_t>(cost.MemoryBytes), crypto_pwhash_ALG_ARGON2ID13);
     });
     while (hashing.wait_for(kTurn) != std::future_status::ready)
         turn();
-    if (hashing.get() != 0) {
-        sodium_memzero(master, sizeof master);
-        throw vw::Error(vw::ErrorNumber::OutOfMemory, "Out of memory");
-    }
+    if (hashing.get() != 0) throw vw::Error(vw::ErrorNumber::OutOfMemory, "Out of memory");
     crypto_kdf_derive_from_key(keys.Stream, sizeof keys.Stream, kStreamSubkey, kSubkeyContext,
                                master);
     crypto_kdf_derive_from_key(keys.Check, sizeof keys.Check, kCheckSubkey, kSubkeyContext, master);
-    sodium_memzero(master, sizeof master);
 }
 
 void WipeText(std::string& text) {

@@ -50,8 +50,10 @@ struct SealedKeys {
 
 // Derives the keys for `password` and `salt`. Argon2id at the default cost takes
 // about a second, so it runs on a worker thread while this thread calls `turn`
-// every 40 ms (the user interface's turn: the progress window stays alive). Throws
-// vw::Error 7 when the memory the cost asks for cannot be had.
+// every 40 ms (the user interface's turn: the progress window stays alive). A
+// `turn` that throws stops the waiting: the derivation is let finish, its key
+// wiped, and the exception goes on. Throws vw::Error 7 when the memory the cost
+// asks for cannot be had.
 void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBytes],
                       const SealedCost& cost, const std::function<void()>& turn, SealedKeys& keys);
 

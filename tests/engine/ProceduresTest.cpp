@@ -163,6 +163,10 @@ TEST_F(Procedures, EveryCancelEndsSilentlyAndLeavesNothing) {
     EncryptTo(1, dir / "a", dir / "a.vw3");
     EncryptTo(2, dir / "folder", dir / "f.vw3");
     fs::create_directories(dir / "tree/sub");
+    // Sealed content is opened a chunk at a time: a second chunk is where Cancel is heard.
+    WriteFile(dir / "tree/big", std::string((1 << 20) + 1, 'b'));
+    EncryptTo(1, dir / "tree/big", dir / "big.vws");
+    EncryptTo(2, dir / "tree", dir / "t.vws");
     const auto before = std::distance(fs::directory_iterator(dir.Path()), {});
     // A bare stored name ("a") would be written in the current folder: make that the
     // test's folder, where "a" must stay the very same file.

@@ -28,7 +28,7 @@ public:
     std::vector<Asked> Log;
     std::function<void()> OnEvents;                        // runs on every DoEvents
     std::function<void(const std::string&)> BeforeAnswer;  // sees each question's kind first
-    bool CancelWork = false;                               // what Cancelled says
+    bool CancelWork = false;  // Cancel pressed once every answer is taken
 
     std::string ShowOpen(const modVW::FileDialogRequest& r) override {
         return Take("open", r.Title, r);
@@ -48,7 +48,7 @@ public:
     bool GoOn(const std::string& text, const std::string&) override {
         return !Take("go on", text, {}).empty();
     }
-    bool Cancelled() override { return CancelWork; }
+    bool Cancelled() override { return CancelWork && Answers.empty(); }
     std::string PasswordDialog(const std::string& prompt) override {
         return Take("password", prompt, {});
     }
