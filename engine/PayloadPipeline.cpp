@@ -86,7 +86,7 @@ public:
             changed_.wait(lock, [&] { return failure_ || written_ == chunk.index; });
             if (failure_) return false;
         }
-        ends_.out.Write(chunk.bytes, chunk.len);
+        ends_.out.Write(chunk.bytes, chunk.len + ends_.grows);
         std::lock_guard lock(mutex_);
         ++written_;
         changed_.notify_all();
@@ -161,7 +161,7 @@ void RunPayloadPipeline(const PayloadEnds& ends, uint64_t total, const ChunkWork
     if (total == 0) return;
     const ChunkPlan plan(total, ends.readAt(0));
     const size_t size = static_cast<size_t>(std::min<uint64_t>(kPayloadChunk, total));
-    const vw::PlacedBuffer mine(size), theirs(size);
+    const vw::PlacedBuffer mine(size + ends.grows), theirs(size + ends.grows);
     Turns turns(plan, ends);
     uint64_t reported = 0;
     // The user hears of every chunk written so far, in order, from this thread only.

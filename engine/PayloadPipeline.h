@@ -20,7 +20,8 @@ namespace modVW {
 inline constexpr size_t kPayloadChunk = 1 << 20;
 
 // Called with each chunk and the offset of its first byte, on either thread and
-// in any order; it must not talk to the user.
+// in any order; it must not talk to the user. It may fill the PayloadEnds::grows
+// bytes after the chunk.
 using ChunkWork = std::function<void(uint8_t* buf, size_t len, uint64_t offset)>;
 // Called on the calling thread, in payload order, once the chunk at `offset` has
 // been written; this is where the user hears of progress.
@@ -37,6 +38,9 @@ struct PayloadEnds {
     vw::ByteSink& out;
     FilePosition readAt;
     FilePosition writeAt;
+    // The bytes the work adds after each chunk, written with it (a sealed chunk's
+    // tag); the buffers have room for them.
+    size_t grows = 0;
 };
 
 // Copies `total` bytes from `in` to `out` through `work`. The first failure of

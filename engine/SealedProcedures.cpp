@@ -1,10 +1,13 @@
 #include "SealedProcedures.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
+#include <vector>
 
 #include "EncryptedRecord.h"
 #include "Interaction.h"
+#include "PayloadPipeline.h"
 #include "Progress.h"
 #include "SealedFile.h"
 #include "TreeArchive.h"
@@ -73,22 +76,35 @@ private:
     std::optional<SealedSource> source_;
 };
 
-// Derives new keys for `password` and writes the sealed file with what `fill`
-// gives the sink.
-template <class Fill>
-void Seal(vw::FileWriter& out, const std::string& password, const SealedContents& contents,
-          Interaction& ui, Fill&& fill) {
+// A fresh header and the keys `password` makes with it.
+SealedHeader NewKeys(const std::string& password, Interaction& ui, SealedKeys& keys) {
     if (password.empty())
         throw vw::Error(vw::ErrorNumber::InvalidCall, "A sealed file needs a password");
-    const SealedHeader header = NewSealedHeader(SealingCost);
-    SealedKeys keys;
+    SealedHeader header = NewSealedHeader(SealingCost);
     CurrentProgress = 0;
     DeriveSealedKeys(
         password, header.Salt, header.Cost, [&ui] { KeepResponsive(ui); }, keys);
-    SealingSink sink(out, header, keys, contents);
-    fill(sink);
-    sink.Finish();
+    return header;
 }
+
+// The first chunk's text begins with the contents; the file follows them.
+class ContentsThenFile : public vw::ByteSource {
+public:
+    ContentsThenFile(std::vector<uint8_t> contents, vw::FileReader& file)
+        : contents_(std::move(contents)), file_(file) {}
+    size_t Read(uint8_t* data, size_t len) override {
+        if (at_ == contents_.size()) return file_.Read(data, len);
+        const size_t n = std::min(len, contents_.size() - at_);
+        std::memcpy(data, contents_.data() + at_, n);
+        at_ += n;
+        return n;
+    }
+
+private:
+    std::vector<uint8_t> contents_;
+    size_t at_ = 0;
+    FileSource file_;
+};
 
 }  // namespace
 
@@ -96,33 +112,45 @@ std::unique_ptr<EncryptedSource> OpenSealedSource(const std::string& path) {
     return std::make_unique<SealedFileSource>(path);
 }
 
+// A file's chunks are read, sealed and written by the payload pipeline, each on
+// one processor from its read to its write, as a classic record's payload is.
 void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& password, int16_t kind,
               const std::string& storedName, Interaction& ui) {
-    Seal(out, password, {kind, storedName}, ui, [&](SealingSink& sink) {
-        // Read straight into the chunk, not copied again.
-        const uint64_t total = in.Size();
-        while (in.Remaining() > 0) {
-            size_t length = static_cast<size_t>(std::min<uint64_t>(kChunkText, in.Remaining()));
-            uint8_t* at = sink.Room(length);
-            in.ReadBytes(at, length, "the content");
-            sink.Wrote(length);
-            CurrentProgress = ProgressAt(in.Position(), total);
+    static_assert(kPayloadChunk == kChunkText, "a pipeline chunk is a sealed chunk's text");
+    SealedKeys keys;
+    const SealedStart start(out, NewKeys(password, ui, keys), keys);
+    const ChunkKey key = start.Key();
+    // The chunks count from the text's start, so the file is read from its own.
+    in.Seek(0, "the content");
+    std::vector<uint8_t> contents = ContentsText({kind, storedName});
+    const uint64_t lead = contents.size(), total = lead + in.Size(), chunksAt = out.Position();
+    ContentsThenFile text(std::move(contents), in);
+    FileSink sink(out);
+    RunPayloadPipeline(
+        {text, sink, [lead](uint64_t at) { return at < lead ? 0 : at - lead; },
+         [chunksAt](uint64_t at) { return chunksAt + at / kChunkText * kChunkSealed; }, kChunkTag},
+        total,
+        [&key, total](uint8_t* chunk, size_t len, uint64_t at) {
+            SealChunk(key, at / kChunkText, at + len == total, chunk, len);
+        },
+        [&](uint64_t at, size_t len) {
+            CurrentProgress = ProgressAt(at + len, total);
             KeepResponsive(ui);  // a cancel here leaves the unfinished output behind unseen
-        }
-    });
+        });
 }
 
 void SealTree(const std::string& folder, vw::FileWriter& out, const std::string& password,
               const std::string& storedName, Interaction& ui, std::vector<std::string>& skipped) {
     const uint64_t total = vw::tree::TreeContentBytes(folder);
-    Seal(out, password, {SourceKinds::Folder, storedName}, ui, [&](SealingSink& sink) {
-        // The content read so far, of what the listing found: a file that grew
-        // meanwhile stops the count at 100.
-        vw::tree::WriteTree(folder, sink, skipped, [&](uint64_t done) {
-            if (total) CurrentProgress = ProgressAt(std::min(done, total), total);
-            KeepResponsive(ui);  // a cancel here leaves the unfinished output behind unseen
-        });
+    SealedKeys keys;
+    SealingSink sink(out, NewKeys(password, ui, keys), keys, {SourceKinds::Folder, storedName});
+    // The content read so far, of what the listing found: a file that grew
+    // meanwhile stops the count at 100.
+    vw::tree::WriteTree(folder, sink, skipped, [&](uint64_t done) {
+        if (total) CurrentProgress = ProgressAt(std::min(done, total), total);
+        KeepResponsive(ui);  // a cancel here leaves the unfinished output behind unseen
     });
+    sink.Finish();
 }
 
 }  // namespace modVW

@@ -25,6 +25,15 @@ void MakeNonce(const ChunkKey& key, uint64_t index, bool last, uint8_t (&nonce)[
 
 }  // namespace
 
+void SealChunk(const ChunkKey& key, uint64_t index, bool last, uint8_t* text, size_t len) {
+    if (index >= kMaxChunks)
+        throw vw::Error(vw::ErrorNumber::InvalidCall, "The content is too large to seal");
+    uint8_t nonce[kNonceBytes];
+    MakeNonce(key, index, last, nonce);
+    crypto_aead_xchacha20poly1305_ietf_encrypt_detached(text, text + len, nullptr, text, len,
+                                                        nullptr, 0, nullptr, nonce, key.Key);
+}
+
 // A chunk at any place within the first page, in whole pages: aligned_alloc takes
 // only sizes that are a multiple of the alignment.
 constexpr size_t kChunkRoom = (kChunkSealed + 2 * kPage + kPage - 1) / kPage * kPage;
@@ -55,7 +64,7 @@ void ChunkWriter::Write(const uint8_t* data, size_t len) {
     while (len > 0) {
         size_t take = len;
         std::memcpy(Room(take), data, take);
-        Wrote(take);
+        used_ += take;
         data += take;
         len -= take;
     }
@@ -81,10 +90,7 @@ void ChunkWriter::Submit(bool last) {
         writing_.empty() ? std::shared_future<void>() : writing_.back();
     writing_.push_back(
         threads_.Run([this, text = text_, used = used_, index = counter_, last, before] {
-            uint8_t nonce[kNonceBytes];
-            MakeNonce(key_, index, last, nonce);
-            crypto_aead_xchacha20poly1305_ietf_encrypt_detached(
-                text, text + used, nullptr, text, used, nullptr, 0, nullptr, nonce, key_.Key);
+            SealChunk(key_, index, last, text, used);
             // In order; the failure of an earlier chunk is this one's too.
             if (before.valid()) before.get();
             out_.WriteBytes(text, used + kChunkTag);

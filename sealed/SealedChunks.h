@@ -57,6 +57,10 @@ struct ChunkKey {
     const uint8_t* Prefix;  // kNoncePrefixBytes
 };
 
+// Seals chunk `index` in place: `text` holds its `len` bytes, and its tag goes in
+// the kChunkTag bytes after them. The last chunk of a stream is marked `last`.
+void SealChunk(const ChunkKey& key, uint64_t index, bool last, uint8_t* text, size_t len);
+
 // Seals what it is given into `out`, whose next byte is the first chunk's. Finish
 // seals the last chunk and waits for every write; without it nothing marks the
 // end, so an unfinished file never opens.
@@ -65,14 +69,12 @@ public:
     ChunkWriter(vw::FileWriter& out, ChunkKey key);
     ~ChunkWriter() override;
     void Write(const uint8_t* data, size_t len) override;
-    // Room for at most `len` bytes of text in place (a full chunk is sealed first);
-    // `len` becomes what fits. Wrote(n) then takes the first n of them: a file read
-    // straight into the chunk is not copied again.
-    uint8_t* Room(size_t& len);
-    void Wrote(size_t n) { used_ += n; }
     void Finish();
 
 private:
+    // Room for at most `len` bytes of text in place (a full chunk is sealed first);
+    // `len` becomes what fits.
+    uint8_t* Room(size_t& len);
     void Submit(bool last);
 
     vw::FileWriter& out_;

@@ -40,18 +40,6 @@ void Digest(const HeaderBytes& bytes, size_t length, const uint8_t* key, uint8_t
                        key ? kKeyBytes : 0);
 }
 
-// The contents as they start the text: i16 kind, u16 n, n name bytes.
-std::vector<uint8_t> ContentsText(const SealedContents& contents) {
-    const std::string& name = contents.StoredName;
-    if (name.size() > UINT16_MAX)
-        throw vw::Error(vw::ErrorNumber::InvalidCall, "The file name is too long to store");
-    std::vector<uint8_t> text{
-        static_cast<uint8_t>(contents.Kind), static_cast<uint8_t>(contents.Kind >> 8),
-        static_cast<uint8_t>(name.size()), static_cast<uint8_t>(name.size() >> 8)};
-    text.insert(text.end(), name.begin(), name.end());
-    return text;
-}
-
 bool KnownKind(int16_t kind) {
     return kind == kFileKind || kind == kFolderKind;
 }
@@ -153,8 +141,21 @@ bool KeysMatch(const SealedHeader& header, const SealedKeys& keys) {
     return crypto_verify_32(check, header.Bytes.data() + kKeyCheckAt) == 0;
 }
 
-SealingSink::SealingSink(vw::FileWriter& out, SealedHeader header, const SealedKeys& keys,
-                         const SealedContents& contents) {
+std::vector<uint8_t> ContentsText(const SealedContents& contents) {
+    const std::string& name = contents.StoredName;
+    if (name.size() > UINT16_MAX)
+        throw vw::Error(vw::ErrorNumber::InvalidCall, "The file name is too long to store");
+    std::vector<uint8_t> text(4 + name.size());
+    text[0] = static_cast<uint8_t>(contents.Kind);
+    text[1] = static_cast<uint8_t>(contents.Kind >> 8);
+    text[2] = static_cast<uint8_t>(name.size());
+    text[3] = static_cast<uint8_t>(name.size() >> 8);
+    std::copy(name.begin(), name.end(), text.begin() + 4);
+    return text;
+}
+
+SealedStart::SealedStart(vw::FileWriter& out, SealedHeader header, const SealedKeys& keys)
+    : stream_(keys.Stream) {
     randombytes_buf(prefix_, sizeof prefix_);
     HeaderBytes& bytes = header.Bytes;
     bytes.fill(0);
@@ -167,7 +168,12 @@ SealingSink::SealingSink(vw::FileWriter& out, SealedHeader header, const SealedK
     Digest(bytes, kKeyCheckAt, keys.Check, bytes.data() + kKeyCheckAt);
     Digest(bytes, kChecksumAt, nullptr, bytes.data() + kChecksumAt);
     out.WriteBytes(bytes.data(), bytes.size());
-    chunks_ = std::make_unique<ChunkWriter>(out, ChunkKey{keys.Stream, prefix_});
+}
+
+SealingSink::SealingSink(vw::FileWriter& out, SealedHeader header, const SealedKeys& keys,
+                         const SealedContents& contents)
+    : start_(out, std::move(header), keys),
+      chunks_(std::make_unique<ChunkWriter>(out, start_.Key())) {
     const auto text = ContentsText(contents);
     chunks_->Write(text.data(), text.size());
 }

@@ -25,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "BinaryFile.h"
 #include "ByteStream.h"
@@ -81,6 +82,25 @@ SealedHeader NewSealedHeader(const SealedCost& cost);
 // True when `keys` come from the password the file was sealed with.
 bool KeysMatch(const SealedHeader& header, const SealedKeys& keys);
 
+// The contents as they start the text: i16 kind, u16 n, n name bytes.
+std::vector<uint8_t> ContentsText(const SealedContents& contents);
+
+// The start of a version-2 file: its header, written into `out` at once with a
+// fresh nonce prefix, and the key its chunks are then sealed with (see
+// SealedChunks.h); the first chunk's text begins with ContentsText. Holds
+// `keys` by reference.
+class SealedStart {
+public:
+    SealedStart(vw::FileWriter& out, SealedHeader header, const SealedKeys& keys);
+    SealedStart(const SealedStart&) = delete;
+    SealedStart& operator=(const SealedStart&) = delete;
+    ChunkKey Key() const { return {stream_, prefix_}; }
+
+private:
+    uint8_t prefix_[kNoncePrefixBytes];
+    const uint8_t* stream_;
+};
+
 // Writes a version-2 sealed file into `out`: the header and the contents at once,
 // the content as it is written here. Finish ends it; a file not finished never
 // opens.
@@ -89,13 +109,10 @@ public:
     SealingSink(vw::FileWriter& out, SealedHeader header, const SealedKeys& keys,
                 const SealedContents& contents);
     void Write(const uint8_t* data, size_t len) override { chunks_->Write(data, len); }
-    // See ChunkWriter::Room.
-    uint8_t* Room(size_t& len) { return chunks_->Room(len); }
-    void Wrote(size_t n) { chunks_->Wrote(n); }
     void Finish() { chunks_->Finish(); }
 
 private:
-    uint8_t prefix_[kNoncePrefixBytes];
+    SealedStart start_;
     std::unique_ptr<ChunkWriter> chunks_;
 };
 
