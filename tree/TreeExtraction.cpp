@@ -11,14 +11,11 @@
 #include <set>
 #include <vector>
 
+#include "ArchiveHandle.h"
 #include "TreeArchive.h"
 
 namespace vw::tree {
 namespace {
-
-constexpr size_t kBlock = 64 * 1024;
-
-using Archive = std::unique_ptr<archive, int (*)(archive*)>;
 
 struct SourceContext {
     ByteSource& Source;

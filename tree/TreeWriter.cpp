@@ -11,14 +11,11 @@
 #include <system_error>
 #include <vector>
 
+#include "ArchiveHandle.h"
 #include "TreeArchive.h"
 
 namespace vw::tree {
 namespace {
-
-constexpr size_t kBlock = 64 * 1024;
-
-using Archive = std::unique_ptr<archive, int (*)(archive*)>;
 
 // The sink behind the pax writer. A failure of the sink is kept here and thrown
 // again once libarchive has returned, never through its C frames.
