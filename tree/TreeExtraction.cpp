@@ -120,6 +120,7 @@ std::vector<std::string> ExtractTree(ByteSource& source, const std::string& fold
                                                    ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS |
                                                    ARCHIVE_EXTRACT_SECURE_SYMLINKS |
                                                    ARCHIVE_EXTRACT_PERM | ARCHIVE_EXTRACT_TIME);
+    const FailOnUnwind stopped(disk.get());
     std::vector<std::string> names;
     std::set<std::string> seen;
     {

@@ -6,6 +6,7 @@
 #include <sodium.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -158,6 +159,11 @@ TEST(SealedVw3, EveryDamageIsReportedAndWritesNothing) {
         fs::remove_all(dir / "out");
     }
     fs::remove_all(dir / "golden.txt");
+    // vw3 runs in `dir`: a folder named as the tree's own "sub" must keep its time
+    // when an extraction stops (libarchive sets folder times at the end, by name).
+    fs::create_directory(dir / "sub");
+    const auto decoyTime = fs::file_time_type(std::chrono::hours(24 * 365 * 30));
+    fs::last_write_time(dir / "sub", decoyTime);
 
     int rows = 0;
     for (const auto& row : ReadManifest("sealed/damage.txt")) {
@@ -189,7 +195,8 @@ TEST(SealedVw3, EveryDamageIsReportedAndWritesNothing) {
         const auto r = decrypt(row.at(0));
         EXPECT_EQ(r.status, std::stoi(row.at(4)));
         EXPECT_EQ(r.err, Replace(row.at(5), "{file}", "d.vws") + "\n");
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1) << "only d.vws";
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2) << "only d.vws, sub";
+        EXPECT_EQ(fs::last_write_time(dir / "sub"), decoyTime);
         ++rows;
     }
     EXPECT_EQ(rows, 53);
