@@ -141,7 +141,7 @@ void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& passwo
 
 void SealTree(const std::string& folder, vw::FileWriter& out, const std::string& password,
               const std::string& storedName, Interaction& ui, std::vector<std::string>& skipped) {
-    const uint64_t total = vw::tree::TreeContentBytes(folder);
+    const uint64_t total = vw::tree::TreeContentBytes(folder, [&ui] { KeepResponsive(ui); });
     SealedKeys keys;
     SealingSink sink(out, NewKeys(password, ui, keys), keys, {SourceKinds::Folder, storedName});
     // The content read so far, of what the listing found: a file that grew

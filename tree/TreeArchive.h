@@ -31,8 +31,9 @@ void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::strin
 
 // The sizes of the regular files under `folder` added up, links not followed:
 // what the content counted by WriteTree's turn comes to. What cannot be listed
-// counts nothing; it is for progress only.
-uint64_t TreeContentBytes(const std::string& folder);
+// counts nothing; it is for progress only. `turn` runs every 1,024 entries and
+// may throw to stop.
+uint64_t TreeContentBytes(const std::string& folder, const std::function<void()>& turn);
 
 // Extracts the archive that `source` holds into the empty folder `folder`, with
 // libarchive's secure checks (no "..", no absolute path, never through a link),

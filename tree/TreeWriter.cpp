@@ -106,6 +106,7 @@ void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::strin
         root.pop_back();
     Archive disk = DiskReader(root);
     Archive pax = PaxWriter(context);
+    const FailOnUnwind stopped(pax.get());
     std::unique_ptr<archive_entry, void (*)(archive_entry*)> entry(archive_entry_new(),
                                                                    archive_entry_free);
     const std::string prefix = root == "/" ? root : root + "/";
@@ -135,17 +136,21 @@ void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::strin
     Check(archive_write_close(pax.get()), pax.get(), context, folder);
 }
 
-uint64_t TreeContentBytes(const std::string& folder) {
+uint64_t TreeContentBytes(const std::string& folder, const std::function<void()>& turn) {
     namespace fs = std::filesystem;
     std::error_code error;
-    uint64_t total = 0;
+    uint64_t total = 0, entries = 0;
     for (fs::recursive_directory_iterator
              it(folder, fs::directory_options::skip_permission_denied, error),
          end;
          !error && it != end; it.increment(error)) {
-        const uint64_t size = it->is_regular_file(error) ? it->file_size(error) : 0;
-        if (!error) total += size;
+        // Its own status: a link is stored as a link, whatever it points to.
+        if (fs::is_regular_file(it->symlink_status(error)) && !error) {
+            const uint64_t size = it->file_size(error);
+            if (!error) total += size;
+        }
         error.clear();
+        if (++entries % 1024 == 0) turn();
     }
     return total;
 }
