@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 
 namespace vw::Leftovers {
@@ -35,11 +36,40 @@ int Register(const char* path, bool folder) {
     return -1;
 }
 
-// How deep EmptyFolder goes: each level holds a descriptor and a small buffer.
+// How deep one descent goes: each level holds a descriptor and a small buffer.
 constexpr int kMaxDepth = 128;
 
-void EmptyBelow(int dir, int depth) {
+// A name in the top folder for a folder found kMaxDepth levels down: moved up
+// there, it is emptied on the next pass. Built without allocating.
+void DeepName(char (&name)[32]) {
+    static unsigned long moved = 0;
+    char digits[24];
+    int n = 0;
+    for (unsigned long v = ++moved; v != 0 || n == 0; v /= 10)
+        digits[n++] = static_cast<char>('0' + v % 10);
+    std::strcpy(name, ".vaultwise-deep-");
+    size_t at = std::strlen(name);
+    while (n > 0)
+        name[at++] = digits[--n];
+    name[at] = '\0';
+}
+
+// Opens the folder `name` in `dir`, never through a link, and makes it ours to
+// empty: an extracted tree may hold folders without read or write permission.
+int OpenToEmpty(int dir, const char* name) {
+    const int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    int sub = ::openat(dir, name, flags);
+    if (sub < 0 && errno == EACCES && ::fchmodat(dir, name, 0700, 0) == 0)
+        sub = ::openat(dir, name, flags);
+    if (sub >= 0) ::fchmod(sub, 0700);
+    return sub;
+}
+
+// Empties `dir`, `depth` more levels down; folders deeper still are moved into
+// `top`. True when anything was removed or moved.
+bool EmptyBelow(int dir, int depth, int top) {
     alignas(8) char buf[1024];
+    bool any = false;
     // Removed names may shift the listing: read it again while a pass removed any.
     for (int pass = 0, removed = 1; removed && pass < 8; ++pass) {
         removed = 0;
@@ -54,19 +84,23 @@ void EmptyBelow(int dir, int depth) {
                     removed = 1;
                     continue;
                 }
-                if (errno != EISDIR || depth == 0) continue;
-                // A folder, never a link to one: opened as it is, made writable
-                // (an extracted tree may hold read-only folders), emptied, removed.
-                const int sub =
-                    ::openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+                if (errno != EISDIR) continue;
+                if (depth == 0) {
+                    char moved[32];
+                    DeepName(moved);
+                    if (::renameat(dir, name, top, moved) == 0) removed = 1;
+                    continue;
+                }
+                const int sub = OpenToEmpty(dir, name);
                 if (sub < 0) continue;
-                ::fchmod(sub, 0700);
-                EmptyBelow(sub, depth - 1);
+                EmptyBelow(sub, depth - 1, top);
                 ::close(sub);
                 if (::unlinkat(dir, name, AT_REMOVEDIR) == 0) removed = 1;
             }
         }
+        any = any || removed;
     }
+    return any;
 }
 
 // Removes the folder `path` with all it holds.
@@ -81,7 +115,9 @@ void RemoveFolderNow(const char* path) {
 }  // namespace
 
 void EmptyFolder(int dir) {
-    EmptyBelow(dir, kMaxDepth);
+    // Each round goes kMaxDepth levels down and moves what lies deeper up here.
+    for (int round = 0; round < 64 && EmptyBelow(dir, kMaxDepth, dir); ++round) {
+    }
 }
 
 int Remember(const char* path) {

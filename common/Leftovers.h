@@ -16,8 +16,8 @@ void Forget(int slot);
 void RemoveAllNow();
 
 // Removes all that the folder open as `dir` holds: files, links (never followed)
-// and sub-folders with their own contents, down to a depth of 128. Only
-// async-signal-safe calls.
+// and sub-folders with their own contents, however deep (what lies deeper than
+// a descent goes is moved up into `dir` first). Only async-signal-safe calls.
 void EmptyFolder(int dir);
 
 }  // namespace vw::Leftovers

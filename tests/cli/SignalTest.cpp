@@ -32,6 +32,15 @@ TEST(Signals, InterruptedRunRemovesItsLeftovers) {
         vw::FileWriter(package.Path(), vw::FileWriter::Mode::CreateNew).WriteU16(1);
         vw::stuf::StagingFolder staging(dir.Path());
         vw::FileWriter(staging.PathOf("entry"), vw::FileWriter::Mode::CreateNew).WriteU16(1);
+        // A staged tree too: deeper than one descent of the removal goes, and a
+        // folder closed to everyone.
+        std::string deep = staging.PathOf("deep");
+        for (int level = 0; level < 300; ++level)
+            deep += "/d";
+        fs::create_directories(deep);
+        WriteFile(deep + "/x", std::string("x"));
+        fs::create_directories(staging.PathOf("shut/in"));
+        fs::permissions(staging.PathOf("shut"), fs::perms::none);
         vw::ReplacingWriter out(dir / "dest");
         out.Out().WriteU16(1);
         out.Out().Flush();
