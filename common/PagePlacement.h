@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -41,6 +42,10 @@ public:
         if (!bytes_) throw std::bad_alloc();
     }
     size_t Size() const { return size_; }
+    // Payload text passes through: wiped before it is freed.
+    ~PlacedBuffer() { ::explicit_bzero(bytes_.get(), RoundUp(size_ + kPageBytes)); }
+    PlacedBuffer(const PlacedBuffer&) = delete;
+    PlacedBuffer& operator=(const PlacedBuffer&) = delete;
     uint8_t* At(size_t place) const { return bytes_.get() + place; }
     uint8_t* For(uint64_t readAt, uint64_t writeAt) const {
         return At(PlaceInPage(readAt, writeAt));

@@ -8,6 +8,7 @@
 namespace modVW {
 
 ChunkThreads::ChunkThreads() {
+    threads_.reserve(2);  // nothing but a thread's start can fail below
     sigset_t all, old;
     sigfillset(&all);
     pthread_sigmask(SIG_SETMASK, &all, &old);
