@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <exception>
 #include <memory>
+#include <utility>
 
 namespace vw::tree {
 
@@ -15,23 +16,21 @@ inline constexpr size_t kBlock = 64 * 1024;
 
 using Archive = std::unique_ptr<archive, int (*)(archive*)>;
 
-// Marks the writer `a` failed when the scope is left by an exception, so that
-// freeing it does not finish it: the pax writer would pad the open entry with
-// zeros to its full size (gigabytes sealed after a Cancel), the disk writer would
-// set the folder times and modes it deferred, by names relative to a working
-// folder that is no longer the staging one. Declared after the handle, so it
-// runs first.
-class FailOnUnwind {
+// Runs `stop` when the scope is left by an exception. Declared after an archive
+// handle, it runs before the handle is freed: libarchive then finishes what was
+// open, and `stop` says how far that may go.
+template <class Stop>
+class OnUnwind {
 public:
-    explicit FailOnUnwind(archive* a) : a_(a), unwinding_(std::uncaught_exceptions()) {}
-    ~FailOnUnwind() {
-        if (std::uncaught_exceptions() > unwinding_) archive_write_fail(a_);
+    explicit OnUnwind(Stop stop) : stop_(std::move(stop)), unwinding_(std::uncaught_exceptions()) {}
+    ~OnUnwind() {
+        if (std::uncaught_exceptions() > unwinding_) stop_();
     }
-    FailOnUnwind(const FailOnUnwind&) = delete;
-    FailOnUnwind& operator=(const FailOnUnwind&) = delete;
+    OnUnwind(const OnUnwind&) = delete;
+    OnUnwind& operator=(const OnUnwind&) = delete;
 
 private:
-    archive* a_;
+    Stop stop_;
     int unwinding_;
 };
 

@@ -79,6 +79,15 @@ Archive PaxReader(SourceContext& context, const Error& damaged) {
     return pax;
 }
 
+Archive DiskWriter() {
+    Archive disk(archive_write_disk_new(), archive_write_free);
+    archive_write_disk_set_options(disk.get(), ARCHIVE_EXTRACT_SECURE_NODOTDOT |
+                                                   ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS |
+                                                   ARCHIVE_EXTRACT_SECURE_SYMLINKS |
+                                                   ARCHIVE_EXTRACT_PERM | ARCHIVE_EXTRACT_TIME);
+    return disk;
+}
+
 // Only what WriteTree writes: files, folders and links, by relative names.
 void CheckEntry(archive_entry* entry, const Error& damaged) {
     const auto type = archive_entry_filetype(entry);
@@ -115,16 +124,13 @@ std::vector<std::string> ExtractTree(ByteSource& source, const std::string& fold
                                      const Error& damaged) {
     SourceContext context{source, std::vector<uint8_t>(kBlock), nullptr};
     Archive pax = PaxReader(context, damaged);
-    Archive disk(archive_write_disk_new(), archive_write_free);
-    archive_write_disk_set_options(disk.get(), ARCHIVE_EXTRACT_SECURE_NODOTDOT |
-                                                   ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS |
-                                                   ARCHIVE_EXTRACT_SECURE_SYMLINKS |
-                                                   ARCHIVE_EXTRACT_PERM | ARCHIVE_EXTRACT_TIME);
-    const FailOnUnwind stopped(disk.get());
     std::vector<std::string> names;
     std::set<std::string> seen;
     {
         WorkingFolder inside(folder);
+        // Made and freed inside: a writer freed after an error still sets the
+        // folder times and modes it deferred, by relative name.
+        Archive disk = DiskWriter();
         for (;;) {
             archive_entry* entry = nullptr;
             const int status = archive_read_next_header(pax.get(), &entry);

@@ -22,10 +22,12 @@ namespace {
 struct SinkContext {
     ByteSink& Sink;
     std::exception_ptr Failure;
+    bool Stopped = false;  // the writing was abandoned: nothing more reaches the sink
 };
 
 la_ssize_t ToSink(archive*, void* client, const void* buffer, size_t length) {
     auto& context = *static_cast<SinkContext*>(client);
+    if (context.Stopped) return -1;
     try {
         context.Sink.Write(static_cast<const uint8_t*>(buffer), length);
         return static_cast<la_ssize_t>(length);
@@ -99,14 +101,16 @@ void CopyData(archive* disk, archive* pax, const SinkContext& context, const std
 
 void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::string>& skipped,
                const TreeTurn& turn) {
-    SinkContext context{sink, nullptr};
+    SinkContext context{sink, nullptr, false};
     uint64_t done = 0;
     std::string root = folder;
     while (root.size() > 1 && root.back() == '/')
         root.pop_back();
     Archive disk = DiskReader(root);
     Archive pax = PaxWriter(context);
-    const FailOnUnwind stopped(pax.get());
+    // Freed after an error or Cancel, the writer would pad the open entry with
+    // zeros to its full size (gigabytes sealed for nothing): its sink refuses.
+    const OnUnwind stop([&context] { context.Stopped = true; });
     std::unique_ptr<archive_entry, void (*)(archive_entry*)> entry(archive_entry_new(),
                                                                    archive_entry_free);
     const std::string prefix = root == "/" ? root : root + "/";
