@@ -129,19 +129,23 @@ void PackageUnpacker::TakeField() {
                                                          label_ +
                                                          "' is damaged or not a package: " + why);
     };
+    // An array's dimension count: absent (0) or one-dimensional (1).
+    const auto dimensions = [&](const std::string& holderHas) {
+        const auto dims = Field<uint16_t>(field_);
+        if (dims > 1)
+            throw damaged(holderHas + std::to_string(dims) +
+                          " dimensions; only 0 or 1 are possible");
+        return dims;
+    };
     switch (step_) {
         case Step::DescriptionLength:
             return Need(Step::Description, Field<uint16_t>(field_), "the description");
         case Step::Description:
             return Need(Step::TableDimensions, 2, "the entry table's dimension count");
-        case Step::TableDimensions: {
-            const auto dims = Field<uint16_t>(field_);
-            if (dims > 1)
-                throw damaged("the entry table has " + std::to_string(dims) +
-                              " dimensions; only 0 or 1 are possible");
-            if (dims == 0) return Need(Step::EntryCount, 4, "EntryCount");
+        case Step::TableDimensions:
+            if (dimensions("the entry table has ") == 0)
+                return Need(Step::EntryCount, 4, "EntryCount");
             return Need(Step::SlotCount, 4, "the entry table's slot count");
-        }
         case Step::SlotCount:
             slotCount_ = Field<uint32_t>(field_);
             return Need(Step::TableLowerBound, 4, "the entry table's lower bound");
@@ -157,14 +161,10 @@ void PackageUnpacker::TakeField() {
                               " bytes follow and every slot takes at least 22");
             return NextSlot();
         }
-        case Step::SlotDimensions: {
-            const auto dims = Field<uint16_t>(field_);
-            if (dims > 1)
-                throw damaged("an entry's contents have " + std::to_string(dims) +
-                              " dimensions; only 0 or 1 are possible");
-            if (dims == 0) return Need(Step::NameLength, 2, "an entry's name length");
+        case Step::SlotDimensions:
+            if (dimensions("an entry's contents have ") == 0)
+                return Need(Step::NameLength, 2, "an entry's name length");
             return Need(Step::ContentsLength, 4, "an entry's length");
-        }
         case Step::ContentsLength:
             contentsLeft_ = Field<uint32_t>(field_);
             return Need(Step::ContentsLowerBound, 4, "an entry's lower bound");
