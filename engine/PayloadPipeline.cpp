@@ -1,19 +1,16 @@
 #include "PayloadPipeline.h"
 
-#include <pthread.h>
-
 #include <algorithm>
 #include <condition_variable>
-#include <csignal>
 #include <exception>
 #include <mutex>
 #include <optional>
-#include <system_error>
 #include <thread>
 #include <vector>
 
 #include "Error.h"
 #include "PagePlacement.h"
+#include "QuietThread.h"
 
 namespace modVW {
 namespace {
@@ -137,23 +134,6 @@ void TakeChunks(Turns& turns, const vw::PlacedBuffer& buf, const ChunkWork& work
     }
 }
 
-// Starts `body` on a thread that never takes the process's signals, so an
-// interrupt is still handled on the thread that talks to the user. Nothing when
-// no thread can be started: the calling thread then does all the work.
-template <class Body>
-std::optional<std::thread> QuietThread(Body body) {
-    sigset_t all, old;
-    sigfillset(&all);
-    pthread_sigmask(SIG_SETMASK, &all, &old);
-    std::optional<std::thread> thread;
-    try {
-        thread.emplace(body);
-    } catch (const std::system_error&) {
-    }
-    pthread_sigmask(SIG_SETMASK, &old, nullptr);
-    return thread;
-}
-
 }  // namespace
 
 void RunPayloadPipeline(const PayloadEnds& ends, uint64_t total, const ChunkWork& work,
@@ -171,7 +151,7 @@ void RunPayloadPipeline(const PayloadEnds& ends, uint64_t total, const ChunkWork
             done(chunk.offset, chunk.len);
         }
     };
-    auto helper = QuietThread([&] { TakeChunks(turns, theirs, work, [] {}); });
+    auto helper = vw::QuietThread([&] { TakeChunks(turns, theirs, work, [] {}); });
     TakeChunks(turns, mine, work, [&] { report(); });
     if (helper) helper->join();
     if (const auto failure = turns.Failure()) std::rethrow_exception(failure);

@@ -1,24 +1,17 @@
 #include "ChunkThreads.h"
 
-#include <pthread.h>
+#include <utility>
 
-#include <csignal>
-#include <system_error>
+#include "QuietThread.h"
 
 namespace modVW {
 
 ChunkThreads::ChunkThreads() {
-    threads_.reserve(2);  // nothing but a thread's start can fail below
-    sigset_t all, old;
-    sigfillset(&all);
-    pthread_sigmask(SIG_SETMASK, &all, &old);
-    try {
-        for (int i = 0; i < 2; ++i)
-            threads_.emplace_back([this] { Serve(); });
-    } catch (const std::system_error&) {
-        // Fewer threads: the ones started, or the caller, do the work.
-    }
-    pthread_sigmask(SIG_SETMASK, &old, nullptr);
+    threads_.reserve(2);  // so that keeping a started thread cannot fail
+    // A thread that cannot start leaves its share to the other, or to the caller.
+    for (int i = 0; i < 2; ++i)
+        if (auto thread = vw::QuietThread([this] { Serve(); }))
+            threads_.push_back(std::move(*thread));
 }
 
 ChunkThreads::~ChunkThreads() {
