@@ -94,23 +94,12 @@ std::string UpperName(const std::string& utf8) {
     return text;
 }
 
-// The folder entries that were not encrypted, one per line.
-std::string SkippedMessage(const std::vector<std::string>& skipped, bool tree) {
-    std::string text =
-        tree ? "Not encrypted (special files are left out):"
-             : "Not encrypted (symbolic links, special files and names beginning with a dot "
-               "are left out):";
+// The special files a tree left out, one per line.
+std::string SkippedMessage(const std::vector<std::string>& skipped) {
+    std::string text = "Not encrypted (special files are left out):";
     for (const auto& path : skipped)
         text += "\n  " + VisibleName(path);
     return text;
-}
-
-// "report.txt" for "/home/a/report.txt", "Trip" for "/home/a/Trip/".
-std::string LastName(std::string path) {
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // The destination takes the place of an old file only once the whole payload is
@@ -171,6 +160,13 @@ std::string AskPassword(Interaction& ui, const std::string& prompt) {
 std::string FileNamePart(const std::string& path) {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(slash + 1);
+}
+
+std::string LastName(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 std::string FolderPart(std::string path) {
@@ -262,7 +258,7 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     if (!done) return;
     // A tree leaves out only special files, found while it is written: told after.
     if (tree && !skipped.empty())
-        ui.MsgBox(SkippedMessage(skipped, tree), "Encrypt Folder", MsgStyle::vbInformation);
+        ui.MsgBox(SkippedMessage(skipped), "Encrypt Folder", MsgStyle::vbInformation);
 }
 
 void Decrypt(Interaction& ui, const std::string& SourcePath) {

@@ -37,6 +37,10 @@ std::string AskPassword(Interaction& ui, const std::string& prompt);
 // The part of `path` after its last "/"; "" when there is none or it ends in "/".
 std::string FileNamePart(const std::string& path);
 
+// The last name of `path`, trailing "/" not counted: "report.txt" for
+// "/home/a/report.txt", "Trip" for "/home/a/Trip/".
+std::string LastName(std::string path);
+
 // The folder `path` is in: the part before its last "/" (trailing ones ignored), "/"
 // for a path directly under it, "" for a bare name.
 std::string FolderPart(std::string path);

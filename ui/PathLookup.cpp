@@ -3,22 +3,16 @@
 #include <filesystem>
 #include <system_error>
 
+#include "Procedures.h"
+
 namespace vwui {
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The last name of the path; a trailing "/" does not count as the end of it.
-std::string LastName(std::string path) {
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool IsHidden(const std::string& path) {
-    const std::string name = LastName(path);
+    const std::string name = modVW::LastName(path);
     return !name.empty() && name.front() == '.';
 }
 
