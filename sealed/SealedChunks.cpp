@@ -3,9 +3,7 @@
 #include <sodium.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 
 namespace modVW {
 namespace {
@@ -32,24 +30,6 @@ void SealChunk(const ChunkKey& key, uint64_t index, bool last, uint8_t* text, si
     MakeNonce(key, index, last, nonce);
     crypto_aead_xchacha20poly1305_ietf_encrypt_detached(text, text + len, nullptr, text, len,
                                                         nullptr, 0, nullptr, nonce, key.Key);
-}
-
-// A chunk at any place within the first page, in whole pages: aligned_alloc takes
-// only sizes that are a multiple of the alignment.
-constexpr size_t kChunkRoom = (kChunkSealed + 2 * kPage + kPage - 1) / kPage * kPage;
-
-ChunkBuffer::ChunkBuffer() {
-    memory_ = static_cast<uint8_t*>(std::aligned_alloc(kPage, kChunkRoom));
-    if (!memory_) throw std::bad_alloc();
-}
-
-ChunkBuffer::~ChunkBuffer() {
-    sodium_memzero(memory_, kChunkRoom);
-    std::free(memory_);
-}
-
-uint8_t* ChunkBuffer::PlacedFor(uint64_t fileOffset) {
-    return memory_ + fileOffset % kPage;
 }
 
 ChunkWriter::ChunkWriter(vw::FileWriter& out, ChunkKey key)

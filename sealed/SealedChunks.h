@@ -27,6 +27,7 @@
 #include "ByteStream.h"
 #include "ChunkThreads.h"
 #include "Error.h"
+#include "PagePlacement.h"
 
 namespace modVW {
 
@@ -34,22 +35,18 @@ constexpr size_t kChunkText = size_t{1} << 20;
 constexpr size_t kChunkTag = 16;
 constexpr size_t kChunkSealed = kChunkText + kChunkTag;
 constexpr size_t kNoncePrefixBytes = 19;
-constexpr size_t kPage = 4096;
 // The chunk being filled or emptied, and two in flight.
 constexpr int kChunkSlots = 3;
 
-// A chunk's room: text and tag, placed at a chosen offset within its page.
+// A chunk's room, text and tag, wiped when freed.
 class ChunkBuffer {
 public:
-    ChunkBuffer();
-    ~ChunkBuffer();
-    ChunkBuffer(const ChunkBuffer&) = delete;
-    ChunkBuffer& operator=(const ChunkBuffer&) = delete;
-    // The chunk's first byte, placed for the chunk at `fileOffset`.
-    uint8_t* PlacedFor(uint64_t fileOffset);
+    // The chunk's first byte, placed for the chunk at `fileOffset`: at the same
+    // place within its page.
+    uint8_t* PlacedFor(uint64_t fileOffset) const { return room_.At(fileOffset % vw::kPageBytes); }
 
 private:
-    uint8_t* memory_;
+    vw::PlacedBuffer room_{kChunkSealed};
 };
 
 struct ChunkKey {
