@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+
+#include "Error.h"
 
 namespace vw::disk {
 namespace {
@@ -18,5 +21,15 @@ int RenamePaths(const char* from, const char* to, unsigned flags) {
 int (*Fsync)(int fd) = ::fsync;
 int (*Fchmod)(int fd, mode_t mode) = ::fchmod;
 int (*Rename)(const char* from, const char* to, unsigned flags) = RenamePaths;
+
+void SyncFolder(const std::string& folder, const std::string& named) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    const bool synced = Fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!synced && error != EINVAL && error != ENOTSUP)
+        throw ErrorFromErrno(error, "Cannot write", named);
+}
 
 }  // namespace vw::disk

@@ -5,6 +5,8 @@
 
 #include <sys/types.h>
 
+#include <string>
+
 namespace vw::disk {
 
 extern int (*Fsync)(int fd);
@@ -12,5 +14,10 @@ extern int (*Fchmod)(int fd, mode_t mode);
 // rename(2) when `flags` is 0, else renameat2(2) with RENAME_NOREPLACE or
 // RENAME_EXCHANGE, both paths taken as they are.
 extern int (*Rename)(const char* from, const char* to, unsigned flags);
+
+// Makes the renames in `folder` reach the disk, through Fsync. A filesystem that
+// cannot sync a folder at all is let be: a rename is then as safe as it gets
+// there. Any other failure throws "Cannot write" naming `named`.
+void SyncFolder(const std::string& folder, const std::string& named);
 
 }  // namespace vw::disk

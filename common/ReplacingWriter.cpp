@@ -65,20 +65,6 @@ OutputTarget KindFor(const std::string& target, ReplacingWriter::Links links) {
     return link ? OutputTarget::Replaced : OutputTarget::Unusable;
 }
 
-// Makes a rename in the folder of `target` reach the disk.
-void SyncFolderOf(const std::string& target) {
-    auto folder = std::filesystem::path(target).parent_path();
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    const int synced = disk::Fsync(fd);
-    const int error = errno;
-    ::close(fd);
-    // Some filesystems cannot sync a folder at all; the rename is then as safe as it gets.
-    if (synced != 0 && error != EINVAL && error != ENOTSUP)
-        throw ErrorFromErrno(error, "Cannot write", target);
-}
-
 constexpr const char* kSpoolPrefix = ".vaultwise-temp-";
 
 }  // namespace
@@ -140,7 +126,10 @@ std::string ReplacingWriter::Commit(CommitOptions options) {
     temp_->PlaceAt(target_, replacing);
     temp_.reset();
     out_->Close();
-    if (replacing) SyncFolderOf(target_);
+    if (replacing) {
+        const auto folder = std::filesystem::path(target_).parent_path();
+        disk::SyncFolder(folder.empty() ? "." : folder.string(), target_);
+    }
     return warning;
 }
 

@@ -88,18 +88,6 @@ void SyncFile(const std::string& staged, const std::string& target) {
     if (!synced) throw ErrorFromErrno(error, "Cannot write", target);
 }
 
-// Makes the renames in `folder` reach the disk.
-void SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    const bool synced = disk::Fsync(fd) == 0;
-    const int error = errno;
-    ::close(fd);
-    // Some filesystems cannot sync a folder at all; the rename is then as safe as it gets.
-    if (!synced && error != EINVAL && error != ENOTSUP)
-        throw ErrorFromErrno(error, "Cannot write", folder);
-}
-
 }  // namespace
 
 StagingFolder::StagingFolder(const std::string& dest) : dest_(dest) {
@@ -133,7 +121,7 @@ void StagingFolder::Commit(const std::vector<std::string>& names) {
     try {
         for (const auto& name : staged)
             placed.push_back(Place(name));
-        if (!placed.empty()) SyncFolder(dest_);
+        if (!placed.empty()) disk::SyncFolder(dest_, dest_);
     } catch (const Error& e) {
         throw Error(e.Number(), e.Description() + Undo(placed));
     }
