@@ -15,19 +15,19 @@ namespace {
 constexpr size_t kReadBuffer = 64 * 1024;
 constexpr size_t kWriteBuffer = 256 * 1024;
 
-Error Truncated(const std::string& path, const char* what, uint64_t need, uint64_t have) {
-    return Error(ErrorNumber::InputPastEnd, "Input past end of file: '" + path +
-                                                "' is damaged or not of this kind (" + what +
-                                                " needs " + std::to_string(need) + " bytes, only " +
-                                                std::to_string(have) + " remain)");
-}
-
 [[noreturn]] void NotRegular(const std::string& path) {
     throw Error(ErrorNumber::PathFileAccess,
                 "Path/File access error: '" + path + "' is not a regular file");
 }
 
 }  // namespace
+
+Error Truncated(const std::string& path, const char* what, uint64_t need, uint64_t have) {
+    return Error(ErrorNumber::InputPastEnd, "Input past end of file: '" + path +
+                                                "' is damaged or not of this kind (" + what +
+                                                " needs " + std::to_string(need) + " bytes, only " +
+                                                std::to_string(have) + " remain)");
+}
 
 FileReader::FileReader(const std::string& path, Links links) : path_(path) {
     // A device is not even opened (opening some has effects); the check after the

@@ -11,10 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "Error.h"
+
 namespace vw {
 
 // Whether a reader opens the file a symbolic link names, or refuses the link.
 enum class Links { Follow, Refuse };
+
+// "Input past end of file: '<path>' is damaged or not of this kind (<what> needs
+// <need> bytes, only <have> remain)", error 62: a field the bytes left cannot hold.
+Error Truncated(const std::string& path, const char* what, uint64_t need, uint64_t have);
 
 class FileReader {
 public:

@@ -4,22 +4,17 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <limits>
 
 #include "BinaryFile.h"
 #include "Error.h"
 #include "PackageContents.h"
+#include "PackageRefusals.h"
 #include "ReplacingWriter.h"
 
 namespace vw::stuf {
 namespace {
 
 const std::string kEmpty;
-
-Error Damaged(const std::string& path, const std::string& why) {
-    return Error(ErrorNumber::InvalidFileFormat,
-                 "Invalid file format: '" + path + "' is damaged or not a package: " + why);
-}
 
 std::string ReadCountedText(FileReader& in, const char* lengthWhat, const char* what) {
     const uint16_t n = in.ReadU16(lengthWhat);
@@ -39,25 +34,18 @@ Slot ReadNumberedSlot(FileReader& in, uint32_t i) {
 
 int32_t ReadEntryCount(FileReader& in, uint32_t slots) {
     const int32_t count = in.ReadI32("EntryCount");
-    if (count < 0 || count > std::max<int64_t>(int64_t{slots} - 1, 0))
-        throw Damaged(in.Path(), "it says it holds " + std::to_string(count) +
-                                     " files, but its entry table has " + std::to_string(slots) +
-                                     " slots");
+    CheckEntryCount(count, slots, in.Path());
     return count;
 }
 
 Slot ReadSlot(FileReader& in) {
     Slot slot;
     const uint16_t dims = in.ReadU16("an entry's dimension count");
-    if (dims > 1)
-        throw Damaged(in.Path(), "an entry's contents have " + std::to_string(dims) +
-                                     " dimensions; only 0 or 1 are possible");
+    CheckDimensions(dims, "an entry's contents have ", in.Path());
     if (dims == 1) {
         slot.count = in.ReadU32("an entry's length");
         slot.lowerBound = in.ReadI32("an entry's lower bound");
-        if (slot.count > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()))
-            throw Damaged(in.Path(), "an entry claims " + std::to_string(slot.count) +
-                                         " bytes; a package entry holds at most 2,147,483,647");
+        CheckEntryLength(slot.count, in.Path());
         in.Require(slot.count, "an entry's contents");
         slot.where = ContentsWhere::Package;
         slot.offset = in.Position();
@@ -150,22 +138,13 @@ Header ReadPackage(const std::string& path, FileIdentity& identity) {
     Header h;
     h.description = ReadCountedText(in, "the description's length", "the description");
     const uint16_t dims = in.ReadU16("the entry table's dimension count");
-    if (dims > 1)
-        throw Damaged(path, "the entry table has " + std::to_string(dims) +
-                                " dimensions; only 0 or 1 are possible");
+    CheckDimensions(dims, "the entry table has ", path);
     if (dims == 1) {
         h.tableSized = true;
         const uint32_t slots = in.ReadU32("the entry table's slot count");
-        const int32_t lowerBound = in.ReadI32("the entry table's lower bound");
-        if (lowerBound != 0)
-            throw Damaged(path, "the entry table starts at slot " + std::to_string(lowerBound) +
-                                    ", not at slot 0");
-        // Every slot takes at least 22 bytes: refuse a count the file cannot hold
-        // before anything of its size is reserved.
-        if (static_cast<uint64_t>(slots) * kMinSlotBytes > in.Remaining())
-            throw Damaged(path, "the entry table claims " + std::to_string(slots) +
-                                    " slots, but only " + std::to_string(in.Remaining()) +
-                                    " bytes follow and every slot takes at least 22");
+        CheckTableStart(in.ReadI32("the entry table's lower bound"), path);
+        // Refused before anything of the table's size is reserved.
+        CheckSlotRoom(slots, in.Remaining(), path);
         const uint64_t tableStart = in.Position();
         // EntryCount follows the table: a first walk finds it, a second keeps only
         // the slots that can matter, so memory follows the files, not the table.

@@ -10,6 +10,7 @@
 #include "Error.h"
 #include "PackageExtraction.h"
 #include "PackageFormat.h"
+#include "PackageRefusals.h"
 #include "PathText.h"
 #include "PrivateFolder.h"
 #include "Text1252.h"
@@ -94,10 +95,8 @@ std::string PackageUnpacker::Where(Step step) const {
 }
 
 Error PackageUnpacker::PastEnd(Step step, const char* what, uint64_t need, uint64_t have) const {
-    return Error(ErrorNumber::InputPastEnd, Where(step) + "Input past end of file: '" + label_ +
-                                                "' is damaged or not of this kind (" + what +
-                                                " needs " + std::to_string(need) + " bytes, only " +
-                                                std::to_string(have) + " remain)");
+    const Error cut = Truncated(label_, what, need, have);
+    return Error(cut.Number(), Where(step) + cut.Description());
 }
 
 void PackageUnpacker::Write(const uint8_t* data, size_t len) {
@@ -124,54 +123,35 @@ void PackageUnpacker::Write(const uint8_t* data, size_t len) {
 }
 
 void PackageUnpacker::TakeField() {
-    const auto damaged = [&](const std::string& why) {
-        return Error(ErrorNumber::InvalidFileFormat, Where(step_) + "Invalid file format: '" +
-                                                         label_ +
-                                                         "' is damaged or not a package: " + why);
-    };
-    // An array's dimension count: absent (0) or one-dimensional (1).
-    const auto dimensions = [&](const std::string& holderHas) {
-        const auto dims = Field<uint16_t>(field_);
-        if (dims > 1)
-            throw damaged(holderHas + std::to_string(dims) +
-                          " dimensions; only 0 or 1 are possible");
-        return dims;
-    };
     switch (step_) {
         case Step::DescriptionLength:
             return Need(Step::Description, Field<uint16_t>(field_), "the description");
         case Step::Description:
             return Need(Step::TableDimensions, 2, "the entry table's dimension count");
-        case Step::TableDimensions:
-            if (dimensions("the entry table has ") == 0)
-                return Need(Step::EntryCount, 4, "EntryCount");
+        case Step::TableDimensions: {
+            const auto dims = Field<uint16_t>(field_);
+            CheckDimensions(dims, "the entry table has ", label_, Where(step_));
+            if (dims == 0) return Need(Step::EntryCount, 4, "EntryCount");
             return Need(Step::SlotCount, 4, "the entry table's slot count");
+        }
         case Step::SlotCount:
             slotCount_ = Field<uint32_t>(field_);
             return Need(Step::TableLowerBound, 4, "the entry table's lower bound");
-        case Step::TableLowerBound: {
-            const auto lowerBound = Field<int32_t>(field_);
-            if (lowerBound != 0)
-                throw damaged("the entry table starts at slot " + std::to_string(lowerBound) +
-                              ", not at slot 0");
-            // Every slot takes at least 22 bytes.
-            if (left_ != kUnknown && uint64_t{slotCount_} * kMinSlotBytes > left_)
-                throw damaged("the entry table claims " + std::to_string(slotCount_) +
-                              " slots, but only " + std::to_string(left_) +
-                              " bytes follow and every slot takes at least 22");
+        case Step::TableLowerBound:
+            CheckTableStart(Field<int32_t>(field_), label_, Where(step_));
+            if (left_ != kUnknown) CheckSlotRoom(slotCount_, left_, label_, Where(step_));
             return NextSlot();
-        }
-        case Step::SlotDimensions:
-            if (dimensions("an entry's contents have ") == 0)
-                return Need(Step::NameLength, 2, "an entry's name length");
+        case Step::SlotDimensions: {
+            const auto dims = Field<uint16_t>(field_);
+            CheckDimensions(dims, "an entry's contents have ", label_, Where(step_));
+            if (dims == 0) return Need(Step::NameLength, 2, "an entry's name length");
             return Need(Step::ContentsLength, 4, "an entry's length");
+        }
         case Step::ContentsLength:
             contentsLeft_ = Field<uint32_t>(field_);
             return Need(Step::ContentsLowerBound, 4, "an entry's lower bound");
         case Step::ContentsLowerBound:
-            if (contentsLeft_ > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
-                throw damaged("an entry claims " + std::to_string(contentsLeft_) +
-                              " bytes; a package entry holds at most 2,147,483,647");
+            CheckEntryLength(contentsLeft_, label_, Where(step_));
             return StartContents(static_cast<uint32_t>(contentsLeft_));
         case Step::NameLength:
             return Need(Step::Name, Field<uint16_t>(field_), "an entry's name");
@@ -196,10 +176,7 @@ void PackageUnpacker::TakeField() {
             return NextSlot();
         case Step::EntryCount: {
             const auto count = Field<int32_t>(field_);
-            if (count < 0 || count > std::max<int64_t>(int64_t{slotCount_} - 1, 0))
-                throw damaged("it says it holds " + std::to_string(count) +
-                              " files, but its entry table has " + std::to_string(slotCount_) +
-                              " slots");
+            CheckEntryCount(count, slotCount_, label_, Where(step_));
             entryCount_ = count;
             return Need(Step::TagLength, 2, "the format tag's length");
         }
