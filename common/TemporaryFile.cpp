@@ -199,23 +199,23 @@ void TemporaryFile::PlaceAt(const std::string& target, bool replace) {
         }
         leftover_ = Leftovers::Remember(named_.c_str());
     }
-    if (replace ? disk::Rename(named_.c_str(), target.c_str(), 0) != 0 : !PlaceNew(target))
+    if (replace ? disk::Rename(named_.c_str(), target.c_str(), 0) != 0
+                : !MoveToFreeName(named_, target))
         throw ErrorFromErrno(errno, "Cannot replace", shownPath_);
     Leftovers::Forget(leftover_);
     named_.clear();
 }
 
-// Moves the named file to `target` unless something is there by now.
-bool TemporaryFile::PlaceNew(const std::string& target) {
-    if (disk::Rename(named_.c_str(), target.c_str(), RENAME_NOREPLACE) == 0) return true;
-    if (errno == EEXIST) throw AppearedError(target);
+bool MoveToFreeName(const std::string& from, const std::string& to) {
+    if (disk::Rename(from.c_str(), to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno == EEXIST) throw AppearedError(to);
     if (errno != EINVAL && errno != ENOSYS) return false;
     // A filesystem without the flag: a hard link fails on an existing name too.
-    if (::link(named_.c_str(), target.c_str()) != 0) {
-        if (errno == EEXIST) throw AppearedError(target);
+    if (::link(from.c_str(), to.c_str()) != 0) {
+        if (errno == EEXIST) throw AppearedError(to);
         return false;
     }
-    ::unlink(named_.c_str());
+    ::unlink(from.c_str());
     return true;
 }
 

@@ -29,7 +29,6 @@ public:
 
 private:
     void OpenNamed();
-    bool PlaceNew(const std::string& target);
     std::string NameBeside() const;
 
     std::string folder_;
@@ -41,6 +40,10 @@ private:
 
 // Error 58 for a `target` that something else created while it was written.
 Error AppearedError(const std::string& target);
+
+// Moves `from` to `to` only while nothing is at `to`; something there by now
+// throws AppearedError. False, with errno set, when the move fails otherwise.
+bool MoveToFreeName(const std::string& from, const std::string& to);
 
 // Removes the named temporaries of dead runs in `folder`, once per folder and process.
 void SweepStaleTemporaries(const std::string& folder);

@@ -150,15 +150,7 @@ StagingFolder::Placed StagingFolder::Place(const std::string& name) {
             throw ErrorFromErrno(errno, "Cannot write", target);
         return {name, Placed::Replaced};
     }
-    if (disk::Rename(staged.c_str(), target.c_str(), RENAME_NOREPLACE) == 0)
-        return {name, Placed::New};
-    if (errno == EEXIST) throw AppearedError(target);
-    if (errno != EINVAL && errno != ENOSYS) throw ErrorFromErrno(errno, "Cannot write", target);
-    if (::link(staged.c_str(), target.c_str()) != 0) {
-        if (errno == EEXIST) throw AppearedError(target);
-        throw ErrorFromErrno(errno, "Cannot write", target);
-    }
-    ::unlink(staged.c_str());
+    if (!MoveToFreeName(staged, target)) throw ErrorFromErrno(errno, "Cannot write", target);
     return {name, Placed::New};
 }
 
