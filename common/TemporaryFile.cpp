@@ -45,27 +45,31 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 }
 
 // Removes `name` in the folder `dir` when it is this user's and no live writer
-// holds its lock (the lock goes with the process, however it ended).
-void RemoveIfStale(int dir, const char* name) {
+// holds its lock (the lock goes with the process, however it ended); true when
+// it went.
+bool RemoveIfStale(int dir, const char* name) {
     const int fd = ::openat(dir, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return;
+    if (fd < 0) return false;
     struct stat opened {
     }, named{};
-    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_uid == ::geteuid() &&
-        ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-        ::fstatat(dir, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(opened, named))
-        ::unlinkat(dir, name, 0);
+    const bool removed = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+                         opened.st_uid == ::geteuid() && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+                         ::fstatat(dir, name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+                         SameFile(opened, named) && ::unlinkat(dir, name, 0) == 0;
     ::close(fd);
+    return removed;
 }
 
-bool HoldsTemporaries(const std::string& folder) {
+// Removes the stale temporaries in `folder`; true when any stays (a live run's).
+bool SweepFolder(const std::string& folder) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return false;
-    bool found = false;
+    bool held = false;
     while (const dirent* entry = ::readdir(dir))
-        found = found || IsTemporaryName(entry->d_name);
+        if (IsTemporaryName(entry->d_name) && !RemoveIfStale(::dirfd(dir), entry->d_name))
+            held = true;
     ::closedir(dir);
-    return found;
+    return held;
 }
 
 // The list of folders where named temporaries were made, so that a later run of
@@ -107,10 +111,8 @@ void SweepNamedTemporaries() {
     std::set<std::string> folders, kept;
     for (size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
         folders.insert(text.substr(at, end - at));
-    for (const auto& folder : folders) {
-        SweepStaleTemporaries(folder);
-        if (HoldsTemporaries(folder)) kept.insert(folder);  // a live run's
-    }
+    for (const auto& folder : folders)
+        if (SweepFolder(folder)) kept.insert(folder);
     std::string rest;
     for (const auto& folder : kept)
         rest += folder + "\n";
@@ -126,11 +128,7 @@ void SweepStaleTemporaries(const std::string& folder) {
         const std::lock_guard<std::mutex> lock(mutex);
         if (!swept.insert(folder).second) return;
     }
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return;
-    while (const dirent* entry = ::readdir(dir))
-        if (IsTemporaryName(entry->d_name)) RemoveIfStale(::dirfd(dir), entry->d_name);
-    ::closedir(dir);
+    SweepFolder(folder);
 }
 
 TemporaryFile::TemporaryFile(const std::string& folder, const std::string& shownPath)
