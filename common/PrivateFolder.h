@@ -24,6 +24,10 @@ private:
     int leftover_ = -1;  // the folder's slot in Leftovers, removed on a signal
 };
 
+// The prefix of a run's folder in PrivateBase(), for a temporary package and for
+// output checked before it leaves alike: one sweep finds what a killed run left.
+inline constexpr const char* kRunPrefix = ".vaultwise-temp-";
+
 // Removes the folders "<parent>/<prefix>XXXXXX" (six letters or digits) of this user
 // that hold this program's marker file and that no running process holds locked,
 // with the files in them. Nothing else is ever touched.

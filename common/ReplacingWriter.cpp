@@ -65,8 +65,6 @@ OutputTarget KindFor(const std::string& target, ReplacingWriter::Links links) {
     return link ? OutputTarget::Replaced : OutputTarget::Unusable;
 }
 
-constexpr const char* kSpoolPrefix = ".vaultwise-temp-";
-
 }  // namespace
 
 ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
@@ -82,7 +80,7 @@ ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
                         "Permission denied: no private folder to check the contents in before "
                         "they are written to '" +
                             target_ + "' (" + CacheBase() + " is not this user's own)");
-        spool_ = std::make_unique<PrivateFolder>(base, kSpoolPrefix);
+        spool_ = std::make_unique<PrivateFolder>(base, kRunPrefix);
         temp_.emplace(spool_->Path(), target_);
     } else {
         temp_.emplace(std::filesystem::path(target_).parent_path().string(), target_);

@@ -8,19 +8,8 @@
 namespace modVW {
 namespace {
 
-constexpr const char* kRunPrefix = ".vaultwise-temp-";
-
 std::string currentPackage;  // of this process's running operation
 std::string lastPackage;     // of its latest operation
-
-// The folder that holds the operations' folders; "" when there is none to use.
-std::string BaseFolder() {
-    return vw::PrivateBase();
-}
-
-std::string CacheFolder() {
-    return vw::CacheBase();
-}
 
 }  // namespace
 
@@ -33,14 +22,14 @@ std::string LastTemporaryPackagePath() {
 }
 
 TemporaryPackage::TemporaryPackage() {
-    const std::string base = BaseFolder();
+    const std::string base = vw::PrivateBase();
     if (base.empty())
         throw vw::Error(vw::ErrorNumber::PermissionDenied,
                         "Permission denied: no private folder for the temporary package (the "
                         "program's folder is not writable and " +
-                            CacheFolder() + " is not this user's own)");
-    vw::SweepStaleFolders(base, kRunPrefix);
-    folder_ = std::make_unique<vw::PrivateFolder>(base, kRunPrefix);
+                            vw::CacheBase() + " is not this user's own)");
+    vw::SweepStaleFolders(base, vw::kRunPrefix);
+    folder_ = std::make_unique<vw::PrivateFolder>(base, vw::kRunPrefix);
     path_ = folder_->Path() + "/" + kTemporaryPackageName;
     currentPackage = lastPackage = path_;
     leftover_ = vw::Leftovers::Remember(path_.c_str());
@@ -52,8 +41,8 @@ TemporaryPackage::~TemporaryPackage() {
 }
 
 void RemoveLeftoverPackage() {
-    if (const std::string base = BaseFolder(); !base.empty())
-        vw::SweepStaleFolders(base, kRunPrefix);
+    if (const std::string base = vw::PrivateBase(); !base.empty())
+        vw::SweepStaleFolders(base, vw::kRunPrefix);
     vw::SweepNamedTemporaries();
 }
 
