@@ -6,6 +6,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "Leftovers.h"
 #include "Printing.h"
 #include "Progress.h"
 #include "SealedKey.h"
@@ -50,6 +51,8 @@ CliInteraction::CliInteraction(std::optional<std::string> password, bool quiet)
     : password_(std::move(password)), quiet_(quiet) {}
 
 CliInteraction::~CliInteraction() {
+    for (const int slot : made_)
+        vw::Leftovers::Forget(slot);
     if (password_) modVW::WipeText(*password_);
 }
 
@@ -79,6 +82,12 @@ std::string CliInteraction::BrowseFolders(const std::string&) {
         failed_ = true;
         return "";
     }
+    // A signal before anything is placed leaves no empty folder behind either.
+    if (!MadeFolder.empty())
+        for (std::filesystem::path p = ExtractFolder;; p = p.parent_path()) {
+            made_.push_back(vw::Leftovers::RememberMadeFolder(p.c_str()));
+            if (p == MadeFolder || p == p.parent_path()) break;
+        }
     return ExtractFolder;
 }
 
@@ -117,7 +126,12 @@ void CliInteraction::MsgBox(const std::string& text, const std::string&, int sty
 bool CliInteraction::ReadyToReplace(const std::vector<std::string>& names,
                                     const std::string& folder) {
     if (ReplaceExisting || names.empty()) return true;
-    Say(std::cerr, "vw3: '" + folder + "/" + names.front() + "' exists; use --force to replace it");
+    const std::string first =
+        "'" + folder + (folder.back() == '/' ? "" : "/") + names.front() + "'";
+    Say(std::cerr, names.size() == 1
+                       ? "vw3: " + first + " exists; use --force to replace it"
+                       : "vw3: " + first + " and " + std::to_string(names.size() - 1) +
+                             " other files exist; use --force to replace them");
     failed_ = true;
     return false;
 }

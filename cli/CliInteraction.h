@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Interaction.h"
 #include "OutputTarget.h"
@@ -67,6 +68,7 @@ private:
     int refusals_ = 0;  // incorrect-password or mismatch messages so far
     bool incorrectPassword_ = false;
     std::unique_ptr<ProgressBar> progress_;
+    std::vector<int> made_;  // the folders made for the output, in Leftovers, innermost first
 };
 
 }  // namespace vw3

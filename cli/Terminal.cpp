@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "Leftovers.h"
+#include "Signals.h"
 
 namespace vw3 {
 
@@ -16,25 +16,16 @@ namespace {
 termios savedTerminal{};
 volatile sig_atomic_t terminalChanged = 0;
 
-void OnSignal(int signal) {
+void GiveTerminalBack(int) {
     if (terminalChanged) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &savedTerminal);
-    vw::Leftovers::RemoveAllNow();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
+    static constexpr char kSaid[] = "\nvw3: interrupted\n";
+    (void)!::write(STDERR_FILENO, kSaid, sizeof kSaid - 1);
 }
 
 }  // namespace
 
 void EndCleanlyOnSignals() {
-    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-        struct sigaction action {};
-        // A signal ignored when we started (nohup, a script's background job) stays so.
-        if (::sigaction(signal, nullptr, &action) != 0 || action.sa_handler == SIG_IGN) continue;
-        action = {};
-        action.sa_handler = OnSignal;
-        ::sigemptyset(&action.sa_mask);
-        ::sigaction(signal, &action, nullptr);
-    }
+    vw::signals::EndCleanly(GiveTerminalBack);
 }
 
 bool StdinIsTerminal() {

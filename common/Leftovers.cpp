@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -17,19 +18,23 @@ namespace {
 constexpr int kSlots = 16;
 constexpr size_t kPathMax = 4096;
 
+enum class Kind : uint8_t { File, Folder, Made };
+
 struct Slot {
     char path[kPathMax];
-    bool folder;
+    int parent;  // the folder `path` is in, for a registered folder
+    Kind kind;
     volatile sig_atomic_t used;  // set after the path is complete, cleared before reuse
 };
 Slot slots[kSlots];
 
-int Register(const char* path, bool folder) {
+int Register(int parent, const char* path, Kind kind) {
     if (std::strlen(path) >= kPathMax) return -1;
     for (int i = 0; i < kSlots; ++i) {
         if (slots[i].used) continue;
         std::strcpy(slots[i].path, path);
-        slots[i].folder = folder;
+        slots[i].parent = parent;
+        slots[i].kind = kind;
         slots[i].used = 1;
         return i;
     }
@@ -103,29 +108,34 @@ bool EmptyBelow(int dir, int depth, int top) {
     return any;
 }
 
-// Removes the folder `path` with all it holds.
-void RemoveFolderNow(const char* path) {
-    const int dir = ::open(path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+// Removes the folder `name` in `parent` with all it holds.
+void RemoveFolderNow(int parent, const char* name) {
+    const int dir = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (dir < 0) return;
     EmptyFolder(dir);
     ::close(dir);
-    ::rmdir(path);
+    ::unlinkat(parent, name, AT_REMOVEDIR);
 }
 
 }  // namespace
 
 void EmptyFolder(int dir) {
-    // Each round goes kMaxDepth levels down and moves what lies deeper up here.
-    for (int round = 0; round < 64 && EmptyBelow(dir, kMaxDepth, dir); ++round) {
+    // Each round goes kMaxDepth levels down and moves what lies deeper up here,
+    // so a tree of any depth goes in depth / kMaxDepth rounds.
+    while (EmptyBelow(dir, kMaxDepth, dir)) {
     }
 }
 
 int Remember(const char* path) {
-    return Register(path, false);
+    return Register(AT_FDCWD, path, Kind::File);
 }
 
-int RememberFolder(const char* path) {
-    return Register(path, true);
+int RememberFolder(int parent, const char* name) {
+    return Register(parent, name, Kind::Folder);
+}
+
+int RememberMadeFolder(const char* path) {
+    return Register(AT_FDCWD, path, Kind::Made);
 }
 
 void Forget(int slot) {
@@ -134,9 +144,11 @@ void Forget(int slot) {
 
 void RemoveAllNow() {
     for (auto& slot : slots)
-        if (slot.used && !slot.folder) ::unlink(slot.path);
+        if (slot.used && slot.kind == Kind::File) ::unlink(slot.path);
     for (auto& slot : slots)
-        if (slot.used && slot.folder) RemoveFolderNow(slot.path);
+        if (slot.used && slot.kind == Kind::Folder) RemoveFolderNow(slot.parent, slot.path);
+    for (int i = kSlots; i-- > 0;)
+        if (slots[i].used && slots[i].kind == Kind::Made) ::rmdir(slots[i].path);
 }
 
 }  // namespace vw::Leftovers

@@ -7,11 +7,17 @@ namespace vw::Leftovers {
 
 // Registers `path` (copied); returns a slot for Forget, or -1 when all are taken.
 int Remember(const char* path);
-// Registers the folder `path`: all it holds and then the folder itself are removed.
-int RememberFolder(const char* path);
+// Registers the folder `name` in the open folder `parent` (AT_FDCWD: `name` is a
+// path): all it holds and then the folder itself are removed. `parent` must stay
+// open while registered, so the folder goes even when its parent was renamed.
+int RememberFolder(int parent, const char* name);
+// Registers the folder `path` that this run made to hold its output: removed only
+// while it is empty, after the files and folders above, latest first.
+int RememberMadeFolder(const char* path);
 void Forget(int slot);
 
-// Removes every registered file, then every registered folder with all it holds.
+// Removes every registered file, then every registered folder with all it holds,
+// then the made folders that are empty.
 // Only async-signal-safe calls: for signal handlers.
 void RemoveAllNow();
 

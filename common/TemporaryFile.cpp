@@ -27,6 +27,8 @@ constexpr char kPrefix[] = ".vw";
 constexpr char kSuffix[] = ".part";
 constexpr size_t kNameLength = 3 + 8 + 5;
 
+}  // namespace
+
 bool IsTemporaryName(const char* name) {
     if (std::strlen(name) != kNameLength || std::strncmp(name, kPrefix, 3) != 0 ||
         std::strcmp(name + 11, kSuffix) != 0)
@@ -35,6 +37,8 @@ bool IsTemporaryName(const char* name) {
         if (!std::isxdigit(static_cast<unsigned char>(name[i]))) return false;
     return true;
 }
+
+namespace {
 
 std::string ProcPath(int fd) {
     return "/proc/self/fd/" + std::to_string(fd);

@@ -45,6 +45,9 @@ Error AppearedError(const std::string& target);
 // throws AppearedError. False, with errno set, when the move fails otherwise.
 bool MoveToFreeName(const std::string& from, const std::string& to);
 
+// True for a name a named temporary file has: the sweeps remove such files.
+bool IsTemporaryName(const char* name);
+
 // Removes the named temporaries of dead runs in `folder`, once per folder and process.
 void SweepStaleTemporaries(const std::string& folder);
 
