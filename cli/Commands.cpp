@@ -40,8 +40,12 @@ int Failure(const vw::Error& e, const std::string& userFile = "") {
     return Failure(e.Report(), userFile);
 }
 
+// The absolute form of `path`, with no "/" at its end unless it is the root.
 std::string Absolute(const std::string& path) {
-    return fs::absolute(path).lexically_normal().string();
+    std::string absolute = fs::absolute(path).lexically_normal().string();
+    while (absolute.size() > 1 && absolute.back() == '/')
+        absolute.pop_back();
+    return absolute;
 }
 
 std::string Quoted(const std::string& text) {

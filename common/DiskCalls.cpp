@@ -21,6 +21,9 @@ int RenamePaths(const char* from, const char* to, unsigned flags) {
 int (*Fsync)(int fd) = ::fsync;
 int (*Fchmod)(int fd, mode_t mode) = ::fchmod;
 int (*Rename)(const char* from, const char* to, unsigned flags) = RenamePaths;
+int (*RenameAt)(int fromDir, const char* from, int toDir, const char* to,
+                unsigned flags) = ::renameat2;
+int (*SyncFilesystem)(int fd) = ::syncfs;
 
 void SyncFolder(const std::string& folder, const std::string& named) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -14,6 +14,10 @@ extern int (*Fchmod)(int fd, mode_t mode);
 // rename(2) when `flags` is 0, else renameat2(2) with RENAME_NOREPLACE or
 // RENAME_EXCHANGE, both paths taken as they are.
 extern int (*Rename)(const char* from, const char* to, unsigned flags);
+// renameat2(2): `from` in the open folder `fromDir` to `to` in `toDir`.
+extern int (*RenameAt)(int fromDir, const char* from, int toDir, const char* to, unsigned flags);
+// syncfs(2): everything written to the filesystem that holds `fd` reaches the disk.
+extern int (*SyncFilesystem)(int fd);
 
 // Makes the renames in `folder` reach the disk, through Fsync. A filesystem that
 // cannot sync a folder at all is let be: a rename is then as safe as it gets

@@ -1,6 +1,6 @@
 #include "BeforeWork.h"
 
-#include <sys/stat.h>
+#include <set>
 
 #include "Interaction.h"
 #include "StoredNames.h"
@@ -33,18 +33,27 @@ bool AgreedToLeaveOut(Interaction& ui, const std::vector<std::string>& skipped) 
     return skipped.empty() || ui.GoOn(LeftOutText(skipped), "Encrypt Folder");
 }
 
-std::vector<std::string> ExistingNames(const std::vector<std::string>& names,
-                                       const std::string& folder) {
-    std::vector<std::string> existing;
-    struct stat st {};
-    for (const auto& name : names)
-        if (::lstat((folder + "/" + name).c_str(), &st) == 0) existing.push_back(name);
-    return existing;
+std::vector<std::string> ReplacedPaths(const vw::EntryTree& entries, const vw::Placement& plan) {
+    std::vector<std::string> paths;
+    for (const uint32_t entry : plan.Replaced())
+        paths.push_back(entries.PathOf(entry));
+    return paths;
 }
 
+// "1 file in 'dest' will be replaced by the decrypted one:", or "12 files in 3
+// folders of 'dest' ... ones:", the folders counted by the paths' own folders.
 std::string ReplacedText(const std::vector<std::string>& names, const std::string& folder) {
-    return "These files in '" + VisibleName(folder) +
-           "' will be replaced by the decrypted ones:" + NameLines(names);
+    std::set<std::string> folders;
+    for (const auto& name : names) {
+        const size_t slash = name.rfind('/');
+        folders.insert(slash == std::string::npos ? "" : name.substr(0, slash));
+    }
+    const std::string where = "'" + VisibleName(folder) + "'";
+    if (names.size() == 1)
+        return "1 file in " + where + " will be replaced by the decrypted one:" + NameLines(names);
+    return std::to_string(names.size()) + " files in " +
+           (folders.size() > 1 ? std::to_string(folders.size()) + " folders of " : "") + where +
+           " will be replaced by the decrypted ones:" + NameLines(names);
 }
 
 bool AgreedToReplace(Interaction& ui, const std::vector<std::string>& names,

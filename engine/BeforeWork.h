@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "StagingFolder.h"
+
 namespace modVW {
 
 class Interaction;
@@ -16,14 +18,13 @@ std::string LeftOutText(const std::vector<std::string>& skipped);
 // True when the encryption may go on without `skipped`; asks nothing when empty.
 bool AgreedToLeaveOut(Interaction& ui, const std::vector<std::string>& skipped);
 
-// The staged top-level `names` that already exist in `folder`, in their order.
-std::vector<std::string> ExistingNames(const std::vector<std::string>& names,
-                                       const std::string& folder);
+// The paths, relative to the destination, of the files `plan` replaces.
+std::vector<std::string> ReplacedPaths(const vw::EntryTree& entries, const vw::Placement& plan);
 
-// What an extraction into `folder` replaces.
+// What an extraction into `folder` replaces: `names` are relative paths of files.
 std::string ReplacedText(const std::vector<std::string>& names, const std::string& folder);
 
-// True when the entries `names` of `folder` may be replaced: the user interface's
+// True when the files `names` (relative paths) of `folder` may be replaced: the user interface's
 // own check (ReadyToReplace), then the question; asks nothing when empty.
 bool AgreedToReplace(Interaction& ui, const std::vector<std::string>& names,
                      const std::string& folder);

@@ -170,7 +170,7 @@ bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::strin
     return true;
 }
 
-std::vector<std::string> UnpackPayload(EncryptedSource& file, vw::stuf::StagingFolder& staging,
+std::vector<std::string> UnpackPayload(EncryptedSource& file, vw::StagingFolder& staging,
                                        const std::string& folder, const std::string& source,
                                        Interaction& ui) {
     vw::stuf::PackageUnpacker package(staging, folder, file.PayloadSize(), source,

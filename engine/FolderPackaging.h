@@ -13,10 +13,8 @@ class cDirSearch;
 
 namespace vw {
 class FileWriter;
-}
-namespace vw::stuf {
 class StagingFolder;
-}
+}  // namespace vw
 
 namespace modVW {
 
@@ -62,7 +60,7 @@ bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::strin
 // folder of `folder`, as the payload is restored; returns the entries' names.
 // Failure texts name the package by the encrypted file `source`. Throws
 // vw::Error for a damaged package or one that would write outside `folder`.
-std::vector<std::string> UnpackPayload(EncryptedSource& file, vw::stuf::StagingFolder& staging,
+std::vector<std::string> UnpackPayload(EncryptedSource& file, vw::StagingFolder& staging,
                                        const std::string& folder, const std::string& source,
                                        Interaction& ui);
 

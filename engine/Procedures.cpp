@@ -16,10 +16,10 @@
 #include "Guard.h"
 #include "Interaction.h"
 #include "NotDumpable.h"
-#include "PackageExtraction.h"
 #include "ReplacingWriter.h"
 #include "SealedFile.h"
 #include "SealedProcedures.h"
+#include "StagingFolder.h"
 #include "StoredNames.h"
 #include "TemporaryPackage.h"
 #include "Text1252.h"
@@ -117,8 +117,9 @@ void RestoreFile(Interaction& ui, EncryptedSource& file, const std::string& sour
 
 // A folder of either format, a package or a whole tree, is unpacked into a
 // staging folder as its payload arrives; only once the payload has ended whole
-// are the staged entries that would replace existing ones asked about, and then
-// all are put in place. A damaged file places nothing.
+// are the files that would replace existing ones asked about (however deep:
+// folders merge into the folders that are there), and then all are put in
+// place. A damaged file places nothing.
 void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& source) {
     const std::string folder = ui.BrowseFoldersFrom(
         "Please select the folder in which to place the encrypted files:", FolderPart(source));
@@ -135,13 +136,17 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
         made.path = folder;
     else if (errno != EEXIST)
         throw vw::ErrorFromErrno(errno, "Cannot create the folder", folder);
-    vw::stuf::StagingFolder staging(folder);
-    const std::vector<std::string> names =
-        file.HoldsTree()
-            ? vw::tree::ExtractTree(file.TreePayload(), staging.PathOf(""), DamagedError(source))
-            : UnpackPayload(file, staging, folder, source, ui);
-    if (!AgreedToReplace(ui, ExistingNames(names, folder), folder)) return;
-    staging.Commit(names);
+    vw::StagingFolder staging(folder);
+    vw::EntryTree entries;
+    if (file.HoldsTree())
+        vw::tree::ExtractTree(file.TreePayload(), staging.Fd(), folder, entries,
+                              DamagedError(source));
+    else
+        for (const auto& name : UnpackPayload(file, staging, folder, source, ui))
+            entries.Add(name, {});
+    const vw::Placement plan = staging.Plan(entries);
+    if (!AgreedToReplace(ui, ReplacedPaths(entries, plan), folder)) return;
+    staging.Commit(entries, plan);
     made.path.clear();
 }
 

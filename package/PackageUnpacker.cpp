@@ -13,6 +13,7 @@
 #include "PackageRefusals.h"
 #include "PathText.h"
 #include "PrivateFolder.h"
+#include "StagingFolder.h"
 #include "Text1252.h"
 
 namespace vw::stuf {
@@ -71,7 +72,7 @@ PackageUnpacker::PackageUnpacker(StagingFolder& staging, std::string dest, uint6
       dest_(std::move(dest)),
       label_(std::move(label)),
       freeSpace_(std::move(freeSpace)),
-      slots_(std::make_unique<PrivateFolder>(dest_, ".vaultwise-extract-")),
+      slots_(std::make_unique<PrivateFolder>(staging.PathOf(""), vw::kStagingPrefix)),
       left_(size) {
     Need(Step::DescriptionLength, 2, "the description's length");
 }

@@ -3,7 +3,7 @@
 // staging folder: no package file, and memory that follows the fields, never an
 // entry's contents. A slot's name, size and compression flag come after its
 // contents, and EntryCount after the whole table, so each slot's contents wait
-// under the slot's number in a private folder beside the staging folder; Finish
+// under the slot's number in a private folder inside the staging folder; Finish
 // then places the files 1 to EntryCount in the staging folder under their names
 // (inflating a compressed one), once every name has been checked.
 
@@ -19,11 +19,10 @@ namespace vw {
 class Error;
 class FileWriter;
 class PrivateFolder;
+class StagingFolder;
 }  // namespace vw
 
 namespace vw::stuf {
-
-class StagingFolder;
 
 class PackageUnpacker : public ByteSink {
 public:

@@ -19,10 +19,13 @@
 #include "PackageFormat.h"
 #include "PathText.h"
 #include "ReplacingWriter.h"
+#include "StagingFolder.h"
 #include "Text1252.h"
 
+using vw::EntryTree;
 using vw::Error;
 using vw::ErrorFromErrno;
+using vw::StagingFolder;
 namespace ErrorNumber = vw::ErrorNumber;
 using namespace vw::stuf;
 
@@ -236,7 +239,10 @@ int32_t cSTUF20::ExtractPackage(const std::string& DestDir) {
             out.Close();
             if (EntryDone) EntryDone();
         }
-        staging.Commit(names);
+        EntryTree entries;
+        for (const auto& name : names)
+            entries.Add(name, {});
+        staging.Commit(entries, staging.Plan(entries));
         return 0;
     });
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ByteStream.h"
+#include "EntryTree.h"
 #include "Error.h"
 
 namespace vw::tree {
@@ -35,12 +36,35 @@ void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::strin
 // may throw to stop.
 uint64_t TreeContentBytes(const std::string& folder, const std::function<void()>& turn);
 
-// Extracts the archive that `source` holds into the empty folder `folder`, with
-// libarchive's secure checks (no "..", no absolute path, never through a link),
-// permission bits and times, and no owners; then reads `source` to its end, so
-// that its last byte is verified. Returns the top-level names it made. An archive
-// that is not one WriteTree writes throws `damaged`; a failing disk its own error.
-std::vector<std::string> ExtractTree(ByteSource& source, const std::string& folder,
-                                     const Error& damaged);
+// Hands each entry of a tree on as it is read. Entry comes first, then a file's
+// data, then EntryDone. May throw to stop the reading.
+class TreeVisitor {
+public:
+    virtual ~TreeVisitor() = default;
+    // Entry `index` of `entries`, just added there.
+    virtual void Entry(const vw::EntryTree& entries, uint32_t index) = 0;
+    // `n` bytes of the current file at `offset`; what lies between them is a hole.
+    virtual void Data(const uint8_t* data, size_t n, uint64_t offset) = 0;
+    virtual void EntryDone() = 0;
+};
+
+// Reads the archive that `source` holds to its verified end and hands every
+// entry to `visitor` once it is added to `entries`. An entry is taken only as
+// WriteTree writes it: a file, a folder or a link, never a hard link, a device or
+// a pipe; its name relative, of names none of which is empty, "." or "..", or a
+// name this program keeps for its own files (IsReservedName); inside a folder
+// that came before it and whose entries have not been left; never twice. What
+// differs is damage and throws `damaged`, as does an archive libarchive cannot
+// read whole; the source's own failure is thrown as it is.
+void ReadTree(ByteSource& source, vw::EntryTree& entries, TreeVisitor& visitor,
+              const Error& damaged);
+
+// Reads the archive as ReadTree does and writes its entries into the empty open
+// folder `folder`: folders with mode 0700 (their own modes and times are given
+// when they are put in place), files and links with their modes (set-id and
+// sticky bits never) and times. Every write is checked; a failing disk throws
+// its error, naming the entry as it will be in `shownAs`.
+void ExtractTree(ByteSource& source, int folder, const std::string& shownAs, vw::EntryTree& entries,
+                 const Error& damaged);
 
 }  // namespace vw::tree

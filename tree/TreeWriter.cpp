@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ArchiveHandle.h"
+#include "PrivateFolder.h"
 #include "TreeArchive.h"
 
 namespace vw::tree {
@@ -37,9 +38,10 @@ la_ssize_t ToSink(archive*, void* client, const void* buffer, size_t length) {
     }
 }
 
-// Throws the sink's own failure when there was one, else libarchive's report.
+// Throws the sink's own failure when there was one, else libarchive's report: a
+// warning too, which may say a file could not be read whole.
 void Check(int status, archive* a, const SinkContext& context, const std::string& path) {
-    if (status >= ARCHIVE_WARN) return;
+    if (status == ARCHIVE_OK) return;
     if (context.Failure) std::rethrow_exception(context.Failure);
     const int err = archive_errno(a);
     const char* text = archive_error_string(a);
@@ -70,6 +72,17 @@ Archive PaxWriter(SinkContext& context) {
     return pax;
 }
 
+// Hands `size` bytes of the entry's data to the pax writer, which takes no more
+// than the size its header gave: a file that grew since is refused, not cut.
+void WriteData(archive* pax, const void* data, size_t size, const SinkContext& context,
+               const std::string& path) {
+    const la_ssize_t taken = archive_write_data(pax, data, size);
+    if (taken < 0) Check(ARCHIVE_FATAL, pax, context, path);
+    if (static_cast<size_t>(taken) != size)
+        throw Error(ErrorNumber::PathFileAccess,
+                    "Cannot read '" + path + "': it grew while it was being encrypted");
+}
+
 // The file's data, holes as zeros: the pax writer leaves out what lies in a hole.
 // `done` counts the content written, across files.
 void CopyData(archive* disk, archive* pax, const SinkContext& context, const std::string& path,
@@ -85,13 +98,11 @@ void CopyData(archive* disk, archive* pax, const SinkContext& context, const std
         Check(status, disk, context, path);
         while (written < offset) {
             const size_t run = static_cast<size_t>(std::min<int64_t>(kBlock, offset - written));
-            Check(static_cast<int>(archive_write_data(pax, zeros.data(), run)) < 0 ? ARCHIVE_FATAL
-                                                                                   : ARCHIVE_OK,
-                  pax, context, path);
+            WriteData(pax, zeros.data(), run, context, path);
             written += static_cast<int64_t>(run);
             turn(done += run);
         }
-        if (archive_write_data(pax, data, size) < 0) Check(ARCHIVE_FATAL, pax, context, path);
+        WriteData(pax, data, size, context, path);
         written += static_cast<int64_t>(size);
         turn(done += size);
     }
@@ -118,16 +129,23 @@ void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::strin
         archive_entry_clear(entry.get());
         const int status = archive_read_next_header2(disk.get(), entry.get());
         if (status == ARCHIVE_EOF) break;
-        const std::string path = archive_entry_pathname(entry.get());
+        const char* named = archive_entry_pathname(entry.get());
+        const std::string path = named ? named : root;
         Check(status, disk.get(), context, path);
-        if (archive_entry_filetype(entry.get()) == AE_IFDIR) archive_read_disk_descend(disk.get());
-        if (top) continue;  // the folder itself: its entries are the tree
-        const std::string name = path.substr(prefix.size());
         const auto type = archive_entry_filetype(entry.get());
-        if (type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK) {
+        if (top) {  // the folder itself: its entries are the tree
+            archive_read_disk_descend(disk.get());
+            continue;
+        }
+        const std::string name = path.substr(prefix.size());
+        // Names this program keeps for its own files (a staging folder left by a
+        // killed run, say) are left out: an extraction would refuse them.
+        if ((type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK) ||
+            vw::IsReservedName(name.substr(name.rfind('/') + 1))) {
             skipped.push_back(name);
             continue;
         }
+        if (type == AE_IFDIR) archive_read_disk_descend(disk.get());
         archive_entry_set_pathname(entry.get(), name.c_str());
         archive_entry_set_uid(entry.get(), 0);
         archive_entry_set_gid(entry.get(), 0);

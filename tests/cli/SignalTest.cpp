@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <iterator>
 
-#include "PackageExtraction.h"
 #include "Procedures.h"
 #include "ReplacingWriter.h"
 #include "ScriptedInteraction.h"
+#include "StagingFolder.h"
 #include "TempDir.h"
 #include "TemporaryPackage.h"
 #include "Terminal.h"
@@ -30,7 +30,7 @@ TEST(Signals, InterruptedRunRemovesItsLeftovers) {
         vw3::EndCleanlyOnSignals();
         modVW::TemporaryPackage package;
         vw::FileWriter(package.Path(), vw::FileWriter::Mode::CreateNew).WriteU16(1);
-        vw::stuf::StagingFolder staging(dir.Path());
+        vw::StagingFolder staging(dir.Path());
         vw::FileWriter(staging.PathOf("entry"), vw::FileWriter::Mode::CreateNew).WriteU16(1);
         // A staged tree too: deeper than one descent of the removal goes, and a
         // folder closed to everyone.

@@ -14,10 +14,10 @@
 #include <set>
 
 #include "DiskCalls.h"
-#include "PackageExtraction.h"
 #include "Procedures.h"
 #include "ReplacingWriter.h"
 #include "ScriptedInteraction.h"
+#include "StagingFolder.h"
 #include "TempDir.h"
 
 namespace fs = std::filesystem;
@@ -90,9 +90,15 @@ struct DiskRecorder {
             Calls.push_back(flags ? "rename " + std::to_string(flags) : "rename");
             return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, flags);
         };
+        vw::disk::RenameAt = [](int fromDir, const char* from, int toDir, const char* to,
+                                unsigned flags) {
+            if (("/" + std::string(to)).ends_with(FailMovesTo)) return errno = EPERM, -1;
+            return ::renameat2(fromDir, from, toDir, to, flags);
+        };
     }
     ~DiskRecorder() {
         vw::disk::Fsync = ::fsync, vw::disk::Fchmod = ::fchmod, vw::disk::Rename = rename;
+        vw::disk::RenameAt = ::renameat2;
     }
     decltype(vw::disk::Rename) rename = vw::disk::Rename;
 };
@@ -218,14 +224,21 @@ TEST_F(WriteFault, ExtractionIsPlacedWholeOrNotAtAll) {
     DiskRecorder disk;
     WriteFile(dir / "out/a.txt", "old a");
     WriteFile(dir / "out/b.txt", "old b");
+    const auto staged = [](const std::vector<std::string>& names) {
+        vw::EntryTree entries;
+        for (const auto& name : names)
+            entries.Add(name, {});
+        return entries;
+    };
     {
-        vw::stuf::StagingFolder staging(dir / "out");
+        vw::StagingFolder staging(dir / "out");
         for (const std::string name : {"a.txt", "b.txt", "c.txt"})
             WriteFile(staging.PathOf(name), "new");
         DiskRecorder::FailMovesTo = "/b.txt";
         std::string said;
         try {
-            staging.Commit({"a.txt", "b.txt", "c.txt"});
+            const auto entries = staged({"a.txt", "b.txt", "c.txt"});
+            staging.Commit(entries, staging.Plan(entries));
         } catch (const vw::Error& e) {
             said = e.Description();
         }
@@ -237,11 +250,13 @@ TEST_F(WriteFault, ExtractionIsPlacedWholeOrNotAtAll) {
 
     DiskRecorder::FailMovesTo = "\n";
     {
-        vw::stuf::StagingFolder staging(dir / "out");
+        vw::StagingFolder staging(dir / "out");
         WriteFile(staging.PathOf("a.txt"), "new");
         WriteFile(staging.PathOf("c.txt"), "new");
-        WriteFile(dir / "out/c.txt", "theirs");  // appears during the extraction
-        EXPECT_THROW(staging.Commit({"a.txt", "c.txt"}), vw::Error);
+        const auto entries = staged({"a.txt", "c.txt"});
+        const auto plan = staging.Plan(entries);
+        WriteFile(dir / "out/c.txt", "theirs");  // appears after the question
+        EXPECT_THROW(staging.Commit(entries, plan), vw::Error);
     }
     EXPECT_EQ(ReadText(dir / "out/a.txt"), "old a");
     EXPECT_EQ(ReadText(dir / "out/c.txt"), "theirs");

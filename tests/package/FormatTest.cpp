@@ -13,8 +13,8 @@
 #include <filesystem>
 
 #include "Error.h"
-#include "PackageExtraction.h"
 #include "PackageUnpacker.h"
+#include "StagingFolder.h"
 #include "TempDir.h"
 #include "cSTUF20.h"
 
@@ -52,7 +52,7 @@ std::string StreamedFailure(const std::string& path, const std::string& dest) {
     const Bytes bytes = ReadFile(path);
     fs::create_directory(dest);
     try {
-        vw::stuf::StagingFolder staging(dest);
+        vw::StagingFolder staging(dest);
         vw::stuf::PackageUnpacker package(staging, dest, bytes.size(), path);
         for (size_t at = 0; at < bytes.size(); at += 7)
             package.Write(bytes.data() + at, std::min<size_t>(7, bytes.size() - at));
