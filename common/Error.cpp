@@ -35,8 +35,21 @@ int NumberForErrno(int err) {
     }
 }
 
+std::string MessagePath(const std::string& path) {
+    constexpr size_t kMost = 240, kStart = 60;
+    if (path.size() <= kMost) return path;
+    // A cut never lands inside a UTF-8 sequence: continuation bytes are 10xxxxxx.
+    const auto continues = [&path](size_t at) { return (path[at] & 0xC0) == 0x80; };
+    size_t start = kStart, end = path.size() - (kMost - kStart);
+    while (start > 0 && continues(start))
+        --start;
+    while (end < path.size() && continues(end))
+        ++end;
+    return path.substr(0, start) + "/.../" + path.substr(end);
+}
+
 Error ErrorFromErrno(int err, const std::string& what, const std::string& path) {
-    return Error(NumberForErrno(err), what + " '" + path + "': " + std::strerror(err));
+    return Error(NumberForErrno(err), what + " '" + MessagePath(path) + "': " + std::strerror(err));
 }
 
 }  // namespace vw

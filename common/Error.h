@@ -40,6 +40,11 @@ private:
 // Maps an errno value to the runtime error number that means the same thing.
 int NumberForErrno(int err);
 
+// `path` as a message shows it: whole up to 240 bytes; a longer one (a tree
+// thousands of folders deep) keeps its start and its end around "/.../", cut
+// between characters.
+std::string MessagePath(const std::string& path);
+
 // An Error for a failed system call on `path`: "<what> '<path>': <strerror>".
 Error ErrorFromErrno(int err, const std::string& what, const std::string& path);
 

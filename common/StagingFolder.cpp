@@ -88,14 +88,17 @@ int StagingFolder::Fd() const {
     return folder_->Fd();
 }
 
+// Through the open folder where /proc shows it, so that paths stay good when
+// someone renames the destination meanwhile.
 std::string StagingFolder::PathOf(const std::string& name) const {
-    return folder_->Path() + "/" + name;
+    const std::string held = "/proc/self/fd/" + std::to_string(folder_->Fd());
+    return (::access(held.c_str(), F_OK) == 0 ? held : folder_->Path()) + "/" + name;
 }
 
 std::string StagingFolder::Shown(const EntryTree& entries, uint32_t i) const {
     const std::string path = i == EntryTree::kTop ? "" : entries.PathOf(i);
     if (path.empty()) return dest_;
-    return dest_ + (dest_.empty() || dest_.back() == '/' ? "" : "/") + path;
+    return MessagePath(dest_ + (dest_.empty() || dest_.back() == '/' ? "" : "/") + path);
 }
 
 Placement StagingFolder::Plan(const EntryTree& entries) const {

@@ -1,7 +1,9 @@
 #include "BeforeWork.h"
 
+#include <algorithm>
 #include <set>
 
+#include "Error.h"
 #include "Interaction.h"
 #include "StoredNames.h"
 
@@ -14,7 +16,7 @@ constexpr size_t kNamesShown = 20;
 std::string NameLines(const std::vector<std::string>& names) {
     std::string lines;
     for (size_t i = 0; i < names.size() && i < kNamesShown; ++i)
-        lines += "\n  " + VisibleName(names[i]);
+        lines += "\n  " + VisibleName(vw::MessagePath(names[i]));
     if (names.size() > kNamesShown)
         lines += "\n  ... and " + std::to_string(names.size() - kNamesShown) + " more";
     return lines;
@@ -37,6 +39,7 @@ std::vector<std::string> ReplacedPaths(const vw::EntryTree& entries, const vw::P
     std::vector<std::string> paths;
     for (const uint32_t entry : plan.Replaced())
         paths.push_back(entries.PathOf(entry));
+    std::sort(paths.begin(), paths.end());
     return paths;
 }
 

@@ -18,7 +18,7 @@ std::string LeftOutText(const std::vector<std::string>& skipped);
 // True when the encryption may go on without `skipped`; asks nothing when empty.
 bool AgreedToLeaveOut(Interaction& ui, const std::vector<std::string>& skipped);
 
-// The paths, relative to the destination, of the files `plan` replaces.
+// The paths, relative to the destination, of the files `plan` replaces, sorted.
 std::vector<std::string> ReplacedPaths(const vw::EntryTree& entries, const vw::Placement& plan);
 
 // What an extraction into `folder` replaces: `names` are relative paths of files.

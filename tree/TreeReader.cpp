@@ -49,16 +49,12 @@ Archive PaxReader(SourceContext& context, const Error& damaged) {
     return pax;
 }
 
-// A relative name of names that are none of "", ".", ".." or one of ours.
-bool IsPlainPath(std::string_view path) {
-    if (path.empty()) return false;
-    for (size_t start = 0;;) {
-        const size_t end = std::min(path.find('/', start), path.size());
-        const std::string_view name = path.substr(start, end - start);
-        if (name.empty() || name == "." || name == ".." || vw::IsReservedName(name)) return false;
-        if (end == path.size()) return true;
-        start = end + 1;
-    }
+// The entry's own name is none of "", ".", ".." or one of ours. The names of
+// the folders above it need no look: EntryTree takes an entry only into a
+// folder that was added, each of which passed this check.
+bool IsPlainName(std::string_view path) {
+    const std::string_view name = path.substr(path.rfind('/') + 1);
+    return !name.empty() && name != "." && name != ".." && !vw::IsReservedName(name);
 }
 
 // The entry as the tree keeps it, or nothing when WriteTree never writes it so.
@@ -89,7 +85,7 @@ bool Describe(archive_entry* entry, std::string& path, vw::TreeEntry& out) {
     out.mode = archive_entry_perm(entry) & 0777;
     if (archive_entry_mtime_is_set(entry))
         out.modified = {archive_entry_mtime(entry), archive_entry_mtime_nsec(entry)};
-    return IsPlainPath(path);
+    return IsPlainName(path);
 }
 
 void ReadData(archive* pax, const SourceContext& context, const Error& damaged, uint64_t size,

@@ -6,9 +6,7 @@
 
 #include <algorithm>
 #include <exception>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 #include <vector>
 
 #include "ArchiveHandle.h"
@@ -156,25 +154,6 @@ void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::strin
         turn(done);
     }
     Check(archive_write_close(pax.get()), pax.get(), context, folder);
-}
-
-uint64_t TreeContentBytes(const std::string& folder, const std::function<void()>& turn) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    uint64_t total = 0, entries = 0;
-    for (fs::recursive_directory_iterator
-             it(folder, fs::directory_options::skip_permission_denied, error),
-         end;
-         !error && it != end; it.increment(error)) {
-        // Its own status: a link is stored as a link, whatever it points to.
-        if (fs::is_regular_file(it->symlink_status(error)) && !error) {
-            const uint64_t size = it->file_size(error);
-            if (!error) total += size;
-        }
-        error.clear();
-        if (++entries % 1024 == 0) turn();
-    }
-    return total;
 }
 
 }  // namespace vw::tree

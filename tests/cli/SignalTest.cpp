@@ -10,9 +10,11 @@
 #include <filesystem>
 #include <iterator>
 
+#include "DiskCalls.h"
 #include "Procedures.h"
 #include "ReplacingWriter.h"
 #include "ScriptedInteraction.h"
+#include "SealedFile.h"
 #include "StagingFolder.h"
 #include "TempDir.h"
 #include "TemporaryPackage.h"
@@ -102,4 +104,64 @@ TEST(Signals, NamedLeftoversGoAtAnyLaterProcedure) {
     modVW::Decrypt(cancel, "");
     ::unsetenv("VAULTWISE_TEMP_DIR");
     EXPECT_TRUE(fs::is_empty(elsewhere.Path()));
+}
+
+// SIGTERM while a folder's entries are put in place, at the first move and half
+// way, into a new folder and over an older copy: the folder holds all its old
+// files or all its new ones, nothing else, and no staging folder.
+TEST(Signals, PlacementIsRolledBackWhole) {
+    TempDir dir;
+    ::setenv("VAULTWISE_TEMP_DIR", dir.Path().c_str(), 1);
+    modVW::SealingCost = {1, 8192};
+    const auto seal = [&](const std::string& ext, const std::string& text) {
+        fs::remove_all(dir / "src");
+        for (const std::string sub : {"src/a", "src/b"})
+            for (int i = 0; i < 8; ++i) {
+                fs::create_directories(dir / sub);
+                WriteFile(dir / (sub + "/f" + std::to_string(i)), text);
+                WriteFile(dir / ("src/g" + std::to_string(i)), text);
+            }
+        ScriptedInteraction ui(
+            ext == ".vws" ? std::deque<std::string>{dir / ("s" + text + ext), "pw", "pw"}
+                          : std::deque<std::string>{dir / ("s" + text + ext), "go on", "pw", "pw"});
+        modVW::Encrypt(ui, 2, dir / "src");
+    };
+    for (const std::string ext : {".vws", ".vw3"}) {
+        seal(ext, "old");
+        seal(ext, "new");
+        for (const bool over : {false, true})
+            for (const int at : {1, 6}) {
+                SCOPED_TRACE(ext + (over ? " over old" : " new") + " at " + std::to_string(at));
+                fs::remove_all(dir / "out");
+                ScriptedInteraction old({"pw", dir / "out"});
+                if (over) modVW::Decrypt(old, dir / ("sold" + ext));
+                const auto before = Tree(dir / (over ? "out" : "src"));
+                const pid_t child = ::fork();
+                if (child == 0) {
+                    vw3::EndCleanlyOnSignals();
+                    static int renames = 0, signalAt = at;
+                    vw::disk::RenameAt = [](int from, const char* a, int to, const char* b,
+                                            unsigned flags) {
+                        if (++renames == signalAt) std::raise(SIGTERM);
+                        return ::renameat2(from, a, to, b, flags);
+                    };
+                    ScriptedInteraction ui({"pw", dir / "out", "go on"});
+                    modVW::Decrypt(ui, dir / ("snew" + ext));
+                    std::_Exit(0);  // not reached: the signal ends the process
+                }
+                int status = 0;
+                ::waitpid(child, &status, 0);
+                EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+                if (!over) {
+                    EXPECT_FALSE(fs::exists(dir / "out") && !fs::is_empty(dir / "out"));
+                    continue;
+                }
+                EXPECT_EQ(Tree(dir / "out"), before);
+                for (const auto& path : before)
+                    if (fs::is_regular_file(dir / ("out/" + path)))
+                        EXPECT_EQ(ReadText(dir / ("out/" + path)), "old") << path;
+            }
+    }
+    modVW::SealingCost = modVW::kNewFileCost;
+    ::unsetenv("VAULTWISE_TEMP_DIR");
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,6 +17,7 @@
 #include "Cipher.h"
 #include "Error.h"
 #include "FolderPackaging.h"
+#include "Leftovers.h"
 #include "PayloadPipeline.h"
 #include "Procedures.h"
 #include "Progress.h"
@@ -78,6 +80,11 @@ TEST_F(Procedures, AskTheirQuestionsInOrder) {
     WriteFile(dir / "trip/readme.txt", "r");
     fs::create_directory(dir / "kept");
     WriteFile(dir / "kept/readme.txt", "mine");
+    WriteFile(dir / "trip/day1/notes", "n");
+    fs::create_directories(dir / "kept2/day1");  // an earlier copy of trip, and one file more
+    WriteFile(dir / "kept2/readme.txt", "old");
+    WriteFile(dir / "kept2/day1/notes", "old");
+    WriteFile(dir / "kept2/mine", "m");
     std::map<std::string, ScriptedInteraction> runs;
     runs["encrypt-file"] = Encrypting(1, "", {dir / "a.doc", dir / "a.vw3", "p", "p"});
     runs["decrypt-file"] = Decrypting("", {dir / "a.vw3", "p", dir / "back.doc"});
@@ -89,6 +96,8 @@ TEST_F(Procedures, AskTheirQuestionsInOrder) {
     runs["cancel-confirmation"] = Encrypting(1, dir / "noext", {dir / "c.vw3", "Secret", ""});
     runs["left-out"] = Encrypting(2, dir / "trip", {dir / "t.vw3", "go on", "p", "p"});
     runs["replacing"] = Decrypting(dir / "t.vw3", {"p", dir / "kept", "go on"});
+    runs["encrypt-tree"] = Encrypting(2, dir / "trip", {dir / "t.vws", "p", "p"});
+    runs["replacing-tree"] = Decrypting(dir / "t.vws", {"p", dir / "kept2", "go on"});
     runs["not-vaultwise"] = Decrypting(dir / "notes.txt", {"p"});
     std::map<std::string, size_t> asked;
     for (auto row : ReadManifest("procedures/questions")) {
@@ -111,6 +120,7 @@ TEST_F(Procedures, AskTheirQuestionsInOrder) {
     EXPECT_EQ(ReadFile(dir / "back.doc"), B("x"));
     EXPECT_EQ(ReadFile(dir / "n"), B("y"));
     EXPECT_EQ(ReadFile(dir / "kept/readme.txt"), B("r"));
+    EXPECT_EQ(ReadText(dir / "kept2/day1/notes") + ReadText(dir / "kept2/mine"), "nm");
 }
 
 // A longer destination is replaced by the new content only: nothing of the old
@@ -412,4 +422,64 @@ TEST(PayloadPipeline, ChunksInOrderAndTheFirstFailureOfAnyStage) {
             EXPECT_EQ(offsets, (std::vector<uint64_t>{0, kMiB - s, 2 * kMiB - s, 3 * kMiB - s}));
         }
     }
+}
+
+// A tree 10,000 folders deep is sealed, opened, and opened again over itself in
+// linear time (quadratic steps would outlast the test's time limit).
+TEST_F(Procedures, DeepTreeOpensAndMergesIntoItself) {
+    constexpr int kDepth = 10000;
+    const auto descend = [](int fd, bool make) {
+        for (int level = 0; level < kDepth; ++level) {
+            if (make) ::mkdirat(fd, "d", 0700);
+            const int down = ::openat(fd, "d", O_RDONLY | O_DIRECTORY);
+            ::close(fd);
+            fd = down;
+        }
+        return fd;
+    };
+    fs::create_directory(dir / "deep");
+    const int bottom = descend(::open((dir / "deep").c_str(), O_RDONLY | O_DIRECTORY), true);
+    WriteFile("/proc/self/fd/" + std::to_string(bottom) + "/leaf", "bottom");
+    ::close(bottom);
+    EncryptTo(2, dir / "deep", dir / "deep.vws");
+    EXPECT_TRUE(Decrypting(dir / "deep.vws", {"pw", dir / "out"}).Messages().empty());
+    EXPECT_TRUE(Decrypting(dir / "deep.vws", {"pw", dir / "out", "go on"}).Messages().empty());
+    const int found = descend(::open((dir / "out").c_str(), O_RDONLY | O_DIRECTORY), false);
+    EXPECT_EQ(ReadText("/proc/self/fd/" + std::to_string(found) + "/leaf"), "bottom");
+    ::close(found);
+    for (const std::string tree : {"deep", "out"}) {  // too deep for a removal by paths
+        const int fd = ::open((dir / tree).c_str(), O_RDONLY | O_DIRECTORY);
+        vw::Leftovers::EmptyFolder(fd);
+        ::close(fd);
+    }
+}
+
+// A destination renamed while its entries are extracted: they are put in the
+// folder under its new name, and no staging folder stays there, whole or damaged.
+TEST_F(Procedures, RenamedDestinationKeepsNoStagingFolder) {
+    fs::create_directories(dir / "src/sub");
+    WriteFile(dir / "src/a", "a");
+    WriteFile(dir / "src/sub/b", SampleBytes(kChunkText + 9));
+    EncryptTo(2, dir / "src", dir / "t.vws");
+    EXPECT_TRUE(
+        Encrypting(2, dir / "src", {dir / "t.vw3", "go on", "pw", "pw"}).Messages().empty());
+    for (const std::string file : {"t.vws", "t.vw3"})
+        for (const bool damaged : {false, true}) {
+            SCOPED_TRACE(file + (damaged ? " damaged" : ""));
+            auto bytes = ReadFile(dir / file);
+            if (damaged) bytes.resize(bytes.size() - 3);
+            WriteFile(dir / "d", bytes);
+            ScriptedInteraction ui({"pw", dir / "out"});
+            ui.OnEvents = [&] {
+                if (fs::exists(dir / "out")) fs::rename(dir / "out", dir / "moved");
+            };
+            Decrypt(ui, dir / "d");
+            EXPECT_EQ(ui.Messages().size(), damaged ? 1u : 0u);
+            const auto left =
+                fs::exists(dir / "moved") ? Tree(dir / "moved") : std::set<std::string>{};
+            const std::set<std::string> whole =
+                file == "t.vws" ? Tree(dir / "src") : std::set<std::string>{"a"};
+            EXPECT_EQ(left, damaged ? std::set<std::string>{} : whole);
+            fs::remove_all(dir / "moved");
+        }
 }
