@@ -25,7 +25,7 @@ void GiveTerminalBack(int) {
 }  // namespace
 
 void EndCleanlyOnSignals() {
-    vw::signals::EndCleanly(GiveTerminalBack);
+    vw::interrupts::EndCleanly(GiveTerminalBack);
 }
 
 bool StdinIsTerminal() {

@@ -5,7 +5,7 @@
 
 #include "Leftovers.h"
 
-namespace vw::signals {
+namespace vw::interrupts {
 namespace {
 
 void (*firstStep)(int) = nullptr;
@@ -57,4 +57,4 @@ bool Held::Arrived() const {
     return arrived != 0;
 }
 
-}  // namespace vw::signals
+}  // namespace vw::interrupts

@@ -5,7 +5,7 @@
 // the placement is finished or rolled back before anything is removed: removing
 // the staging folder half-way would delete the old versions it holds.
 
-namespace vw::signals {
+namespace vw::interrupts {
 
 // Installs the handlers; `first` (async-signal-safe, may be null) runs before the
 // clean-up, e.g. to give a terminal its echo back. A signal that was ignored when
@@ -26,4 +26,4 @@ public:
     bool Arrived() const;
 };
 
-}  // namespace vw::signals
+}  // namespace vw::interrupts

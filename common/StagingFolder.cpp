@@ -147,7 +147,7 @@ Placement StagingFolder::Plan(const EntryTree& entries) const {
 }
 
 void StagingFolder::Commit(const EntryTree& entries, const Placement& plan) {
-    const signals::Held held;
+    const interrupts::Held held;
     FinishInnerFolders(entries, plan);
     Sync(folder_->Fd(), dest_);  // every staged file on disk before one takes a name
     FolderCursor from(folder_->Fd(), entries), to(destFd_, entries);

@@ -11,6 +11,7 @@
 #include "QtInteraction.h"
 #include "RecentFiles.h"
 #include "Registration.h"
+#include "Signals.h"
 #include "frmMain.h"
 
 namespace {
@@ -56,6 +57,9 @@ int main(int argc, char** argv) {
             break;
     }
 
+    // A logout's SIGTERM, or Ctrl+C in the terminal it started from, removes what
+    // the run was writing, and never cuts a folder's placement in half.
+    vw::interrupts::EndCleanly(nullptr);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Moravi Vaultwise"));
     // Lets Wayland compositors and docks match the windows to the desktop entry.
