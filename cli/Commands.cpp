@@ -16,12 +16,15 @@
 #include "CliInteraction.h"
 #include "EncryptedSource.h"
 #include "Error.h"
+#include "KeyCache.h"
 #include "OutputTarget.h"
+#include "Passphrase.h"
 #include "Printing.h"
 #include "Procedures.h"
 #include "RecordFile.h"
 #include "RecordSummary.h"
 #include "SealedFile.h"
+#include "SealedKey.h"
 #include "Text1252.h"
 
 namespace fs = std::filesystem;
@@ -121,7 +124,10 @@ std::optional<std::string> PasswordFromFile(const std::string& path, std::string
 }
 
 // The interaction for a command, or nothing after a usage error in `error`.
-std::optional<CliInteraction> MakeInteraction(const Options& o, std::string& error) {
+// `generated` is the password of --generate-password.
+std::optional<CliInteraction> MakeInteraction(const Options& o, std::string& error,
+                                              const std::string& generated = {}) {
+    if (!generated.empty()) return CliInteraction(generated, o.Quiet);
     if (!o.PasswordFile.empty()) {
         auto password = PasswordFromFile(o.PasswordFile, error);
         if (!password) return std::nullopt;
@@ -250,7 +256,8 @@ int RunEncrypt(const Options& o) {
     if (const auto refused = OutputRefusal(output, o.Force)) return *refused;
 
     std::string error;
-    auto ui = MakeInteraction(o, error);
+    std::string generated = o.GeneratePassword ? modVW::GeneratePassphrase() : std::string();
+    auto ui = MakeInteraction(o, error, generated);
     if (!ui) return UsageError(error);
     ui->SaveAs = output;
     ui->UserFile = o.Argument;
@@ -258,14 +265,19 @@ int RunEncrypt(const Options& o) {
     modVW::Encrypt(*ui, folder ? modVW::SourceKinds::Folder : modVW::SourceKinds::File,
                    Absolute(o.Argument),
                    o.Sealed ? modVW::OutputFormat::Sealed : modVW::OutputFormat::ByName);
-    return ui->Status();
+    const int status = ui->Status();
+    // Told only once the file that needs it is written.
+    if (!generated.empty() && status == kSuccess) Say(std::cerr, "Password: " + generated);
+    modVW::WipeText(generated);
+    return status;
 }
 
 // Both formats tell their kind and name only once the password has opened them,
 // so the save and folder answers are worked out then.
 int RunDecrypt(const Options& o) {
     try {  // a damaged or unreadable file is reported before a password is asked for
-        modVW::OpenEncrypted(o.Argument);
+        modVW::KeyCache keys;
+        modVW::OpenEncrypted(o.Argument, keys);
     } catch (const vw::Error& e) {
         return Failure(e, o.Argument);
     }

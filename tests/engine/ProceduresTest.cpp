@@ -18,6 +18,7 @@
 #include "Error.h"
 #include "FolderPackaging.h"
 #include "Leftovers.h"
+#include "Passphrase.h"
 #include "PayloadPipeline.h"
 #include "Procedures.h"
 #include "Progress.h"
@@ -58,9 +59,11 @@ protected:
         Decrypt(ui, source);
         return ui;
     }
+    // A sealed file's weak password is taken after its warning.
     void EncryptTo(int16_t kind, const std::string& source, const std::string& dest,
                    const std::string& password = "pw") {
-        EXPECT_TRUE(Encrypting(kind, source, {dest, password, password}).Messages().empty());
+        EXPECT_TRUE(
+            Encrypting(kind, source, {dest, password, password, "go on"}).Messages().empty());
     }
     bool TempPackageGone() const { return !fs::exists(TemporaryPackagePath()); }
 
@@ -99,6 +102,18 @@ TEST_F(Procedures, AskTheirQuestionsInOrder) {
     runs["encrypt-tree"] = Encrypting(2, dir / "trip", {dir / "t.vws", "p", "p"});
     runs["replacing-tree"] = Decrypting(dir / "t.vws", {"p", dir / "kept2", "go on"});
     runs["not-vaultwise"] = Decrypting(dir / "notes.txt", {"p"});
+    runs["weak-sealed"] = Encrypting(1, dir / "a.doc", {dir / "w.vws", "pw", "pw", ""});
+    const std::string phrase = GeneratePassphrase();
+    runs["strong-sealed"] = Encrypting(1, dir / "a.doc", {dir / "s.vws", phrase, phrase});
+    // The promised number of words, each from the list, drawn anew each time.
+    std::istringstream words(Replace(phrase, "-", " "));
+    const auto& list = PassphraseWords();
+    size_t count = 0;
+    for (std::string word; words >> word; ++count)
+        EXPECT_NE(std::find(list.begin(), list.end(), word), list.end()) << word;
+    EXPECT_EQ(count, kPassphraseWords);
+    EXPECT_EQ(list.size(), 7776u);
+    EXPECT_NE(GeneratePassphrase(), phrase);
     std::map<std::string, size_t> asked;
     for (auto row : ReadManifest("procedures/questions")) {
         row.resize(7);
@@ -243,7 +258,7 @@ TEST_F(Procedures, FolderRoundTripOwnFilesClassicWholeTreeSealed) {
         const bool classic = ext == ".vw3";
         ScriptedInteraction enc(
             classic ? std::deque<std::string>{dir / ("f" + ext), "go on", "pw", "pw"}
-                    : std::deque<std::string>{dir / ("f" + ext), "pw", "pw"});
+                    : std::deque<std::string>{dir / ("f" + ext), "pw", "pw", "go on"});
         Encrypt(enc, 2, src);
         if (ext == ".vw3") {
             // The folder's contents stay their owner's only, as in a package file.
@@ -286,7 +301,7 @@ TEST_F(Procedures, SealedFilesRoundTripWhateverTheirChunks) {
          {size_t{0}, size_t{1}, kChunkText - 9, kChunkText - 8, 2 * kChunkText - 9}) {
         SCOPED_TRACE(size);
         WriteFile(dir / "f.bin", SampleBytes(size));
-        const auto enc = Encrypting(1, dir / "f.bin", {dir / "f.vws", "Pw", "Pw"});
+        const auto enc = Encrypting(1, dir / "f.bin", {dir / "f.vws", "Pw", "Pw", "go on"});
         ASSERT_TRUE(enc.Messages().empty()) << enc.Messages()[0];
         EXPECT_NE(enc.Log[1].Text.find("letter case matters"), std::string::npos);
         EXPECT_EQ(ReadText(dir / "f.vws").find("f.bin"), std::string::npos);
