@@ -56,6 +56,13 @@ frmWait::frmWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWind
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     lblStatus->setPalette(yellow);
     Image3 = Picture(this, TwipRect(0, 0, 4800, 1125), QStringLiteral("banner"));
+    lblItem = new QLabel(this);
+    lblItem->setGeometry(TwipRect(120, 690, 4560, 240));  // over the banner, above the bar
+    lblItem->setAlignment(Qt::AlignCenter);
+    QPalette white = lblItem->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    lblItem->setPalette(white);
+    lblItem->hide();
     PB1 = new QProgressBar(this);
     PB1->setGeometry(TwipRect(-20, 940, 4850, 200));
     PB1->setRange(0, 100);
@@ -96,8 +103,17 @@ void frmWait::End() {
     inUse_ = false;
 }
 
+void frmWait::ShowItem(int Number, int Count, const QString& Name) {
+    const QString line = tr("%1 of %2: %3").arg(Number).arg(Count);
+    lblItem->setText(line.arg(lblItem->fontMetrics().elidedText(
+        Name, Qt::ElideMiddle, lblItem->width() - lblItem->fontMetrics().horizontalAdvance(line))));
+    lblItem->setAccessibleName(lblItem->text());
+    lblItem->show();
+}
+
 void frmWait::Begin() {
     inUse_ = true;
+    lblItem->hide();
     CancelRequested = false;
     cmdCancel->setEnabled(true);
     modVW::CurrentProgress = 0;

@@ -28,7 +28,11 @@ public:
     // Copies modVW::CurrentProgress into PB1 and lblStatus.
     void timUpdate_Timer();
 
-    // Before a procedure: nothing cancelled, the bar at 0, closing is cancelling.
+    // A batch's item at work: "3 of 12: report.pdf" over the banner.
+    void ShowItem(int Number, int Count, const QString& Name);
+
+    // Before a procedure: nothing cancelled, the bar at 0, no item, closing is
+    // cancelling.
     void Begin();
     // After it: closing closes.
     void End();
@@ -39,6 +43,7 @@ public:
     QProgressBar* PB1;
     QTimer* timUpdate;
     QLabel* Image3;
+    QLabel* lblItem;  // a batch's item and count; hidden for a single item
     QLabel* lblStatus;
     QLabel* Image2;
     QPushButton* cmdCancel;
