@@ -24,10 +24,10 @@ struct ThunarAction {
 };
 constexpr ThunarAction kActions[] = {
     {"encrypt", "Encrypt with Vaultwise", "--encrypt",
-     "Turn the selected file or folder into a password-protected .vw3 file", "*",
+     "Turn the selected files or folders into password-protected .vw3 or .vws files", "*",
      "<directories/><audio-files/><image-files/><other-files/><text-files/><video-files/>"},
     {"decrypt", "Decrypt with Vaultwise", "--decrypt",
-     "Turn the selected .vw3 or .vws file back into what it holds", "*.vw3;*.vws;*.VW3;*.VWS",
+     "Turn the selected .vw3 or .vws files back into what they hold", "*.vw3;*.vws;*.VW3;*.VWS",
      "<other-files/>"},
 };
 
@@ -35,7 +35,7 @@ QByteArray XmlEscaped(const QString& text) {
     return text.toHtmlEscaped().replace(u'\'', QStringLiteral("&apos;")).toUtf8();
 }
 
-// Thunar splits the command like a shell, after putting the quoted path for %f.
+// Thunar splits the command like a shell, after putting the quoted paths for %F.
 QString ShellQuoted(QString text) {
     return u'\'' + text.replace(u'\'', QStringLiteral("'\\''")) + u'\'';
 }
@@ -45,10 +45,10 @@ QByteArray ActionXml(const ThunarAction& action, const QString& program) {
            "</name>\n\t<submenu></submenu>\n\t" + kIdStart + action.Id +
            "</unique-id>\n\t<command>" +
            XmlEscaped(ShellQuoted(program) + u' ' + QLatin1String(action.Option) +
-                      QStringLiteral(" %f")) +
+                      QStringLiteral(" %F")) +
            "</command>\n\t<description>" + action.Description +
-           "</description>\n\t<range>1</range>\n\t<patterns>" + action.Patterns +
-           "</patterns>\n\t" + action.Kinds + "\n</action>\n";
+           "</description>\n\t<range></range>\n\t<patterns>" + action.Patterns + "</patterns>\n\t" +
+           action.Kinds + "\n</action>\n";
 }
 
 QString SystemFile() {

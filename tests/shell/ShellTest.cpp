@@ -232,7 +232,7 @@ TEST_F(Shell, ThunarActionsJoinTheUsersOwn) {
     }
     const std::string text = ReadText(uca);
     EXPECT_EQ(Replace(text, "<unique-id>moravi-vaultwise-", "").size() + 2 * 28, text.size());
-    EXPECT_NE(text.find("<command>&apos;" + ModFileExt::ProgramPath() + "&apos; --decrypt %f<"),
+    EXPECT_NE(text.find("<command>&apos;" + ModFileExt::ProgramPath() + "&apos; --decrypt %F<"),
               std::string::npos);
     EXPECT_TRUE(text.starts_with(own.substr(0, own.size() - 11))) << text;
     WriteFile(uca, Replace(text, ModFileExt::ProgramPath(), "/gone/vaultwise"));
