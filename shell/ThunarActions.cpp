@@ -1,8 +1,10 @@
 #include "ThunarActions.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
+#include "DesktopEntry.h"
 #include "OwnFiles.h"
 #include "UserFiles.h"
 
@@ -51,6 +53,37 @@ QByteArray ActionXml(const ThunarAction& action, const QString& program) {
            action.Kinds + "\n</action>\n";
 }
 
+// Thunar's Send To menu matches MIME types, which its custom actions cannot: a
+// sealed file known by its first bytes gets Decrypt there whatever its name.
+constexpr char kSendToFile[] = "Thunar/sendto/moravi-vaultwise-decrypt.desktop";
+constexpr char kSendToMark[] = "# Written by Moravi Vaultwise for this user.\n";
+
+QString UserSendToPath() {
+    const QString data = UserDataHome();
+    return data.isEmpty() ? QString() : data + u'/' + QLatin1String(kSendToFile);
+}
+
+// An installed package brings its own, which one of ours would stand beside.
+bool InstalledSendToExists() {
+    for (const QString& file :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QLatin1String(kSendToFile)))
+        if (file != UserSendToPath()) return true;
+    return false;
+}
+
+QByteArray SendToText(const QString& ProgramPath) {
+    return QByteArray(kSendToMark) +
+           "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Decrypt with Vaultwise\n"
+           "Icon=moravi-vaultwise\nExec=" +
+           ExecArgument(QFile::encodeName(ProgramPath)) +
+           " --decrypt %F\nMimeType=application/x-vaultwise-encrypted;"
+           "application/x-vaultwise-sealed;\n";
+}
+
+bool IsOwnSendTo(const QString& File) {
+    return ReadValue(File).startsWith(kSendToMark);
+}
+
 QString SystemFile() {
     for (const QString& file :
          QStandardPaths::locateAll(QStandardPaths::GenericConfigLocation, QLatin1String(kFile)))
@@ -94,6 +127,11 @@ void AddThunarActions(const QString& ProgramPath) {
                                                   : ReadValue(system);
     if (!CreateFolder(config + QStringLiteral("/Thunar"))) return;
     WriteValue(file, WithThunarActions(before, ProgramPath));
+    const QString sendTo = UserSendToPath();
+    if (sendTo.isEmpty() || InstalledSendToExists() ||
+        !CreateFolder(UserDataHome() + QStringLiteral("/Thunar/sendto")))
+        return;
+    WriteValue(sendTo, SendToText(ProgramPath));
 }
 
 void FollowThunarActions(const QString& ProgramPath) {
@@ -104,6 +142,23 @@ void FollowThunarActions(const QString& ProgramPath) {
     if (!text.contains(kIdStart)) return;
     const QByteArray followed = WithThunarActions(text, ProgramPath);
     if (followed != text) WriteValue(file, followed);
+    const QString sendTo = UserSendToPath();
+    if (!sendTo.isEmpty() && IsOwnSendTo(sendTo)) {
+        if (InstalledSendToExists())
+            QFile::remove(sendTo);
+        else if (ReadValue(sendTo) != SendToText(ProgramPath))
+            WriteValue(sendTo, SendToText(ProgramPath));
+    }
+}
+
+QString RemoveThunarSendTo() {
+    const QString sendTo = UserSendToPath();
+    if (sendTo.isEmpty() || !IsOwnSendTo(sendTo) || !QFile::remove(sendTo)) return {};
+    // The folders made for it go too, when nothing else is in them.
+    QDir data(UserDataHome());
+    data.rmdir(QStringLiteral("Thunar/sendto"));
+    data.rmdir(QStringLiteral("Thunar"));
+    return sendTo;
 }
 
 QString RemoveThunarActions() {
