@@ -124,25 +124,35 @@ void frmPass::SetFileName(const QString& name) {
     setAccessibleDescription(name);
 }
 
+// The dialog grows downwards to hold the whole guidance line, however many lines
+// it wraps to; the background follows.
+void frmPass::SetGuide(const QString& Text) {
+    constexpr int kGuideTop = 132;
+    lblGuide->setText(Text);
+    const int lines = lblGuide->heightForWidth(lblGuide->width());
+    if (lines == lblGuide->height()) return;
+    lblGuide->setGeometry(8, kGuideTop, width() - 16, lines);
+    setFixedSize(width(), kGuideTop + lines + 8);
+    ImgBack->setGeometry(QRect(-8, 0, width() + 16, height()));
+    ImgBack->setPixmap(Art::Render(QStringLiteral("passback"), ImgBack->size()));
+}
+
 void frmPass::GuideNewPassword(bool Sealed) {
-    constexpr int kGuideTop = 132, kGuideHeight = 58;
     lblGuide = new QLabel(this);
-    lblGuide->setGeometry(8, kGuideTop, width() - 16, kGuideHeight);
+    lblGuide->setGeometry(8, 132, width() - 16, 0);
     lblGuide->setWordWrap(true);
+    lblGuide->setTextFormat(Qt::PlainText);
     lblGuide->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     lblGuide->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPalette blue = lblGuide->palette();
     blue.setColor(QPalette::WindowText, kCaptionBlue);
     lblGuide->setPalette(blue);
-    setFixedSize(width(), kGuideTop + kGuideHeight + 4);
-    ImgBack->setGeometry(QRect(-8, 0, width() + 16, height()));
-    ImgBack->setPixmap(Art::Render(QStringLiteral("passback"), ImgBack->size()));
     ImgBack->lower();
     lblGuide->show();
     if (!Sealed) {
-        lblGuide->setText(
-            tr("This password does not protect the contents: anyone who has the "
-               "file can read it without the password."));
+        SetGuide(
+            tr("This password does not protect the contents: anyone who has the file can "
+               "read it without the password."));
         return;
     }
     cmdGenerate = new QPushButton(tr("Generate"), this);
@@ -170,7 +180,7 @@ void frmPass::GuideNewPassword(bool Sealed) {
 void frmPass::ShowStrength() {
     const QString typed = txtPass->text();
     if (typed.isEmpty()) {
-        lblGuide->setText(tr("Type a password, or choose Generate for a passphrase of words."));
+        SetGuide(tr("Type a password, or choose Generate for a passphrase of words."));
         return;
     }
     const modVW::PasswordAdvice advice = modVW::AdviseOn(typed.toStdString(), modVW::kNewFileCost);
@@ -183,7 +193,7 @@ void frmPass::ShowStrength() {
     if (txtPass->echoMode() == QLineEdit::Normal)
         line = tr("Write this passphrase down; nothing else opens the file:") + u'\n' + typed +
                u'\n' + line;
-    lblGuide->setText(line);
+    SetGuide(line);
 }
 
 void frmPass::cmd_Click(int Index) {

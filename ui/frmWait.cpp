@@ -56,13 +56,6 @@ frmWait::frmWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWind
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     lblStatus->setPalette(yellow);
     Image3 = Picture(this, TwipRect(0, 0, 4800, 1125), QStringLiteral("banner"));
-    lblItem = new QLabel(this);
-    lblItem->setGeometry(TwipRect(120, 690, 4560, 240));  // over the banner, above the bar
-    lblItem->setAlignment(Qt::AlignCenter);
-    QPalette white = lblItem->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    lblItem->setPalette(white);
-    lblItem->hide();
     PB1 = new QProgressBar(this);
     PB1->setGeometry(TwipRect(-20, 940, 4850, 200));
     PB1->setRange(0, 100);
@@ -104,16 +97,18 @@ void frmWait::End() {
 }
 
 void frmWait::ShowItem(int Number, int Count, const QString& Name) {
-    const QString line = tr("%1 of %2: %3").arg(Number).arg(Count);
-    lblItem->setText(line.arg(lblItem->fontMetrics().elidedText(
-        Name, Qt::ElideMiddle, lblItem->width() - lblItem->fontMetrics().horizontalAdvance(line))));
-    lblItem->setAccessibleName(lblItem->text());
-    lblItem->show();
+    // The status line keeps room for the percentage and, centred, stays left of Cancel.
+    const QFontMetrics metrics = lblStatus->fontMetrics();
+    const QString count = tr("%1 of %2: ").arg(Number).arg(Count);
+    const int room = 2 * (cmdCancel->x() - lblStatus->x()) - lblStatus->width() - 8 -
+                     metrics.horizontalAdvance(count + tr("%1 - %2%").arg(QString(), "100"));
+    item_ = count + metrics.elidedText(Name, Qt::ElideMiddle, std::max(room, 40));
+    timUpdate_Timer();
 }
 
 void frmWait::Begin() {
     inUse_ = true;
-    lblItem->hide();
+    item_.clear();
     CancelRequested = false;
     cmdCancel->setEnabled(true);
     modVW::CurrentProgress = 0;
@@ -145,7 +140,8 @@ void frmWait::timUpdate_Timer() {
     if (CancelRequested) return;
     const int32_t percent = modVW::CurrentProgress;
     PB1->setValue(std::clamp(percent, 0, 100));
-    lblStatus->setText(QString::number(percent) + QStringLiteral("% complete..."));
+    lblStatus->setText(item_.isEmpty() ? QString::number(percent) + QStringLiteral("% complete...")
+                                       : tr("%1 - %2%").arg(item_).arg(percent));
 }
 
 }  // namespace vwui

@@ -28,7 +28,7 @@ public:
     // Copies modVW::CurrentProgress into PB1 and lblStatus.
     void timUpdate_Timer();
 
-    // A batch's item at work: "3 of 12: report.pdf" over the banner.
+    // A batch's item at work: the status line reads "3 of 12: report.pdf - 42%".
     void ShowItem(int Number, int Count, const QString& Name);
 
     // Before a procedure: nothing cancelled, the bar at 0, no item, closing is
@@ -43,7 +43,6 @@ public:
     QProgressBar* PB1;
     QTimer* timUpdate;
     QLabel* Image3;
-    QLabel* lblItem;  // a batch's item and count; hidden for a single item
     QLabel* lblStatus;
     QLabel* Image2;
     QPushButton* cmdCancel;
@@ -56,6 +55,7 @@ private:
     void RequestCancel();
 
     bool inUse_ = false;
+    QString item_;  // "3 of 12: report.pdf"; "" for a single item
 
     bool placed_ = false;
 };
