@@ -148,11 +148,6 @@ std::string DefaultEncryptOutput(const std::string& source, const char* extensio
     return path + extension;
 }
 
-// True when a stored name can be joined to a folder without leaving it.
-bool IsPlainName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
-}
-
 // Removes the folders made for a failed extraction, unless something was put in them.
 void RemoveEmptyFolders(const std::string& top) {
     std::error_code ec;
@@ -189,7 +184,7 @@ std::optional<int> OutputRefusal(const std::string& output, bool force) {
 // unchanged name of a cancelled save dialog and writes nothing: refuse rather than
 // end with a success for work not done.
 std::string SaveAsFor(const Options& o, const std::string& stored) {
-    if (o.Output.empty() && !IsPlainName(stored)) {
+    if (o.Output.empty() && !modVW::IsPlainName(stored)) {
         Failure("vw3: the stored name " + Quoted(stored) +
                 " is not a plain file name; give -o OUTPUT");
         return "";

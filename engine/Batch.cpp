@@ -26,21 +26,9 @@ bool IsFolder(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool IsPlainName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
-}
-
 std::string Joined(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     return folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
-// The folder all `paths` are in, or the first one's when they differ.
-std::string CommonFolder(const std::vector<std::string>& paths) {
-    const std::string folder = FolderPart(paths.front());
-    for (const auto& path : paths)
-        if (FolderPart(path) != folder) return folder;
-    return folder;
 }
 
 // Answers the decryption's destination questions beside the encrypted file: a
@@ -130,7 +118,7 @@ std::vector<EncryptionPlan> ItemPlans(Interaction& ui, const std::vector<std::st
 
 // The one sealed file holding every item, where the user saves it.
 std::vector<EncryptionPlan> AllInOnePlan(Interaction& ui, const std::vector<std::string>& sources) {
-    const std::string folder = CommonFolder(sources);
+    const std::string folder = FolderPart(sources.front());  // where a selection is
     EncryptionPlan plan;
     plan.Kind = SourceKinds::Folder;
     plan.Sealed = true;

@@ -73,21 +73,16 @@ std::string AskAgreedPassword(Interaction& ui, const NewPasswordPrompts& prompts
     }
 }
 
-// True when one of the passwords `known` opens `file`; nothing is asked.
-bool OpensWithKnown(Interaction& ui, EncryptedSource& file, const KnownPasswords& known) {
-    for (const auto& password : known.List) {
-        bool opens = false;
-        if (!Guarded(ui, [&] { opens = file.Opens(password, ui); })) return false;
-        if (opens) return true;
-    }
-    return false;
-}
-
 // Asks for the password until `file` opens with it, unless a known one does; a
 // typed one that opens it becomes known. Done once it opens; Stopped when the user
 // cancels, Failed when the file cannot be read (after the error report).
 ItemEnd AskMatchingPassword(Interaction& ui, EncryptedSource& file, KnownPasswords& known) {
-    if (OpensWithKnown(ui, file, known)) return ItemEnd::Done;
+    for (const auto& password : known.List) {
+        bool opens = false;
+        if (!Guarded(ui, [&] { opens = file.Opens(password, ui); }))
+            return ui.Cancelled() ? ItemEnd::Stopped : ItemEnd::Failed;
+        if (opens) return ItemEnd::Done;
+    }
     for (;;) {
         std::string typed = AskPassword(ui, file.PasswordPrompt());
         if (typed.empty()) return ItemEnd::Stopped;
@@ -149,7 +144,7 @@ void RestoreFile(Interaction& ui, EncryptedSource& file, const std::string& sour
 // file's name without its extension; never the encrypted file's own name.
 std::string ProposedFolder(const EncryptedSource& file, const std::string& source) {
     std::string name = file.HoldsTree() ? Text1252::NameFromFile(file.StoredName()) : "";
-    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos) {
+    if (!IsPlainName(name)) {
         name = LastName(source);
         const auto dot = name.rfind('.');
         if (dot != std::string::npos && dot > 0) name.resize(dot);
@@ -226,6 +221,10 @@ std::string FolderPart(std::string path) {
     const auto slash = path.rfind('/');
     if (slash == std::string::npos) return std::string();
     return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+bool IsPlainName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
 std::string ExtensionPart(const std::string& name) {

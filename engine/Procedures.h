@@ -45,6 +45,10 @@ std::string LastName(std::string path);
 // for a path directly under it, "" for a bare name.
 std::string FolderPart(std::string path);
 
+// True when `name` names an entry of a folder when joined to it: not empty, not
+// "." or "..", no "/".
+bool IsPlainName(const std::string& name);
+
 // The part of `name` after its last "."; "" when there is none.
 std::string ExtensionPart(const std::string& name);
 
