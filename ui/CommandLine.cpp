@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <filesystem>
 
 namespace vwui {
@@ -78,13 +79,16 @@ StartRequest ParseCommandLine(const QStringList& Arguments, const std::string& C
                                      QStringLiteral("Show the version and exit."));
     const QCommandLineOption encrypt(
         QStringLiteral("encrypt"),
-        QStringLiteral("Encrypt the file or folder at PATH: asks for the destination. Further "
-                       "paths make a batch: one format and password question for all."),
+        QCoreApplication::translate("vwui::CommandLine",
+                                    "Encrypt the file or folder at PATH: asks for the destination. "
+                                    "Further paths make a batch: one format and password question "
+                                    "for all."),
         QStringLiteral("PATH"));
     const QCommandLineOption decrypt(
         QStringLiteral("decrypt"),
-        QStringLiteral("Decrypt the .vw3 or .vws file at PATH; further paths too, each beside "
-                       "its encrypted file."),
+        QCoreApplication::translate("vwui::CommandLine",
+                                    "Decrypt the .vw3 or .vws file at PATH; further paths too, "
+                                    "each beside its encrypted file."),
         QStringLiteral("PATH"));
     const QCommandLineOption unregister(
         QStringLiteral("unregister"),
