@@ -88,11 +88,9 @@ ItemEnd AskMatchingPassword(Interaction& ui, EncryptedSource& file, KnownPasswor
         if (typed.empty()) return ItemEnd::Stopped;
         bool opens = false;
         const bool checked = Guarded(ui, [&] { opens = file.Opens(typed, ui); });
-        if (checked && opens) {
-            known.List.push_back(std::move(typed));
-            return ItemEnd::Done;
-        }
+        if (checked && opens) known.List.push_back(typed);  // wiped when the batch ends
         WipeText(typed);
+        if (checked && opens) return ItemEnd::Done;
         if (!checked) return ui.Cancelled() ? ItemEnd::Stopped : ItemEnd::Failed;
         ShowRefusal(ui, "Error: You have entered an incorrect password.");
     }
