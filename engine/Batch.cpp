@@ -123,7 +123,7 @@ std::vector<EncryptionPlan> AllInOnePlan(Interaction& ui, const std::vector<std:
     plan.Kind = SourceKinds::Folder;
     plan.Sealed = true;
     plan.Items = sources;
-    plan.Dest = ui.ShowSave({"Destination encrypted file", "Sealed Vaultwise files (*.vws)|*.vws",
+    plan.Dest = ui.ShowSave({"Destination encrypted file", kSealedFilter,
                              LastName(folder.empty() ? std::string("items") : folder) + ".vws",
                              kSaveFlags, folder, false});
     if (plan.Dest.empty()) return {};

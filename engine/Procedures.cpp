@@ -33,7 +33,6 @@ namespace {
 
 constexpr const char* kEncryptedFilter = "Moravi Vaultwise 3.5 files (*.vw3)|*.vw3";
 constexpr const char* kAllFilesFilter = "All Files (*.*)|*.*";
-constexpr const char* kSealedFilter = "Sealed Vaultwise files (*.vws)|*.vws";
 
 void ShowRefusal(Interaction& ui, const std::string& text) {
     ui.MsgBox(text, "Error", MsgStyle::vbExclamation);

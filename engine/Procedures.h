@@ -24,6 +24,9 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
 // encrypted file.
 void Decrypt(Interaction& ui, const std::string& SourcePath);
 
+// The file dialogs' type of sealed files.
+constexpr const char* kSealedFilter = "Sealed Vaultwise files (*.vws)|*.vws";
+
 // The save dialog's flags for every destination: an existing file is replaced only
 // after a question.
 constexpr uint32_t kSaveFlags = DialogFlags::OFN_OVERWRITEPROMPT | DialogFlags::OFN_HIDEREADONLY;
