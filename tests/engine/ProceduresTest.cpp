@@ -101,7 +101,7 @@ TEST_F(Procedures, AskTheirQuestionsInOrder) {
     runs["cancel-confirmation"] = Encrypting(1, dir / "noext", {dir / "c.vw3", "Secret", ""});
     runs["left-out"] = Encrypting(2, dir / "trip", {dir / "t.vw3", "go on", "p", "p"});
     runs["replacing"] = Decrypting(dir / "t.vw3", {"p", dir / "kept", "go on"});
-    runs["encrypt-tree"] = Encrypting(2, dir / "trip", {dir / "t.vws", "p", "p"});
+    runs["encrypt-tree"] = Encrypting(2, dir / "trip", {dir / "t.vws", "p", "p", "go on"});
     runs["replacing-tree"] = Decrypting(dir / "t.vws", {"p", dir / "kept2", "go on"});
     runs["not-vaultwise"] = Decrypting(dir / "notes.txt", {"p"});
     runs["weak-sealed"] = Encrypting(1, dir / "a.doc", {dir / "w.vws", "pw", "pw", ""});
