@@ -16,12 +16,15 @@
 #include "CliInteraction.h"
 #include "EncryptedSource.h"
 #include "Error.h"
+#include "KeyCache.h"
 #include "OutputTarget.h"
+#include "Passphrase.h"
 #include "Printing.h"
 #include "Procedures.h"
 #include "RecordFile.h"
 #include "RecordSummary.h"
 #include "SealedFile.h"
+#include "SealedKey.h"
 #include "Text1252.h"
 
 namespace fs = std::filesystem;
@@ -121,7 +124,10 @@ std::optional<std::string> PasswordFromFile(const std::string& path, std::string
 }
 
 // The interaction for a command, or nothing after a usage error in `error`.
-std::optional<CliInteraction> MakeInteraction(const Options& o, std::string& error) {
+// `generated` is the password of --generate-password.
+std::optional<CliInteraction> MakeInteraction(const Options& o, std::string& error,
+                                              const std::string& generated = {}) {
+    if (!generated.empty()) return CliInteraction(generated, o.Quiet);
     if (!o.PasswordFile.empty()) {
         auto password = PasswordFromFile(o.PasswordFile, error);
         if (!password) return std::nullopt;
@@ -140,11 +146,6 @@ std::string DefaultEncryptOutput(const std::string& source, const char* extensio
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
     return path + extension;
-}
-
-// True when a stored name can be joined to a folder without leaving it.
-bool IsPlainName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
 // Removes the folders made for a failed extraction, unless something was put in them.
@@ -183,7 +184,7 @@ std::optional<int> OutputRefusal(const std::string& output, bool force) {
 // unchanged name of a cancelled save dialog and writes nothing: refuse rather than
 // end with a success for work not done.
 std::string SaveAsFor(const Options& o, const std::string& stored) {
-    if (o.Output.empty() && !IsPlainName(stored)) {
+    if (o.Output.empty() && !modVW::IsPlainName(stored)) {
         Failure("vw3: the stored name " + Quoted(stored) +
                 " is not a plain file name; give -o OUTPUT");
         return "";
@@ -250,7 +251,8 @@ int RunEncrypt(const Options& o) {
     if (const auto refused = OutputRefusal(output, o.Force)) return *refused;
 
     std::string error;
-    auto ui = MakeInteraction(o, error);
+    std::string generated = o.GeneratePassword ? modVW::GeneratePassphrase() : std::string();
+    auto ui = MakeInteraction(o, error, generated);
     if (!ui) return UsageError(error);
     ui->SaveAs = output;
     ui->UserFile = o.Argument;
@@ -258,14 +260,19 @@ int RunEncrypt(const Options& o) {
     modVW::Encrypt(*ui, folder ? modVW::SourceKinds::Folder : modVW::SourceKinds::File,
                    Absolute(o.Argument),
                    o.Sealed ? modVW::OutputFormat::Sealed : modVW::OutputFormat::ByName);
-    return ui->Status();
+    const int status = ui->Status();
+    // Told only once the file that needs it is written.
+    if (!generated.empty() && status == kSuccess) Say(std::cerr, "Password: " + generated);
+    modVW::WipeText(generated);
+    return status;
 }
 
 // Both formats tell their kind and name only once the password has opened them,
 // so the save and folder answers are worked out then.
 int RunDecrypt(const Options& o) {
     try {  // a damaged or unreadable file is reported before a password is asked for
-        modVW::OpenEncrypted(o.Argument);
+        modVW::KeyCache keys;
+        modVW::OpenEncrypted(o.Argument, keys);
     } catch (const vw::Error& e) {
         return Failure(e, o.Argument);
     }

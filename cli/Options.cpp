@@ -30,6 +30,8 @@ Options:
                            it the password is asked on the terminal.
   --sealed                 (encrypt) write a sealed .vws file: the contents are
                            encrypted with a key derived from the password
+  --generate-password      (encrypt) use a random passphrase of 6 words, printed
+                           on standard error once the file is written
   --force                  replace existing output; the replaced file holds the
                            new content only
   --                       end of options: what follows is an argument
@@ -41,7 +43,8 @@ Exit status: 0 success, 1 failure ("Error N - description" on standard error),
 )";
 
 constexpr const char* kEncrypt =
-    R"(Usage: vw3 encrypt SOURCE [-o OUTPUT] [--sealed] [--password-file PATH] [--force] [-q]
+    R"(Usage: vw3 encrypt SOURCE [-o OUTPUT] [--sealed]
+                   [--password-file PATH | --generate-password] [--force] [-q]
 
 Encrypts the file SOURCE (kind 1), or the files directly inside the folder SOURCE
 (kind 2; sub-folders are not included). OUTPUT defaults to SOURCE followed by
@@ -55,7 +58,13 @@ or a folder: pipes, devices and files that report no size but hold data (as in
 With --sealed, or an OUTPUT ending in ".vws", a sealed file is written instead
 (default OUTPUT: SOURCE followed by ".vws"): Argon2id derives a key from the
 password (letter case matters) and XChaCha20-Poly1305 encrypts the contents, so
-without the password the file shows its size and nothing else.
+without the password the file shows its size and nothing else. A weak password
+for a sealed file is warned about on standard error (how long it would take to
+guess, from zxcvbn's estimate and the key derivation's cost); nothing is asked.
+
+With --generate-password, the password is a random passphrase of 6 words from
+the EFF's long wordlist (about 77 bits), printed on standard error once the file
+is written: write it down, nothing else can open the file.
 )";
 
 constexpr const char* kDecrypt =
@@ -141,6 +150,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
             o.Force = true;
         else if (arg == "--sealed")
             o.Sealed = true;
+        else if (arg == "--generate-password")
+            o.GeneratePassword = true;
         else if (arg == "-q" || arg == "--quiet")
             o.Quiet = true;
         else {
@@ -158,6 +169,10 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
         error = "info takes no -o or --password-file";
     else if (o.Sealed && o.Command != "encrypt")
         error = "--sealed is an option of encrypt";
+    else if (o.GeneratePassword && o.Command != "encrypt")
+        error = "--generate-password is an option of encrypt";
+    else if (o.GeneratePassword && !o.PasswordFile.empty())
+        error = "give --password-file or --generate-password, not both";
     if (!error.empty()) return std::nullopt;
     return o;
 }

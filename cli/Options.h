@@ -12,7 +12,8 @@ struct Options {
     std::string Output;        // -o / --output; "" when not given
     std::string PasswordFile;  // --password-file; "-" is standard input
     bool Force = false;
-    bool Sealed = false;  // encrypt --sealed: write a sealed .vws file
+    bool Sealed = false;            // encrypt --sealed: write a sealed .vws file
+    bool GeneratePassword = false;  // encrypt --generate-password
     bool Quiet = false;
     bool Help = false;
 };

@@ -1,6 +1,7 @@
 #include "EncryptedSource.h"
 
 #include "Cipher.h"
+#include "KeyCache.h"
 #include "RecordFile.h"
 #include "SealedFile.h"
 #include "SealedProcedures.h"
@@ -44,17 +45,17 @@ private:
 
 }  // namespace
 
-std::unique_ptr<EncryptedSource> OpenEncrypted(const std::string& path) {
-    if (IsSealedFile(path)) return OpenSealedSource(path);
+std::unique_ptr<EncryptedSource> OpenEncrypted(const std::string& path, KeyCache& keys) {
+    if (IsSealedFile(path)) return OpenSealedSource(path, keys);
     return std::make_unique<ClassicSource>(path);
 }
 
 void WriteEncrypted(bool sealed, vw::FileReader& in, vw::FileWriter& out,
                     const std::string& password, int16_t kind, const std::string& name,
-                    Interaction& ui) {
+                    Interaction& ui, KeyCache& keys) {
     const std::string stored = Text1252::NameToFile(name);
     if (sealed)
-        SealFile(in, out, password, kind, stored, ui);
+        SealFile(in, out, password, kind, stored, ui, &keys);
     else
         EncryptFileToRecord(in, out, password, kind, stored, ui);
 }

@@ -3,6 +3,7 @@
 // the vw3 command and the tests each implement it; the engine never shows anything
 // itself and never includes a GUI header.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,6 +22,9 @@ constexpr int vbOKOnly = 0;
 constexpr int vbExclamation = 48;
 constexpr int vbInformation = 64;
 }  // namespace MsgStyle
+
+// What a new password is for: the dialog guides the user by it.
+enum class NewPasswordFor { ClassicFile, SealedFile };
 
 struct FileDialogRequest {
     std::string Title;
@@ -43,13 +47,25 @@ public:
     virtual std::string ShowSave(const FileDialogRequest& request) = 0;
     // The chosen folder, or "" when the user cancels.
     virtual std::string BrowseFolders(const std::string& title) = 0;
-    // The same, opening in `startFolder` where the user interface can.
+    // The same, proposing `proposal`, a folder that may not exist yet: where the
+    // user interface can, it opens beside it with it selected.
     virtual std::string BrowseFoldersFrom(const std::string& title,
-                                          const std::string& /*startFolder*/) {
+                                          const std::string& /*proposal*/) {
         return BrowseFolders(title);
     }
     // One showing of the password dialog: the typed text after OK, "" after Cancel.
     virtual std::string PasswordDialog(const std::string& prompt) = 0;
+    // The same for the first question of a new password, which the dialog may
+    // guide (its strength, a generated one, what the format protects).
+    virtual std::string NewPasswordDialog(const std::string& prompt, NewPasswordFor /*use*/) {
+        return PasswordDialog(prompt);
+    }
+    // One of `choices` (its index), or -1 when the user cancels. By default the
+    // first, for a user interface whose options decided beforehand.
+    virtual int Choose(const std::string& /*text*/, const std::string& /*title*/,
+                       const std::vector<std::string>& /*choices*/) {
+        return 0;
+    }
     // A modal message box; `style` is one of MsgStyle.
     virtual void MsgBox(const std::string& text, const std::string& title, int style) = 0;
     // Lets the user interface process pending events (repaints, the progress timer).
@@ -64,6 +80,12 @@ public:
         MsgBox(text, title, MsgStyle::vbInformation);
         return true;
     }
+    // Work on item `number` (from 1) of `count`, named `name`, begins: a batch's
+    // progress. Nothing is said for a single item.
+    virtual void WorkingOn(size_t /*number*/, size_t /*count*/, const std::string& /*name*/) {}
+    // `path`, a file or a folder, now holds what the procedure promised: told only
+    // once it is in place, so that only what was really written is announced.
+    virtual void Wrote(const std::string& /*path*/) {}
     // Before a folder's entries are put in place: `names` of them already exist in
     // `folder`. False ends the procedure without a word (whoever said false has
     // said why); true goes on to the question that names them.

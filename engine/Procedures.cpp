@@ -15,7 +15,10 @@
 #include "FolderPackaging.h"
 #include "Guard.h"
 #include "Interaction.h"
+#include "KeyCache.h"
 #include "NotDumpable.h"
+#include "PasswordStrength.h"
+#include "ProcedureSteps.h"
 #include "ReplacingWriter.h"
 #include "SealedFile.h"
 #include "SealedProcedures.h"
@@ -30,7 +33,6 @@ namespace {
 
 constexpr const char* kEncryptedFilter = "Moravi Vaultwise 3.5 files (*.vw3)|*.vw3";
 constexpr const char* kAllFilesFilter = "All Files (*.*)|*.*";
-constexpr const char* kSealedFilter = "Sealed Vaultwise files (*.vws)|*.vws";
 
 void ShowRefusal(Interaction& ui, const std::string& text) {
     ui.MsgBox(text, "Error", MsgStyle::vbExclamation);
@@ -52,9 +54,10 @@ constexpr NewPasswordPrompts kSealedPrompts{"New sealed file password (letter ca
                                             "Confirm the password (letter case matters):"};
 
 // Asks for a new password twice until both answers agree; "" when cancelled.
-std::string AskNewPassword(Interaction& ui, const NewPasswordPrompts& prompts) {
+std::string AskAgreedPassword(Interaction& ui, const NewPasswordPrompts& prompts,
+                              NewPasswordFor use) {
     for (;;) {
-        std::string first = AskPassword(ui, prompts.First);
+        std::string first = ui.NewPasswordDialog(prompts.First, use);
         if (first.empty()) return "";
         std::string second = AskPassword(ui, prompts.Confirm);
         if (second.empty()) {  // cancelled, as at the first question
@@ -69,19 +72,35 @@ std::string AskNewPassword(Interaction& ui, const NewPasswordPrompts& prompts) {
     }
 }
 
-// Asks for the password until `file` opens with it. False when the user cancels
-// or the file cannot be read (after the error report).
-bool AskMatchingPassword(Interaction& ui, EncryptedSource& file) {
+// Asks for the password until `file` opens with it, unless a known one does; a
+// typed one that opens it becomes known. Done once it opens; Stopped when the user
+// cancels, Failed when the file cannot be read (after the error report).
+ItemEnd AskMatchingPassword(Interaction& ui, EncryptedSource& file, KnownPasswords& known) {
+    for (const auto& password : known.List) {
+        bool opens = false;
+        if (!Guarded(ui, [&] { opens = file.Opens(password, ui); }))
+            return ui.Cancelled() ? ItemEnd::Stopped : ItemEnd::Failed;
+        if (opens) return ItemEnd::Done;
+    }
     for (;;) {
         std::string typed = AskPassword(ui, file.PasswordPrompt());
-        if (typed.empty()) return false;
+        if (typed.empty()) return ItemEnd::Stopped;
         bool opens = false;
         const bool checked = Guarded(ui, [&] { opens = file.Opens(typed, ui); });
+        if (checked && opens) known.List.push_back(typed);  // wiped when the batch ends
         WipeText(typed);
-        if (!checked) return false;
-        if (opens) return true;
+        if (checked && opens) return ItemEnd::Done;
+        if (!checked) return ui.Cancelled() ? ItemEnd::Stopped : ItemEnd::Failed;
         ShowRefusal(ui, "Error: You have entered an incorrect password.");
     }
+}
+
+// The stored name of one sealed file holding several items: its own name
+// without ".vws".
+std::string StoredNameOfItems(const std::string& dest) {
+    std::string name = LastName(dest);
+    if (IsSealedName(name) && name.size() > 4) name.resize(name.size() - 4);
+    return name;
 }
 
 // Upper case as Windows-1252 knows it; other characters stay as they are.
@@ -112,7 +131,24 @@ void RestoreFile(Interaction& ui, EncryptedSource& file, const std::string& sour
     if (dest.empty() || dest == name) return;
     vw::ReplacingWriter writer(dest);
     file.PayloadTo(writer.Out(), ui);
-    ShowWarning(ui, writer.Commit({}));
+    const std::string warning = writer.Commit({});
+    ui.Wrote(dest);
+    ShowWarning(ui, warning);
+}
+
+// A new folder beside the encrypted file, named after the folder it holds: a
+// tree's stored name, or (a classic record stores no folder name) the encrypted
+// file's name without its extension; never the encrypted file's own name.
+std::string ProposedFolder(const EncryptedSource& file, const std::string& source) {
+    std::string name = file.HoldsTree() ? Text1252::NameFromFile(file.StoredName()) : "";
+    if (!IsPlainName(name)) {
+        name = LastName(source);
+        const auto dot = name.rfind('.');
+        if (dot != std::string::npos && dot > 0) name.resize(dot);
+    }
+    if (name == LastName(source)) name += " (decrypted)";
+    const std::string folder = FolderPart(source);
+    return folder.empty() ? name : folder == "/" ? "/" + name : folder + "/" + name;
 }
 
 // A folder of either format, a package or a whole tree, is unpacked into a
@@ -121,8 +157,9 @@ void RestoreFile(Interaction& ui, EncryptedSource& file, const std::string& sour
 // folders merge into the folders that are there), and then all are put in
 // place. A damaged file places nothing.
 void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& source) {
-    const std::string folder = ui.BrowseFoldersFrom(
-        "Please select the folder in which to place the encrypted files:", FolderPart(source));
+    const std::string folder =
+        ui.BrowseFoldersFrom("Please select the folder in which to place the encrypted files:",
+                             ProposedFolder(file, source));
     if (folder.empty()) return;
     // The chosen folder may be a new name; made here, it goes again unless the
     // entries are put in it.
@@ -148,6 +185,7 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
     if (!AgreedToReplace(ui, ReplacedPaths(entries, plan), folder)) return;
     staging.Commit(entries, plan);
     made.path.clear();
+    ui.Wrote(folder);
 }
 
 }  // namespace
@@ -182,88 +220,140 @@ std::string FolderPart(std::string path) {
     return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
+bool IsPlainName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+}
+
 std::string ExtensionPart(const std::string& name) {
     const auto dot = name.rfind('.');
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
 
+std::string AskNewPassword(Interaction& ui, bool sealed) {
+    if (!sealed) return AskAgreedPassword(ui, kClassicPrompts, NewPasswordFor::ClassicFile);
+    for (;;) {
+        std::string password = AskAgreedPassword(ui, kSealedPrompts, NewPasswordFor::SealedFile);
+        if (password.empty()) return "";
+        const PasswordAdvice advice = AdviseOn(password, kNewFileCost);
+        if (!advice.Weak || ui.GoOn(WeakPasswordText(advice), "Weak Password")) return password;
+        WipeText(password);
+    }
+}
+
+bool ListClassicFolder(Interaction& ui, EncryptionPlan& plan) {
+    return Guarded(ui, [&] { plan.Folder = ListFolderToPack(ui, plan.Source); }) && plan.Folder &&
+           AgreedToLeaveOut(ui, plan.Folder->skipped);
+}
+
+bool WriteEncryption(Interaction& ui, const EncryptionPlan& plan, const std::string& password,
+                     KeyCache& keys) {
+    std::vector<std::string> skipped;  // a tree's special files, left out
+    const std::string stored = Text1252::NameToFile(
+        plan.Items.empty() ? FileNamePart(plan.Source) : StoredNameOfItems(plan.Dest));
+    const bool done = Guarded(ui, [&] {
+        vw::ReplacingWriter writer(plan.Dest);
+        std::string warning;
+        if (!plan.Items.empty()) {
+            SealItems(plan.Items, writer.Out(), password, stored, ui, skipped, keys);
+            warning = writer.Commit({.newFileMode = 0600});
+        } else if (plan.Tree()) {
+            SealTree(plan.Source, writer.Out(), password, stored, ui, skipped, &keys);
+            warning = writer.Commit({.newFileMode = 0600});
+        } else if (plan.Folder) {
+            // The package holds the folder's plain contents: the record is its owner's only.
+            EncryptFolderToRecord(*plan.Folder, writer.Out(), password, ui);
+            warning = writer.Commit({.newFileMode = 0600});
+        } else {
+            vw::FileReader in(plan.Source);
+            WriteEncrypted(plan.Sealed, in, writer.Out(), password, plan.Kind,
+                           FileNamePart(plan.Source), ui, keys);
+            // An encrypted file is as private as its source.
+            warning = writer.Commit({.newFileMode = in.Mode()});
+        }
+        ui.Wrote(plan.Dest);
+        ShowWarning(ui, warning);
+    });
+    // A tree leaves out only special files, found while it is written: told after.
+    if (done && !skipped.empty())
+        ui.MsgBox(SkippedMessage(skipped), "Encrypt Folder", MsgStyle::vbInformation);
+    return done;
+}
+
+KnownPasswords::~KnownPasswords() {
+    for (auto& password : List)
+        WipeText(password);
+}
+
+ItemEnd DecryptItem(Interaction& ui, const std::string& source, KeyCache& keys,
+                    KnownPasswords& known) {
+    std::unique_ptr<EncryptedSource> file;
+    if (!Guarded(ui, [&] { file = OpenEncrypted(source, keys); })) return ItemEnd::Failed;
+    if (const ItemEnd opened = AskMatchingPassword(ui, *file, known); opened != ItemEnd::Done)
+        return opened;
+    const bool done = Guarded(ui, [&] {
+        if (file->Kind() == SourceKinds::File)
+            RestoreFile(ui, *file, source);
+        else
+            RestoreFolder(ui, *file, source);
+    });
+    return done ? ItemEnd::Done : ui.Cancelled() ? ItemEnd::Stopped : ItemEnd::Failed;
+}
+
 void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
              OutputFormat format) {
-    const vw::NotDumpable secrets;        // a password is typed and a key made below
-    RemoveLeftoverPackage();              // what killed runs left, wherever they wrote
-    std::optional<FolderListing> folder;  // a classic folder's files, read only once encrypting
-    std::optional<vw::Error> refused;     // why a classic file cannot hold the folder
-    std::string source = SourcePath;
-    std::string chosen = SourcePath;  // the file or folder the user knows
+    const vw::NotDumpable secrets;  // a password is typed and a key made below
+    RemoveLeftoverPackage();        // what killed runs left, wherever they wrote
+    EncryptionPlan plan;
+    plan.Kind = SourceKind;
+    std::optional<vw::Error> refused;  // why a classic file cannot hold the folder
+    std::string chosen = SourcePath;   // the file or folder the user knows
     if (SourceKind == SourceKinds::Folder) {
         if (chosen.empty()) chosen = ui.BrowseFolders("Please select a folder to encrypt:");
         if (chosen.empty()) return;
-        source = chosen;
+        plan.Source = chosen;
         // A sealed file holds the whole tree; the listing is for a classic file, and
         // made before the save question, as ever. A folder the package refuses (too
         // large, a name it cannot store) may still be sealed: its refusal waits for
         // the answer.
         if (format != OutputFormat::Sealed && !Guarded(ui, [&] {
                 try {
-                    folder = ListFolderToPack(ui, source);
+                    plan.Folder = ListFolderToPack(ui, plan.Source);
                 } catch (const vw::Error& e) {
                     refused = e;
                 }
             }))
             return;
     } else {
-        if (source.empty())
-            source = ui.ShowOpen(
+        plan.Source = SourcePath;
+        if (plan.Source.empty())
+            plan.Source = ui.ShowOpen(
                 {"Encrypt File", kAllFilesFilter, "", DialogFlags::OFN_HIDEREADONLY, "", false});
-        if (source.empty()) return;
-        if (!Guarded(ui, [&] { CheckStorableNames({source}); })) return;
-        chosen = source;
+        if (plan.Source.empty()) return;
+        if (!Guarded(ui, [&] { CheckStorableNames({plan.Source}); })) return;
+        chosen = plan.Source;
     }
 
     // Beside the source, named after it; the dialog's type may change the extension.
-    const std::string dest =
+    plan.Dest =
         ui.ShowSave({"Destination encrypted file",
                      std::string(kEncryptedFilter) + "|" + kAllFilesFilter + "|" + kSealedFilter,
                      LastName(chosen) + (format == OutputFormat::Sealed ? ".vws" : ".vw3"),
                      kSaveFlags, FolderPart(chosen), true});
-    if (dest.empty()) return;
-    const bool sealed = format == OutputFormat::Sealed || IsSealedName(dest);
-    const bool tree = sealed && SourceKind == SourceKinds::Folder;
-    if (refused && !tree) {
+    if (plan.Dest.empty()) return;
+    plan.Sealed = format == OutputFormat::Sealed || IsSealedName(plan.Dest);
+    if (plan.Tree()) plan.Folder.reset();
+    if (refused && !plan.Tree()) {
         ShowErrorReport(ui, refused->Number(), refused->Description());
         return;
     }
     // Asked before anything is encrypted, so a folder that would lose too much can
     // still go into a sealed file, or not at all.
-    if (folder && !tree && !AgreedToLeaveOut(ui, folder->skipped)) return;
-    std::string password = AskNewPassword(ui, sealed ? kSealedPrompts : kClassicPrompts);
+    if (plan.Folder && !AgreedToLeaveOut(ui, plan.Folder->skipped)) return;
+    std::string password = AskNewPassword(ui, plan.Sealed);
     if (password.empty()) return;
-
-    std::vector<std::string> skipped;  // a tree's special files, left out
-    const bool done = Guarded(ui, [&] {
-        vw::ReplacingWriter writer(dest);
-        if (tree) {
-            SealTree(source, writer.Out(), password, Text1252::NameToFile(FileNamePart(source)), ui,
-                     skipped);
-            ShowWarning(ui, writer.Commit({.newFileMode = 0600}));
-            return;
-        }
-        if (folder) {
-            // The package holds the folder's plain contents: the record is its owner's only.
-            EncryptFolderToRecord(*folder, writer.Out(), password, ui);
-            ShowWarning(ui, writer.Commit({.newFileMode = 0600}));
-            return;
-        }
-        vw::FileReader in(source);
-        WriteEncrypted(sealed, in, writer.Out(), password, SourceKind, FileNamePart(source), ui);
-        // An encrypted file is as private as its source.
-        ShowWarning(ui, writer.Commit({.newFileMode = in.Mode()}));
-    });
+    KeyCache keys;
+    WriteEncryption(ui, plan, password, keys);
     WipeText(password);
-    if (!done) return;
-    // A tree leaves out only special files, found while it is written: told after.
-    if (tree && !skipped.empty())
-        ui.MsgBox(SkippedMessage(skipped), "Encrypt Folder", MsgStyle::vbInformation);
 }
 
 void Decrypt(Interaction& ui, const std::string& SourcePath) {
@@ -277,15 +367,9 @@ void Decrypt(Interaction& ui, const std::string& SourcePath) {
              DialogFlags::OFN_HIDEREADONLY, "", false});
         if (source.empty()) return;
     }
-    std::unique_ptr<EncryptedSource> file;
-    if (!Guarded(ui, [&] { file = OpenEncrypted(source); })) return;
-    if (!AskMatchingPassword(ui, *file)) return;
-    Guarded(ui, [&] {
-        if (file->Kind() == SourceKinds::File)
-            RestoreFile(ui, *file, source);
-        else
-            RestoreFolder(ui, *file, source);
-    });
+    KeyCache keys;
+    KnownPasswords known;
+    DecryptItem(ui, source, keys, known);
 }
 
 }  // namespace modVW

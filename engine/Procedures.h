@@ -24,6 +24,9 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
 // encrypted file.
 void Decrypt(Interaction& ui, const std::string& SourcePath);
 
+// The file dialogs' type of sealed files.
+constexpr const char* kSealedFilter = "Sealed Vaultwise files (*.vws)|*.vws";
+
 // The save dialog's flags for every destination: an existing file is replaced only
 // after a question.
 constexpr uint32_t kSaveFlags = DialogFlags::OFN_OVERWRITEPROMPT | DialogFlags::OFN_HIDEREADONLY;
@@ -44,6 +47,10 @@ std::string LastName(std::string path);
 // The folder `path` is in: the part before its last "/" (trailing ones ignored), "/"
 // for a path directly under it, "" for a bare name.
 std::string FolderPart(std::string path);
+
+// True when `name` names an entry of a folder when joined to it: not empty, not
+// "." or "..", no "/".
+bool IsPlainName(const std::string& name);
 
 // The part of `name` after its last "."; "" when there is none.
 std::string ExtensionPart(const std::string& name);

@@ -1,5 +1,7 @@
 #include "SealedProcedures.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -7,6 +9,7 @@
 
 #include "EncryptedRecord.h"
 #include "Interaction.h"
+#include "KeyCache.h"
 #include "PayloadPipeline.h"
 #include "Progress.h"
 #include "SealedFile.h"
@@ -17,8 +20,8 @@ namespace {
 
 class SealedFileSource : public EncryptedSource {
 public:
-    explicit SealedFileSource(const std::string& path)
-        : in_(path), header_(ReadSealedHeader(in_)) {}
+    SealedFileSource(const std::string& path, KeyCache& keys)
+        : in_(path), header_(ReadSealedHeader(in_)), cache_(keys) {}
 
     const char* PasswordPrompt() const override {
         return "Sealed file password (letter case matters):";
@@ -27,11 +30,11 @@ public:
         CurrentProgress = 0;
         // Cancel is heard while the key is made and after each opened chunk; a
         // folder's extraction passes it on from inside libarchive.
-        DeriveSealedKeys(
-            typed, header_.Salt, header_.Cost, [&ui] { KeepResponsive(ui); }, keys_);
-        if (!KeysMatch(header_, keys_)) return false;
+        const SealedKeys& keys =
+            cache_.Keys(typed, header_.Salt, header_.Cost, [&ui] { KeepResponsive(ui); });
+        if (!KeysMatch(header_, keys)) return false;
         source_.reset();
-        source_.emplace(in_, header_, keys_, [&ui](uint64_t done, uint64_t total) {
+        source_.emplace(in_, header_, keys, [&ui](uint64_t done, uint64_t total) {
             CurrentProgress = ProgressAt(done, total);
             KeepResponsive(ui);
         });
@@ -72,20 +75,27 @@ private:
 
     vw::FileReader in_;
     SealedHeader header_;
-    SealedKeys keys_;
+    KeyCache& cache_;  // holds the keys the source reads with
     std::optional<SealedSource> source_;
 };
 
-// A fresh header and the keys `password` makes with it.
-SealedHeader NewKeys(const std::string& password, Interaction& ui, SealedKeys& keys) {
+// The header of a new file, with the batch's salt, and the keys `password` makes
+// with it: derived for the batch's first file, the same for the others.
+const SealedKeys& NewKeys(const std::string& password, Interaction& ui, KeyCache& cache,
+                          SealedHeader& header) {
     if (password.empty())
         throw vw::Error(vw::ErrorNumber::InvalidCall, "A sealed file needs a password");
-    SealedHeader header = NewSealedHeader(SealingCost);
+    header = cache.NewHeader(SealingCost);
     CurrentProgress = 0;
-    DeriveSealedKeys(
-        password, header.Salt, header.Cost, [&ui] { KeepResponsive(ui); }, keys);
-    return header;
+    return cache.Keys(password, header.Salt, header.Cost, [&ui] { KeepResponsive(ui); });
 }
+
+// The cache given, or one of the call's own.
+struct CacheOrOwn {
+    explicit CacheOrOwn(KeyCache* given) : cache(given ? *given : own.emplace()) {}
+    std::optional<KeyCache> own;
+    KeyCache& cache;
+};
 
 // The first chunk's text begins with the contents; the file follows them.
 class ContentsThenFile : public vw::ByteSource {
@@ -108,17 +118,19 @@ private:
 
 }  // namespace
 
-std::unique_ptr<EncryptedSource> OpenSealedSource(const std::string& path) {
-    return std::make_unique<SealedFileSource>(path);
+std::unique_ptr<EncryptedSource> OpenSealedSource(const std::string& path, KeyCache& keys) {
+    return std::make_unique<SealedFileSource>(path, keys);
 }
 
 // A file's chunks are read, sealed and written by the payload pipeline, each on
 // one processor from its read to its write, as a classic record's payload is.
 void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& password, int16_t kind,
-              const std::string& storedName, Interaction& ui) {
+              const std::string& storedName, Interaction& ui, KeyCache* cache) {
     static_assert(kPayloadChunk == kChunkText, "a pipeline chunk is a sealed chunk's text");
-    SealedKeys keys;
-    const SealedStart start(out, NewKeys(password, ui, keys), keys);
+    CacheOrOwn keys(cache);
+    SealedHeader header;
+    const SealedKeys& derived = NewKeys(password, ui, keys.cache, header);
+    const SealedStart start(out, header, derived);
     const ChunkKey key = start.Key();
     // The chunks count from the text's start, so the file is read from its own.
     in.Seek(0, "the content");
@@ -139,18 +151,58 @@ void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& passwo
         });
 }
 
-void SealTree(const std::string& folder, vw::FileWriter& out, const std::string& password,
-              const std::string& storedName, Interaction& ui, std::vector<std::string>& skipped) {
-    const uint64_t total = vw::tree::TreeContentBytes(folder, [&ui] { KeepResponsive(ui); });
-    SealedKeys keys;
-    SealingSink sink(out, NewKeys(password, ui, keys), keys, {SourceKinds::Folder, storedName});
+namespace {
+
+// A tree written by `write` into a sealed file of kind 2, its progress counted
+// against `total` bytes of content.
+template <class WriteTree>
+void SealWrittenTree(uint64_t total, WriteTree&& write, vw::FileWriter& out,
+                     const std::string& password, const std::string& storedName, Interaction& ui,
+                     KeyCache& keys) {
+    SealedHeader header;
+    const SealedKeys& derived = NewKeys(password, ui, keys, header);
+    SealingSink sink(out, header, derived, {SourceKinds::Folder, storedName});
     // The content read so far, of what the listing found: a file that grew
     // meanwhile stops the count at 100.
-    vw::tree::WriteTree(folder, sink, skipped, [&](uint64_t done) {
+    write(sink, [&](uint64_t done) {
         if (total) CurrentProgress = ProgressAt(std::min(done, total), total);
         KeepResponsive(ui);  // a cancel here leaves the unfinished output behind unseen
     });
     sink.Finish();
+}
+
+}  // namespace
+
+void SealTree(const std::string& folder, vw::FileWriter& out, const std::string& password,
+              const std::string& storedName, Interaction& ui, std::vector<std::string>& skipped,
+              KeyCache* cache) {
+    const uint64_t total = vw::tree::TreeContentBytes(folder, [&ui] { KeepResponsive(ui); });
+    CacheOrOwn keys(cache);
+    SealWrittenTree(
+        total,
+        [&](vw::ByteSink& sink, const vw::tree::TreeTurn& turn) {
+            vw::tree::WriteTree(folder, sink, skipped, turn);
+        },
+        out, password, storedName, ui, keys.cache);
+}
+
+void SealItems(const std::vector<std::string>& items, vw::FileWriter& out,
+               const std::string& password, const std::string& storedName, Interaction& ui,
+               std::vector<std::string>& skipped, KeyCache& keys) {
+    uint64_t total = 0;
+    for (const auto& item : items) {
+        struct stat st {};
+        if (::lstat(item.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            total += static_cast<uint64_t>(st.st_size);
+        else
+            total += vw::tree::TreeContentBytes(item, [&ui] { KeepResponsive(ui); });
+    }
+    SealWrittenTree(
+        total,
+        [&](vw::ByteSink& sink, const vw::tree::TreeTurn& turn) {
+            vw::tree::WriteItems(items, sink, skipped, turn);
+        },
+        out, password, storedName, ui, keys);
 }
 
 }  // namespace modVW

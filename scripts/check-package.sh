@@ -36,13 +36,15 @@ grep -q '^Depends:.*libqt6widgets6' <(dpkg-deb --field "$deb") || fail "no Qt in
 
 for f in usr/share/doc/moravi-vaultwise/copyright usr/share/kio/servicemenus \
   usr/share/kservices5/ServiceMenus usr/share/nemo/actions usr/share/file-manager/actions \
-  usr/share/nautilus-python/extensions/moravi-vaultwise.py; do
+  usr/share/nautilus-python/extensions/moravi-vaultwise.py \
+  usr/share/Thunar/sendto/moravi-vaultwise-decrypt.desktop; do
   [ -e "$root/$f" ] || fail "missing /$f"
 done
 
 echo "== desktop-file-validate (desktop entry, service menus)"
 out=$(desktop-file-validate "$root"/usr/share/applications/*.desktop \
-  "$root"/usr/share/kio/servicemenus/*.desktop "$root"/usr/share/kservices5/ServiceMenus/*.desktop 2>&1) ||
+  "$root"/usr/share/kio/servicemenus/*.desktop "$root"/usr/share/kservices5/ServiceMenus/*.desktop \
+  "$root"/usr/share/Thunar/sendto/*.desktop 2>&1) ||
   fail "$out"
 [ -z "$out" ] || fail "desktop-file-validate: $out"
 

@@ -2,12 +2,13 @@
 # Installs the Debian packages the project builds, tests and benchmarks with,
 # but only when one of them is missing, so a ready machine pays nothing.
 # Usage: install-deps.sh [--screenshots | --bench]   (--screenshots adds a window
-# manager and xdotool; --bench adds age, which the sealed benchmark runs beside us)
+# manager, xdotool and two file managers, Thunar and Nemo; --bench adds age, which
+# the sealed benchmark runs beside us)
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache
-  zlib1g-dev libsodium-dev libarchive-dev libgtest-dev googletest
+  zlib1g-dev libsodium-dev libarchive-dev libgtest-dev googletest libzxcvbn-dev diceware
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   clang clang-format libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core
@@ -16,7 +17,7 @@ packages=(
   g++-aarch64-linux-gnu qemu-user
 )
 # Focus and stacking only show under a real window manager.
-if [ "${1:-}" = --screenshots ]; then packages+=(openbox xdotool); fi
+if [ "${1:-}" = --screenshots ]; then packages+=(openbox xdotool thunar nemo); fi
 if [ "${1:-}" = --bench ]; then packages+=(age); fi
 
 missing=()

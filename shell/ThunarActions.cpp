@@ -1,8 +1,10 @@
 #include "ThunarActions.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
+#include "DesktopEntry.h"
 #include "OwnFiles.h"
 #include "UserFiles.h"
 
@@ -24,10 +26,10 @@ struct ThunarAction {
 };
 constexpr ThunarAction kActions[] = {
     {"encrypt", "Encrypt with Vaultwise", "--encrypt",
-     "Turn the selected file or folder into a password-protected .vw3 file", "*",
+     "Turn the selected files or folders into password-protected .vw3 or .vws files", "*",
      "<directories/><audio-files/><image-files/><other-files/><text-files/><video-files/>"},
     {"decrypt", "Decrypt with Vaultwise", "--decrypt",
-     "Turn the selected .vw3 or .vws file back into what it holds", "*.vw3;*.vws;*.VW3;*.VWS",
+     "Turn the selected .vw3 or .vws files back into what they hold", "*.vw3;*.vws;*.VW3;*.VWS",
      "<other-files/>"},
 };
 
@@ -35,7 +37,7 @@ QByteArray XmlEscaped(const QString& text) {
     return text.toHtmlEscaped().replace(u'\'', QStringLiteral("&apos;")).toUtf8();
 }
 
-// Thunar splits the command like a shell, after putting the quoted path for %f.
+// Thunar splits the command like a shell, after putting the quoted paths for %F.
 QString ShellQuoted(QString text) {
     return u'\'' + text.replace(u'\'', QStringLiteral("'\\''")) + u'\'';
 }
@@ -45,10 +47,41 @@ QByteArray ActionXml(const ThunarAction& action, const QString& program) {
            "</name>\n\t<submenu></submenu>\n\t" + kIdStart + action.Id +
            "</unique-id>\n\t<command>" +
            XmlEscaped(ShellQuoted(program) + u' ' + QLatin1String(action.Option) +
-                      QStringLiteral(" %f")) +
+                      QStringLiteral(" %F")) +
            "</command>\n\t<description>" + action.Description +
-           "</description>\n\t<range>1</range>\n\t<patterns>" + action.Patterns +
-           "</patterns>\n\t" + action.Kinds + "\n</action>\n";
+           "</description>\n\t<range></range>\n\t<patterns>" + action.Patterns + "</patterns>\n\t" +
+           action.Kinds + "\n</action>\n";
+}
+
+// Thunar's Send To menu matches MIME types, which its custom actions cannot: a
+// sealed file known by its first bytes gets Decrypt there whatever its name.
+constexpr char kSendToFile[] = "Thunar/sendto/moravi-vaultwise-decrypt.desktop";
+constexpr char kSendToMark[] = "# Written by Moravi Vaultwise for this user.\n";
+
+QString UserSendToPath() {
+    const QString data = UserDataHome();
+    return data.isEmpty() ? QString() : data + u'/' + QLatin1String(kSendToFile);
+}
+
+// An installed package brings its own, which one of ours would stand beside.
+bool InstalledSendToExists() {
+    for (const QString& file :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QLatin1String(kSendToFile)))
+        if (file != UserSendToPath()) return true;
+    return false;
+}
+
+QByteArray SendToText(const QString& ProgramPath) {
+    return QByteArray(kSendToMark) +
+           "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Decrypt with Vaultwise\n"
+           "Icon=moravi-vaultwise\nExec=" +
+           ExecArgument(QFile::encodeName(ProgramPath)) +
+           " --decrypt %F\nMimeType=application/x-vaultwise-encrypted;"
+           "application/x-vaultwise-sealed;\n";
+}
+
+bool IsOwnSendTo(const QString& File) {
+    return ReadValue(File).startsWith(kSendToMark);
 }
 
 QString SystemFile() {
@@ -94,6 +127,11 @@ void AddThunarActions(const QString& ProgramPath) {
                                                   : ReadValue(system);
     if (!CreateFolder(config + QStringLiteral("/Thunar"))) return;
     WriteValue(file, WithThunarActions(before, ProgramPath));
+    const QString sendTo = UserSendToPath();
+    if (sendTo.isEmpty() || InstalledSendToExists() ||
+        !CreateFolder(UserDataHome() + QStringLiteral("/Thunar/sendto")))
+        return;
+    WriteValue(sendTo, SendToText(ProgramPath));
 }
 
 void FollowThunarActions(const QString& ProgramPath) {
@@ -104,6 +142,23 @@ void FollowThunarActions(const QString& ProgramPath) {
     if (!text.contains(kIdStart)) return;
     const QByteArray followed = WithThunarActions(text, ProgramPath);
     if (followed != text) WriteValue(file, followed);
+    const QString sendTo = UserSendToPath();
+    if (!sendTo.isEmpty() && IsOwnSendTo(sendTo)) {
+        if (InstalledSendToExists())
+            QFile::remove(sendTo);
+        else if (ReadValue(sendTo) != SendToText(ProgramPath))
+            WriteValue(sendTo, SendToText(ProgramPath));
+    }
+}
+
+QString RemoveThunarSendTo() {
+    const QString sendTo = UserSendToPath();
+    if (sendTo.isEmpty() || !IsOwnSendTo(sendTo) || !QFile::remove(sendTo)) return {};
+    // The folders made for it go too, when nothing else is in them.
+    QDir data(UserDataHome());
+    data.rmdir(QStringLiteral("Thunar/sendto"));
+    data.rmdir(QStringLiteral("Thunar"));
+    return sendTo;
 }
 
 QString RemoveThunarActions() {

@@ -17,6 +17,8 @@ QByteArray WithoutThunarActions(const QByteArray& Text);
 
 // Adds the actions for the user when Thunar is installed or has been set up for the
 // user; a user file is started from the system's, so its default actions stay.
+// Decrypt also goes into Thunar's Send To menu, which matches MIME types (unless
+// an installed package put it there).
 void AddThunarActions(const QString& ProgramPath);
 
 // Rewrites our actions, when the user's file has them, to run ProgramPath: the
@@ -26,5 +28,8 @@ void FollowThunarActions(const QString& ProgramPath);
 // Takes our actions out of the user's file (and the file itself when what is left
 // is the system's copy); returns the file's path when it changed, "" otherwise.
 QString RemoveThunarActions();
+
+// Removes our Send To entry from the user's data folder; its path when it did.
+QString RemoveThunarSendTo();
 
 }  // namespace ModFileExt

@@ -70,6 +70,7 @@ std::vector<std::string> UnregisterFileType() {
             note(icon);
     if (const QString thunar = RemoveThunarActions(); !thunar.isEmpty())
         note(thunar + QStringLiteral(": Encrypt with Vaultwise, Decrypt with Vaultwise"));
+    if (const QString sendTo = RemoveThunarSendTo(); !sendTo.isEmpty()) note(sendTo);
     if (!mimeApps.isEmpty())
         for (const char* type : RemoveDefaultLines(mimeApps))
             note(mimeApps + QStringLiteral(": ") + QLatin1String(type) + u'=' +

@@ -30,6 +30,13 @@ using TreeTurn = std::function<void(uint64_t contentDone)>;
 void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::string>& skipped,
                const TreeTurn& turn);
 
+// Writes the files and folders `items` into `sink` as the top-level entries of
+// one tree, each under its last name (a folder with its whole tree), as
+// WriteTree writes a folder's entries. Two items of one name are refused before
+// anything is written.
+void WriteItems(const std::vector<std::string>& items, ByteSink& sink,
+                std::vector<std::string>& skipped, const TreeTurn& turn);
+
 // The sizes of the regular files under `folder` added up, links not followed:
 // what the content counted by WriteTree's turn comes to. What cannot be listed
 // counts nothing; it is for progress only. `turn` runs every 1,024 entries and

@@ -108,21 +108,23 @@ void CopyData(archive* disk, archive* pax, const SinkContext& context, const std
 
 }  // namespace
 
-void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::string>& skipped,
-               const TreeTurn& turn) {
-    SinkContext context{sink, nullptr, false};
-    uint64_t done = 0;
-    std::string root = folder;
-    while (root.size() > 1 && root.back() == '/')
-        root.pop_back();
+namespace {
+
+std::string WithoutTrailingSlashes(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+// The entries under `root` into `pax`, named by `nameOf` (given the path the disk
+// reader found); the top entry, `root` itself, only when `withTop`.
+template <class NameOf>
+void WriteEntries(const std::string& root, archive* pax, const SinkContext& context, bool withTop,
+                  NameOf&& nameOf, std::vector<std::string>& skipped, const TreeTurn& turn,
+                  uint64_t& done) {
     Archive disk = DiskReader(root);
-    Archive pax = PaxWriter(context);
-    // Freed after an error or Cancel, the writer would pad the open entry with
-    // zeros to its full size (gigabytes sealed for nothing): its sink refuses.
-    const OnUnwind stop([&context] { context.Stopped = true; });
     std::unique_ptr<archive_entry, void (*)(archive_entry*)> entry(archive_entry_new(),
                                                                    archive_entry_free);
-    const std::string prefix = root == "/" ? root : root + "/";
     for (bool top = true;; top = false) {
         archive_entry_clear(entry.get());
         const int status = archive_read_next_header2(disk.get(), entry.get());
@@ -131,11 +133,11 @@ void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::strin
         const std::string path = named ? named : root;
         Check(status, disk.get(), context, path);
         const auto type = archive_entry_filetype(entry.get());
-        if (top) {  // the folder itself: its entries are the tree
+        if (top && !withTop) {  // the folder itself: its entries are the tree
             archive_read_disk_descend(disk.get());
             continue;
         }
-        const std::string name = path.substr(prefix.size());
+        const std::string name = nameOf(path);
         // Names this program keeps for its own files (a staging folder left by a
         // killed run, say) are left out: an extraction would refuse them.
         if ((type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK) ||
@@ -149,11 +151,56 @@ void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::strin
         archive_entry_set_gid(entry.get(), 0);
         archive_entry_set_uname(entry.get(), nullptr);
         archive_entry_set_gname(entry.get(), nullptr);
-        Check(archive_write_header(pax.get(), entry.get()), pax.get(), context, path);
-        if (type == AE_IFREG) CopyData(disk.get(), pax.get(), context, path, turn, done);
+        Check(archive_write_header(pax, entry.get()), pax, context, path);
+        if (type == AE_IFREG) CopyData(disk.get(), pax, context, path, turn, done);
         turn(done);
     }
+}
+
+}  // namespace
+
+void WriteTree(const std::string& folder, ByteSink& sink, std::vector<std::string>& skipped,
+               const TreeTurn& turn) {
+    SinkContext context{sink, nullptr, false};
+    uint64_t done = 0;
+    const std::string root = WithoutTrailingSlashes(folder);
+    Archive pax = PaxWriter(context);
+    // Freed after an error or Cancel, the writer would pad the open entry with
+    // zeros to its full size (gigabytes sealed for nothing): its sink refuses.
+    const OnUnwind stop([&context] { context.Stopped = true; });
+    const std::string prefix = root == "/" ? root : root + "/";
+    WriteEntries(
+        root, pax.get(), context, false,
+        [&prefix](const std::string& path) { return path.substr(prefix.size()); }, skipped, turn,
+        done);
     Check(archive_write_close(pax.get()), pax.get(), context, folder);
+}
+
+void WriteItems(const std::vector<std::string>& items, ByteSink& sink,
+                std::vector<std::string>& skipped, const TreeTurn& turn) {
+    std::vector<std::string> names;
+    for (const auto& item : items) {
+        const std::string root = WithoutTrailingSlashes(item);
+        const std::string name = root.substr(root.rfind('/') + 1);
+        if (name.empty() || name == "." || name == "..")
+            throw Error(ErrorNumber::InvalidCall, "Cannot name '" + item + "' in a sealed file");
+        if (std::find(names.begin(), names.end(), name) != names.end())
+            throw Error(ErrorNumber::InvalidCall,
+                        "Two of the items are named '" + name + "'; one sealed file holds one");
+        names.push_back(name);
+    }
+    SinkContext context{sink, nullptr, false};
+    uint64_t done = 0;
+    Archive pax = PaxWriter(context);
+    const OnUnwind stop([&context] { context.Stopped = true; });
+    for (size_t i = 0; i < items.size(); ++i) {
+        const std::string root = WithoutTrailingSlashes(items[i]);
+        WriteEntries(
+            root, pax.get(), context, true,
+            [&](const std::string& path) { return names[i] + path.substr(root.size()); }, skipped,
+            turn, done);
+    }
+    Check(archive_write_close(pax.get()), pax.get(), context, "the archive");
 }
 
 }  // namespace vw::tree

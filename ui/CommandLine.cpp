@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <filesystem>
 
 namespace vwui {
@@ -43,16 +44,22 @@ std::string Absolute(const QString& path, const std::string& folder) {
 StartRequest Failed(const QString& why) {
     return {StartAction::Fail,
             {},
-            "vaultwise: " + why.toStdString() + "\nTry 'vaultwise --help' for more information."};
+            "vaultwise: " + why.toStdString() + "\nTry 'vaultwise --help' for more information.",
+            {}};
 }
 
-// --encrypt or --decrypt with its path, which must exist.
-StartRequest Requested(StartAction action, const QString& path, const std::string& folder) {
-    const std::string absolute = Absolute(path, folder);
-    std::error_code error;
-    if (path.isEmpty() || !std::filesystem::exists(absolute, error))
-        return Failed(QStringLiteral("cannot find '%1'").arg(path));
-    return {action, absolute, {}};
+// --encrypt or --decrypt with its paths, each of which must exist.
+StartRequest Requested(StartAction action, const QStringList& paths, const std::string& folder) {
+    StartRequest request{action, {}, {}, {}};
+    for (const QString& path : paths) {
+        const std::string absolute = Absolute(path, folder);
+        std::error_code error;
+        if (path.isEmpty() || !std::filesystem::exists(absolute, error))
+            return Failed(QStringLiteral("cannot find '%1'").arg(path));
+        request.Paths.push_back(absolute);
+    }
+    request.Path = request.Paths.front();
+    return request;
 }
 
 }  // namespace
@@ -72,11 +79,17 @@ StartRequest ParseCommandLine(const QStringList& Arguments, const std::string& C
                                      QStringLiteral("Show the version and exit."));
     const QCommandLineOption encrypt(
         QStringLiteral("encrypt"),
-        QStringLiteral("Encrypt the file or folder at PATH: asks for the destination."),
+        QCoreApplication::translate("vwui::CommandLine",
+                                    "Encrypt the file or folder at PATH: asks for the destination. "
+                                    "Further paths make a batch: one format and password question "
+                                    "for all."),
         QStringLiteral("PATH"));
-    const QCommandLineOption decrypt(QStringLiteral("decrypt"),
-                                     QStringLiteral("Decrypt the .vw3 or .vws file at PATH."),
-                                     QStringLiteral("PATH"));
+    const QCommandLineOption decrypt(
+        QStringLiteral("decrypt"),
+        QCoreApplication::translate("vwui::CommandLine",
+                                    "Decrypt the .vw3 or .vws file at PATH; further paths too, "
+                                    "each beside its encrypted file."),
+        QStringLiteral("PATH"));
     const QCommandLineOption unregister(
         QStringLiteral("unregister"),
         QStringLiteral("Undo this user's file-type registration and file-manager actions."));
@@ -93,21 +106,25 @@ StartRequest ParseCommandLine(const QStringList& Arguments, const std::string& C
         const QString text = parser.helpText();
         return {StartAction::Help,
                 {},
-                "Usage: vaultwise [options] [path]" + text.mid(text.indexOf(u'\n')).toStdString()};
+                "Usage: vaultwise [options] [path]" + text.mid(text.indexOf(u'\n')).toStdString(),
+                {}};
     }
-    if (parser.isSet(version)) return {StartAction::Version, {}, "vaultwise " VW_VERSION "\n"};
-    const QString path = parser.positionalArguments().join(u' ');
+    if (parser.isSet(version)) return {StartAction::Version, {}, "vaultwise " VW_VERSION "\n", {}};
+    const QStringList words = parser.positionalArguments();
+    const QString path = words.join(u' ');
+    // After --encrypt or --decrypt the words are further paths of the batch.
+    const bool batch = parser.isSet(encrypt) || parser.isSet(decrypt);
     const int actions = int(parser.isSet(encrypt)) + int(parser.isSet(decrypt)) +
-                        int(parser.isSet(unregister)) + int(!path.isEmpty());
-    if (actions > 1)
+                        int(parser.isSet(unregister)) + int(!batch && !path.isEmpty());
+    if (actions > 1 || (parser.isSet(unregister) && !path.isEmpty()))
         return Failed(QStringLiteral("give one of --encrypt, --decrypt, --unregister or a path"));
-    if (parser.isSet(unregister)) return {StartAction::Unregister, {}, {}};
+    if (parser.isSet(unregister)) return {StartAction::Unregister, {}, {}, {}};
     if (parser.isSet(encrypt))
-        return Requested(StartAction::Encrypt, parser.value(encrypt), CurrentFolder);
+        return Requested(StartAction::Encrypt, parser.values(encrypt) + words, CurrentFolder);
     if (parser.isSet(decrypt))
-        return Requested(StartAction::Decrypt, parser.value(decrypt), CurrentFolder);
+        return Requested(StartAction::Decrypt, parser.values(decrypt) + words, CurrentFolder);
     if (path.isEmpty()) return {};
-    return {StartAction::Open, AbsoluteCommandLine(path.toStdString(), CurrentFolder), {}};
+    return {StartAction::Open, AbsoluteCommandLine(path.toStdString(), CurrentFolder), {}, {}};
 }
 
 std::string AbsoluteCommandLine(const std::string& Text, const std::string& CurrentFolder) {

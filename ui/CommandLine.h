@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <string>
+#include <vector>
 
 namespace vwui {
 
@@ -11,8 +12,8 @@ namespace vwui {
 enum class StartAction {
     Window,      // no path: show the main window
     Open,        // a bare path: decrypt it when encrypted, encrypt it otherwise
-    Encrypt,     // --encrypt PATH: a file or a folder, straight to the destination
-    Decrypt,     // --decrypt PATH
+    Encrypt,     // --encrypt PATH...: files or folders, straight to the destination
+    Decrypt,     // --decrypt PATH...
     Unregister,  // --unregister
     Help,        // --help; Text holds the help
     Version,     // --version; Text holds the version line
@@ -21,14 +22,16 @@ enum class StartAction {
 
 struct StartRequest {
     StartAction Action = StartAction::Window;
-    std::string Path;  // absolute for Open, Encrypt and Decrypt
+    std::string Path;  // absolute for Open, Encrypt and Decrypt; the first of Paths
     std::string Text;
+    std::vector<std::string> Paths;  // Encrypt and Decrypt: every path given, absolute
 };
 
 // Parses Arguments (the program's name first) without needing a QApplication, so
 // --help, --version and --unregister work without a display. Words that are not
 // options are joined with single spaces into one path, so an unquoted path with
-// spaces still arrives whole; "--" ends the options.
+// spaces still arrives whole; after --encrypt or --decrypt each word is a path of
+// its own, as a file manager passes a selection. "--" ends the options.
 StartRequest ParseCommandLine(const QStringList& Arguments, const std::string& CurrentFolder);
 
 // The command line with a relative path made absolute against CurrentFolder; a

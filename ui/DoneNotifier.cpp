@@ -28,25 +28,32 @@ DoneNotifier::DoneNotifier(QObject* parent) : QObject(parent) {
                 SLOT(NotificationClosed(uint, uint)));
 }
 
-bool DoneNotifier::Notify(const QString& Output) {
+bool DoneNotifier::Notify(const QStringList& Outputs) {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) return false;
+    if (!bus.isConnected() || Outputs.isEmpty()) return false;
     QDBusInterface service(kService, kPath, kService, bus);
     service.setTimeout(kCallTimeoutMs);
-    const QFileInfo output(Output);
+    const QFileInfo output(Outputs.front());
+    QStringList paths;
+    for (const QString& path : Outputs)
+        paths << QFileInfo(path).absoluteFilePath();
+    const QString summary = Outputs.size() == 1
+                                ? tr("%1 is ready").arg(output.fileName())
+                                : tr("%n items are ready", nullptr, int(Outputs.size()));
+    const QString where = Outputs.size() == 1 ? tr("Moravi Vaultwise wrote it in %1")
+                                              : tr("Moravi Vaultwise wrote them in %1");
     // The "default" action is what a click on the notification itself does.
     const QStringList actions = {QStringLiteral("default"), QStringLiteral("Show in folder"),
                                  QLatin1String(kShowAction), QStringLiteral("Show in folder")};
     const QVariantMap hints = {
         {QStringLiteral("desktop-entry"), QStringLiteral("moravi-vaultwise")},
         {QStringLiteral("category"), QStringLiteral("transfer.complete")}};
-    const QDBusReply<uint> id = service.call(
-        QStringLiteral("Notify"), QStringLiteral("Moravi Vaultwise"), 0u,
-        QStringLiteral("moravi-vaultwise"), output.fileName() + QStringLiteral(" is ready"),
-        QStringLiteral("Moravi Vaultwise wrote it in ") + output.absolutePath().toHtmlEscaped(),
-        actions, hints, -1);
+    const QDBusReply<uint> id =
+        service.call(QStringLiteral("Notify"), QStringLiteral("Moravi Vaultwise"), 0u,
+                     QStringLiteral("moravi-vaultwise"), summary,
+                     where.arg(output.absolutePath().toHtmlEscaped()), actions, hints, -1);
     if (!id.isValid()) return false;
-    shown_.insert(id.value(), output.absoluteFilePath());
+    shown_.insert(id.value(), paths);
     return true;
 }
 
@@ -74,14 +81,16 @@ void DoneNotifier::Forget(uint Id) {
     if (shown_.remove(Id) && shown_.isEmpty()) emit AllClosed();
 }
 
-bool ShowInFileManager(const QString& Path) {
+bool ShowInFileManager(const QStringList& Paths) {
     QDBusInterface manager(QStringLiteral("org.freedesktop.FileManager1"),
                            QStringLiteral("/org/freedesktop/FileManager1"),
                            QStringLiteral("org.freedesktop.FileManager1"),
                            QDBusConnection::sessionBus());
     manager.setTimeout(kCallTimeoutMs);
-    const QDBusMessage reply = manager.call(
-        QStringLiteral("ShowItems"), QStringList{QUrl::fromLocalFile(Path).toString()}, QString());
+    QStringList urls;
+    for (const QString& path : Paths)
+        urls << QUrl::fromLocalFile(path).toString();
+    const QDBusMessage reply = manager.call(QStringLiteral("ShowItems"), urls, QString());
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 

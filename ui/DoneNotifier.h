@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <chrono>
 
 namespace vwui {
@@ -16,9 +17,10 @@ class DoneNotifier : public QObject {
 public:
     explicit DoneNotifier(QObject* parent = nullptr);
 
-    // Shows "<name> is ready" for the file or folder at Output. False when no
-    // notification service took it.
-    bool Notify(const QString& Output);
+    // Shows "<name> is ready" for the file or folder at Output, or "N items are
+    // ready" for a batch's Outputs, with "Show in folder" selecting them all.
+    // False when no notification service took it.
+    bool Notify(const QStringList& Outputs);
 
     // Runs the event loop while a notification is on screen (at most Limit), so that a
     // program about to end can still open the folder when its action is chosen.
@@ -34,11 +36,11 @@ private slots:
 private:
     void Forget(uint Id);
 
-    QHash<uint, QString> shown_;  // notification id -> the output it names
+    QHash<uint, QStringList> shown_;  // notification id -> the outputs it names
 };
 
-// Asks the desktop's file manager to show Path selected in its folder; false when
-// no file manager answers on D-Bus.
-bool ShowInFileManager(const QString& Path);
+// Asks the desktop's file manager to show Paths selected in their folder; false
+// when no file manager answers on D-Bus.
+bool ShowInFileManager(const QStringList& Paths);
 
 }  // namespace vwui

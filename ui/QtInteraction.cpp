@@ -1,11 +1,14 @@
 #include "QtInteraction.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "FileDialogs.h"
 #include "Progress.h"
@@ -35,37 +38,46 @@ void QtInteraction::Asking() {
     modVW::CurrentProgress = 0;
 }
 
-std::string QtInteraction::ShowOpen(const modVW::FileDialogRequest& request) {
+template <class Question>
+auto QtInteraction::Timed(Question&& question) {
     Asking();
-    return Picked(OpenAnswerer ? OpenAnswerer(request) : ShowFileDialog(request, false), false);
+    const auto asked = std::chrono::steady_clock::now();
+    struct Count {
+        Run& run;
+        std::chrono::steady_clock::time_point asked;
+        ~Count() { run.InQuestions += std::chrono::steady_clock::now() - asked; }
+    } count{run_, asked};
+    return question();
+}
+
+std::string QtInteraction::ShowOpen(const modVW::FileDialogRequest& request) {
+    return Picked(Timed(
+        [&] { return OpenAnswerer ? OpenAnswerer(request) : ShowFileDialog(request, false); }));
 }
 
 std::string QtInteraction::ShowSave(const modVW::FileDialogRequest& request) {
-    Asking();
-    return Picked(SaveAnswerer ? SaveAnswerer(request) : ShowFileDialog(request, true), true);
+    return Picked(Timed(
+        [&] { return SaveAnswerer ? SaveAnswerer(request) : ShowFileDialog(request, true); }));
 }
 
 std::string QtInteraction::BrowseFolders(const std::string& title) {
     return BrowseFoldersFrom(title, std::string());
 }
 
-// A picker the procedure places opens there; another where it was last used.
+// A picker proposes the folder the procedure gives; another the one last chosen.
 std::string QtInteraction::BrowseFoldersFrom(const std::string& title,
-                                             const std::string& startFolder) {
-    Asking();
-    if (FolderAnswerer) return Picked(FolderAnswerer(title, startFolder), true);
-    const std::string folder = folders_.BrowseFolders(
-        title, startFolder.empty() ? RememberedFolder(title).toStdString() : startFolder);
-    RememberFolder(title, folder, true);
-    return Picked(folder, true);
+                                             const std::string& proposal) {
+    return Picked(Timed([&] {
+        if (FolderAnswerer) return FolderAnswerer(title, proposal);
+        const std::string folder = folders_.BrowseFolders(
+            title, proposal.empty() ? RememberedFolder(title).toStdString() : proposal);
+        RememberFolder(title, folder, true);
+        return folder;
+    }));
 }
 
-std::string QtInteraction::Picked(const std::string& path, bool destination) {
-    if (path.empty()) return path;
-    if (run_.Source.empty())
-        run_.Source = path;
-    else if (destination)
-        run_.Output = path;
+std::string QtInteraction::Picked(const std::string& path) {
+    if (!path.empty() && run_.Source.empty()) run_.Source = path;
     return path;
 }
 
@@ -77,38 +89,68 @@ void QtInteraction::BeginRun(const std::string& Path, bool FromOutside) {
 
 void QtInteraction::EndRun() {
     const Run run = std::exchange(run_, Run{});
-    if (run.Output.empty() || run.Failed) return;
-    // A destination picked and then abandoned (a cancelled password) holds nothing
-    // new; file times have whole-second precision on some file systems.
-    const QFileInfo output(QString::fromStdString(run.Output));
-    const auto began =
-        std::chrono::duration_cast<std::chrono::milliseconds>(run.Began.time_since_epoch()).count();
-    if (!output.exists() || output.lastModified().toMSecsSinceEpoch() < began - 1000) return;
-    if (OutputWritten) OutputWritten(run.Output);
-    const bool longRun = std::chrono::steady_clock::now() - run.Start >= LongRun;
-    if (Notify && (run.FromOutside || longRun)) Notify(run.Output);
+    if (run.Written.empty()) return;
+    for (const auto& output : run.Written)
+        if (OutputWritten) OutputWritten(output);
+    const auto work = std::chrono::steady_clock::now() - run.Start - run.InQuestions;
+    if (Notify && (run.FromOutside || work >= LongRun)) Notify(run.Written);
+}
+
+void QtInteraction::Wrote(const std::string& path) {
+    run_.Written.push_back(path);
+}
+
+void QtInteraction::WorkingOn(size_t number, size_t count, const std::string& name) {
+    run_.Source = name;  // the file the next password question is for
+    if (wait_) wait_->ShowItem(int(number), int(count), QString::fromStdString(name));
 }
 
 std::string QtInteraction::PasswordDialog(const std::string& prompt) {
-    Asking();
-    if (PasswordAnswerer) return PasswordAnswerer(prompt);
-    // A fresh dialog for every question, so no earlier answer can leak into this one.
-    auto dialog = std::make_unique<frmPass>(owner_);
-    dialog->SetPrompt(QString::fromStdString(prompt));
-    dialog->SetFileName(PasswordFileName());
-    dialog->exec();
-    return dialog->EnteredPassword.toStdString();
+    return NewPasswordDialog(prompt, std::nullopt);
+}
+
+std::string QtInteraction::NewPasswordDialog(const std::string& prompt, modVW::NewPasswordFor use) {
+    return NewPasswordDialog(prompt, std::optional(use));
+}
+
+std::string QtInteraction::NewPasswordDialog(const std::string& prompt,
+                                             std::optional<modVW::NewPasswordFor> use) {
+    return Timed([&] {
+        if (PasswordAnswerer) return PasswordAnswerer(prompt);
+        // A fresh dialog for every question, so no earlier answer can leak into this one.
+        auto dialog = std::make_unique<frmPass>(owner_);
+        dialog->SetPrompt(QString::fromStdString(prompt));
+        dialog->SetFileName(PasswordFileName());
+        if (use) dialog->GuideNewPassword(*use == modVW::NewPasswordFor::SealedFile);
+        dialog->exec();
+        return dialog->EnteredPassword.toStdString();
+    });
+}
+
+int QtInteraction::Choose(const std::string& text, const std::string& title,
+                          const std::vector<std::string>& choices) {
+    return Timed([&] {
+        if (ChooseAnswerer) return ChooseAnswerer(text, choices);
+        std::unique_ptr<QMessageBox> box(
+            MakeMessageBox(owner_, text, title, modVW::MsgStyle::vbInformation));
+        box->setStandardButtons(QMessageBox::Cancel);
+        std::vector<QAbstractButton*> buttons;
+        for (const auto& choice : choices)
+            buttons.push_back(
+                box->addButton(QString::fromStdString(choice), QMessageBox::AcceptRole));
+        box->setDefaultButton(QMessageBox::Cancel);
+        box->exec();
+        const auto chosen = std::find(buttons.begin(), buttons.end(), box->clickedButton());
+        return chosen == buttons.end() ? -1 : int(chosen - buttons.begin());
+    });
 }
 
 void QtInteraction::MsgBox(const std::string& text, const std::string& title, int style) {
-    if (title == "Error") run_.Failed = true;  // every failure is reported under this title
-    Asking();
-    if (MsgBoxAnswerer) {
-        MsgBoxAnswerer(text, title, style);
-        return;
-    }
-    std::unique_ptr<QMessageBox> box(MakeMessageBox(owner_, text, title, style));
-    box->exec();
+    Timed([&] {
+        if (MsgBoxAnswerer) return MsgBoxAnswerer(text, title, style);
+        std::unique_ptr<QMessageBox> box(MakeMessageBox(owner_, text, title, style));
+        box->exec();
+    });
 }
 
 QString QtInteraction::PasswordFileName() const {
@@ -116,11 +158,12 @@ QString QtInteraction::PasswordFileName() const {
 }
 
 bool QtInteraction::GoOn(const std::string& text, const std::string& title) {
-    Asking();
-    if (GoOnAnswerer) return GoOnAnswerer(text, title);
-    std::unique_ptr<QMessageBox> box(
-        MakeMessageBox(owner_, text, title, modVW::MsgStyle::vbExclamation, true));
-    return box->exec() == QMessageBox::Ok;
+    return Timed([&] {
+        if (GoOnAnswerer) return GoOnAnswerer(text, title);
+        std::unique_ptr<QMessageBox> box(
+            MakeMessageBox(owner_, text, title, modVW::MsgStyle::vbExclamation, true));
+        return box->exec() == QMessageBox::Ok;
+    });
 }
 
 void QtInteraction::DoEvents() {

@@ -5,7 +5,9 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "Interaction.h"
 #include "cBrowseFolders.h"
@@ -31,10 +33,15 @@ public:
     std::string BrowseFoldersFrom(const std::string& title,
                                   const std::string& startFolder) override;
     std::string PasswordDialog(const std::string& prompt) override;
+    std::string NewPasswordDialog(const std::string& prompt, modVW::NewPasswordFor use) override;
+    int Choose(const std::string& text, const std::string& title,
+               const std::vector<std::string>& choices) override;
     void MsgBox(const std::string& text, const std::string& title, int style) override;
     void DoEvents() override;
     bool Cancelled() override;
     bool GoOn(const std::string& text, const std::string& title) override;
+    void WorkingOn(size_t number, size_t count, const std::string& name) override;
+    void Wrote(const std::string& path) override;
 
     // The progress window of the procedure that runs, nullptr between procedures. It
     // is shown only while work runs (from the first DoEvents after a question) and
@@ -45,12 +52,13 @@ public:
     // when the user is about to pick it (the first path picked is then taken);
     // FromOutside when the command line or a file manager asked for it.
     void BeginRun(const std::string& Path, bool FromOutside);
-    // Ends the run. When it wrote an output (the last destination picked, written
-    // since the run began, no error reported), OutputWritten hears of it, and so does
-    // Notify when the run came from outside or took at least LongRun.
+    // Ends the run. OutputWritten hears of every output the procedure said it wrote
+    // (Wrote), and Notify of all of them at once when the run came from outside or
+    // its work took at least LongRun; the time spent in questions does not count.
+    // A run that wrote nothing is announced nowhere.
     void EndRun();
     std::function<void(const std::string& Output)> OutputWritten;
-    std::function<void(const std::string& Output)> Notify;
+    std::function<void(const std::vector<std::string>& Outputs)> Notify;
     std::chrono::milliseconds LongRun{5000};
     // The name of the file or folder the run is for, which the password dialog shows;
     // "" when unknown.
@@ -62,25 +70,33 @@ public:
     std::function<std::string(const std::string& title, const std::string& startFolder)>
         FolderAnswerer;
     std::function<std::string(const std::string& prompt)> PasswordAnswerer;
+    std::function<int(const std::string& text, const std::vector<std::string>& choices)>
+        ChooseAnswerer;
     std::function<void(const std::string& text, const std::string& title, int style)>
         MsgBoxAnswerer;
     std::function<bool(const std::string& text, const std::string& title)> GoOnAnswerer;
 
 private:
+    // A password question; `use` says a new password's first question.
+    std::string NewPasswordDialog(const std::string& prompt,
+                                  std::optional<modVW::NewPasswordFor> use);
     std::string ShowFileDialog(const modVW::FileDialogRequest& request, bool save);
-    // Notes a path the user picked: the source while the run has none, else the output.
-    std::string Picked(const std::string& path, bool destination);
+    // Notes a path the user picked: the source, while the run has none.
+    std::string Picked(const std::string& path);
 
     struct Run {
-        std::string Source, Output;
+        std::string Source;
+        std::vector<std::string> Written;
         bool FromOutside = false;
-        bool Failed = false;
         std::chrono::steady_clock::time_point Start = std::chrono::steady_clock::now();
-        std::chrono::system_clock::time_point Began = std::chrono::system_clock::now();
+        std::chrono::steady_clock::duration InQuestions{};  // not the work's time
     };
     Run run_;
-    // Every question comes without the progress window behind it.
+    // Every question comes without the progress window behind it; its time is
+    // counted apart from the work's.
     void Asking();
+    template <class Question>
+    auto Timed(Question&& question);
 
     QWidget* owner_;
     frmWait* wait_ = nullptr;

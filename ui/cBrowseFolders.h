@@ -13,10 +13,12 @@ public:
 
     void SetOwner(QWidget* OwnerhWnd) { owner_ = OwnerhWnd; }
 
-    // The chosen folder's path, or "" when the user cancels. The picker opens in
-    // StartFolder, the working folder when that is "".
+    // The chosen folder's path, or "" when the user cancels. The picker opens
+    // beside Proposal with it selected (its name typed in when it does not exist
+    // yet, which may be chosen: the caller makes it), in the working folder when
+    // Proposal is "".
     std::string BrowseFolders(const std::string& DialogTitle,
-                              const std::string& StartFolder = {}) const;
+                              const std::string& Proposal = {}) const;
 
 private:
     QWidget* owner_;

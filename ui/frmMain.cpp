@@ -5,6 +5,7 @@
 #include <QShortcut>
 
 #include "Art.h"
+#include "Batch.h"
 #include "Fonts.h"
 #include "Placement.h"
 #include "Procedures.h"
@@ -105,6 +106,12 @@ frmMain::frmMain(QtInteraction& ui, QWidget* parent)
         modVW::Encrypt(ui_, kind, path);
     };
     DecryptProc = [this](const std::string& path) { modVW::Decrypt(ui_, path); };
+    BatchProc = [this](StartAction action, const std::vector<std::string>& paths) {
+        if (action == StartAction::Encrypt)
+            modVW::EncryptBatch(ui_, paths);
+        else
+            modVW::DecryptBatch(ui_, paths);
+    };
     EndProgram = [] { QCoreApplication::quit(); };
 }
 

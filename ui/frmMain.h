@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "CommandLine.h"
 #include "HoverFrame.h"
@@ -51,6 +52,8 @@ public:
     std::function<void()> RegisterStep;
     std::function<void(int16_t SourceKind, const std::string& SourcePath)> EncryptProc;
     std::function<void(const std::string& SourcePath)> DecryptProc;
+    // Several paths from a file manager's selection: one batch.
+    std::function<void(StartAction Action, const std::vector<std::string>& Paths)> BatchProc;
     std::function<void()> EndProgram;
 
     SkinLabel* ImgBack;

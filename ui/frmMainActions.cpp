@@ -144,7 +144,13 @@ void frmMain::RunForPath(const std::string& sFile) {
 }
 
 // A file manager's action: the path exists and says what it is, hidden or not.
+// Several paths are one batch.
 void frmMain::RunRequested(const StartRequest& Request) {
+    if (Request.Paths.size() > 1) {
+        const StartRequest request = Request;
+        RunWithProgressWindow({}, [this, request] { BatchProc(request.Action, request.Paths); });
+        return;
+    }
     const std::string path = Request.Path;
     if (Request.Action == StartAction::Decrypt)
         RunWithProgressWindow(path, [this, path] { DecryptProc(path); });

@@ -1,12 +1,18 @@
 #include "frmPass.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
+#include <cmath>
 #include <limits>
 
 #include "Art.h"
 #include "Fonts.h"
+#include "Passphrase.h"
+#include "PasswordStrength.h"
 #include "Placement.h"
 #include "SkinLabel.h"
 #include "StarMaskStyle.h"
@@ -37,6 +43,39 @@ SkinLabel* Prompt(QWidget* parent) {
     blue.setColor(QPalette::WindowText, kCaptionBlue);
     label->setPalette(blue);
     return label;
+}
+
+// How long guessing takes, in words: a count in the largest unit it reaches.
+QString Duration(double seconds) {
+    struct Unit {
+        double Seconds;
+        const char* One;
+        const char* Many;
+    };
+    static const Unit kUnits[] = {
+        {1e9 * 31557600, QT_TRANSLATE_NOOP("frmPass", "about %n billion year"),
+         QT_TRANSLATE_NOOP("frmPass", "about %n billion years")},
+        {1e6 * 31557600, QT_TRANSLATE_NOOP("frmPass", "about %n million year"),
+         QT_TRANSLATE_NOOP("frmPass", "about %n million years")},
+        {1e3 * 31557600, QT_TRANSLATE_NOOP("frmPass", "about %n thousand year"),
+         QT_TRANSLATE_NOOP("frmPass", "about %n thousand years")},
+        {31557600, QT_TRANSLATE_NOOP("frmPass", "about %n year"),
+         QT_TRANSLATE_NOOP("frmPass", "about %n years")},
+        {86400, QT_TRANSLATE_NOOP("frmPass", "about %n day"),
+         QT_TRANSLATE_NOOP("frmPass", "about %n days")},
+        {3600, QT_TRANSLATE_NOOP("frmPass", "about %n hour"),
+         QT_TRANSLATE_NOOP("frmPass", "about %n hours")},
+        {60, QT_TRANSLATE_NOOP("frmPass", "about %n minute"),
+         QT_TRANSLATE_NOOP("frmPass", "about %n minutes")},
+    };
+    if (seconds >= 1000 * kUnits[0].Seconds)
+        return frmPass::tr("more than a thousand billion years");
+    for (const Unit& unit : kUnits) {
+        if (seconds < unit.Seconds) continue;
+        const int n = int(std::lround(seconds / unit.Seconds));
+        return frmPass::tr(n == 1 ? unit.One : unit.Many, nullptr, n);
+    }
+    return frmPass::tr("less than a minute");
 }
 
 }  // namespace
@@ -83,6 +122,78 @@ void frmPass::SetFileName(const QString& name) {
     // Room for a third line: from just under the top edge down to the password box.
     lblAction->setGeometry(TwipRect(360, 90, 2775, 735));
     setAccessibleDescription(name);
+}
+
+// The dialog grows downwards to hold the whole guidance line, however many lines
+// it wraps to; the background follows.
+void frmPass::SetGuide(const QString& Text) {
+    constexpr int kGuideTop = 132;
+    lblGuide->setText(Text);
+    const int lines = lblGuide->heightForWidth(lblGuide->width());
+    if (lines == lblGuide->height()) return;
+    lblGuide->setGeometry(8, kGuideTop, width() - 16, lines);
+    setFixedSize(width(), kGuideTop + lines + 8);
+    ImgBack->setGeometry(QRect(-8, 0, width() + 16, height()));
+    ImgBack->setPixmap(Art::Render(QStringLiteral("passback"), ImgBack->size()));
+}
+
+void frmPass::GuideNewPassword(bool Sealed) {
+    lblGuide = new QLabel(this);
+    lblGuide->setGeometry(8, 132, width() - 16, 0);
+    lblGuide->setWordWrap(true);
+    lblGuide->setTextFormat(Qt::PlainText);
+    lblGuide->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    lblGuide->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette blue = lblGuide->palette();
+    blue.setColor(QPalette::WindowText, kCaptionBlue);
+    lblGuide->setPalette(blue);
+    ImgBack->lower();
+    lblGuide->show();
+    if (!Sealed) {
+        SetGuide(
+            tr("This password does not protect the contents: anyone who has the file can "
+               "read it without the password."));
+        return;
+    }
+    cmdGenerate = new QPushButton(tr("Generate"), this);
+    cmdGenerate->setGeometry(166, 101, 60, 22);
+    cmdGenerate->setToolTip(
+        tr("Fill in a random passphrase of %n words", nullptr, int(modVW::kPassphraseWords)));
+    cmdGenerate->setAccessibleName(cmdGenerate->toolTip());
+    cmdGenerate->setFocusPolicy(Qt::NoFocus);  // the box keeps Enter and Escape
+    cmdGenerate->show();
+    connect(cmdGenerate, &QPushButton::clicked, this, [this] {
+        const QString phrase = QString::fromStdString(modVW::GeneratePassphrase());
+        txtPass->setEchoMode(QLineEdit::Normal);  // to be written down
+        txtPass->setText(phrase);
+        txtPass->setFocus();
+    });
+    // Typed over, a generated passphrase is a typed password again: masked.
+    connect(txtPass, &QLineEdit::textEdited, this, [this] {
+        txtPass->setEchoMode(QLineEdit::Password);
+        ShowStrength();
+    });
+    connect(txtPass, &QLineEdit::textChanged, this, &frmPass::ShowStrength);
+    ShowStrength();
+}
+
+void frmPass::ShowStrength() {
+    const QString typed = txtPass->text();
+    if (typed.isEmpty()) {
+        SetGuide(tr("Type a password, or choose Generate for a passphrase of words."));
+        return;
+    }
+    const modVW::PasswordAdvice advice = modVW::AdviseOn(typed.toStdString(), modVW::kNewFileCost);
+    const QString rate = QLocale().toString(advice.GuessesPerSecond, 'g', 3);
+    QString line = (advice.Weak ? tr("Weak: would take %1 to guess at %2 guesses a second per "
+                                     "processor.")
+                                : tr("Strong: would take %1 to guess at %2 guesses a second per "
+                                     "processor."))
+                       .arg(Duration(advice.Seconds), rate);
+    if (txtPass->echoMode() == QLineEdit::Normal)
+        line = tr("Write this passphrase down; nothing else opens the file:") + u'\n' + typed +
+               u'\n' + line;
+    SetGuide(line);
 }
 
 void frmPass::cmd_Click(int Index) {

@@ -10,7 +10,9 @@
 
 #include "HoverFrame.h"
 
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace vwui {
 
@@ -30,6 +32,13 @@ public:
     // under the prompt, so that two questions at once can be told apart.
     void SetFileName(const QString& name);
 
+    // Guides the first question of a new password. For a sealed file: a line under
+    // the box says, as the user types, how long the password would take to guess
+    // (zxcvbn's estimate at this format's key derivation cost), and Generate
+    // fills a random passphrase, shown in clear so it can be written down. For a
+    // classic file: a line says that the password does not protect the contents.
+    void GuideNewPassword(bool Sealed);
+
     // 0 is OK: keep the typed text, empty the box, hide; on an empty box, say that a
     // password is needed and stay. 1 is Cancel: hide.
     void cmd_Click(int Index);
@@ -45,12 +54,16 @@ public:
     std::array<SkinLabel*, 2> cmd;
     SkinLabel* lblAction;
     QLineEdit* txtPass;
+    QLabel* lblGuide = nullptr;          // the guidance line, once guided
+    QPushButton* cmdGenerate = nullptr;  // sealed files only
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void ShowStrength();
+    void SetGuide(const QString& Text);
     SkinLabel* MakeButton(int Index, const QRect& geometry, const QString& art, const QString& tip);
     void MakePasswordBox();
 };

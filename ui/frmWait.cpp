@@ -96,8 +96,19 @@ void frmWait::End() {
     inUse_ = false;
 }
 
+void frmWait::ShowItem(int Number, int Count, const QString& Name) {
+    // The status line keeps room for the percentage and, centred, stays left of Cancel.
+    const QFontMetrics metrics = lblStatus->fontMetrics();
+    const QString count = tr("%1 of %2: ").arg(Number).arg(Count);
+    const int room = 2 * (cmdCancel->x() - lblStatus->x()) - lblStatus->width() - 8 -
+                     metrics.horizontalAdvance(count + tr("%1 - %2%").arg(QString(), "100"));
+    item_ = count + metrics.elidedText(Name, Qt::ElideMiddle, std::max(room, 40));
+    timUpdate_Timer();
+}
+
 void frmWait::Begin() {
     inUse_ = true;
+    item_.clear();
     CancelRequested = false;
     cmdCancel->setEnabled(true);
     modVW::CurrentProgress = 0;
@@ -129,7 +140,8 @@ void frmWait::timUpdate_Timer() {
     if (CancelRequested) return;
     const int32_t percent = modVW::CurrentProgress;
     PB1->setValue(std::clamp(percent, 0, 100));
-    lblStatus->setText(QString::number(percent) + QStringLiteral("% complete..."));
+    lblStatus->setText(item_.isEmpty() ? QString::number(percent) + QStringLiteral("% complete...")
+                                       : tr("%1 - %2%").arg(item_).arg(percent));
 }
 
 }  // namespace vwui

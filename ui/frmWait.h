@@ -28,7 +28,11 @@ public:
     // Copies modVW::CurrentProgress into PB1 and lblStatus.
     void timUpdate_Timer();
 
-    // Before a procedure: nothing cancelled, the bar at 0, closing is cancelling.
+    // A batch's item at work: the status line reads "3 of 12: report.pdf - 42%".
+    void ShowItem(int Number, int Count, const QString& Name);
+
+    // Before a procedure: nothing cancelled, the bar at 0, no item, closing is
+    // cancelling.
     void Begin();
     // After it: closing closes.
     void End();
@@ -51,6 +55,7 @@ private:
     void RequestCancel();
 
     bool inUse_ = false;
+    QString item_;  // "3 of 12: report.pdf"; "" for a single item
 
     bool placed_ = false;
 };

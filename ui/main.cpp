@@ -71,8 +71,11 @@ int main(int argc, char** argv) {
     ui.OutputWritten = [](const std::string& output) {
         vwui::AddToRecentFiles(QString::fromStdString(output));
     };
-    ui.Notify = [&notifier](const std::string& output) {
-        notifier.Notify(QString::fromStdString(output));
+    ui.Notify = [&notifier](const std::vector<std::string>& outputs) {
+        QStringList paths;
+        for (const auto& output : outputs)
+            paths << QString::fromStdString(output);
+        notifier.Notify(paths);
     };
     vwui::frmMain main(ui);
     ui.SetOwner(&main);

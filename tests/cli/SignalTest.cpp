@@ -122,7 +122,7 @@ TEST(Signals, PlacementIsRolledBackWhole) {
                 WriteFile(dir / ("src/g" + std::to_string(i)), text);
             }
         ScriptedInteraction ui(
-            ext == ".vws" ? std::deque<std::string>{dir / ("s" + text + ext), "pw", "pw"}
+            ext == ".vws" ? std::deque<std::string>{dir / ("s" + text + ext), "pw", "pw", "go on"}
                           : std::deque<std::string>{dir / ("s" + text + ext), "go on", "pw", "pw"});
         modVW::Encrypt(ui, 2, dir / "src");
     };

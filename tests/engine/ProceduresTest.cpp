@@ -10,14 +10,17 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <thread>
 
+#include "Batch.h"
 #include "Cipher.h"
 #include "Error.h"
 #include "FolderPackaging.h"
 #include "Leftovers.h"
+#include "Passphrase.h"
 #include "PayloadPipeline.h"
 #include "Procedures.h"
 #include "Progress.h"
@@ -58,9 +61,11 @@ protected:
         Decrypt(ui, source);
         return ui;
     }
+    // A sealed file's weak password is taken after its warning.
     void EncryptTo(int16_t kind, const std::string& source, const std::string& dest,
                    const std::string& password = "pw") {
-        EXPECT_TRUE(Encrypting(kind, source, {dest, password, password}).Messages().empty());
+        EXPECT_TRUE(
+            Encrypting(kind, source, {dest, password, password, "go on"}).Messages().empty());
     }
     bool TempPackageGone() const { return !fs::exists(TemporaryPackagePath()); }
 
@@ -96,9 +101,21 @@ TEST_F(Procedures, AskTheirQuestionsInOrder) {
     runs["cancel-confirmation"] = Encrypting(1, dir / "noext", {dir / "c.vw3", "Secret", ""});
     runs["left-out"] = Encrypting(2, dir / "trip", {dir / "t.vw3", "go on", "p", "p"});
     runs["replacing"] = Decrypting(dir / "t.vw3", {"p", dir / "kept", "go on"});
-    runs["encrypt-tree"] = Encrypting(2, dir / "trip", {dir / "t.vws", "p", "p"});
+    runs["encrypt-tree"] = Encrypting(2, dir / "trip", {dir / "t.vws", "p", "p", "go on"});
     runs["replacing-tree"] = Decrypting(dir / "t.vws", {"p", dir / "kept2", "go on"});
     runs["not-vaultwise"] = Decrypting(dir / "notes.txt", {"p"});
+    runs["weak-sealed"] = Encrypting(1, dir / "a.doc", {dir / "w.vws", "pw", "pw", ""});
+    const std::string phrase = GeneratePassphrase();
+    runs["strong-sealed"] = Encrypting(1, dir / "a.doc", {dir / "s.vws", phrase, phrase});
+    // The promised number of words, each from the list, drawn anew each time.
+    std::istringstream words(Replace(phrase, "-", " "));
+    const auto& list = PassphraseWords();
+    size_t count = 0;
+    for (std::string word; words >> word; ++count)
+        EXPECT_NE(std::find(list.begin(), list.end(), word), list.end()) << word;
+    EXPECT_EQ(count, kPassphraseWords);
+    EXPECT_EQ(list.size(), 7776u);
+    EXPECT_NE(GeneratePassphrase(), phrase);
     std::map<std::string, size_t> asked;
     for (auto row : ReadManifest("procedures/questions")) {
         row.resize(7);
@@ -202,6 +219,7 @@ TEST_F(Procedures, EveryCancelEndsSilentlyAndLeavesNothing) {
         EXPECT_EQ(ui.Answers.size(), 0u) << row[3];
         for (const auto& m : ui.Messages())
             EXPECT_EQ(m, kMismatch) << row[3];
+        EXPECT_TRUE(ui.Written.empty()) << row[3] << ": nothing to announce";
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), before) << row.at(3);
         EXPECT_TRUE(::stat("a", &now) == 0 && now.st_ino == a.st_ino) << row[3];
         EXPECT_TRUE(TempPackageGone()) << row[3];
@@ -243,7 +261,7 @@ TEST_F(Procedures, FolderRoundTripOwnFilesClassicWholeTreeSealed) {
         const bool classic = ext == ".vw3";
         ScriptedInteraction enc(
             classic ? std::deque<std::string>{dir / ("f" + ext), "go on", "pw", "pw"}
-                    : std::deque<std::string>{dir / ("f" + ext), "pw", "pw"});
+                    : std::deque<std::string>{dir / ("f" + ext), "pw", "pw", "go on"});
         Encrypt(enc, 2, src);
         if (ext == ".vw3") {
             // The folder's contents stay their owner's only, as in a package file.
@@ -286,7 +304,7 @@ TEST_F(Procedures, SealedFilesRoundTripWhateverTheirChunks) {
          {size_t{0}, size_t{1}, kChunkText - 9, kChunkText - 8, 2 * kChunkText - 9}) {
         SCOPED_TRACE(size);
         WriteFile(dir / "f.bin", SampleBytes(size));
-        const auto enc = Encrypting(1, dir / "f.bin", {dir / "f.vws", "Pw", "Pw"});
+        const auto enc = Encrypting(1, dir / "f.bin", {dir / "f.vws", "Pw", "Pw", "go on"});
         ASSERT_TRUE(enc.Messages().empty()) << enc.Messages()[0];
         EXPECT_NE(enc.Log[1].Text.find("letter case matters"), std::string::npos);
         EXPECT_EQ(ReadText(dir / "f.vws").find("f.bin"), std::string::npos);
@@ -482,4 +500,80 @@ TEST_F(Procedures, RenamedDestinationKeepsNoStagingFolder) {
             EXPECT_EQ(left, damaged ? std::set<std::string>{} : whole);
             fs::remove_all(dir / "moved");
         }
+}
+
+namespace {
+
+std::deque<std::string> Answers(const std::string& text) {
+    std::deque<std::string> answers{""};
+    for (char c : text)
+        c == '|' ? void(answers.emplace_back()) : answers.back().push_back(c);
+    return answers;
+}
+
+// "a=a all/b=b x.vw3": every file under `dir`, sorted, with its content where
+// `want` (a listing of the same shape) gives one.
+std::string Listing(const std::string& dir, const std::string& want) {
+    std::vector<std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(dir)) {
+        if (!e.is_regular_file()) continue;
+        std::string name = fs::relative(e.path(), dir).string();
+        const bool content = (" " + want).find(" " + name + "=") != std::string::npos;
+        files.push_back(content ? name + "=" + ReadText(e.path()) : name);
+    }
+    std::sort(files.begin(), files.end());
+    std::string text;
+    for (const auto& f : files)
+        text += (text.empty() ? "" : " ") + f;
+    return text;
+}
+
+std::string Joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const auto& w : words)
+        text += (text.empty() ? "" : " ") + w;
+    return text;
+}
+
+}  // namespace
+
+// The rows of tests/data/procedures/batches: one format and one password question
+// for a batch, outputs beside their sources, Cancel ending the batch with the items
+// done kept and nothing of the one at work. Sealed files written together share
+// their salt (one key derivation), each with its own nonce prefix.
+TEST_F(Procedures, BatchesAskOnceAndKeepWhatIsDone) {
+    for (const auto& row : ReadManifest("procedures/batches")) {
+        SCOPED_TRACE(row.at(0));
+        TempDir here;
+        const auto makeOld = [&] {
+            std::istringstream names(row.at(1) == "-" ? "" : row[1]);
+            for (std::string name; names >> name;)
+                WriteFile(here / name, "old");
+        };
+        for (const char* name : {"a", "b", "c"})
+            WriteFile(here / name, name);
+        if (row.at(4) == "-") makeOld();
+        ScriptedInteraction enc(Answers(Replace(row.at(2), "{dir}", here.Path())));
+        enc.CancelInItem = std::stoul(row.at(3));
+        EncryptBatch(enc, {here / "a", here / "b", here / "c"});
+        std::string asked = Joined(enc.Kinds());
+        if (row[4] != "-") {
+            for (const char* name : {"a", "b", "c"})
+                fs::remove(here / name);
+            makeOld();
+            ScriptedInteraction dec(Answers(row[4]));
+            DecryptBatch(dec, enc.Written);
+            asked += " | " + Joined(dec.Kinds());
+        }
+        EXPECT_EQ(asked, row.at(6));
+        std::istringstream tokens(row.at(5));
+        std::vector<std::string> want{std::istream_iterator<std::string>(tokens), {}};
+        std::sort(want.begin(), want.end());
+        EXPECT_EQ(Listing(here.Path(), row[5]), Joined(want));
+        for (size_t i = 1; i < enc.Written.size() && IsSealedName(enc.Written[i]); ++i) {
+            const auto first = ReadFile(enc.Written[0]), other = ReadFile(enc.Written[i]);
+            EXPECT_TRUE(std::equal(&first[22], &first[38], &other[22])) << "one salt";
+            EXPECT_FALSE(std::equal(&first[38], &first[57], &other[38])) << "own nonce prefix";
+        }
+    }
 }

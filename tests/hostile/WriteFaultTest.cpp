@@ -145,8 +145,9 @@ protected:
 
     void Encrypt(int16_t kind, const std::string& source, const std::string& dest) {
         const bool leavesOut = dest == dir / "folder.vw3";  // its sub-folder
+        // A sealed file's weak password is taken after its warning.
         ScriptedInteraction ui(leavesOut ? std::deque<std::string>{dest, "go on", "pw", "pw"}
-                                         : std::deque<std::string>{dest, "pw", "pw"});
+                                         : std::deque<std::string>{dest, "pw", "pw", "go on"});
         modVW::Encrypt(ui, kind, source);
         ASSERT_TRUE(ui.Messages().empty());
     }

@@ -197,9 +197,11 @@ TEST_F(Shell, UnregisterRemovesExactlyWhatItWrote) {
               (std::vector<std::string>{
                   DesktopFile, MimePackage, Icons + "encrypted.svg", Icons + "sealed.svg",
                   Config + "/Thunar/uca.xml: Encrypt with Vaultwise, Decrypt with Vaultwise",
+                  Data + "/Thunar/sendto/moravi-vaultwise-decrypt.desktop",
                   ours + "encrypted=moravi-vaultwise.desktop",
                   ours + "sealed=moravi-vaultwise.desktop", "setting RegFileType"}));
     EXPECT_FALSE(fs::exists(Config + "/Thunar/uca.xml")) << "it held nothing but ours";
+    EXPECT_FALSE(fs::exists(Data + "/Thunar")) << "nor did the Send To folder";
     EXPECT_TRUE(!fs::exists(Config + "/Moravi") && fs::exists(others));
     EXPECT_EQ(ReadText(MimeApps), list);
     EXPECT_TRUE(ModFileExt::UnregisterFileType().empty());
@@ -232,9 +234,12 @@ TEST_F(Shell, ThunarActionsJoinTheUsersOwn) {
     }
     const std::string text = ReadText(uca);
     EXPECT_EQ(Replace(text, "<unique-id>moravi-vaultwise-", "").size() + 2 * 28, text.size());
-    EXPECT_NE(text.find("<command>&apos;" + ModFileExt::ProgramPath() + "&apos; --decrypt %f<"),
+    EXPECT_NE(text.find("<command>&apos;" + ModFileExt::ProgramPath() + "&apos; --decrypt %F<"),
               std::string::npos);
     EXPECT_TRUE(text.starts_with(own.substr(0, own.size() - 11))) << text;
+    const std::string sendTo = Data + "/Thunar/sendto/moravi-vaultwise-decrypt.desktop";
+    EXPECT_NE(ReadText(sendTo).find(" --decrypt %F\nMimeType=application/x-vaultwise-encrypted;"),
+              std::string::npos);
     WriteFile(uca, Replace(text, ModFileExt::ProgramPath(), "/gone/vaultwise"));
     ModFileExt::FollowProgram();
     EXPECT_EQ(ReadText(uca), text) << "the actions follow the running program";
@@ -243,4 +248,5 @@ TEST_F(Shell, ThunarActionsJoinTheUsersOwn) {
     }
     ModFileExt::UnregisterFileType();
     EXPECT_EQ(ReadText(uca), own);
+    EXPECT_FALSE(fs::exists(sendTo));
 }

@@ -28,7 +28,10 @@ public:
     std::vector<Asked> Log;
     std::function<void()> OnEvents;                        // runs on every DoEvents
     std::function<void(const std::string&)> BeforeAnswer;  // sees each question's kind first
-    bool CancelWork = false;  // Cancel pressed once every answer is taken
+    bool CancelWork = false;           // Cancel pressed once every answer is taken
+    size_t CancelInItem = 0;           // Cancel pressed while this item of a batch works (from 1)
+    size_t Item = 0;                   // the batch's item at work
+    std::vector<std::string> Written;  // what the procedures said they wrote
 
     std::string ShowOpen(const modVW::FileDialogRequest& r) override {
         return Take("open", r.Title, r);
@@ -48,7 +51,17 @@ public:
     bool GoOn(const std::string& text, const std::string&) override {
         return !Take("go on", text, {}).empty();
     }
-    bool Cancelled() override { return CancelWork && Answers.empty(); }
+    bool Cancelled() override {
+        return (CancelWork && Answers.empty()) || (CancelInItem && Item == CancelInItem);
+    }
+    // The choice's index as the answer; "" cancels.
+    int Choose(const std::string& text, const std::string&,
+               const std::vector<std::string>&) override {
+        const std::string answer = Take("choose", text, {});
+        return answer.empty() ? -1 : std::stoi(answer);
+    }
+    void WorkingOn(size_t number, size_t, const std::string&) override { Item = number; }
+    void Wrote(const std::string& path) override { Written.push_back(path); }
     std::string PasswordDialog(const std::string& prompt) override {
         return Take("password", prompt, {});
     }

@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QtTest>
 
+#include "Passphrase.h"
 #include "Progress.h"
 #include "QtInteraction.h"
 #include "SkinLabel.h"
@@ -79,6 +81,30 @@ private slots:
         QCOMPARE(ui.PasswordDialog(confirm), std::string());
     }
 
+    // A new sealed password: the line under the box follows the typing, weak or
+    // strong; Generate fills a passphrase of the promised words, shown in clear, and
+    // typing over it masks the box again. A classic one is told what it protects.
+    void newPasswordsAreGuided() {
+        frmPass sealed;
+        sealed.GuideNewPassword(true);
+        sealed.show();
+        QTest::keyClicks(sealed.txtPass, QStringLiteral("summer2024"));
+        QVERIFY2(sealed.lblGuide->text().startsWith("Weak: would take about"),
+                 qPrintable(sealed.lblGuide->text()));
+        QTest::mouseClick(sealed.cmdGenerate, Qt::LeftButton);
+        const QString phrase = sealed.txtPass->text();
+        QCOMPARE(phrase.split(u'-').size(), int(modVW::kPassphraseWords));
+        QCOMPARE(sealed.txtPass->displayText(), phrase);
+        QVERIFY(sealed.lblGuide->text().contains(phrase + "\nStrong: would take"));
+        QVERIFY(sealed.lblGuide->geometry().bottom() < sealed.height());  // all of it shows
+        QTest::keyClick(sealed.txtPass, Qt::Key_Backspace);
+        QCOMPARE(sealed.txtPass->echoMode(), QLineEdit::Password);
+        frmPass classic;
+        classic.GuideNewPassword(false);
+        QVERIFY(classic.lblGuide->text().startsWith("This password does not protect the contents"));
+        QVERIFY(!classic.cmdGenerate);
+    }
+
     // Its own text before the first tick; the timer runs also while the window is hidden.
     // Closing the window during a procedure is Cancel: it stays until the work stops.
     void progressTickCopiesCurrentProgressAndClosingCancels() {
@@ -92,6 +118,10 @@ private slots:
         wait.show();
         QVERIFY(!wait.close() && wait.isVisible());
         QVERIFY(wait.CancelRequested);
+        wait.Begin();  // a batch's item shares the status line
+        wait.ShowItem(2, 3, QStringLiteral("b.txt"));
+        modVW::CurrentProgress = 7;
+        QTRY_COMPARE(wait.lblStatus->text(), QStringLiteral("2 of 3: b.txt - 7%"));
         wait.End();
         QVERIFY(wait.close());
     }

@@ -3,6 +3,8 @@
 // message box.
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLabel>
@@ -145,6 +147,20 @@ private slots:
                  dir.path().toStdString());
         ChooseInNextFileDialog(QString());
         QCOMPARE(picker.BrowseFolders("Please select a folder to encrypt:"), std::string());
+        // A proposal opens beside it, selected; a new name there is a choice too.
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("old")));
+        for (const char* name : {"old", "new"}) {
+            const QString proposal = dir.filePath(QLatin1String(name));
+            AnswerNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+                QCOMPARE(dialog->directory().path(), dir.path());
+                QCOMPARE(dialog->selectedFiles().value(0), proposal);
+                auto* choose =
+                    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
+                QTRY_VERIFY(choose->isEnabled());
+                choose->click();
+            });
+            QCOMPARE(picker.BrowseFolders("Pick", proposal.toStdString()), proposal.toStdString());
+        }
     }
 
     void messageBoxTakesIconFromStyleAndBreaksLinesAtCarriageReturns() {

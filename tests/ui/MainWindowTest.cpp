@@ -95,6 +95,13 @@ private slots:
             Record("encrypt", kind, path);
         };
         main_->DecryptProc = [this](const std::string& path) { Record("decrypt", 0, path); };
+        main_->BatchProc = [this](vwui::StartAction action, const std::vector<std::string>& paths) {
+            std::string all;
+            for (const auto& path : paths)
+                all += (all.empty() ? "" : " | ") + path;
+            Record(action == vwui::StartAction::Encrypt ? "encrypt batch" : "decrypt batch", 0,
+                   all);
+        };
         main_->EndProgram = [this] { ++ends_; };
         main_->RegisterStep = [this] { ++registrations_; };
     }
@@ -192,7 +199,8 @@ private slots:
             const auto request = vwui::ParseCommandLine(
                 QProcess::splitCommand(QStringLiteral("vaultwise ") + QString::fromStdString(line)),
                 folder);
-            if (procedure != "encrypt" && procedure != "decrypt" && !procedure.empty()) {
+            if (!procedure.starts_with("encrypt") && !procedure.starts_with("decrypt") &&
+                !procedure.empty()) {
                 QCOMPARE(int(request.Action), std::stoi(row.at(3)));
                 QVERIFY2(request.Text.find(expected) != std::string::npos, request.Text.c_str());
                 return;
@@ -279,12 +287,15 @@ private slots:
         QCOMPARE(dragBy30x20(main_->lblStatus, Qt::LeftButton), QPoint(0, 0));
     }
 
-    // The rows of tests/data/ui/actions: each action's Exec line, its field code given a
-    // path with a space as the file manager quotes it, starts the right procedure.
+    // The rows of tests/data/ui/actions: each action's Exec line, its field code given
+    // two paths, one with a space, as the file manager quotes them, starts the right
+    // procedure for both.
     void fileManagerActionsStartTheirProcedure() {
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("my notes.vw3"));
+        const QString file = dir.filePath(QStringLiteral("my notes.vw3")),
+                      other = dir.filePath(QStringLiteral("b.vws"));
         WriteFile(file.toStdString(), "");
+        WriteFile(other.toStdString(), "");
         for (const auto& row : ReadManifest("ui/actions")) {
             const QByteArray text = QByteArray::fromStdString(
                 ReadText(VW_TEST_DATA "/../../packaging/actions/" + row.at(0)));
@@ -293,44 +304,52 @@ private slots:
                      QByteArray::fromStdString(row.at(2)));
             QString exec =
                 QString::fromUtf8(ModFileExt::KeyValue(text, section, "Exec").value_or(""));
-            exec.replace(QRegularExpression(QStringLiteral("%[fF]")), u'"' + file + u'"');
+            QVERIFY2(exec.contains(QStringLiteral("%F")), qPrintable(exec));
+            exec.replace(QStringLiteral("%F"),
+                         u'"' + file + QStringLiteral("\" \"") + other + u'"');
             const auto request = vwui::ParseCommandLine(QProcess::splitCommand(exec), "/");
             QCOMPARE(int(request.Action), int(row.at(3) == "encrypt" ? vwui::StartAction::Encrypt
                                                                      : vwui::StartAction::Decrypt));
-            QCOMPARE(request.Path, file.toStdString());
+            QCOMPARE(request.Paths,
+                     (std::vector<std::string>{file.toStdString(), other.toStdString()}));
         }
     }
 
-    // A run the command line started tells the desktop what it wrote; one started from
-    // the window does only when it took long, and a failed one never. Every written
-    // output goes to the recent files; the password dialog names the source.
+    // A run the command line started tells the desktop what the procedure said it
+    // wrote; one started from the window does only when its work took long (the
+    // time in questions does not count), and one that wrote nothing never. Every
+    // written output goes to the recent files; the password dialog names the source.
     void finishedRunsTellTheDesktop() {
         QTemporaryDir dir;
         const std::string source = dir.filePath(QStringLiteral("notes.txt")).toStdString(),
                           output = source + ".vw3";
         WriteFile(source, "");
         std::vector<std::string> notified, written, named;
-        bool fails = false;
-        ui_.Notify = [&](const std::string& out) { notified.push_back(out); };
+        bool writes = true;
+        ui_.Notify = [&](const std::vector<std::string>& outs) {
+            notified.insert(notified.end(), outs.begin(), outs.end());
+        };
         ui_.OutputWritten = [&](const std::string& out) { written.push_back(out); };
         ui_.OpenAnswerer = [&](const modVW::FileDialogRequest&) { return source; };
-        ui_.SaveAnswerer = [&](const modVW::FileDialogRequest&) { return output; };
+        ui_.SaveAnswerer = [&](const modVW::FileDialogRequest&) {
+            QTest::qWait(300);  // a user who takes a while to answer
+            return output;
+        };
         main_->EncryptProc = [&](int16_t, const std::string& path) {
             if (path.empty()) ui_.ShowOpen({});
             ui_.ShowSave({});
             named.push_back(ui_.PasswordFileName().toStdString());
-            if (fails)
-                ui_.MsgBox("Error 5 - x", "Error", 48);
-            else
-                WriteFile(output, "x");
+            WriteFile(output, "x");  // written, but only a told output counts
+            if (writes) ui_.Wrote(output);
         };
         const QStringList line = {QStringLiteral("vaultwise"), QStringLiteral("--encrypt"),
                                   QString::fromStdString(source)};
         QVERIFY(!main_->Form_Load(vwui::ParseCommandLine(line, "/")));
+        ui_.LongRun = std::chrono::milliseconds(200);
         main_->cmd_Click(0);
         ui_.LongRun = std::chrono::milliseconds(0);
         main_->cmd_Click(0);
-        fails = true;
+        writes = false;
         main_->cmd_Click(0);
         QCOMPARE(notified, std::vector<std::string>(2, output));
         QCOMPARE(written, std::vector<std::string>(3, output));

@@ -1,10 +1,10 @@
 # Encrypt with Vaultwise and Decrypt with Vaultwise in the Nautilus context menu.
 # Loaded by nautilus-python (the python3-nautilus package); each item starts the
-# desktop program with --encrypt or --decrypt and the one selected path.
+# desktop program with --encrypt or --decrypt and every selected path.
 
 import subprocess
 
-from gi.repository import GObject, Nautilus
+from gi.repository import GLib, GObject, Nautilus
 
 ENCRYPTED_TYPES = ("application/x-vaultwise-encrypted", "application/x-vaultwise-sealed")
 ENCRYPTED_ENDINGS = (".vw3", ".vws")
@@ -15,14 +15,26 @@ def _local_path(item):
     return location.get_path() if location is not None else None
 
 
-def _run(_menu_item, option, path):
-    subprocess.Popen(["vaultwise", option, path], start_new_session=True)
+def _is_encrypted(item, path):
+    return item.get_mime_type() in ENCRYPTED_TYPES or path.lower().endswith(ENCRYPTED_ENDINGS)
 
 
-def _menu_item(name, label, option, path):
+def _reap(_pid, _status, process):
+    # GLib has waited for the child that ended, so no <defunct> process stays
+    # behind in Nautilus; the Popen object learns it is done.
+    process.wait()
+
+
+def _run(_menu_item, option, paths):
+    # The paths are absolute: none is taken for an option.
+    process = subprocess.Popen(["vaultwise", option, *paths], start_new_session=True)
+    GLib.child_watch_add(GLib.PRIORITY_DEFAULT, process.pid, _reap, process)
+
+
+def _menu_item(name, label, option, paths):
     item = Nautilus.MenuItem(name="MoraviVaultwise::" + name, label=label,
                              icon="moravi-vaultwise")
-    item.connect("activate", _run, option, path)
+    item.connect("activate", _run, option, paths)
     return item
 
 
@@ -30,12 +42,10 @@ class VaultwiseMenu(GObject.GObject, Nautilus.MenuProvider):
     # Nautilus 43 and later pass (files); earlier ones (window, files).
     def get_file_items(self, *args):
         files = args[-1]
-        if len(files) != 1:
+        paths = [_local_path(item) for item in files]
+        if not paths or None in paths:
             return []
-        path = _local_path(files[0])
-        if path is None:
-            return []
-        items = [_menu_item("Encrypt", "Encrypt with Vaultwise", "--encrypt", path)]
-        if files[0].get_mime_type() in ENCRYPTED_TYPES or path.lower().endswith(ENCRYPTED_ENDINGS):
-            items.append(_menu_item("Decrypt", "Decrypt with Vaultwise", "--decrypt", path))
+        items = [_menu_item("Encrypt", "Encrypt with Vaultwise", "--encrypt", paths)]
+        if all(_is_encrypted(item, path) for item, path in zip(files, paths)):
+            items.append(_menu_item("Decrypt", "Decrypt with Vaultwise", "--decrypt", paths))
         return items
