@@ -10,6 +10,7 @@
 #include "EncryptedRecord.h"
 #include "Interaction.h"
 #include "KeyCache.h"
+#include "PasswordForm.h"
 #include "PayloadPipeline.h"
 #include "Progress.h"
 #include "SealedFile.h"
@@ -17,6 +18,12 @@
 
 namespace modVW {
 namespace {
+
+// A password's other form, wiped on every way out.
+struct WipedText {
+    std::string text;
+    ~WipedText() { WipeText(text); }
+};
 
 class SealedFileSource : public EncryptedSource {
 public:
@@ -30,11 +37,10 @@ public:
         CurrentProgress = 0;
         // Cancel is heard while the key is made and after each opened chunk; a
         // folder's extraction passes it on from inside libarchive.
-        const SealedKeys& keys =
-            cache_.Keys(typed, header_.Salt, header_.Cost, [&ui] { KeepResponsive(ui); });
-        if (!KeysMatch(header_, keys)) return false;
+        const SealedKeys* keys = OpenedBy(typed, ui);
+        if (!keys) return false;
         source_.reset();
-        source_.emplace(in_, header_, keys, [&ui](uint64_t done, uint64_t total) {
+        source_.emplace(in_, header_, *keys, [&ui](uint64_t done, uint64_t total) {
             CurrentProgress = ProgressAt(done, total);
             KeepResponsive(ui);
         });
@@ -60,6 +66,20 @@ public:
     vw::ByteSource& TreePayload() override { return *source_; }
 
 private:
+    // The keys that open the file, or nothing. New files take their key from the
+    // composed password; a file sealed before took it from the password as typed,
+    // which is tried once more when it is another text, so only those passwords
+    // cost a second derivation.
+    const SealedKeys* OpenedBy(const std::string& typed, Interaction& ui) {
+        const auto turn = [&ui] { KeepResponsive(ui); };
+        const WipedText composed{ComposedPassword(typed)};
+        const SealedKeys* keys = &cache_.Keys(composed.text, header_.Salt, header_.Cost, turn);
+        if (KeysMatch(header_, *keys)) return keys;
+        if (composed.text == typed) return nullptr;
+        keys = &cache_.Keys(typed, header_.Salt, header_.Cost, turn);
+        return KeysMatch(header_, *keys) ? keys : nullptr;
+    }
+
     // Written from the opened chunk itself; a version-1 piece goes through a
     // buffer placed where the output's position lies within a page.
     template <class Position, class Write>
@@ -87,7 +107,8 @@ const SealedKeys& NewKeys(const std::string& password, Interaction& ui, KeyCache
         throw vw::Error(vw::ErrorNumber::InvalidCall, "A sealed file needs a password");
     header = cache.NewHeader(SealingCost);
     CurrentProgress = 0;
-    return cache.Keys(password, header.Salt, header.Cost, [&ui] { KeepResponsive(ui); });
+    const WipedText composed{ComposedPassword(password)};
+    return cache.Keys(composed.text, header.Salt, header.Cost, [&ui] { KeepResponsive(ui); });
 }
 
 // The cache given, or one of the call's own.
