@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <memory>
@@ -179,8 +180,11 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
         vw::tree::ExtractTree(file.TreePayload(), staging.Fd(), folder, entries,
                               DamagedError(source));
     else
-        for (const auto& name : UnpackPayload(file, staging, folder, source, ui))
-            entries.Add(name, {});
+        for (const auto& f : UnpackPayload(file, staging, folder, source, ui)) {
+            vw::TreeEntry entry;
+            entry.size = static_cast<uint64_t>(std::max(f.fileSize, 0));
+            entries.Add(f.name, std::move(entry));
+        }
     const vw::Placement plan = staging.Plan(entries);
     if (!AgreedToReplace(ui, ReplacedPaths(entries, plan), folder)) return;
     staging.Commit(entries, plan);
