@@ -288,11 +288,16 @@ KnownPasswords::~KnownPasswords() {
         WipeText(password);
 }
 
+ItemEnd OpenItem(Interaction& ui, const std::string& source, KeyCache& keys, KnownPasswords& known,
+                 std::unique_ptr<EncryptedSource>& file) {
+    if (!Guarded(ui, [&] { file = OpenEncrypted(source, keys); })) return ItemEnd::Failed;
+    return AskMatchingPassword(ui, *file, known);
+}
+
 ItemEnd DecryptItem(Interaction& ui, const std::string& source, KeyCache& keys,
                     KnownPasswords& known) {
     std::unique_ptr<EncryptedSource> file;
-    if (!Guarded(ui, [&] { file = OpenEncrypted(source, keys); })) return ItemEnd::Failed;
-    if (const ItemEnd opened = AskMatchingPassword(ui, *file, known); opened != ItemEnd::Done)
+    if (const ItemEnd opened = OpenItem(ui, source, keys, known, file); opened != ItemEnd::Done)
         return opened;
     const bool done = Guarded(ui, [&] {
         if (file->Kind() == SourceKinds::File)

@@ -37,13 +37,9 @@ public:
         CurrentProgress = 0;
         // Cancel is heard while the key is made and after each opened chunk; a
         // folder's extraction passes it on from inside libarchive.
-        const SealedKeys* keys = OpenedBy(typed, ui);
-        if (!keys) return false;
-        source_.reset();
-        source_.emplace(in_, header_, *keys, [&ui](uint64_t done, uint64_t total) {
-            CurrentProgress = ProgressAt(done, total);
-            KeepResponsive(ui);
-        });
+        keys_ = OpenedBy(typed, ui);
+        if (!keys_) return false;
+        Start(ui);
         return true;
     }
     int16_t Kind() const override { return source_->Contents().Kind; }
@@ -52,7 +48,9 @@ public:
         HandOn([&out] { return out.Position(); },
                [&out](const uint8_t* text, size_t n) { out.WriteBytes(text, n); });
     }
-    void PayloadInto(vw::ByteSink& out, Interaction&) override {
+    void PayloadInto(vw::ByteSink& out, Interaction& ui) override {
+        if (handedOn_) Start(ui);  // read again (a package's check): from the first chunk
+        handedOn_ = true;
         uint64_t at = 0;
         HandOn([&at] { return at; },
                [&](const uint8_t* text, size_t n) {
@@ -66,6 +64,16 @@ public:
     vw::ByteSource& TreePayload() override { return *source_; }
 
 private:
+    // The content from its start, the contents checked at once.
+    void Start(Interaction& ui) {
+        source_.reset();
+        source_.emplace(in_, header_, *keys_, [&ui](uint64_t done, uint64_t total) {
+            CurrentProgress = ProgressAt(done, total);
+            KeepResponsive(ui);
+        });
+        handedOn_ = false;
+    }
+
     // The keys that open the file, or nothing. New files take their key from the
     // composed password; a file sealed before took it from the password as typed,
     // which is tried once more when it is another text, so only those passwords
@@ -95,8 +103,10 @@ private:
 
     vw::FileReader in_;
     SealedHeader header_;
-    KeyCache& cache_;  // holds the keys the source reads with
+    KeyCache& cache_;                   // holds the keys the source reads with
+    const SealedKeys* keys_ = nullptr;  // the cache's, that opened the file
     std::optional<SealedSource> source_;
+    bool handedOn_ = false;  // source_ has been read from
 };
 
 // The header of a new file, with the batch's salt, and the keys `password` makes
