@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <ctime>
 
+#include "StoredNames.h"
+
 namespace modVW {
 namespace {
 
 constexpr const char* kNoMode = "-?????????";
 constexpr const char* kNoTime = R"(????-??-?? ??:??)";  // raw: "??-" would be a trigraph
+// A text a window shows stays of a size it can show.
+constexpr uint32_t kTextLines = 10000;
 
 // "drwxr-x---", as ls and tar show a mode.
 std::string ModeText(const vw::TreeEntry& e) {
@@ -57,6 +61,16 @@ void FolderLines(const vw::EntryTree& entries, bool modesAndTimes, const LineSin
 void ListLines(const Holdings& h, const LineSink& line) {
     if (!h.Folder) return line(Line(kNoMode, std::to_string(h.FileSize), kNoTime, h.FileName));
     FolderLines(h.Entries, h.ModesAndTimes, line);
+}
+
+std::string ListingText(const vw::EntryTree& entries, bool modesAndTimes) {
+    std::string text;
+    uint32_t shown = 0;
+    FolderLines(entries, modesAndTimes, [&](const std::string& line) {
+        if (shown++ < kTextLines) text += (text.empty() ? "" : "\n") + VisibleName(line);
+    });
+    if (shown > kTextLines) text += "\n... and " + std::to_string(shown - kTextLines) + " more";
+    return text;
 }
 
 }  // namespace modVW

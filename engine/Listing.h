@@ -1,6 +1,8 @@
 #pragma once
 // What an encrypted file holds, as an extraction would create it, and its
-// listing, one entry a line as `tar tv` shows an archive, which `vw3 list` prints.
+// listing, one entry a line as `tar tv` shows an archive. `vw3 list` prints it;
+// the desktop program shows it under the question before a folder's files are
+// replaced.
 
 #include <cstdint>
 #include <functional>
@@ -29,5 +31,9 @@ using LineSink = std::function<void(const std::string& line)>;
 // link's target after " -> ". What the format does not keep shows as "?". Names
 // are raw bytes: the receiver escapes each line for its screen.
 void ListLines(const Holdings& holdings, const LineSink& line);
+
+// The lines of a folder's `entries`, escaped (VisibleName), one a line; past
+// 10,000 lines the rest are counted.
+std::string ListingText(const vw::EntryTree& entries, bool modesAndTimes);
 
 }  // namespace modVW

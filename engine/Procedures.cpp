@@ -17,6 +17,7 @@
 #include "Guard.h"
 #include "Interaction.h"
 #include "KeyCache.h"
+#include "Listing.h"
 #include "NotDumpable.h"
 #include "PasswordStrength.h"
 #include "ProcedureSteps.h"
@@ -186,7 +187,11 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
             entries.Add(f.name, std::move(entry));
         }
     const vw::Placement plan = staging.Plan(entries);
-    if (!AgreedToReplace(ui, ReplacedPaths(entries, plan), folder)) return;
+    // The question shows all the folder holds under its details.
+    const auto replaced = ReplacedPaths(entries, plan);
+    if (!AgreedToReplace(ui, replaced, folder,
+                         replaced.empty() ? "" : ListingText(entries, file.HoldsTree())))
+        return;
     staging.Commit(entries, plan);
     made.path.clear();
     ui.Wrote(folder);
