@@ -26,6 +26,7 @@
 #include "SealedFile.h"
 #include "SealedKey.h"
 #include "Text1252.h"
+#include "Verification.h"
 
 namespace fs = std::filesystem;
 
@@ -209,6 +210,41 @@ int DecryptedInto(const Options& o, CliInteraction& ui) {
     return status;
 }
 
+// The interaction of a command that reads FILE with its password. What can be
+// known before a password (damage, a file that cannot be read) is reported first.
+std::optional<CliInteraction> PasswordInteraction(const Options& o, int& status) {
+    try {
+        modVW::KeyCache keys;
+        modVW::OpenEncrypted(o.Argument, keys);
+    } catch (const vw::Error& e) {
+        status = Failure(e, o.Argument);
+        return std::nullopt;
+    }
+    std::string error;
+    auto ui = MakeInteraction(o, error);
+    if (!ui) {
+        status = UsageError(error);
+        return std::nullopt;
+    }
+    std::error_code ec;
+    ui->PayloadSize = fs::file_size(o.Argument, ec);
+    ui->UserFile = o.Argument;
+    return ui;
+}
+
+// A listing as `tar tv` shows one, or with --null the names alone, as stored.
+int PrintHoldings(const modVW::Holdings& holdings, bool null) {
+    if (!null)
+        modVW::ListLines(holdings, [](const std::string& line) { Say(std::cout, line); });
+    else if (!holdings.Folder)
+        std::cout << holdings.FileName << '\0';
+    else
+        for (uint32_t i = 0; i < holdings.Entries.Size(); ++i)
+            std::cout << holdings.Entries.PathOf(i) << '\0';
+    if (std::cout.flush()) return kSuccess;
+    return Failure("vw3: cannot write the listing to standard output");
+}
+
 // Only what the header shows: the format, the cost, the size.
 int RunSealedInfo(const Options& o) {
     try {
@@ -270,22 +306,51 @@ int RunEncrypt(const Options& o) {
 // Both formats tell their kind and name only once the password has opened them,
 // so the save and folder answers are worked out then.
 int RunDecrypt(const Options& o) {
-    try {  // a damaged or unreadable file is reported before a password is asked for
-        modVW::KeyCache keys;
-        modVW::OpenEncrypted(o.Argument, keys);
-    } catch (const vw::Error& e) {
-        return Failure(e, o.Argument);
-    }
-    std::string error;
-    auto ui = MakeInteraction(o, error);
-    if (!ui) return UsageError(error);
-    std::error_code ec;
-    ui->PayloadSize = fs::file_size(o.Argument, ec);
-    ui->UserFile = o.Argument;
+    int status = kSuccess;
+    auto ui = PasswordInteraction(o, status);
+    if (!ui) return status;
     ui->SaveAsFor = [&o](const std::string& stored) { return SaveAsFor(o, stored); };
     if (o.Output == "-")
         ui->FolderRefusal = "-o - writes a single file; " + Quoted(o.Argument) + " holds a folder";
     return DecryptedInto(o, *ui);
+}
+
+int RunVerify(const Options& o) {
+    int status = kSuccess;
+    auto ui = PasswordInteraction(o, status);
+    if (!ui) return status;
+    if (!modVW::Verify(*ui, o.Argument)) return ui->Status();
+    const std::string file = Quoted(o.Argument);
+    if (modVW::IsSealedFile(o.Argument)) {
+        Say(std::cout, file + " is whole: the password opens it and every part of it is authentic");
+    } else {
+        Say(std::cout, file + " shows nothing wrong: its fields, contents and sizes are in order");
+        Say(std::cout,
+            "A classic file holds no checksum: nothing can prove that its contents are unchanged");
+    }
+    return ui->Status();
+}
+
+// A sealed file is read whole, with its password, before anything is listed; a
+// classic file's names need no password.
+int RunList(const Options& o) {
+    modVW::Holdings holdings;
+    if (modVW::IsSealedFile(o.Argument)) {
+        int status = kSuccess;
+        auto ui = PasswordInteraction(o, status);
+        if (!ui) return status;
+        if (!modVW::Verify(*ui, o.Argument, &holdings)) return ui->Status();
+    } else {
+        CliInteraction ui(std::nullopt, o.Quiet);
+        std::error_code ec;
+        ui.PayloadSize = fs::file_size(o.Argument, ec);
+        ui.UserFile = o.Argument;
+        if (!modVW::ReadClassic(ui, o.Argument, holdings)) return ui.Status();
+        Say(std::cerr,
+            "vw3: a classic file's names and sizes are readable by anyone; no password "
+            "was needed to list them");
+    }
+    return PrintHoldings(holdings, o.Null);
 }
 
 int RunInfo(const Options& o) {

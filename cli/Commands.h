@@ -1,5 +1,5 @@
 #pragma once
-// The three commands of vw3; each returns the exit status.
+// The commands of vw3; each returns the exit status.
 
 #include "Options.h"
 
@@ -7,6 +7,8 @@ namespace vw3 {
 
 int RunEncrypt(const Options& options);
 int RunDecrypt(const Options& options);
+int RunVerify(const Options& options);
+int RunList(const Options& options);
 int RunInfo(const Options& options);
 
 // Reports a usage error on standard error and returns its status.

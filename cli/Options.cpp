@@ -15,6 +15,8 @@ not use it as strong encryption; a sealed .vws file (encrypt --sealed) is.
 Commands:
   encrypt SOURCE   encrypt a file, or the files directly inside a folder
   decrypt FILE     restore the file or the folder's files of FILE
+  verify FILE      check that FILE is whole, with its password; writes nothing
+  list FILE        list what FILE holds, one entry a line
   info FILE        show what FILE holds, without asking for the password
 
 Options:
@@ -35,8 +37,10 @@ Options:
   --force                  replace existing output; the replaced file holds the
                            new content only
   --                       end of options: what follows is an argument
+  --null                   (list) the names alone, each followed by a NUL byte
   -q, --quiet              no progress bar
   -h, --help               this text
+  -V, --version            the version of vw3 and of the libraries it runs on
 
 Exit status: 0 success, 1 failure ("Error N - description" on standard error),
 2 usage error, 3 incorrect password.
@@ -80,6 +84,30 @@ A wrong password from a file ends with status 3; at a terminal you get three
 tries.
 )";
 
+constexpr const char* kVerify = R"(Usage: vw3 verify FILE [--password-file PATH] [-q]
+
+Opens FILE as decrypt does, with its password, and reads all of it through the
+same checks, writing nothing anywhere. A sealed .vws file is whole when every
+chunk opens with the password's key: no byte was changed, dropped, moved or
+added. A classic .vw3 file holds no checksum: its record, its package and their
+sizes are checked, but nothing can prove that its contents are unchanged.
+Exit status 0: whole, and the password is right; 1: damaged (the report decrypt
+gives); 3: incorrect password.
+)";
+
+constexpr const char* kList = R"(Usage: vw3 list FILE [--password-file PATH] [--null] [-q]
+
+Lists what FILE holds, one entry a line as "tar tv" does: type and permission
+bits, size in bytes, modification time, and the name (control characters and
+bytes that are not UTF-8 shown as escapes), a link's target after " -> ". A
+folder's entries are named by their paths in the folder decrypt extracts into.
+What a format does not keep shows as "?": a classic folder keeps no modes or
+times, a single file neither. A sealed file asks for its password and is read
+and checked whole before anything is listed; a classic file is listed without
+it, since anyone can read its names. With --null only the names are written,
+exactly as stored, each followed by a NUL byte.
+)";
+
 constexpr const char* kInfo = R"(Usage: vw3 info FILE
 
 Shows the kind, the stored name and the payload size of FILE, and for a folder
@@ -89,7 +117,24 @@ file only the format, the key derivation cost and the file's size show.
 )";
 
 bool IsCommand(std::string_view word) {
-    return word == "encrypt" || word == "decrypt" || word == "info";
+    return word == "encrypt" || word == "decrypt" || word == "verify" || word == "list" ||
+           word == "info";
+}
+
+// Why `o` asks for what its command does not take; "" when it does not.
+std::string Misplaced(const Options& o) {
+    const bool writes = o.Command == "encrypt" || o.Command == "decrypt";
+    if (o.Command == "info" && (!o.Output.empty() || !o.PasswordFile.empty()))
+        return "info takes no -o or --password-file";
+    if (!writes && (!o.Output.empty() || o.Force))
+        return o.Command + " writes nothing: it takes no -o or --force";
+    if (o.Sealed && o.Command != "encrypt") return "--sealed is an option of encrypt";
+    if (o.GeneratePassword && o.Command != "encrypt")
+        return "--generate-password is an option of encrypt";
+    if (o.GeneratePassword && !o.PasswordFile.empty())
+        return "give --password-file or --generate-password, not both";
+    if (o.Null && o.Command != "list") return "--null is an option of list";
+    return "";
 }
 
 }  // namespace
@@ -97,6 +142,8 @@ bool IsCommand(std::string_view word) {
 std::string HelpText(const std::string& command) {
     if (command == "encrypt") return kEncrypt;
     if (command == "decrypt") return kDecrypt;
+    if (command == "verify") return kVerify;
+    if (command == "list") return kList;
     if (command == "info") return kInfo;
     return kOverview;
 }
@@ -154,25 +201,23 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
             o.GeneratePassword = true;
         else if (arg == "-q" || arg == "--quiet")
             o.Quiet = true;
+        else if (arg == "--null")
+            o.Null = true;
+        else if (arg == "-V" || arg == "--version")
+            o.Version = true;
         else {
             error = "unknown option " + std::string(arg);
             ok = false;
         }
         if (!ok) return std::nullopt;
     }
-    if (o.Help) return o;
+    if (o.Help || o.Version) return o;
     if (o.Command.empty())
         error = "no command given";
     else if (o.Argument.empty())
         error = o.Command + " needs a file";
-    else if (o.Command == "info" && (!o.Output.empty() || !o.PasswordFile.empty()))
-        error = "info takes no -o or --password-file";
-    else if (o.Sealed && o.Command != "encrypt")
-        error = "--sealed is an option of encrypt";
-    else if (o.GeneratePassword && o.Command != "encrypt")
-        error = "--generate-password is an option of encrypt";
-    else if (o.GeneratePassword && !o.PasswordFile.empty())
-        error = "give --password-file or --generate-password, not both";
+    else
+        error = Misplaced(o);
     if (!error.empty()) return std::nullopt;
     return o;
 }

@@ -7,7 +7,7 @@
 namespace vw3 {
 
 struct Options {
-    std::string Command;       // "encrypt", "decrypt", "info", or "" for the overall help
+    std::string Command;       // "encrypt", "decrypt", "verify", "list", "info", or ""
     std::string Argument;      // SOURCE or FILE
     std::string Output;        // -o / --output; "" when not given
     std::string PasswordFile;  // --password-file; "-" is standard input
@@ -15,7 +15,9 @@ struct Options {
     bool Sealed = false;            // encrypt --sealed: write a sealed .vws file
     bool GeneratePassword = false;  // encrypt --generate-password
     bool Quiet = false;
+    bool Null = false;  // list --null: the names alone, each ended by a NUL byte
     bool Help = false;
+    bool Version = false;  // -V, --version
 };
 
 // The parsed options, or nothing after printing a usage error to `error`.
@@ -23,5 +25,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error);
 
 // The text of `vw3 --help`, or of `vw3 COMMAND --help` for a known command.
 std::string HelpText(const std::string& command);
+
+// The text of `vw3 --version`: the program's version and the libraries' it runs on.
+std::string VersionText();
 
 }  // namespace vw3

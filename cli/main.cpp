@@ -37,11 +37,13 @@ int main(int argc, char** argv) {
     if (!options) return vw3::UsageError(error);
     if (options->Output == "-" && !outputOpen)
         return vw3::UsageError("standard output is closed; -o - has nowhere to write");
-    if (options->Help) {
-        std::cout << vw3::HelpText(options->Command);
+    if (options->Help || options->Version) {
+        std::cout << (options->Help ? vw3::HelpText(options->Command) : vw3::VersionText());
         return vw3::kSuccess;
     }
     if (options->Command == "encrypt") return vw3::RunEncrypt(*options);
     if (options->Command == "decrypt") return vw3::RunDecrypt(*options);
+    if (options->Command == "verify") return vw3::RunVerify(*options);
+    if (options->Command == "list") return vw3::RunList(*options);
     return vw3::RunInfo(*options);
 }

@@ -70,8 +70,9 @@ public:
     }
     void DoEvents() override { ui_.DoEvents(); }
     bool Cancelled() override { return ui_.Cancelled(); }
-    bool GoOn(const std::string& text, const std::string& title) override {
-        return ui_.GoOn(text, title);
+    bool GoOn(const std::string& text, const std::string& title,
+              const std::string& details) override {
+        return ui_.GoOn(text, title, details);
     }
     void WorkingOn(size_t number, size_t count, const std::string& name) override {
         ui_.WorkingOn(number, count, name);

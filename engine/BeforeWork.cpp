@@ -60,10 +60,10 @@ std::string ReplacedText(const std::vector<std::string>& names, const std::strin
 }
 
 bool AgreedToReplace(Interaction& ui, const std::vector<std::string>& names,
-                     const std::string& folder) {
+                     const std::string& folder, const std::string& details) {
     if (names.empty()) return true;
     return ui.ReadyToReplace(names, folder) &&
-           ui.GoOn(ReplacedText(names, folder), "Replace Files");
+           ui.GoOn(ReplacedText(names, folder), "Replace Files", details);
 }
 
 }  // namespace modVW

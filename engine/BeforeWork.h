@@ -25,8 +25,9 @@ std::vector<std::string> ReplacedPaths(const vw::EntryTree& entries, const vw::P
 std::string ReplacedText(const std::vector<std::string>& names, const std::string& folder);
 
 // True when the files `names` (relative paths) of `folder` may be replaced: the user interface's
-// own check (ReadyToReplace), then the question; asks nothing when empty.
+// own check (ReadyToReplace), then the question, with `details` (what the folder
+// holds) to unfold; asks nothing when empty.
 bool AgreedToReplace(Interaction& ui, const std::vector<std::string>& names,
-                     const std::string& folder);
+                     const std::string& folder, const std::string& details = "");
 
 }  // namespace modVW

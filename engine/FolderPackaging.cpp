@@ -170,9 +170,9 @@ bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::strin
     return true;
 }
 
-std::vector<std::string> UnpackPayload(EncryptedSource& file, vw::StagingFolder& staging,
-                                       const std::string& folder, const std::string& source,
-                                       Interaction& ui) {
+std::vector<vw::stuf::PackageFile> UnpackPayload(EncryptedSource& file, vw::StagingFolder& staging,
+                                                 const std::string& folder,
+                                                 const std::string& source, Interaction& ui) {
     vw::stuf::PackageUnpacker package(staging, folder, file.PayloadSize(), source,
                                       PackageObject().FreeSpace);
     file.PayloadInto(package, ui);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "PackageReader.h"
+
 class cSTUF20;
 class cDirSearch;
 
@@ -57,11 +59,11 @@ bool PackFolder(Interaction& ui, const std::string& SourcePath, const std::strin
                 std::vector<std::string>& skipped);
 
 // Unpacks the package that `file`'s payload holds into `staging`, the staging
-// folder of `folder`, as the payload is restored; returns the entries' names.
+// folder of `folder`, as the payload is restored; returns its files.
 // Failure texts name the package by the encrypted file `source`. Throws
 // vw::Error for a damaged package or one that would write outside `folder`.
-std::vector<std::string> UnpackPayload(EncryptedSource& file, vw::StagingFolder& staging,
-                                       const std::string& folder, const std::string& source,
-                                       Interaction& ui);
+std::vector<vw::stuf::PackageFile> UnpackPayload(EncryptedSource& file, vw::StagingFolder& staging,
+                                                 const std::string& folder,
+                                                 const std::string& source, Interaction& ui);
 
 }  // namespace modVW

@@ -74,9 +74,11 @@ public:
     // procedure then ends silently and leaves nothing behind.
     virtual bool Cancelled() { return false; }
     // Before work the user may not want (files replaced, entries left out): true goes
-    // on. By default the text is told as a notice and the work goes on, for a user
-    // interface whose options decided beforehand (vw3).
-    virtual bool GoOn(const std::string& text, const std::string& title) {
+    // on. `details`, when not empty, is more the user may unfold (all a folder
+    // holds). By default the text is told as a notice and the work goes on, for a
+    // user interface whose options decided beforehand (vw3).
+    virtual bool GoOn(const std::string& text, const std::string& title,
+                      const std::string& /*details*/ = "") {
         MsgBox(text, title, MsgStyle::vbInformation);
         return true;
     }

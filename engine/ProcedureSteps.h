@@ -3,6 +3,7 @@
 // so that one item and many go through the very same code.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 
 namespace modVW {
 
+class EncryptedSource;
 class KeyCache;
 
 // What one encryption reads and writes.
@@ -51,6 +53,14 @@ struct KnownPasswords {
 // How an item of a batch ended: the next one follows a Done or a Failed item
 // (failures are reported), nothing follows a Stopped one (the user cancelled).
 enum class ItemEnd { Done, Failed, Stopped };
+
+// Opens the file at `source` (see OpenEncrypted) into `file`, with its password:
+// the known ones first, with no question; one the user types that opens it
+// becomes known. The first steps of DecryptItem, and of whatever else reads a
+// file's contents (Verify). Done once it opens; Stopped when the user cancels,
+// Failed after the error report.
+ItemEnd OpenItem(Interaction& ui, const std::string& source, KeyCache& keys, KnownPasswords& known,
+                 std::unique_ptr<EncryptedSource>& file);
 
 // Decrypts the file at `source`: its password (the known ones first, with no
 // question; one the user types that opens it becomes known), then its output,

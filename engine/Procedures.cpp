@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <memory>
@@ -16,6 +17,7 @@
 #include "Guard.h"
 #include "Interaction.h"
 #include "KeyCache.h"
+#include "Listing.h"
 #include "NotDumpable.h"
 #include "PasswordStrength.h"
 #include "ProcedureSteps.h"
@@ -179,10 +181,17 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
         vw::tree::ExtractTree(file.TreePayload(), staging.Fd(), folder, entries,
                               DamagedError(source));
     else
-        for (const auto& name : UnpackPayload(file, staging, folder, source, ui))
-            entries.Add(name, {});
+        for (const auto& f : UnpackPayload(file, staging, folder, source, ui)) {
+            vw::TreeEntry entry;
+            entry.size = static_cast<uint64_t>(std::max(f.fileSize, 0));
+            entries.Add(f.name, std::move(entry));
+        }
     const vw::Placement plan = staging.Plan(entries);
-    if (!AgreedToReplace(ui, ReplacedPaths(entries, plan), folder)) return;
+    // The question shows all the folder holds under its details.
+    const auto replaced = ReplacedPaths(entries, plan);
+    if (!AgreedToReplace(ui, replaced, folder,
+                         replaced.empty() ? "" : ListingText(entries, file.HoldsTree())))
+        return;
     staging.Commit(entries, plan);
     made.path.clear();
     ui.Wrote(folder);
@@ -284,11 +293,16 @@ KnownPasswords::~KnownPasswords() {
         WipeText(password);
 }
 
+ItemEnd OpenItem(Interaction& ui, const std::string& source, KeyCache& keys, KnownPasswords& known,
+                 std::unique_ptr<EncryptedSource>& file) {
+    if (!Guarded(ui, [&] { file = OpenEncrypted(source, keys); })) return ItemEnd::Failed;
+    return AskMatchingPassword(ui, *file, known);
+}
+
 ItemEnd DecryptItem(Interaction& ui, const std::string& source, KeyCache& keys,
                     KnownPasswords& known) {
     std::unique_ptr<EncryptedSource> file;
-    if (!Guarded(ui, [&] { file = OpenEncrypted(source, keys); })) return ItemEnd::Failed;
-    if (const ItemEnd opened = AskMatchingPassword(ui, *file, known); opened != ItemEnd::Done)
+    if (const ItemEnd opened = OpenItem(ui, source, keys, known, file); opened != ItemEnd::Done)
         return opened;
     const bool done = Guarded(ui, [&] {
         if (file->Kind() == SourceKinds::File)

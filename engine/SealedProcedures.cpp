@@ -10,6 +10,7 @@
 #include "EncryptedRecord.h"
 #include "Interaction.h"
 #include "KeyCache.h"
+#include "PasswordForm.h"
 #include "PayloadPipeline.h"
 #include "Progress.h"
 #include "SealedFile.h"
@@ -17,6 +18,12 @@
 
 namespace modVW {
 namespace {
+
+// A password's other form, wiped on every way out.
+struct WipedText {
+    std::string text;
+    ~WipedText() { WipeText(text); }
+};
 
 class SealedFileSource : public EncryptedSource {
 public:
@@ -30,14 +37,9 @@ public:
         CurrentProgress = 0;
         // Cancel is heard while the key is made and after each opened chunk; a
         // folder's extraction passes it on from inside libarchive.
-        const SealedKeys& keys =
-            cache_.Keys(typed, header_.Salt, header_.Cost, [&ui] { KeepResponsive(ui); });
-        if (!KeysMatch(header_, keys)) return false;
-        source_.reset();
-        source_.emplace(in_, header_, keys, [&ui](uint64_t done, uint64_t total) {
-            CurrentProgress = ProgressAt(done, total);
-            KeepResponsive(ui);
-        });
+        keys_ = OpenedBy(typed, ui);
+        if (!keys_) return false;
+        Start(ui);
         return true;
     }
     int16_t Kind() const override { return source_->Contents().Kind; }
@@ -46,7 +48,9 @@ public:
         HandOn([&out] { return out.Position(); },
                [&out](const uint8_t* text, size_t n) { out.WriteBytes(text, n); });
     }
-    void PayloadInto(vw::ByteSink& out, Interaction&) override {
+    void PayloadInto(vw::ByteSink& out, Interaction& ui) override {
+        if (handedOn_) Start(ui);  // read again (a package's check): from the first chunk
+        handedOn_ = true;
         uint64_t at = 0;
         HandOn([&at] { return at; },
                [&](const uint8_t* text, size_t n) {
@@ -60,6 +64,30 @@ public:
     vw::ByteSource& TreePayload() override { return *source_; }
 
 private:
+    // The content from its start, the contents checked at once.
+    void Start(Interaction& ui) {
+        source_.reset();
+        source_.emplace(in_, header_, *keys_, [&ui](uint64_t done, uint64_t total) {
+            CurrentProgress = ProgressAt(done, total);
+            KeepResponsive(ui);
+        });
+        handedOn_ = false;
+    }
+
+    // The keys that open the file, or nothing. New files take their key from the
+    // composed password; a file sealed before took it from the password as typed,
+    // which is tried once more when it is another text, so only those passwords
+    // cost a second derivation.
+    const SealedKeys* OpenedBy(const std::string& typed, Interaction& ui) {
+        const auto turn = [&ui] { KeepResponsive(ui); };
+        const WipedText composed{ComposedPassword(typed)};
+        const SealedKeys* keys = &cache_.Keys(composed.text, header_.Salt, header_.Cost, turn);
+        if (KeysMatch(header_, *keys)) return keys;
+        if (composed.text == typed) return nullptr;
+        keys = &cache_.Keys(typed, header_.Salt, header_.Cost, turn);
+        return KeysMatch(header_, *keys) ? keys : nullptr;
+    }
+
     // Written from the opened chunk itself; a version-1 piece goes through a
     // buffer placed where the output's position lies within a page.
     template <class Position, class Write>
@@ -75,8 +103,10 @@ private:
 
     vw::FileReader in_;
     SealedHeader header_;
-    KeyCache& cache_;  // holds the keys the source reads with
+    KeyCache& cache_;                   // holds the keys the source reads with
+    const SealedKeys* keys_ = nullptr;  // the cache's, that opened the file
     std::optional<SealedSource> source_;
+    bool handedOn_ = false;  // source_ has been read from
 };
 
 // The header of a new file, with the batch's salt, and the keys `password` makes
@@ -87,7 +117,8 @@ const SealedKeys& NewKeys(const std::string& password, Interaction& ui, KeyCache
         throw vw::Error(vw::ErrorNumber::InvalidCall, "A sealed file needs a password");
     header = cache.NewHeader(SealingCost);
     CurrentProgress = 0;
-    return cache.Keys(password, header.Salt, header.Cost, [&ui] { KeepResponsive(ui); });
+    const WipedText composed{ComposedPassword(password)};
+    return cache.Keys(composed.text, header.Salt, header.Cost, [&ui] { KeepResponsive(ui); });
 }
 
 // The cache given, or one of the call's own.

@@ -1,68 +1,19 @@
 #include "PackageUnpacker.h"
 
 #include <algorithm>
-#include <cstring>
-#include <limits>
-#include <map>
 
 #include "BinaryFile.h"
 #include "EntryCompression.h"
 #include "Error.h"
 #include "PackageExtraction.h"
-#include "PackageFormat.h"
-#include "PackageRefusals.h"
 #include "PathText.h"
 #include "PrivateFolder.h"
 #include "StagingFolder.h"
-#include "Text1252.h"
 
 namespace vw::stuf {
-
-// The fields in file order. Fields are little-endian, texts a 16-bit length and
-// their bytes; a slot is its Contents (dimension count, then length, lower bound
-// and bytes when sized), name, FileSize, Compressed, two texts and eight bytes.
-enum class PackageUnpacker::Step : uint8_t {
-    DescriptionLength,
-    Description,
-    TableDimensions,
-    SlotCount,
-    TableLowerBound,
-    SlotDimensions,
-    ContentsLength,
-    ContentsLowerBound,
-    Contents,
-    NameLength,
-    Name,
-    FileSize,
-    Compressed,
-    SlotText1Length,
-    SlotText1,
-    SlotText2Length,
-    SlotText2,
-    SlotBytes,
-    EntryCount,
-    TagLength,
-    Tag,
-    Text1Length,
-    Text1,
-    Text2Length,
-    Text2,
-    Number1,
-    Number2,
-    Done,
-};
-
 namespace {
 
-constexpr uint64_t kUnknown = std::numeric_limits<uint64_t>::max();
 constexpr size_t kInflateChunk = 64 * 1024;
-
-template <class T>
-T Field(const std::string& bytes) {
-    T v{};
-    std::memcpy(&v, bytes.data(), sizeof v);
-    return v;
-}
 
 }  // namespace
 
@@ -70,212 +21,57 @@ PackageUnpacker::PackageUnpacker(StagingFolder& staging, std::string dest, uint6
                                  std::string label, FreeSpace freeSpace)
     : staging_(staging),
       dest_(std::move(dest)),
-      label_(std::move(label)),
       freeSpace_(std::move(freeSpace)),
       slots_(std::make_unique<PrivateFolder>(staging.PathOf(""), vw::kStagingPrefix)),
-      left_(size) {
-    Need(Step::DescriptionLength, 2, "the description's length");
-}
+      reader_(size, std::move(label), *this) {}
 
 PackageUnpacker::~PackageUnpacker() = default;
 
-// Every field is checked against the bytes that remain before it is gathered.
-void PackageUnpacker::Need(Step step, uint64_t bytes, const char* what) {
-    if (bytes > left_) throw PastEnd(step, what, bytes, left_);
-    step_ = step;
-    need_ = bytes;
-    what_ = what;
-    field_.clear();
-    if (bytes == 0) TakeField();
-}
-
-// A failure inside a slot says which slot it is.
-std::string PackageUnpacker::Where(Step step) const {
-    if (step < Step::SlotDimensions || step > Step::SlotBytes) return "";
-    return "Slot " + std::to_string(entries_.size() - 1) + ": ";
-}
-
-Error PackageUnpacker::PastEnd(Step step, const char* what, uint64_t need, uint64_t have) const {
-    const Error cut = Truncated(label_, what, need, have);
-    return Error(cut.Number(), Where(step) + cut.Description());
-}
-
-void PackageUnpacker::Write(const uint8_t* data, size_t len) {
-    while (len > 0 && step_ != Step::Done) {  // bytes after the last field are never read
-        size_t n = 0;
-        if (step_ == Step::Contents) {
-            n = static_cast<size_t>(std::min<uint64_t>(len, contentsLeft_));
-            contents_->WriteBytes(data, n);
-            contentsLeft_ -= n;
-        } else {
-            n = static_cast<size_t>(std::min<uint64_t>(len, need_ - field_.size()));
-            field_.append(reinterpret_cast<const char*>(data), n);
-        }
-        data += n;
-        len -= n;
-        if (left_ != kUnknown) left_ -= n;
-        if (step_ == Step::Contents ? contentsLeft_ == 0 : field_.size() == need_) {
-            if (step_ == Step::Contents)
-                EndContents();
-            else
-                TakeField();
-        }
-    }
-}
-
-void PackageUnpacker::TakeField() {
-    switch (step_) {
-        case Step::DescriptionLength:
-            return Need(Step::Description, Field<uint16_t>(field_), "the description");
-        case Step::Description:
-            return Need(Step::TableDimensions, 2, "the entry table's dimension count");
-        case Step::TableDimensions: {
-            const auto dims = Field<uint16_t>(field_);
-            CheckDimensions(dims, "the entry table has ", label_, Where(step_));
-            if (dims == 0) return Need(Step::EntryCount, 4, "EntryCount");
-            return Need(Step::SlotCount, 4, "the entry table's slot count");
-        }
-        case Step::SlotCount:
-            slotCount_ = Field<uint32_t>(field_);
-            return Need(Step::TableLowerBound, 4, "the entry table's lower bound");
-        case Step::TableLowerBound:
-            CheckTableStart(Field<int32_t>(field_), label_, Where(step_));
-            if (left_ != kUnknown) CheckSlotRoom(slotCount_, left_, label_, Where(step_));
-            return NextSlot();
-        case Step::SlotDimensions: {
-            const auto dims = Field<uint16_t>(field_);
-            CheckDimensions(dims, "an entry's contents have ", label_, Where(step_));
-            if (dims == 0) return Need(Step::NameLength, 2, "an entry's name length");
-            return Need(Step::ContentsLength, 4, "an entry's length");
-        }
-        case Step::ContentsLength:
-            contentsLeft_ = Field<uint32_t>(field_);
-            return Need(Step::ContentsLowerBound, 4, "an entry's lower bound");
-        case Step::ContentsLowerBound:
-            CheckEntryLength(contentsLeft_, label_, Where(step_));
-            return StartContents(static_cast<uint32_t>(contentsLeft_));
-        case Step::NameLength:
-            return Need(Step::Name, Field<uint16_t>(field_), "an entry's name");
-        case Step::Name:
-            entries_.back().name = field_;
-            return Need(Step::FileSize, 4, "an entry's file size");
-        case Step::FileSize:
-            entries_.back().fileSize = Field<int32_t>(field_);
-            return Need(Step::Compressed, 2, "an entry's compression flag");
-        case Step::Compressed:
-            entries_.back().compressed = Field<int16_t>(field_);
-            return Need(Step::SlotText1Length, 2, "an entry's reserved text");
-        case Step::SlotText1Length:
-            return Need(Step::SlotText1, Field<uint16_t>(field_), "an entry's reserved text");
-        case Step::SlotText1:
-            return Need(Step::SlotText2Length, 2, "an entry's reserved text");
-        case Step::SlotText2Length:
-            return Need(Step::SlotText2, Field<uint16_t>(field_), "an entry's reserved text");
-        case Step::SlotText2:
-            return Need(Step::SlotBytes, 8, "an entry's reserved bytes");
-        case Step::SlotBytes:
-            return NextSlot();
-        case Step::EntryCount: {
-            const auto count = Field<int32_t>(field_);
-            CheckEntryCount(count, slotCount_, label_, Where(step_));
-            entryCount_ = count;
-            return Need(Step::TagLength, 2, "the format tag's length");
-        }
-        case Step::TagLength:
-            return Need(Step::Tag, Field<uint16_t>(field_), "the format tag");
-        case Step::Tag:
-            return Need(Step::Text1Length, 2, "a reserved text's length");
-        case Step::Text1Length:
-            return Need(Step::Text1, Field<uint16_t>(field_), "a reserved text");
-        case Step::Text1:
-            return Need(Step::Text2Length, 2, "a reserved text's length");
-        case Step::Text2Length:
-            return Need(Step::Text2, Field<uint16_t>(field_), "a reserved text");
-        case Step::Text2:
-            return Need(Step::Number1, 4, "a reserved number");
-        case Step::Number1:
-            return Need(Step::Number2, 4, "a reserved number");
-        case Step::Number2:
-        case Step::Contents:
-        case Step::Done:
-            step_ = Step::Done;
-            return;
-    }
-}
-
-void PackageUnpacker::NextSlot() {
-    if (entries_.size() == slotCount_) return Need(Step::EntryCount, 4, "EntryCount");
-    entries_.emplace_back();
-    Need(Step::SlotDimensions, 2, "an entry's dimension count");
-}
-
-// The contents wait in the private folder under the slot's number; the disk must
-// have room for them before they are written.
-void PackageUnpacker::StartContents(uint32_t count) {
-    if (uint64_t{count} > left_) throw PastEnd(step_, "an entry's contents", count, left_);
+void PackageUnpacker::Begin(uint32_t slot, uint32_t count) {
     // Free space is asked again only once what was last seen is used up.
     if (count > freeSeen_) freeSeen_ = CheckFreeSpace(dest_, count, freeSpace_);
     freeSeen_ -= count;
-    entries_.back().hasContents = true;
-    const std::string path = JoinPath(slots_->Path(), std::to_string(entries_.size() - 1));
+    const std::string path = JoinPath(slots_->Path(), std::to_string(slot));
     // Until its name comes, a failing write names the destination folder.
     contents_ = std::make_unique<FileWriter>(path, FileWriter::Mode::CreateNew, 0666, dest_);
-    step_ = Step::Contents;
-    need_ = count;
-    if (count == 0) EndContents();
 }
 
-void PackageUnpacker::EndContents() {
+void PackageUnpacker::Bytes(const uint8_t* data, size_t n) {
+    contents_->WriteBytes(data, n);
+}
+
+void PackageUnpacker::End() {
     contents_->Close();
     contents_.reset();
-    Need(Step::NameLength, 2, "an entry's name length");
 }
 
-std::vector<std::string> PackageUnpacker::Finish() {
-    if (step_ == Step::Contents)
-        throw PastEnd(step_, "an entry's contents", need_, need_ - contentsLeft_);
-    if (step_ != Step::Done) throw PastEnd(step_, what_, need_, field_.size());
-    // Everything that can be known to fail is refused before an entry is placed.
-    const long nameMax = NameMaxAt(dest_);
-    std::vector<std::string> names;
-    std::map<std::string, int32_t> numbers;
+std::vector<PackageFile> PackageUnpacker::Finish() {
+    const std::vector<PackageFile> files = reader_.Finish(NameMaxAt(dest_));
     uint64_t expanded = 0;
-    for (int32_t i = 1; i <= entryCount_; ++i) {
-        const Entry& entry = entries_[static_cast<size_t>(i)];
-        names.push_back(Text1252::NameFromFile(entry.name));
-        CheckEntryName(i, names.back(), nameMax);
-        const auto [first, fresh] = numbers.emplace(names.back(), i);
-        if (!fresh)
-            throw Error(ErrorNumber::FileExists,
-                        "Refusing to extract file " + std::to_string(i) + ": its name \"" +
-                            names.back() + "\" is also file " + std::to_string(first->second) +
-                            "'s, and one would replace the other");
-        if (entry.compressed == -1) expanded += static_cast<uint64_t>(std::max(entry.fileSize, 0));
-    }
+    for (const auto& file : files)
+        if (file.compressed) expanded += static_cast<uint64_t>(std::max(file.fileSize, 0));
     CheckFreeSpace(dest_, expanded, freeSpace_);
-    for (int32_t i = 1; i <= entryCount_; ++i)
-        Place(static_cast<uint32_t>(i), names[static_cast<size_t>(i - 1)],
-              JoinPath(dest_, names[static_cast<size_t>(i - 1)]));
-    return names;
+    for (const auto& file : files)
+        Place(file, JoinPath(dest_, file.name));
+    return files;
 }
 
 // Moves a stored entry's contents into the staging folder under its name, or
 // inflates a compressed one there.
-void PackageUnpacker::Place(uint32_t number, const std::string& name, const std::string& target) {
-    const Entry& entry = entries_[number];
-    const std::string raw = JoinPath(slots_->Path(), std::to_string(number));
-    const std::string staged = staging_.PathOf(name);
-    if (entry.compressed != -1 && entry.hasContents) {
+void PackageUnpacker::Place(const PackageFile& file, const std::string& target) {
+    const std::string raw = JoinPath(slots_->Path(), std::to_string(file.number));
+    const std::string staged = staging_.PathOf(file.name);
+    if (!file.compressed && file.hasContents) {
         if (::rename(raw.c_str(), staged.c_str()) != 0)
             throw ErrorFromErrno(errno, "Cannot write", target);
         return;
     }
     FileWriter out(staged, FileWriter::Mode::Truncate, 0666, target);
-    if (entry.compressed == -1) {
+    if (file.compressed) {
         EntryInflater inflater(
-            entry.fileSize, [&](const uint8_t* data, size_t n) { out.WriteBytes(data, n); },
-            std::to_string(number) + " \"" + name + "\"");
-        if (entry.hasContents) {
+            file.fileSize, [&](const uint8_t* data, size_t n) { out.WriteBytes(data, n); },
+            EntryLabel(file.number, file.name));
+        if (file.hasContents) {
             FileReader in(raw);
             std::vector<uint8_t> chunk(kInflateChunk);
             while (in.Remaining() > 0) {

@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache
-  zlib1g-dev libsodium-dev libarchive-dev libgtest-dev googletest libzxcvbn-dev diceware
+  zlib1g-dev libsodium-dev libarchive-dev libicu-dev libgtest-dev googletest libzxcvbn-dev diceware
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   clang clang-format libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core

@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextEdit>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -157,11 +159,20 @@ QString QtInteraction::PasswordFileName() const {
     return QFileInfo(QString::fromStdString(run_.Source)).fileName();
 }
 
-bool QtInteraction::GoOn(const std::string& text, const std::string& title) {
+bool QtInteraction::GoOn(const std::string& text, const std::string& title,
+                         const std::string& details) {
     return Timed([&] {
         if (GoOnAnswerer) return GoOnAnswerer(text, title);
         std::unique_ptr<QMessageBox> box(
             MakeMessageBox(owner_, text, title, modVW::MsgStyle::vbExclamation, true));
+        if (!details.empty()) {
+            box->setDetailedText(QString::fromStdString(details));
+            // A listing's columns line up only in a fixed-pitch font, and unwrapped.
+            if (auto* listing = box->findChild<QTextEdit*>()) {
+                listing->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+                listing->setLineWrapMode(QTextEdit::NoWrap);
+            }
+        }
         return box->exec() == QMessageBox::Ok;
     });
 }

@@ -39,7 +39,9 @@ public:
     void MsgBox(const std::string& text, const std::string& title, int style) override;
     void DoEvents() override;
     bool Cancelled() override;
-    bool GoOn(const std::string& text, const std::string& title) override;
+    // `details` go under the box's "Show Details..." button.
+    bool GoOn(const std::string& text, const std::string& title,
+              const std::string& details = "") override;
     void WorkingOn(size_t number, size_t count, const std::string& name) override;
     void Wrote(const std::string& path) override;
 

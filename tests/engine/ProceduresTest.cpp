@@ -138,6 +138,12 @@ TEST_F(Procedures, AskTheirQuestionsInOrder) {
     EXPECT_EQ(ReadFile(dir / "n"), B("y"));
     EXPECT_EQ(ReadFile(dir / "kept/readme.txt"), B("r"));
     EXPECT_EQ(ReadText(dir / "kept2/day1/notes") + ReadText(dir / "kept2/mine"), "nm");
+    // The replace question unfolds what the folder holds: a classic one no modes or
+    // times, a tree with them.
+    EXPECT_EQ(runs["replacing"].Log.back().Details, R"(-????????? 1 ????-??-?? ??:?? readme.txt)");
+    const std::string& tree = runs["replacing-tree"].Log.back().Details;
+    EXPECT_TRUE(tree.find(" day1/notes") != std::string::npos && tree.find('?') == tree.npos)
+        << tree;
 }
 
 // A longer destination is replaced by the new content only: nothing of the old

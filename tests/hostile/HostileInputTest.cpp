@@ -1,7 +1,8 @@
 // The hostile .vw3 files of tests/data/hostile through the decrypt procedure and
-// through the vw3 command: each must end in the exact report of its MANIFEST row,
-// with nothing written anywhere (no restored file, no extracted entry, no
-// temporary package, no partial file, no folder vw3 made for the output).
+// through the vw3 command (decrypt and verify): each must end in the exact report
+// of its MANIFEST row, with nothing written anywhere (no restored file, no
+// extracted entry, no temporary package, no partial file, no folder vw3 made for
+// the output).
 // Folders of hostile names through encryption and back, by the procedures and by
 // vw3: each comes back as exactly the same {name: bytes}, or encryption is refused
 // before anything is written, naming the file; only a name that is not valid UTF-8
@@ -103,12 +104,15 @@ TEST(HostileInput, DecryptProcedureAndVw3ReportAndWriteNothing) {
             w.ExpectNothingWritten();
         }
         // Into a new file; for a folder into an existing one, and into new folders,
-        // which vw3 makes and must take away again.
-        for (const char* out : {single ? "out/restored" : "out", single ? "" : "fresh/folder"}) {
+        // which vw3 makes and must take away again; verify says the same.
+        for (const char* out :
+             {single ? "-o out/restored" : "-o out", single ? "" : "-o fresh/folder", "verify"}) {
             if (!*out) continue;
             Workspace w(file);
-            const auto r = RunCommand(w.dir.Path(), std::string(VW3_BINARY) + " decrypt '" + file +
-                                                        "' -o " + out + " --password-file pw");
+            const bool verify = std::string(out) == "verify";
+            const auto r = RunCommand(
+                w.dir.Path(), std::string(VW3_BINARY) + (verify ? " verify '" : " decrypt '") +
+                                  file + "' --password-file pw " + (verify ? "" : out));
             EXPECT_EQ(r.status, std::stoi(row.at(2))) << out;
             EXPECT_EQ(r.err, Workspace::Vw3Report(row.at(3), file) + "\n") << out;
             w.ExpectNothingWritten();

@@ -19,6 +19,7 @@ public:
         std::string Text;
         modVW::FileDialogRequest Request;  // for "open" and "save"; a folder's start
         int Style = 0;                     // for "msgbox"
+        std::string Details;               // for "go on"
     };
 
     ScriptedInteraction() = default;
@@ -48,8 +49,10 @@ public:
         return Take("folder", title, r);
     }
     // Goes on after any answer but "".
-    bool GoOn(const std::string& text, const std::string&) override {
-        return !Take("go on", text, {}).empty();
+    bool GoOn(const std::string& text, const std::string&, const std::string& details) override {
+        const bool on = !Take("go on", text, {}).empty();
+        Log.back().Details = details;
+        return on;
     }
     bool Cancelled() override {
         return (CancelWork && Answers.empty()) || (CancelInItem && Item == CancelInItem);
@@ -66,7 +69,7 @@ public:
         return Take("password", prompt, {});
     }
     void MsgBox(const std::string& text, const std::string&, int style) override {
-        Log.push_back({"msgbox", text, {}, style});
+        Log.push_back({"msgbox", text, {}, style, {}});
     }
     void DoEvents() override {
         if (OnEvents) OnEvents();
@@ -89,7 +92,7 @@ public:
 private:
     std::string Take(const char* kind, const std::string& text, const modVW::FileDialogRequest& r) {
         if (BeforeAnswer) BeforeAnswer(kind);
-        Log.push_back({kind, text, r, 0});
+        Log.push_back({kind, text, r, 0, {}});
         if (Answers.empty()) return "";
         std::string answer = Answers.front();
         Answers.pop_front();

@@ -182,6 +182,12 @@ private slots:
             box->button(QMessageBox::Ok)->click();
         });
         ui.MsgBox("Error: You have entered an incorrect password.", "Error", 48);
+        // A question's details unfold below it.
+        AnswerNextDialog<QMessageBox>([](QMessageBox* box) {
+            QCOMPARE(box->detailedText(), QStringLiteral("all it holds"));
+            box->button(QMessageBox::Cancel)->click();
+        });
+        QVERIFY(!ui.GoOn("1 file will be replaced", "Replace Files", "all it holds"));
     }
 };
 
