@@ -157,9 +157,11 @@ TEST(Signals, PlacementIsRolledBackWhole) {
                     continue;
                 }
                 EXPECT_EQ(Tree(dir / "out"), before);
-                for (const auto& path : before)
-                    if (fs::is_regular_file(dir / ("out/" + path)))
+                for (const auto& path : before) {
+                    if (fs::is_regular_file(dir / ("out/" + path))) {
                         EXPECT_EQ(ReadText(dir / ("out/" + path)), "old") << path;
+                    }
+                }
             }
     }
     modVW::SealingCost = modVW::kNewFileCost;
