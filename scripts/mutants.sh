@@ -18,17 +18,23 @@ copy=$work/src
 build=$work/build
 started=$(date +%s)
 
-# The copy holds the work tree as it is now, committed or not.
+# The copy holds the work tree as it is now, committed or not; a file that differs
+# is copied with a new time, so the build takes it whatever a run left behind.
 mkdir -p "$copy"
-(cd "$here" && git ls-files -co --exclude-standard -z | tar --null -T - -cf -) | tar -xf - -C "$copy"
-(cd "$here" && git ls-files -d -z) | (cd "$copy" && xargs -0 -r rm -f)
+(cd "$here" && git ls-files -co --exclude-standard -z) | while IFS= read -r -d '' f; do
+  if ! cmp -s "$here/$f" "$copy/$f"; then
+    mkdir -p "$(dirname "$copy/$f")" && cp "$here/$f" "$copy/$f"
+  fi
+done
 if [ ! -f "$build/build.ninja" ]; then
   bash "$copy/scripts/configure.sh" "$build" -DVW_BUILD_BENCH=OFF >/dev/null || exit 1
 fi
 cmake --build "$build" >/dev/null || { echo "the work tree itself does not build" >&2; exit 1; }
 
-patches=("$@")
-[ ${#patches[@]} -gt 0 ] || patches=("$here"/tests/mutants/*.patch)
+patches=()
+for patch in "${@:-$here/tests/mutants/*.patch}"; do
+  for p in $patch; do patches+=("$copy/tests/mutants/$(basename "$p")"); done
+done
 killed=() survived=() stale=() broken=()
 for patch in "${patches[@]}"; do
   name=$(basename "$patch" .patch)
