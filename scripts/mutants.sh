@@ -49,7 +49,8 @@ for patch in "${patches[@]}"; do
   if ! cmake --build "$build" >"$work/build.log" 2>&1; then
     broken+=("$name")
     echo "$name: does not build (see $work/build.log)"
-  elif ! ctest --test-dir "$build" -R "^${test}\$" --timeout 300 >"$work/$name.log" 2>&1 ||
+  elif ! ctest --test-dir "$build" -R "^${test}\$" --timeout 300 --output-on-failure \
+       >"$work/$name.log" 2>&1 ||
        grep -q "No tests were found" "$work/$name.log"; then
     if grep -q "No tests were found" "$work/$name.log"; then
       broken+=("$name")
