@@ -173,8 +173,8 @@ private slots:
         QVERIFY(dialog.isVisible());
     }
 
-    // A click on the notification itself (its "default" action) shows the output in
-    // its folder.
+    // A click on the notification itself (its "default" action) shows the outputs in
+    // their folders.
     void notificationClickShowsTheOutput() {
         QProcess bus;
         bus.start(QStringLiteral("dbus-daemon"),
@@ -204,13 +204,15 @@ private slots:
         }
         answering.start();
         vwui::DoneNotifier notifier;
-        QVERIFY(notifier.Notify(QStringLiteral("/tmp/out/report.pdf")));
+        const QStringList outputs = {QStringLiteral("/tmp/out/a.pdf"), QStringLiteral("/tmp/b")};
+        QVERIFY(notifier.Notify(outputs));
         QVERIFY(notifications.Actions.contains(QStringLiteral("default")));
         desktop.send(QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
                                                 QStringLiteral("org.freedesktop.Notifications"),
                                                 QStringLiteral("ActionInvoked"))
                      << 7u << QStringLiteral("default"));
-        QTRY_COMPARE(files.Shown, QStringList{QStringLiteral("file:///tmp/out/report.pdf")});
+        QTRY_COMPARE(files.Shown, (QStringList{QStringLiteral("file:///tmp/out/a.pdf"),
+                                               QStringLiteral("file:///tmp/b")}));
     }
 
     // Real modal dialogs give the chosen path, or nothing when cancelled.
