@@ -1,6 +1,6 @@
-// The sealed test kit of tests/data/sealed-kit through vw3: each file's exit
-// status, key words and what the run leaves anywhere under a fresh folder, as its
-// row in cases.txt says.
+// The sealed test kit of tests/data/sealed-kit through vw3 verify and decrypt: each
+// file's exit statuses, key words and what the runs leave anywhere under a fresh
+// folder, as its row in cases.txt says.
 
 #include <gtest/gtest.h>
 #include <sodium.h>
@@ -56,17 +56,24 @@ TEST(SealedKit, EveryCaseEndsAsItsRowSays) {
     EXPECT_EQ(rows.size(), 32u);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.at(0));
-        TempDir dir;
+        TempDir dir, keys;
         const fs::path here = dir / "up/here";
         fs::create_directories(here);
-        std::ofstream(dir / "pw") << row.at(1) << "\n";
-        const std::string kit = DataPath("sealed-kit/" + row[0] + ".vws");
-        const auto r = RunCommand(here, std::string("timeout 20 ") + VW3_BINARY + " decrypt '" +
-                                            kit + "' -o out --password-file ../../pw");
+        std::ofstream(keys / "pw") << row.at(1) << "\n";
+        const auto run = [&](const std::string& command, const std::string& options) {
+            return RunCommand(here, std::string("timeout 20 ") + VW3_BINARY + command + " '" +
+                                        DataPath("sealed-kit/" + row[0] + ".vws") + "'" + options +
+                                        " --password-file '" + keys / "pw" + "'");
+        };
+        const std::string said = row.at(4) == "-" ? "" : row[4];
+        // verify, with the same texts as decrypt, writes nothing anywhere.
+        const auto verified = run(" verify", " -q");
+        EXPECT_EQ(verified.status, std::stoi(row.at(3))) << verified.err;
+        EXPECT_NE(verified.err.find(said), std::string::npos) << verified.err;
+        EXPECT_EQ(Written(dir.Path(), here), "-");
+        const auto r = run(" decrypt", " -o out");
         EXPECT_EQ(r.status, std::stoi(row.at(2))) << r.err;
-        // The verify column (row[3]) is checked here once vw3 has the command.
-        EXPECT_NE(r.err.find(row.at(4) == "-" ? "" : row[4]), std::string::npos) << r.err;
-        fs::remove(dir / "pw");
+        EXPECT_NE(r.err.find(said), std::string::npos) << r.err;
         EXPECT_EQ(Written(dir.Path(), here), row.at(5));
     }
 }
