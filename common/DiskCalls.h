@@ -18,6 +18,8 @@ extern int (*Rename)(const char* from, const char* to, unsigned flags);
 extern int (*RenameAt)(int fromDir, const char* from, int toDir, const char* to, unsigned flags);
 // syncfs(2): everything written to the filesystem that holds `fd` reaches the disk.
 extern int (*SyncFilesystem)(int fd);
+// Opens a new unnamed file for writing in `folder` (O_TMPFILE), mode 0600.
+extern int (*OpenUnnamed)(const char* folder);
 
 // Makes the renames in `folder` reach the disk, through Fsync. A filesystem that
 // cannot sync a folder at all is let be: a rename is then as safe as it gets

@@ -138,7 +138,7 @@ void SweepStaleTemporaries(const std::string& folder) {
 TemporaryFile::TemporaryFile(const std::string& folder, const std::string& shownPath)
     : folder_(folder.empty() ? "." : folder), shownPath_(shownPath) {
     SweepStaleTemporaries(folder_);
-    fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    fd_ = disk::OpenUnnamed(folder_.c_str());
     // Placing an unnamed file needs /proc; without it, or without O_TMPFILE, a name.
     if (fd_ >= 0 && (::access(ProcPath(fd_).c_str(), F_OK) != 0 || ::flock(fd_, LOCK_EX) != 0)) {
         ::close(fd_);
@@ -153,7 +153,10 @@ TemporaryFile::~TemporaryFile() {
     ::unlink(named_.c_str());
 }
 
+std::string (*TemporaryNameForTests)() = nullptr;
+
 std::string TemporaryFile::NameBeside() const {
+    if (TemporaryNameForTests) return folder_ + "/" + TemporaryNameForTests();
     static std::mt19937 gen(std::random_device{}());
     char name[32];
     std::snprintf(name, sizeof name, "%s%08x%s", kPrefix, static_cast<unsigned>(gen()), kSuffix);

@@ -38,6 +38,11 @@ private:
     int leftover_ = -1;  // the named file's slot in Leftovers
 };
 
+// A test hook, set by no path of the program: when set, it draws the names of named
+// temporaries (".vw<8 hex digits>.part") instead of the random generator, so a test
+// can put something at a name before it is drawn.
+extern std::string (*TemporaryNameForTests)();
+
 // Error 58 for a `target` that something else created while it was written.
 Error AppearedError(const std::string& target);
 

@@ -11,7 +11,7 @@ packages=(
   zlib1g-dev libsodium-dev libarchive-dev libicu-dev libgtest-dev googletest libzxcvbn-dev diceware
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   clang clang-format libclang-rt-14-dev
-  xvfb xauth imagemagick fonts-dejavu-core
+  xvfb xauth imagemagick fonts-dejavu-core dbus-daemon
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
   dpkg-dev appstream man-db libxml2-utils gcovr lintian python3
   g++-aarch64-linux-gnu qemu-user

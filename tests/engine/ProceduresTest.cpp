@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
@@ -29,6 +31,7 @@
 #include "SealedFile.h"
 #include "TempDir.h"
 #include "TemporaryPackage.h"
+#include "cSTUF20.h"
 
 using namespace modVW;
 namespace fs = std::filesystem;
@@ -56,8 +59,10 @@ protected:
         Encrypt(ui, kind, source);
         return ui;
     }
-    ScriptedInteraction Decrypting(const std::string& source, std::deque<std::string> answers) {
+    ScriptedInteraction Decrypting(const std::string& source, std::deque<std::string> answers,
+                                   std::function<void()> onEvents = {}) {
         ScriptedInteraction ui(std::move(answers));
+        ui.OnEvents = std::move(onEvents);
         Decrypt(ui, source);
         return ui;
     }
@@ -304,10 +309,11 @@ TEST_F(Procedures, EmptyFolderAndOtherKindsUnpackAsFolders) {
 }
 
 TEST_F(Procedures, SealedFilesRoundTripWhateverTheirChunks) {
-    // Empty, one byte, exactly one chunk, one byte into a second chunk, exactly two:
-    // the chunks' text starts with kind, name length and "f.bin", 9 bytes.
-    for (const size_t size :
-         {size_t{0}, size_t{1}, kChunkText - 9, kChunkText - 8, 2 * kChunkText - 9}) {
+    // Empty, one byte, exactly one chunk, one byte into a second chunk, exactly two,
+    // four (more than are read ahead): the chunks' text starts with kind, name length
+    // and "f.bin", 9 bytes.
+    for (const size_t size : {size_t{0}, size_t{1}, kChunkText - 9, kChunkText - 8,
+                              2 * kChunkText - 9, 3 * kChunkText + 1}) {
         SCOPED_TRACE(size);
         WriteFile(dir / "f.bin", SampleBytes(size));
         const auto enc = Encrypting(1, dir / "f.bin", {dir / "f.vws", "Pw", "Pw", "go on"});
@@ -315,7 +321,10 @@ TEST_F(Procedures, SealedFilesRoundTripWhateverTheirChunks) {
         EXPECT_NE(enc.Log[1].Text.find("letter case matters"), std::string::npos);
         EXPECT_EQ(ReadText(dir / "f.vws").find("f.bin"), std::string::npos);
         // Letter case counts: "pw" is wrong.
-        const auto dec = Decrypting(dir / "f.vws", {"pw", "Pw", dir / "out.bin"});
+        // A slow turn after each chunk lets the reading go as far ahead as it may.
+        const auto dec = Decrypting(dir / "f.vws", {"pw", "Pw", dir / "out.bin"}, [] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        });
         EXPECT_EQ(dec.Messages(), std::vector<std::string>{kIncorrect});
         EXPECT_EQ(dec.Kinds(),
                   (std::vector<std::string>{"password", "msgbox", "password", "save"}));
@@ -324,26 +333,75 @@ TEST_F(Procedures, SealedFilesRoundTripWhateverTheirChunks) {
     }
 }
 
-// A folder too large for a classic encrypted file is refused before it is packed, and an
-// entry named like the temporary package survives in the temporary folder.
+// A folder too large for a classic encrypted file is refused before it is packed, from
+// its limit's first byte on, and an entry named like the temporary package survives in
+// the temporary folder.
 TEST_F(Procedures, TooLargeFolderRefusedBeforePackingAndTempStufEntrySurvives) {
-    for (const char* name : {"big/a", "big/b", "f/TempStuf.stuf"}) {
+    for (const char* name : {"big/a", "f/TempStuf.stuf"}) {
         fs::create_directories(fs::path(dir / name).parent_path());
         WriteFile(dir / name, std::string("u"));
     }
-    for (const char* name : {"big/a", "big/b"})  // sparse: 2.2 GB that take no disk
-        ASSERT_EQ(::truncate((dir / name).c_str(), 1100000000), 0);
-    // Refused once the answer asks for a classic file, which cannot hold it.
-    const auto big = Encrypting(2, dir / "big", {dir / "big.vw3"});
-    EXPECT_EQ(big.Kinds(), (std::vector<std::string>{"save", "msgbox"}));
-    EXPECT_EQ(big.Log[1].Text.rfind("Error 5 - Invalid procedure call or argument: the files", 0),
-              0u);
-    EXPECT_FALSE(fs::exists(dir / "big.vw3"));
+    // The package of big/a: 58 bytes of fields, the 28-byte description, 30 bytes and
+    // the 1-byte name of its entry, then the file (sparse: it takes no disk).
+    for (const uint64_t size : {kMaxPayload - 117, kMaxPayload - 116}) {
+        ASSERT_EQ(::truncate((dir / "big/a").c_str(), static_cast<off_t>(size)), 0);
+        // Refused once the answer asks for a classic file, which cannot hold it; at the
+        // limit the password is asked for.
+        const auto big = Encrypting(2, dir / "big", {dir / "big.vw3"});
+        const bool fits = size == kMaxPayload - 117;
+        EXPECT_EQ(big.Kinds(), (std::vector<std::string>{"save", fits ? "password" : "msgbox"}));
+        EXPECT_EQ(
+            big.Log[1].Text.rfind("Error 5 - Invalid procedure call or argument: the files", 0),
+            fits ? std::string::npos : 0u);
+        EXPECT_FALSE(fs::exists(dir / "big.vw3"));
+    }
     EncryptTo(2, dir / "f", dir / "f.vw3");
     // Into the folder that holds the temporary packages.
     EXPECT_TRUE(Decrypting(dir / "f.vw3", {"pw", temp.Path()}).Messages().empty());
     EXPECT_EQ(ReadFile(temp / "TempStuf.stuf"), B("u"));
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), {}), 1) << "TempStuf.stuf";
+}
+
+// A listed file swapped for a link to one of its size, or grown, before it is packed
+// stops the encryption: nothing else is read in its place, nothing is written.
+TEST_F(Procedures, ListedFileChangedBeforePackingStopsTheEncryption) {
+    WriteFile(dir / "secret", "SECRET");
+    for (const std::string change : {"link", "grown"}) {
+        fs::create_directory(dir / "in");
+        WriteFile(dir / "in/a", "listed");
+        ScriptedInteraction ui({dir / "f.vw3", "pw", "pw"});
+        ui.BeforeAnswer = [&](const std::string& kind) {
+            if (kind != "password" || ui.Log.size() != 1) return;  // listed, not yet packed
+            fs::remove(dir / "in/a");
+            change == "link" ? fs::create_symlink(dir / "secret", dir / "in/a")
+                             : WriteFile(dir / "in/a", "listed+");
+        };
+        Encrypt(ui, 2, dir / "in");
+        ASSERT_EQ(ui.Messages().size(), 1u) << change;
+        EXPECT_NE(ui.Messages()[0].find(change == "link" ? "symbolic links" : "now 7"),
+                  std::string::npos)
+            << ui.Messages()[0];
+        EXPECT_FALSE(fs::exists(dir / "f.vw3"));
+        fs::remove_all(dir / "in");
+    }
+}
+
+// Free space is asked again once what was seen is used up: the first entry fits, the
+// second not, and nothing is placed.
+TEST_F(Procedures, FreeSpaceIsAskedAgainWhenTheSeenSpaceIsUsedUp) {
+    fs::create_directory(dir / "in");
+    WriteFile(dir / "in/a", SampleBytes(600, 1));
+    WriteFile(dir / "in/b", SampleBytes(600, 2));
+    EncryptTo(2, dir / "in", dir / "f.vw3");
+    int asked = 0;
+    PackageObject().FreeSpace = [&asked](const std::string&) {
+        return ++asked == 1 ? uint64_t{1000} : uint64_t{300};
+    };
+    const auto dec = Decrypting(dir / "f.vw3", {"pw", dir / "out"});
+    PackageObject().FreeSpace = nullptr;
+    ASSERT_EQ(dec.Messages().size(), 1u);
+    EXPECT_NE(dec.Messages()[0].find("Disk full"), std::string::npos) << dec.Messages()[0];
+    EXPECT_FALSE(fs::exists(dir / "out"));
 }
 
 namespace {
@@ -400,7 +458,11 @@ TEST(PayloadPipeline, ChunksInOrderAndTheFirstFailureOfAnyStage) {
         }
         const uint64_t start = std::stoull(row.at(1)), shrinkTo = std::stoull(row.at(2));
         const bool fullDisk = row.at(3) == "1";
+        // "N": chunk N throws Error 5; "N+M": then chunk M throws Error 61, once N has.
         const int failingChunk = std::stoi(row.at(4)), expected = std::stoi(row.at(5));
+        const auto plus = row[4].find('+');
+        const int laterChunk = plus == std::string::npos ? -2 : std::stoi(row[4].substr(plus + 1));
+        std::atomic<bool> failed{false};
         const uint64_t most = std::stoull(row.at(6));
         TempDir dir;
         std::vector<uint8_t> source(3 * kMiB + 5);
@@ -420,10 +482,20 @@ TEST(PayloadPipeline, ChunksInOrderAndTheFirstFailureOfAnyStage) {
                 in, out, source.size() - start,
                 [&](uint8_t* buf, size_t len, uint64_t off) {
                     // Chunks end on whole megabytes of the source.
-                    if (static_cast<int>((start + off) / kMiB) == failingChunk)
-                        throw vw::Error(vw::ErrorNumber::InvalidCall, "stop");
-                    for (size_t i = 0; i < len; ++i)
-                        buf[i] = static_cast<uint8_t>(~buf[i]);
+                    const int chunk = static_cast<int>((start + off) / kMiB);
+                    while (chunk == laterChunk && !failed)
+                        std::this_thread::yield();
+                    if (chunk == laterChunk) {
+                        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                        throw vw::Error(vw::ErrorNumber::DiskFull, "later");
+                    }
+                    if (chunk != failingChunk) {
+                        for (size_t i = 0; i < len; ++i)
+                            buf[i] = static_cast<uint8_t>(~buf[i]);
+                        return;
+                    }
+                    failed = true;
+                    throw vw::Error(vw::ErrorNumber::InvalidCall, "stop");
                 },
                 [&](uint64_t off, size_t) {
                     EXPECT_EQ(std::this_thread::get_id(), caller);

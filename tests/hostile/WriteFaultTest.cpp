@@ -69,18 +69,21 @@ constexpr rlim_t kLimit = 16 * 1024;  // every file below is larger
 
 // Stands in for the disk calls while it lives: records fsync ("fsync file",
 // "fsync folder") and rename ("rename"; flags as a number) in order, fails a move to
-// a target ending in `FailMovesTo` with EPERM (an immutable file), and fchmod with
-// ENOSYS once `NoFchmod` (some FUSE filesystems).
+// a target ending in `FailMovesTo` with EPERM (an immutable file), fchmod with
+// ENOSYS once `NoFchmod` (some FUSE filesystems), and unnamed files once `NoUnnamed`.
 struct DiskRecorder {
     static inline std::vector<std::string> Calls;
     static inline std::string FailMovesTo = "\n";
-    static inline bool NoFchmod = false;
+    static inline bool NoFchmod = false, NoUnnamed = false;
     static inline int FailSyncAt = 0, Syncs = 0;  // the filesystem sync that fails with EIO
     DiskRecorder() {
         Calls.clear();
         FailMovesTo = "\n";
-        NoFchmod = false;
+        NoFchmod = NoUnnamed = false;
         FailSyncAt = Syncs = 0;
+        vw::disk::OpenUnnamed = [](const char* folder) {
+            return NoUnnamed ? errno = EOPNOTSUPP, -1 : open(folder);
+        };
         vw::disk::SyncFilesystem = [](int fd) {
             return ++Syncs == FailSyncAt ? errno = EIO, -1 : ::syncfs(fd);
         };
@@ -108,8 +111,10 @@ struct DiskRecorder {
         vw::disk::Fsync = ::fsync, vw::disk::Fchmod = ::fchmod, vw::disk::Rename = rename;
         vw::disk::RenameAt = ::renameat2;
         vw::disk::SyncFilesystem = ::syncfs;
+        vw::disk::OpenUnnamed = open;
     }
     decltype(vw::disk::Rename) rename = vw::disk::Rename;
+    static inline decltype(vw::disk::OpenUnnamed) open = vw::disk::OpenUnnamed;
 };
 
 std::string Written(const std::string& path, const std::string& text) {
@@ -280,6 +285,22 @@ TEST_F(WriteFault, ReplacedFilesAreSyncedAndAppearingOnesKept) {
     DiskRecorder::NoFchmod = true;
     EXPECT_NE(Written(dir / "out/c", "new").find("Function not implemented"), std::string::npos);
     EXPECT_EQ(ReadText(dir / "out/c"), "new");
+}
+
+// A named temporary (a filesystem without unnamed files) is a new file, never one that
+// a link planted at its name leads to: the next name is drawn instead.
+TEST_F(WriteFault, NamedTemporaryNeverFollowsALinkAtItsName) {
+    DiskRecorder disk;
+    DiskRecorder::NoUnnamed = true;
+    vw::TemporaryNameForTests = [] {
+        static int drawn = 0;
+        return std::string(++drawn == 1 ? ".vw00000001.part" : ".vw00000002.part");
+    };
+    fs::create_symlink(dir / "out/planted", dir / "out/.vw00000001.part");
+    EXPECT_EQ(Written(dir / "out/a", "new"), "");
+    vw::TemporaryNameForTests = nullptr;
+    EXPECT_EQ(ReadText(dir / "out/a"), "new");
+    EXPECT_FALSE(fs::exists(dir / "out/planted"));
 }
 
 // A move that fails half-way puts back what was already moved; a file that

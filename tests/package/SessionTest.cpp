@@ -3,7 +3,9 @@
 // renumbering, failed writes, the Modified rule, behaviour without a session,
 // extraction over what is already there).
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <memory>
@@ -55,7 +57,12 @@ std::string Step(cSTUF20& p, const TempDir& dir, const std::string& step) {
         fs::remove(path(2));
         fs::create_symlink(path(1), path(2));
     }
-    if (verb == "remove" || verb == "link") return "";
+    if (verb == "fifo") {  // read by nobody, open for writing without waiting
+        ::mkfifo(path(1).c_str(), 0600);
+        static std::vector<int> readers;  // open while the tests run
+        readers.push_back(::open(path(1).c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+    }
+    if (verb == "remove" || verb == "link" || verb == "fifo") return "";
     if (verb == "list") {
         std::set<std::string> names;
         for (const auto& e : fs::directory_iterator(path(1)))

@@ -6,9 +6,12 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <QXmlStreamReader>
+
 #include "ModFileExt.h"
 #include "Settings.h"
 #include "TempDir.h"
+#include "ThunarActions.h"
 
 namespace fs = std::filesystem;
 
@@ -249,4 +252,17 @@ TEST_F(Shell, ThunarActionsJoinTheUsersOwn) {
     ModFileExt::UnregisterFileType();
     EXPECT_EQ(ReadText(uca), own);
     EXPECT_FALSE(fs::exists(sendTo));
+}
+
+// The action's command, read as Thunar reads it (XML, then split like a shell), names
+// the program whatever its path holds: quotes, spaces, a dollar sign.
+TEST_F(Shell, ThunarCommandNamesAnyProgramPath) {
+    const std::string program = "/opt/it's \"here\" $HOME/vaultwise";
+    QXmlStreamReader xml(ModFileExt::WithThunarActions("", QString::fromStdString(program)));
+    while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::StartElement &&
+                             xml.name() == QLatin1String("command"))) {
+    }
+    const std::string command = xml.readElementText().toStdString();
+    const auto r = RunCommand("/", "eval \"set -- $(cat)\"; printf %s \"$1\"", command);
+    EXPECT_EQ(r.out, program) << command;
 }

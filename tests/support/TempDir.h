@@ -2,6 +2,8 @@
 // What every test binary shares: a throw-away folder, whole files, running a
 // command, and the manifests of tests/data.
 
+#include <grp.h>
+#include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -78,6 +80,18 @@ inline std::string Replace(std::string text, const std::string& key, const std::
     for (auto at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size()))
         text.replace(at, key.size(), value);
     return text;
+}
+
+// In a child process: makes `folder` nobody's and drops root for nobody, as the
+// program runs for a normal user (root opens any folder, which hides permission
+// faults). True when the process runs as a normal user now; false when root stays.
+inline bool DropRootFor(const std::string& folder) {
+    if (::geteuid() != 0) return true;
+    const passwd* nobody = ::getpwnam("nobody");
+    return nobody && ::chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid) == 0 &&
+           ::setgroups(0, nullptr) == 0 &&
+           ::setresgid(nobody->pw_gid, nobody->pw_gid, nobody->pw_gid) == 0 &&
+           ::setresuid(nobody->pw_uid, nobody->pw_uid, nobody->pw_uid) == 0;
 }
 
 struct CommandResult {

@@ -3,6 +3,8 @@
 // message box.
 
 #include <QAbstractButton>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -10,11 +12,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 #include <memory>
 
+#include "DoneNotifier.h"
 #include "FileDialogs.h"
 #include "QtInteraction.h"
 #include "TempDir.h"
@@ -58,6 +63,29 @@ FileDialogRequest SaveRequest(const QString& initialName, uint32_t flags) {
     return {
         "Destination encrypted file", kSaveEncrypted, initialName.toStdString(), flags, "", false};
 }
+
+// The desktop's notification service and file manager on a private session bus:
+// what the program asks of them is kept.
+class NotificationsStub : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList Actions;
+public slots:
+    uint Notify(const QString&, uint, const QString&, const QString&, const QString&,
+                const QStringList& actions, const QVariantMap&, int) {
+        Actions = actions;
+        return 7;
+    }
+};
+class FileManagerStub : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+public:
+    QStringList Shown;
+public slots:
+    void ShowItems(const QStringList& uris, const QString&) { Shown = uris; }
+};
 
 }  // namespace
 
@@ -127,6 +155,64 @@ private slots:
         const auto* edit = next.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         QCOMPARE(edit->text(), row.at(1) == "2" ? QStringLiteral("report.txt.vws")
                                                 : QStringLiteral("report.txt.vw3"));
+    }
+
+    // The question before an existing file is replaced: Enter keeps the file.
+    void replaceQuestionKeepsTheFileOnEnter() {
+        QTemporaryDir dir;
+        Touch(dir.filePath(QStringLiteral("old.vw3")));
+        VwFileDialog dialog(nullptr, SaveRequest(QStringLiteral("old.vw3"), 0x6), true);
+        dialog.setDirectory(dir.path());
+        dialog.show();
+        dialog.selectFile(dir.filePath(QStringLiteral("old.vw3")));
+        AnswerNextDialog<QMessageBox>([](QMessageBox* box) {
+            QVERIFY(box->text().startsWith(QStringLiteral("old.vw3 already exists.")));
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        dialog.accept();
+        QVERIFY(dialog.isVisible());
+    }
+
+    // A click on the notification itself (its "default" action) shows the outputs in
+    // their folders.
+    void notificationClickShowsTheOutput() {
+        QProcess bus;
+        bus.start(QStringLiteral("dbus-daemon"),
+                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                   QStringLiteral("--print-address")});
+        if (!bus.waitForReadyRead(5000)) QSKIP("dbus-daemon (package dbus-daemon) is missing");
+        const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+        QDBusConnection desktop = QDBusConnection::connectToBus(address, QStringLiteral("stub"));
+        // On a thread of its own: the program's calls wait for the answers.
+        QThread answering;
+        NotificationsStub notifications;
+        FileManagerStub files;
+        const auto stop = qScopeGuard([&] {
+            answering.quit();
+            answering.wait();
+            bus.kill();
+            bus.waitForFinished();
+        });
+        for (QObject* stub :
+             {static_cast<QObject*>(&notifications), static_cast<QObject*>(&files)}) {
+            const QString service = QString::fromLatin1(stub->metaObject()->classInfo(0).value());
+            stub->moveToThread(&answering);
+            desktop.registerObject(QStringLiteral("/") + service.split(u'.').join(u'/'), stub,
+                                   QDBusConnection::ExportAllSlots);
+            QVERIFY(desktop.registerService(service));
+        }
+        answering.start();
+        vwui::DoneNotifier notifier;
+        const QStringList outputs = {QStringLiteral("/tmp/out/a.pdf"), QStringLiteral("/tmp/b")};
+        QVERIFY(notifier.Notify(outputs));
+        QVERIFY(notifications.Actions.contains(QStringLiteral("default")));
+        desktop.send(QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                                                QStringLiteral("org.freedesktop.Notifications"),
+                                                QStringLiteral("ActionInvoked"))
+                     << 7u << QStringLiteral("default"));
+        QTRY_COMPARE(files.Shown, (QStringList{QStringLiteral("file:///tmp/out/a.pdf"),
+                                               QStringLiteral("file:///tmp/b")}));
     }
 
     // Real modal dialogs give the chosen path, or nothing when cancelled.
