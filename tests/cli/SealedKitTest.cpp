@@ -53,7 +53,10 @@ std::string Written(const fs::path& top, const fs::path& here) {
 
 TEST(SealedKit, EveryCaseEndsAsItsRowSays) {
     const auto rows = ReadManifest("sealed-kit/cases.txt");
-    EXPECT_EQ(rows.size(), 32u);
+    size_t files = 0;  // every file of the kit has its row
+    for (const auto& e : fs::directory_iterator(DataPath("sealed-kit")))
+        files += e.path().extension() == ".vws";
+    EXPECT_EQ(rows.size(), files);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.at(0));
         TempDir dir, keys;

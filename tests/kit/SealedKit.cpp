@@ -314,6 +314,15 @@ int main(int argc, char** argv) {
     kit.Put("tree-fifo", [&] { return tree({Node("fifo", AE_IFIFO)}); });
     kit.Put("tree-device", [&] { return tree({Node("null", AE_IFCHR, 0666, makedev(1, 3))}); });
     kit.Put("tree-hard-link", [&] { return tree({File("f", small), Link("hard", "f", true)}); });
+    // A folder named as this program's staging folders, with its marker: placed,
+    // the next extraction there would sweep it with what the user put in it.
+    kit.Put("tree-reserved-name", [&] {
+        return tree({Node(".vaultwise-extract-ABCDEF", AE_IFDIR, 0700),
+                     File(".vaultwise-extract-ABCDEF/.vaultwise-folder", small)});
+    });
+    kit.Put("tree-folder-then-file", [&] {
+        return tree({Node("x", AE_IFDIR, 0755), File("x", small)});
+    });
     kit.Put("tree-set-id-bits", [&] {
         return tree({File("suid", small, 04755), File("sgid", small, 02755)});
     });
