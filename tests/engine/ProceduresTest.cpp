@@ -8,10 +8,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -654,4 +656,26 @@ TEST_F(Procedures, BatchesAskOnceAndKeepWhatIsDone) {
             EXPECT_FALSE(std::equal(&first[38], &first[57], &other[38])) << "own nonce prefix";
         }
     }
+}
+
+// Keys are locked in memory while they live and wiped when they go; a typed
+// password's bytes are wiped before its string lets go of them.
+TEST(Secrets, KeysAreLockedAndWipedAndPasswordsWiped) {
+    const auto lockedKiB = [] {
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.rfind("VmLck:", 0) == 0) return std::stol(line.substr(6));
+        return -1L;
+    };
+    const long before = lockedKiB();
+    alignas(SealedKeys) unsigned char room[sizeof(SealedKeys)];
+    auto* keys = new (room) SealedKeys;
+    std::fill(std::begin(keys->Stream), std::end(keys->Stream), 0xAA);
+    EXPECT_GT(lockedKiB(), before);
+    keys->~SealedKeys();
+    EXPECT_TRUE(
+        std::all_of(std::begin(room), std::end(room), [](unsigned char b) { return b == 0; }));
+    std::string typed = "correct horse battery staple";
+    WipeText(typed);
+    EXPECT_EQ(typed, std::string(28, '\0'));
 }
