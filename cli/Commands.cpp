@@ -16,6 +16,7 @@
 #include "CliInteraction.h"
 #include "EncryptedSource.h"
 #include "Error.h"
+#include "Formats.h"
 #include "KeyCache.h"
 #include "OutputTarget.h"
 #include "Passphrase.h"

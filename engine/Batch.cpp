@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "EncryptedRecord.h"
+#include "EncryptedSource.h"
 #include "Guard.h"
 #include "KeyCache.h"
 #include "NotDumpable.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "EncryptedRecord.h"
 #include "EncryptedSource.h"
+#include "Formats.h"
 #include "Guard.h"
 #include "KeyCache.h"
 #include "NotDumpable.h"

@@ -122,6 +122,7 @@ void PackageReader::TakeField() {
         case Step::DescriptionLength:
             return Need(Step::Description, Field<uint16_t>(field_), "the description");
         case Step::Description:
+            description_ = field_;
             return Need(Step::TableDimensions, 2, "the entry table's dimension count");
         case Step::TableDimensions: {
             const auto dims = Field<uint16_t>(field_);

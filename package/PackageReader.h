@@ -59,6 +59,9 @@ public:
     // at most `nameMax` bytes when above 0) or is another file's too.
     std::vector<PackageFile> Finish(long nameMax);
 
+    // The package's description as stored, once its field has arrived.
+    const std::string& Description() const { return description_; }
+
 private:
     enum class Step : uint8_t;
     struct Entry {
@@ -87,6 +90,7 @@ private:
     uint64_t need_ = 0;  // bytes of the field being gathered
     const char* what_ = "";
     std::string field_;
+    std::string description_;
 };
 
 }  // namespace vw::stuf

@@ -4,9 +4,11 @@
 // it was typed on: "café" with "é" as one character (U+00E9) or as "e" and a
 // combining accent (U+0301). Unicode's normal form C (NFC, composed) gives both
 // the same bytes, so the password a person knows opens the file wherever it is
-// typed. Files sealed before took the password as typed; see SealedProcedures.
+// typed. Files sealed before took the password as typed; see SealedFileSource.
 
 #include <string>
+
+#include "SealedKey.h"
 
 namespace modVW {
 
@@ -16,5 +18,11 @@ namespace modVW {
 // normaliser cannot run. The caller wipes the result (WipeText) like the
 // password itself; the buffers used on the way are wiped here.
 std::string ComposedPassword(const std::string& typed);
+
+// A password's other form, wiped on every way out.
+struct WipedText {
+    std::string text;
+    ~WipedText() { WipeText(text); }
+};
 
 }  // namespace modVW

@@ -16,7 +16,7 @@
 #include "CliInteraction.h"
 #include "RecordFile.h"
 #include "SealedFile.h"
-#include "SealedProcedures.h"
+#include "SealedWriting.h"
 #include "TempDir.h"
 
 namespace fs = std::filesystem;

@@ -21,6 +21,7 @@
 
 #include "Batch.h"
 #include "Cipher.h"
+#include "EncryptedSource.h"
 #include "Error.h"
 #include "FolderPackaging.h"
 #include "Leftovers.h"

@@ -2,7 +2,8 @@
 // An encrypted file opened for decryption, whatever its format. The decrypt
 // procedure asks it only these questions, so every step around them (the password
 // loop, the save and folder questions, the replacing writer) exists once for both
-// the classic record and the sealed file.
+// the classic record (classic/ClassicRecordSource.h) and the sealed file
+// (sealed/SealedFileSource.h).
 
 #include <cstdint>
 #include <memory>
@@ -15,7 +16,12 @@
 namespace modVW {
 
 class Interaction;
-class KeyCache;
+
+// What an encrypted file holds, in both formats: a file, or a folder.
+namespace SourceKinds {
+constexpr int16_t File = 1;
+constexpr int16_t Folder = 2;
+}  // namespace SourceKinds
 
 class EncryptedSource {
 public:
@@ -45,18 +51,5 @@ public:
         throw vw::Error(vw::ErrorNumber::InvalidCall, "No tree");
     }
 };
-
-// Opens `path` as a sealed file when it is one (see IsSealedFile), else as a
-// classic record, and reads what can be checked before a password is known.
-// Throws vw::Error when that is damaged or cannot be read. A sealed file's keys
-// come from `keys`, which must outlive the source.
-std::unique_ptr<EncryptedSource> OpenEncrypted(const std::string& path, KeyCache& keys);
-
-// Writes the encrypted form of `in` into `out`: a sealed file or a classic record.
-// `kind` and the stored form of `name` travel with it; a sealed file gets the
-// salt and keys of the batch `keys` serves.
-void WriteEncrypted(bool sealed, vw::FileReader& in, vw::FileWriter& out,
-                    const std::string& password, int16_t kind, const std::string& name,
-                    Interaction& ui, KeyCache& keys);
 
 }  // namespace modVW

@@ -44,10 +44,4 @@ void PublishProgress(uint64_t offset, size_t len, uint64_t total, Interaction& u
     }
 }
 
-void SubstituteWithProgress(const Substitution& substitution, uint8_t* buf, size_t len,
-                            uint64_t offset, uint64_t total, Interaction& ui) {
-    PublishProgress(offset, len, total, ui,
-                    [&](size_t from, size_t to) { substitution.Apply(buf + from, to - from); });
-}
-
 }  // namespace modVW

@@ -20,9 +20,4 @@ struct EncryptedRecord {
     bool operator==(const EncryptedRecord&) const = default;
 };
 
-namespace SourceKinds {
-constexpr int16_t File = 1;
-constexpr int16_t Folder = 2;
-}  // namespace SourceKinds
-
 }  // namespace modVW

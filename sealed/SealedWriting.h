@@ -1,10 +1,8 @@
 #pragma once
-// The sealed file as the procedures see it: the header is checked when the file
-// is opened, the password by its key check, and the content is handed on only
-// chunk by verified chunk. New files are written in the current version.
+// Sealed files written: a file, a folder's tree, or a batch's items in one tree,
+// each in the current version, with the salt and keys of the batch when one is
+// given.
 
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,10 +12,6 @@
 namespace modVW {
 
 class KeyCache;
-
-// Throws vw::Error (damaged) when the header is. Its keys come from `keys`, which
-// must outlive it.
-std::unique_ptr<EncryptedSource> OpenSealedSource(const std::string& path, KeyCache& keys);
 
 // Writes the sealed file of `in` (kind 1) into `out`; `storedName` is the stored
 // form of its name. With `keys`, the file gets the salt and keys of the batch the

@@ -32,6 +32,12 @@ void SubstitutePayload(const ByteMap& map, std::vector<uint8_t>& data, Interacti
 
 }  // namespace
 
+void SubstituteWithProgress(const Substitution& substitution, uint8_t* buf, size_t len,
+                            uint64_t offset, uint64_t total, Interaction& ui) {
+    PublishProgress(offset, len, total, ui,
+                    [&](size_t from, size_t to) { substitution.Apply(buf + from, to - from); });
+}
+
 SubstitutionTable BuildTable() {
     // A Fisher-Yates shuffle of 1..255, seeded from the clock and the system's
     // entropy: every permutation is as likely as with drawing and redrawing

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "EncryptedRecord.h"
+#include "SubstitutionKernel.h"
 
 namespace modVW {
 
@@ -49,6 +50,11 @@ std::string DecodePassword(const std::vector<uint8_t>& password,
 
 // True when `typed` equals the decoded password, letter case ignored.
 bool PasswordsMatch(const std::string& typedCodes, const std::string& decodedCodes);
+
+// Substitutes buf[0..len), where buf[0] is byte `offset` of a payload of `total`
+// bytes, publishing the percentages as PublishProgress does.
+void SubstituteWithProgress(const Substitution& substitution, uint8_t* buf, size_t len,
+                            uint64_t offset, uint64_t total, Interaction& ui);
 
 // Draws a table, substitutes Password and Data, returns a copy of the record.
 // On failure shows the error report and returns the empty record.

@@ -1,13 +1,10 @@
-#include "SealedProcedures.h"
-
-#include <sys/stat.h>
+#include "SealedWriting.h"
 
 #include <algorithm>
 #include <cstring>
 #include <optional>
 #include <vector>
 
-#include "EncryptedRecord.h"
 #include "Interaction.h"
 #include "KeyCache.h"
 #include "PasswordForm.h"
@@ -18,96 +15,6 @@
 
 namespace modVW {
 namespace {
-
-// A password's other form, wiped on every way out.
-struct WipedText {
-    std::string text;
-    ~WipedText() { WipeText(text); }
-};
-
-class SealedFileSource : public EncryptedSource {
-public:
-    SealedFileSource(const std::string& path, KeyCache& keys)
-        : in_(path), header_(ReadSealedHeader(in_)), cache_(keys) {}
-
-    const char* PasswordPrompt() const override {
-        return "Sealed file password (letter case matters):";
-    }
-    bool Opens(const std::string& typed, Interaction& ui) override {
-        CurrentProgress = 0;
-        // Cancel is heard while the key is made and after each opened chunk; a
-        // folder's extraction passes it on from inside libarchive.
-        keys_ = OpenedBy(typed, ui);
-        if (!keys_) return false;
-        Start(ui);
-        return true;
-    }
-    int16_t Kind() const override { return source_->Contents().Kind; }
-    const std::string& StoredName() const override { return source_->Contents().StoredName; }
-    void PayloadTo(vw::FileWriter& out, Interaction&) override {
-        HandOn([&out] { return out.Position(); },
-               [&out](const uint8_t* text, size_t n) { out.WriteBytes(text, n); });
-    }
-    void PayloadInto(vw::ByteSink& out, Interaction& ui) override {
-        if (handedOn_) Start(ui);  // read again (a package's check): from the first chunk
-        handedOn_ = true;
-        uint64_t at = 0;
-        HandOn([&at] { return at; },
-               [&](const uint8_t* text, size_t n) {
-                   out.Write(text, n);
-                   at += n;
-               });
-    }
-    bool HoldsTree() const override {
-        return header_.Version >= 2 && Kind() == SourceKinds::Folder;
-    }
-    vw::ByteSource& TreePayload() override { return *source_; }
-
-private:
-    // The content from its start, the contents checked at once.
-    void Start(Interaction& ui) {
-        source_.reset();
-        source_.emplace(in_, header_, *keys_, [&ui](uint64_t done, uint64_t total) {
-            CurrentProgress = ProgressAt(done, total);
-            KeepResponsive(ui);
-        });
-        handedOn_ = false;
-    }
-
-    // The keys that open the file, or nothing. New files take their key from the
-    // composed password; a file sealed before took it from the password as typed,
-    // which is tried once more when it is another text, so only those passwords
-    // cost a second derivation.
-    const SealedKeys* OpenedBy(const std::string& typed, Interaction& ui) {
-        const auto turn = [&ui] { KeepResponsive(ui); };
-        const WipedText composed{ComposedPassword(typed)};
-        const SealedKeys* keys = &cache_.Keys(composed.text, header_.Salt, header_.Cost, turn);
-        if (KeysMatch(header_, *keys)) return keys;
-        if (composed.text == typed) return nullptr;
-        keys = &cache_.Keys(typed, header_.Salt, header_.Cost, turn);
-        return KeysMatch(header_, *keys) ? keys : nullptr;
-    }
-
-    // Written from the opened chunk itself; a version-1 piece goes through a
-    // buffer placed where the output's position lies within a page.
-    template <class Position, class Write>
-    void HandOn(Position&& position, Write&& write) {
-        ChunkBuffer scratch;
-        for (;;) {
-            const uint8_t* text = nullptr;
-            const size_t got = source_->Take(text, kChunkText, scratch.PlacedFor(position()));
-            if (got == 0) return;
-            write(text, got);
-        }
-    }
-
-    vw::FileReader in_;
-    SealedHeader header_;
-    KeyCache& cache_;                   // holds the keys the source reads with
-    const SealedKeys* keys_ = nullptr;  // the cache's, that opened the file
-    std::optional<SealedSource> source_;
-    bool handedOn_ = false;  // source_ has been read from
-};
 
 // The header of a new file, with the batch's salt, and the keys `password` makes
 // with it: derived for the batch's first file, the same for the others.
@@ -148,10 +55,6 @@ private:
 };
 
 }  // namespace
-
-std::unique_ptr<EncryptedSource> OpenSealedSource(const std::string& path, KeyCache& keys) {
-    return std::make_unique<SealedFileSource>(path, keys);
-}
 
 // A file's chunks are read, sealed and written by the payload pipeline, each on
 // one processor from its read to its write, as a classic record's payload is.

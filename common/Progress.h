@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <functional>
 
-#include "SubstitutionKernel.h"
-
 namespace modVW {
 
 class Interaction;
@@ -28,10 +26,5 @@ int32_t ProgressAt(uint64_t i, uint64_t total);
 // bytes of one percentage (relative to `offset`) before that turn.
 void PublishProgress(uint64_t offset, size_t len, uint64_t total, Interaction& ui,
                      const std::function<void(size_t from, size_t to)>& each = {});
-
-// Substitutes buf[0..len), where buf[0] is byte `offset` of a payload of `total`
-// bytes, publishing the percentages as PublishProgress does.
-void SubstituteWithProgress(const Substitution& substitution, uint8_t* buf, size_t len,
-                            uint64_t offset, uint64_t total, Interaction& ui);
 
 }  // namespace modVW

@@ -26,12 +26,8 @@ struct RecordSummary {
     std::vector<PackageEntryInfo> Entries;  // folders only
 };
 
-// Reads the record and, for a folder, lists its package (deciphered into the
-// temporary package path, which is removed again). Throws vw::Error.
+// Reads the record and, for a folder, lists its package as it is deciphered,
+// nothing written anywhere. Throws vw::Error.
 RecordSummary InspectRecord(const std::string& path, Interaction& ui);
-
-// Fills the description and the entries of `summary` from the package file
-// `packagePath` (a sealed folder's, once verified). Throws vw::Error.
-void ListPackage(const std::string& packagePath, RecordSummary& summary);
 
 }  // namespace modVW

@@ -1,12 +1,8 @@
-#include "EncryptedSource.h"
+#include "ClassicRecordSource.h"
 
 #include "Cipher.h"
-#include "KeyCache.h"
 #include "RecordFile.h"
-#include "SealedFile.h"
-#include "SealedProcedures.h"
 #include "StreamCipher.h"
-#include "Text1252.h"
 
 namespace modVW {
 namespace {
@@ -15,9 +11,9 @@ namespace {
 // that is no record is reported before any question, and again for every password
 // tried, since the file may change between attempts; the password is compared with
 // the one the table restores.
-class ClassicSource : public EncryptedSource {
+class ClassicRecordSource : public EncryptedSource {
 public:
-    explicit ClassicSource(const std::string& path)
+    explicit ClassicRecordSource(const std::string& path)
         : path_(path), layout_(ReadRecordLayout(path)) {}
 
     const char* PasswordPrompt() const override {
@@ -45,19 +41,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<EncryptedSource> OpenEncrypted(const std::string& path, KeyCache& keys) {
-    if (IsSealedFile(path)) return OpenSealedSource(path, keys);
-    return std::make_unique<ClassicSource>(path);
-}
-
-void WriteEncrypted(bool sealed, vw::FileReader& in, vw::FileWriter& out,
-                    const std::string& password, int16_t kind, const std::string& name,
-                    Interaction& ui, KeyCache& keys) {
-    const std::string stored = Text1252::NameToFile(name);
-    if (sealed)
-        SealFile(in, out, password, kind, stored, ui, &keys);
-    else
-        EncryptFileToRecord(in, out, password, kind, stored, ui);
+std::unique_ptr<EncryptedSource> OpenClassicRecord(const std::string& path) {
+    return std::make_unique<ClassicRecordSource>(path);
 }
 
 }  // namespace modVW
