@@ -43,7 +43,8 @@ ChunkWriter::~ChunkWriter() {
 void ChunkWriter::Write(const uint8_t* data, size_t len) {
     while (len > 0) {
         size_t take = len;
-        std::memcpy(Room(take), data, take);
+        uint8_t* const room = Room(take);  // first: it cuts `take` to what fits
+        std::memcpy(room, data, take);
         used_ += take;
         data += take;
         len -= take;

@@ -106,10 +106,9 @@ public:
                 const modVW::SealedStart start(out, header, keys);
                 crafted(start.Key(), Cat(modVW::ContentsText({kind, name}), content), out);
             } else {
-                // In tar blocks, as the tree writer hands on its archive.
+                // In one write: a sink takes writes of any size, across chunks.
                 modVW::SealingSink sink(out, header, keys, {kind, name});
-                for (size_t at = 0; at < content.size(); at += 512)
-                    sink.Write(&content[at], std::min<size_t>(512, content.size() - at));
+                sink.Write(content.data(), content.size());
                 sink.Finish();
             }
             out.Close();
