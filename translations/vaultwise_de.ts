@@ -1,0 +1,514 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>DesktopFiles</name>
+    <message>
+        <source>File Encryption</source>
+        <translation>Dateiverschlüsselung</translation>
+    </message>
+    <message>
+        <source>Encrypt and decrypt files and folders</source>
+        <translation>Dateien und Ordner ver- und entschlüsseln</translation>
+    </message>
+    <message>
+        <source>encrypt;decrypt;password;vw3;</source>
+        <translation>verschlüsseln;entschlüsseln;Passwort;vw3;</translation>
+    </message>
+    <message>
+        <source>Encrypted file</source>
+        <translation>Verschlüsselte Datei</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise encrypted file</source>
+        <translation>Mit Moravi Vaultwise verschlüsselte Datei</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise sealed file</source>
+        <translation>Versiegelte Moravi-Vaultwise-Datei</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise</source>
+        <translation>Mit Vaultwise verschlüsseln</translation>
+    </message>
+    <message>
+        <source>Decrypt with Vaultwise</source>
+        <translation>Mit Vaultwise entschlüsseln</translation>
+    </message>
+    <message>
+        <source>Turn the selected files or folders into password-protected .vw3 or .vws files</source>
+        <translation>Die gewählten Dateien oder Ordner in passwortgeschützte .vw3- oder .vws-Dateien verwandeln</translation>
+    </message>
+    <message>
+        <source>Turn the selected .vw3 or .vws files back into what they hold</source>
+        <translation>Die gewählten .vw3- oder .vws-Dateien wieder in ihren Inhalt zurückverwandeln</translation>
+    </message>
+    <message>
+        <source>Encrypted files</source>
+        <translation>Verschlüsselte Dateien</translation>
+    </message>
+    <message>
+        <source>Any file or folder</source>
+        <translation>Jede Datei und jeder Ordner</translation>
+    </message>
+    <message>
+        <source>Keep casual eyes off a file or a folder with a password</source>
+        <translation>Eine Datei oder einen Ordner mit einem Passwort vor neugierigen Blicken schützen</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns one file, or the files directly inside one folder, into a single password-protected .vw3 file, and turns it back. Drop a file or folder on its window, pick an action, or open a .vw3 file from the file manager.</source>
+        <translation>Moravi Vaultwise verwandelt eine Datei oder die Dateien direkt in einem Ordner in eine einzige passwortgeschützte .vw3-Datei und wieder zurück. Ziehen Sie eine Datei oder einen Ordner auf sein Fenster, wählen Sie eine Aktion oder öffnen Sie eine .vw3-Datei aus der Dateiverwaltung.</translation>
+    </message>
+    <message>
+        <source>What a .vw3 file protects, and what it does not: the contents are scrambled with a byte substitution table that is stored inside the file. The password only decides whether the program goes on; anyone who holds the file can recover its contents without the password. Use it to keep casual eyes off a file, never as strong encryption.</source>
+        <translation>Was eine .vw3-Datei schützt und was nicht: Der Inhalt wird mit einer Byte-Ersetzungstabelle verwürfelt, die in der Datei selbst steht. Das Passwort entscheidet nur, ob das Programm weitermacht; wer die Datei hat, kann ihren Inhalt ohne Passwort wiederherstellen. Verwenden Sie es gegen neugierige Blicke, nie als starke Verschlüsselung.</translation>
+    </message>
+    <message>
+        <source>For contents that must stay secret it also writes sealed .vws files: the password goes through Argon2id and the contents are encrypted with XChaCha20-Poly1305, so without the password nothing but the size shows, and a changed byte makes the file refuse to open rather than restore wrong.</source>
+        <translation>Für Inhalte, die geheim bleiben müssen, schreibt es auch versiegelte .vws-Dateien: Das Passwort durchläuft Argon2id und der Inhalt wird mit XChaCha20-Poly1305 verschlüsselt. Ohne Passwort ist nur die Größe zu sehen, und ein verändertes Byte lässt die Datei das Öffnen verweigern, statt falsch wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise and Decrypt with Vaultwise appear in the context menus of Dolphin, Nemo, Nautilus, Caja and Thunar. The main window works with the keyboard alone, and a notification says when a long run is done.</source>
+        <translation>„Mit Vaultwise verschlüsseln“ und „Mit Vaultwise entschlüsseln“ erscheinen in den Kontextmenüs von Dolphin, Nemo, Nautilus, Caja und Thunar. Das Hauptfenster lässt sich allein mit der Tastatur bedienen, und eine Benachrichtigung meldet, wenn ein langer Vorgang fertig ist.</translation>
+    </message>
+    <message>
+        <source>The vw3 command does the same from a terminal, and vw3 info shows what a file holds without asking for the password.</source>
+        <translation>Der Befehl vw3 tut dasselbe im Terminal, und vw3 info zeigt, was eine Datei enthält, ohne nach dem Passwort zu fragen.</translation>
+    </message>
+    <message>
+        <source>The main window with its five actions</source>
+        <translation>Das Hauptfenster mit seinen fünf Aktionen</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Fehler %1 - %2</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: %3</source>
+        <translation>%1 „%2“: %3</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Removed %1</source>
+        <translation>Entfernt: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to remove: no registration for this user.</source>
+        <translation>Nichts zu entfernen: Für diesen Benutzer gibt es keine Registrierung.</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::CommandLine</name>
+    <message>
+        <source>Try &apos;vaultwise --help&apos; for more information.</source>
+        <translation>Mehr dazu mit „vaultwise --help“.</translation>
+    </message>
+    <message>
+        <source>cannot find &apos;%1&apos;</source>
+        <translation>„%1“ nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns a file, or the files of a folder, into one password-protected
+.vw3 file (or a sealed .vws file) and back. Without arguments it shows its window;
+given a path it decrypts a .vw3 or .vws file and encrypts anything else.
+Qt&apos;s own options (-style, -platform, ...) are passed to Qt.</source>
+        <translation>Moravi Vaultwise verwandelt eine Datei oder die Dateien eines Ordners in eine
+passwortgeschützte .vw3-Datei (oder eine versiegelte .vws-Datei) und zurück. Ohne
+Argumente zeigt es sein Fenster; mit einem Pfad entschlüsselt es eine .vw3- oder
+.vws-Datei und verschlüsselt alles andere.
+Qts eigene Optionen (-style, -platform, ...) werden an Qt weitergegeben.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Encrypt the file or folder at PATH: asks for the destination. Further paths make a batch: one format and password question for all.</source>
+        <translation>Die Datei oder den Ordner unter PATH verschlüsseln: fragt nach dem Ziel. Weitere Pfade bilden einen Stapel: eine Format- und Passwortfrage für alle.</translation>
+    </message>
+    <message>
+        <source>Decrypt the .vw3 or .vws file at PATH; further paths too, each beside its encrypted file.</source>
+        <translation>Die .vw3- oder .vws-Datei unter PATH entschlüsseln; weitere Pfade ebenso, jede neben ihrer verschlüsselten Datei.</translation>
+    </message>
+    <message>
+        <source>Undo this user&apos;s file-type registration and file-manager actions.</source>
+        <translation>Die Dateityp-Registrierung und die Dateiverwaltungs-Aktionen dieses Benutzers rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>A file or folder to encrypt, or a file to decrypt.</source>
+        <translation>Eine zu verschlüsselnde Datei oder ein Ordner, oder eine zu entschlüsselnde Datei.</translation>
+    </message>
+    <message>
+        <source>give one of --encrypt, --decrypt, --unregister or a path</source>
+        <translation>geben Sie eines von --encrypt, --decrypt, --unregister oder einen Pfad an</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::DoneNotifier</name>
+    <message>
+        <source>%1 is ready</source>
+        <translation>%1 ist fertig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items are ready</source>
+        <comment>%n item is ready</comment>
+        <translation>
+            <numerusform>%n Element ist fertig</numerusform>
+            <numerusform>%n Elemente sind fertig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote it in %1</source>
+        <translation>Moravi Vaultwise hat es in %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote them in %1</source>
+        <translation>Moravi Vaultwise hat sie in %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::VwFileDialog</name>
+    <message>
+        <source>Classic .vw3 keeps casual eyes off: anyone who holds the file can read it without the password.</source>
+        <translation>Klassisches .vw3 schützt vor neugierigen Blicken: Wer die Datei hat, kann sie ohne Passwort lesen.</translation>
+    </message>
+    <message>
+        <source>Sealed .vws keeps the contents secret: only the password opens it, and a changed byte is reported as damage.</source>
+        <translation>Versiegeltes .vws hält den Inhalt geheim: Nur das Passwort öffnet es, und ein verändertes Byte wird als Beschädigung gemeldet.</translation>
+    </message>
+    <message>
+        <source>The name decides: one ending in .vws makes a sealed file, any other a classic .vw3 file, which opens without the password.</source>
+        <translation>Der Name entscheidet: Endet er auf .vws, entsteht eine versiegelte Datei, sonst eine klassische .vw3-Datei, die sich ohne Passwort öffnen lässt.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmHelp</name>
+    <message>
+        <source>Moravi Vaultwise Help</source>
+        <translation>Hilfe zu Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>What each kind of file protects</source>
+        <translation>Was jede Dateiart schützt</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Classic .vw3 files&lt;/b&gt; keep casual eyes off a file. The contents are scrambled with a table stored inside the file: anyone who holds the file can read it without the password, and a changed byte goes unnoticed.</source>
+        <translation>&lt;b&gt;Klassische .vw3-Dateien&lt;/b&gt; schützen eine Datei vor neugierigen Blicken. Der Inhalt wird mit einer Tabelle verwürfelt, die in der Datei steht: Wer die Datei hat, kann sie ohne Passwort lesen, und ein verändertes Byte bleibt unbemerkt.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sealed .vws files&lt;/b&gt; keep the contents secret: only the password opens them (Argon2id and XChaCha20-Poly1305), nothing but the size shows, and a changed byte is reported as damage. Choose the sealed type in the save dialog, or a name ending in .vws.</source>
+        <translation>&lt;b&gt;Versiegelte .vws-Dateien&lt;/b&gt; halten den Inhalt geheim: Nur das Passwort öffnet sie (Argon2id und XChaCha20-Poly1305), nur die Größe ist zu sehen, und ein verändertes Byte wird als Beschädigung gemeldet. Wählen Sie im Speichern-Dialog den versiegelten Typ oder einen Namen, der auf .vws endet.</translation>
+    </message>
+    <message>
+        <source>Where the outputs go</source>
+        <translation>Wohin die Ergebnisse kommen</translation>
+    </message>
+    <message>
+        <source>Encrypting: the save dialog opens beside the file or folder, with its name and .vw3 or .vws added. A selection from a file manager writes each output beside its source.</source>
+        <translation>Verschlüsseln: Der Speichern-Dialog öffnet sich neben der Datei oder dem Ordner, mit deren Namen und angehängtem .vw3 oder .vws. Eine Auswahl aus der Dateiverwaltung schreibt jedes Ergebnis neben seine Quelle.</translation>
+    </message>
+    <message>
+        <source>Decrypting a file: the save dialog proposes the stored name, beside the encrypted file.</source>
+        <translation>Eine Datei entschlüsseln: Der Speichern-Dialog schlägt den gespeicherten Namen vor, neben der verschlüsselten Datei.</translation>
+    </message>
+    <message>
+        <source>Decrypting a folder: a new folder named after it is proposed beside the encrypted file. Files that would be replaced are named, and you are asked first.</source>
+        <translation>Einen Ordner entschlüsseln: Neben der verschlüsselten Datei wird ein neuer Ordner mit seinem Namen vorgeschlagen. Dateien, die ersetzt würden, werden genannt, und Sie werden vorher gefragt.</translation>
+    </message>
+    <message>
+        <source>Nothing is written when you cancel, and a damaged file writes nothing.</source>
+        <translation>Beim Abbrechen wird nichts geschrieben, und eine beschädigte Datei schreibt nichts.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Tab, arrow keys</source>
+        <translation>Tab, Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>move between the icons</source>
+        <translation>zwischen den Symbolen wechseln</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Eingabe, Leertaste</translation>
+    </message>
+    <message>
+        <source>run the marked icon</source>
+        <translation>das markierte Symbol ausführen</translation>
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>diese Hilfe</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Strg+Q</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>beenden</translation>
+    </message>
+    <message>
+        <source>Enter, Esc</source>
+        <translation>Eingabe, Esc</translation>
+    </message>
+    <message>
+        <source>OK and Cancel in the password dialog</source>
+        <translation>OK und Abbrechen im Passwortdialog</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>stop the work in the progress window</source>
+        <translation>die Arbeit im Fortschrittsfenster anhalten</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>The manual pages say the rest: %1 for this program, and %2 for the command that does the same from a terminal.</source>
+        <translation>Die Handbuchseiten sagen den Rest: %1 für dieses Programm und %2 für den Befehl, der dasselbe im Terminal tut.</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmMain</name>
+    <message>
+        <source>Encrypt a file...</source>
+        <translation>Eine Datei verschlüsseln...</translation>
+    </message>
+    <message>
+        <source>Decrypt a file or folder...</source>
+        <translation>Eine Datei oder einen Ordner entschlüsseln...</translation>
+    </message>
+    <message>
+        <source>About Moravi Vaultwise</source>
+        <translation>Über Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Exit Moravi Vaultwise</source>
+        <translation>Moravi Vaultwise beenden</translation>
+    </message>
+    <message>
+        <source>Encrypt a folder...</source>
+        <translation>Einen Ordner verschlüsseln...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Welcome to Moravi Vaultwise 3.5</source>
+        <translation>Willkommen bei Moravi Vaultwise 3.5</translation>
+    </message>
+    <message>
+        <source>Please select an action from below:</source>
+        <translation>Bitte wählen Sie unten eine Aktion:</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. All rights reserved.<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</source>
+        <translation>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. Alle Rechte vorbehalten.<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Bitte warten...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmPass</name>
+    <message>
+        <source>Please enter your password:</source>
+        <translation>Bitte geben Sie Ihr Passwort ein:</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n billion years</source>
+        <comment>about %n billion year</comment>
+        <translation>
+            <numerusform>etwa %n Milliarde Jahre</numerusform>
+            <numerusform>etwa %n Milliarden Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>etwa %n Million Jahre</numerusform>
+            <numerusform>etwa %n Millionen Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>etwa %n tausend Jahre</numerusform>
+            <numerusform>etwa %n tausend Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>etwa %n Jahr</numerusform>
+            <numerusform>etwa %n Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>etwa %n Tag</numerusform>
+            <numerusform>etwa %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>etwa %n Stunde</numerusform>
+            <numerusform>etwa %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>etwa %n Minute</numerusform>
+            <numerusform>etwa %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a thousand billion years</source>
+        <translation>mehr als tausend Milliarden Jahre</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>weniger als eine Minute</translation>
+    </message>
+    <message>
+        <source>Confirm the password</source>
+        <translation>Das Passwort bestätigen</translation>
+    </message>
+    <message>
+        <source>Cancel and return to the main window</source>
+        <translation>Abbrechen und zum Hauptfenster zurückkehren</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Please type a password, or choose Cancel.</source>
+        <translation>Bitte geben Sie ein Passwort ein oder wählen Sie Abbrechen.</translation>
+    </message>
+    <message>
+        <source>%1 - Moravi Vaultwise</source>
+        <translation>%1 - Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>This password does not protect the contents: anyone who has the file can read it without the password.</source>
+        <translation>Dieses Passwort schützt den Inhalt nicht: Wer die Datei hat, kann sie ohne Passwort lesen.</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Erzeugen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fill in a random passphrase of %n words</source>
+        <comment>Fill in a random passphrase of %n word</comment>
+        <translation>
+            <numerusform>Eine zufällige Passphrase aus %n Wort einsetzen</numerusform>
+            <numerusform>Eine zufällige Passphrase aus %n Wörtern einsetzen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type a password, or choose Generate for a passphrase of words.</source>
+        <translation>Geben Sie ein Passwort ein oder wählen Sie „Erzeugen“ für eine Passphrase aus Wörtern.</translation>
+    </message>
+    <message>
+        <source>Weak: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>Schwach: Bei %2 Versuchen pro Sekunde und Prozessor wäre es in %1 erraten.</translation>
+    </message>
+    <message>
+        <source>Strong: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>Stark: Bei %2 Versuchen pro Sekunde und Prozessor bräuchte das Erraten %1.</translation>
+    </message>
+    <message>
+        <source>Write this passphrase down; nothing else opens the file:</source>
+        <translation>Schreiben Sie diese Passphrase auf; nichts anderes öffnet die Datei:</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmWait</name>
+    <message>
+        <source>Moravi Vaultwise is working</source>
+        <translation>Moravi Vaultwise arbeitet</translation>
+    </message>
+    <message>
+        <source>Working...Please Wait</source>
+        <translation>Arbeite... Bitte warten</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop the work; nothing is written</source>
+        <translation>Die Arbeit anhalten; nichts wird geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 of %2: </source>
+        <translation>%1 von %2: </translation>
+    </message>
+    <message>
+        <source>%1 - %2%</source>
+        <translation>%1 - %2 %</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>%1% complete...</source>
+        <translation>%1 % erledigt...</translation>
+    </message>
+</context>
+</TS>

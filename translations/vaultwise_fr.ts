@@ -1,0 +1,513 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>DesktopFiles</name>
+    <message>
+        <source>File Encryption</source>
+        <translation>Chiffrement de fichiers</translation>
+    </message>
+    <message>
+        <source>Encrypt and decrypt files and folders</source>
+        <translation>Chiffrer et déchiffrer des fichiers et des dossiers</translation>
+    </message>
+    <message>
+        <source>encrypt;decrypt;password;vw3;</source>
+        <translation>chiffrer;déchiffrer;mot de passe;vw3;</translation>
+    </message>
+    <message>
+        <source>Encrypted file</source>
+        <translation>Fichier chiffré</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise encrypted file</source>
+        <translation>Fichier chiffré Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise sealed file</source>
+        <translation>Fichier scellé Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise</source>
+        <translation>Chiffrer avec Vaultwise</translation>
+    </message>
+    <message>
+        <source>Decrypt with Vaultwise</source>
+        <translation>Déchiffrer avec Vaultwise</translation>
+    </message>
+    <message>
+        <source>Turn the selected files or folders into password-protected .vw3 or .vws files</source>
+        <translation>Transformer les fichiers ou dossiers sélectionnés en fichiers .vw3 ou .vws protégés par mot de passe</translation>
+    </message>
+    <message>
+        <source>Turn the selected .vw3 or .vws files back into what they hold</source>
+        <translation>Rendre aux fichiers .vw3 ou .vws sélectionnés leur contenu</translation>
+    </message>
+    <message>
+        <source>Encrypted files</source>
+        <translation>Fichiers chiffrés</translation>
+    </message>
+    <message>
+        <source>Any file or folder</source>
+        <translation>Tout fichier ou dossier</translation>
+    </message>
+    <message>
+        <source>Keep casual eyes off a file or a folder with a password</source>
+        <translation>Protéger un fichier ou un dossier des regards indiscrets par un mot de passe</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns one file, or the files directly inside one folder, into a single password-protected .vw3 file, and turns it back. Drop a file or folder on its window, pick an action, or open a .vw3 file from the file manager.</source>
+        <translation>Moravi Vaultwise transforme un fichier, ou les fichiers placés directement dans un dossier, en un seul fichier .vw3 protégé par mot de passe, et inversement. Déposez un fichier ou un dossier sur sa fenêtre, choisissez une action ou ouvrez un fichier .vw3 depuis le gestionnaire de fichiers.</translation>
+    </message>
+    <message>
+        <source>What a .vw3 file protects, and what it does not: the contents are scrambled with a byte substitution table that is stored inside the file. The password only decides whether the program goes on; anyone who holds the file can recover its contents without the password. Use it to keep casual eyes off a file, never as strong encryption.</source>
+        <translation>Ce qu’un fichier .vw3 protège, et ce qu’il ne protège pas : le contenu est brouillé par une table de substitution d’octets stockée dans le fichier lui-même. Le mot de passe décide seulement si le programme continue ; quiconque possède le fichier peut en retrouver le contenu sans le mot de passe. Utilisez-le contre les regards indiscrets, jamais comme un chiffrement fort.</translation>
+    </message>
+    <message>
+        <source>For contents that must stay secret it also writes sealed .vws files: the password goes through Argon2id and the contents are encrypted with XChaCha20-Poly1305, so without the password nothing but the size shows, and a changed byte makes the file refuse to open rather than restore wrong.</source>
+        <translation>Pour un contenu qui doit rester secret, il écrit aussi des fichiers scellés .vws : le mot de passe passe par Argon2id et le contenu est chiffré avec XChaCha20-Poly1305 ; sans le mot de passe, seule la taille apparaît, et un octet modifié fait refuser l’ouverture au lieu de restaurer un contenu faux.</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise and Decrypt with Vaultwise appear in the context menus of Dolphin, Nemo, Nautilus, Caja and Thunar. The main window works with the keyboard alone, and a notification says when a long run is done.</source>
+        <translation>« Chiffrer avec Vaultwise » et « Déchiffrer avec Vaultwise » apparaissent dans les menus contextuels de Dolphin, Nemo, Nautilus, Caja et Thunar. La fenêtre principale s’utilise entièrement au clavier, et une notification signale la fin d’un long travail.</translation>
+    </message>
+    <message>
+        <source>The vw3 command does the same from a terminal, and vw3 info shows what a file holds without asking for the password.</source>
+        <translation>La commande vw3 fait de même depuis un terminal, et vw3 info montre ce que contient un fichier sans demander le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The main window with its five actions</source>
+        <translation>La fenêtre principale et ses cinq actions</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Erreur %1 - %2</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: %3</source>
+        <translation>%1 « %2 » : %3</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Usage : %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Removed %1</source>
+        <translation>Supprimé : %1</translation>
+    </message>
+    <message>
+        <source>Nothing to remove: no registration for this user.</source>
+        <translation>Rien à supprimer : aucun enregistrement pour cet utilisateur.</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::CommandLine</name>
+    <message>
+        <source>Try &apos;vaultwise --help&apos; for more information.</source>
+        <translation>Essayez « vaultwise --help » pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>cannot find &apos;%1&apos;</source>
+        <translation>« %1 » introuvable</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns a file, or the files of a folder, into one password-protected
+.vw3 file (or a sealed .vws file) and back. Without arguments it shows its window;
+given a path it decrypts a .vw3 or .vws file and encrypts anything else.
+Qt&apos;s own options (-style, -platform, ...) are passed to Qt.</source>
+        <translation>Moravi Vaultwise transforme un fichier, ou les fichiers d’un dossier, en un fichier .vw3
+protégé par mot de passe (ou un fichier scellé .vws), et inversement. Sans argument, il
+affiche sa fenêtre ; avec un chemin, il déchiffre un fichier .vw3 ou .vws et chiffre
+tout le reste. Les options propres à Qt (-style, -platform, ...) sont passées à Qt.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Encrypt the file or folder at PATH: asks for the destination. Further paths make a batch: one format and password question for all.</source>
+        <translation>Chiffrer le fichier ou le dossier PATH : demande la destination. D’autres chemins forment un lot : une seule question de format et de mot de passe pour tous.</translation>
+    </message>
+    <message>
+        <source>Decrypt the .vw3 or .vws file at PATH; further paths too, each beside its encrypted file.</source>
+        <translation>Déchiffrer le fichier .vw3 ou .vws PATH ; les autres chemins aussi, chacun à côté de son fichier chiffré.</translation>
+    </message>
+    <message>
+        <source>Undo this user&apos;s file-type registration and file-manager actions.</source>
+        <translation>Annuler l’enregistrement du type de fichier et les actions du gestionnaire de fichiers pour cet utilisateur.</translation>
+    </message>
+    <message>
+        <source>A file or folder to encrypt, or a file to decrypt.</source>
+        <translation>Un fichier ou un dossier à chiffrer, ou un fichier à déchiffrer.</translation>
+    </message>
+    <message>
+        <source>give one of --encrypt, --decrypt, --unregister or a path</source>
+        <translation>indiquez --encrypt, --decrypt, --unregister ou un chemin</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::DoneNotifier</name>
+    <message>
+        <source>%1 is ready</source>
+        <translation>%1 est prêt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items are ready</source>
+        <comment>%n item is ready</comment>
+        <translation>
+            <numerusform>%n élément est prêt</numerusform>
+            <numerusform>%n éléments sont prêts</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote it in %1</source>
+        <translation>Moravi Vaultwise l’a écrit dans %1</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote them in %1</source>
+        <translation>Moravi Vaultwise les a écrits dans %1</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::VwFileDialog</name>
+    <message>
+        <source>Classic .vw3 keeps casual eyes off: anyone who holds the file can read it without the password.</source>
+        <translation>Le .vw3 classique protège des regards indiscrets : quiconque possède le fichier peut le lire sans le mot de passe.</translation>
+    </message>
+    <message>
+        <source>Sealed .vws keeps the contents secret: only the password opens it, and a changed byte is reported as damage.</source>
+        <translation>Le .vws scellé garde le contenu secret : seul le mot de passe l’ouvre, et un octet modifié est signalé comme un dommage.</translation>
+    </message>
+    <message>
+        <source>The name decides: one ending in .vws makes a sealed file, any other a classic .vw3 file, which opens without the password.</source>
+        <translation>Le nom décide : un nom finissant par .vws donne un fichier scellé, tout autre un fichier .vw3 classique, qui s’ouvre sans le mot de passe.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmHelp</name>
+    <message>
+        <source>Moravi Vaultwise Help</source>
+        <translation>Aide de Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>What each kind of file protects</source>
+        <translation>Ce que protège chaque type de fichier</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Classic .vw3 files&lt;/b&gt; keep casual eyes off a file. The contents are scrambled with a table stored inside the file: anyone who holds the file can read it without the password, and a changed byte goes unnoticed.</source>
+        <translation>&lt;b&gt;Les fichiers .vw3 classiques&lt;/b&gt; protègent un fichier des regards indiscrets. Le contenu est brouillé par une table stockée dans le fichier : quiconque possède le fichier peut le lire sans le mot de passe, et un octet modifié passe inaperçu.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sealed .vws files&lt;/b&gt; keep the contents secret: only the password opens them (Argon2id and XChaCha20-Poly1305), nothing but the size shows, and a changed byte is reported as damage. Choose the sealed type in the save dialog, or a name ending in .vws.</source>
+        <translation>&lt;b&gt;Les fichiers .vws scellés&lt;/b&gt; gardent le contenu secret : seul le mot de passe les ouvre (Argon2id et XChaCha20-Poly1305), seule la taille apparaît, et un octet modifié est signalé comme un dommage. Choisissez le type scellé dans la boîte d’enregistrement, ou un nom finissant par .vws.</translation>
+    </message>
+    <message>
+        <source>Where the outputs go</source>
+        <translation>Où vont les résultats</translation>
+    </message>
+    <message>
+        <source>Encrypting: the save dialog opens beside the file or folder, with its name and .vw3 or .vws added. A selection from a file manager writes each output beside its source.</source>
+        <translation>Chiffrement : la boîte d’enregistrement s’ouvre à côté du fichier ou du dossier, avec son nom suivi de .vw3 ou .vws. Une sélection faite dans un gestionnaire de fichiers écrit chaque résultat à côté de sa source.</translation>
+    </message>
+    <message>
+        <source>Decrypting a file: the save dialog proposes the stored name, beside the encrypted file.</source>
+        <translation>Déchiffrement d’un fichier : la boîte d’enregistrement propose le nom stocké, à côté du fichier chiffré.</translation>
+    </message>
+    <message>
+        <source>Decrypting a folder: a new folder named after it is proposed beside the encrypted file. Files that would be replaced are named, and you are asked first.</source>
+        <translation>Déchiffrement d’un dossier : un nouveau dossier portant son nom est proposé à côté du fichier chiffré. Les fichiers qui seraient remplacés sont nommés, et la question vous est posée d’abord.</translation>
+    </message>
+    <message>
+        <source>Nothing is written when you cancel, and a damaged file writes nothing.</source>
+        <translation>Rien n’est écrit si vous annulez, et un fichier endommagé n’écrit rien.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Tab, arrow keys</source>
+        <translation>Tab, flèches</translation>
+    </message>
+    <message>
+        <source>move between the icons</source>
+        <translation>passer d’une icône à l’autre</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Entrée, Espace</translation>
+    </message>
+    <message>
+        <source>run the marked icon</source>
+        <translation>lancer l’icône marquée</translation>
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>cette aide</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>quitter</translation>
+    </message>
+    <message>
+        <source>Enter, Esc</source>
+        <translation>Entrée, Échap</translation>
+    </message>
+    <message>
+        <source>OK and Cancel in the password dialog</source>
+        <translation>OK et Annuler dans la boîte du mot de passe</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>stop the work in the progress window</source>
+        <translation>arrêter le travail dans la fenêtre de progression</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Pour en savoir plus</translation>
+    </message>
+    <message>
+        <source>The manual pages say the rest: %1 for this program, and %2 for the command that does the same from a terminal.</source>
+        <translation>Les pages de manuel disent le reste : %1 pour ce programme, et %2 pour la commande qui fait de même depuis un terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmMain</name>
+    <message>
+        <source>Encrypt a file...</source>
+        <translation>Chiffrer un fichier...</translation>
+    </message>
+    <message>
+        <source>Decrypt a file or folder...</source>
+        <translation>Déchiffrer un fichier ou un dossier...</translation>
+    </message>
+    <message>
+        <source>About Moravi Vaultwise</source>
+        <translation>À propos de Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Exit Moravi Vaultwise</source>
+        <translation>Quitter Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Encrypt a folder...</source>
+        <translation>Chiffrer un dossier...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Welcome to Moravi Vaultwise 3.5</source>
+        <translation>Bienvenue dans Moravi Vaultwise 3.5</translation>
+    </message>
+    <message>
+        <source>Please select an action from below:</source>
+        <translation>Veuillez choisir une action ci-dessous :</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. All rights reserved.<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</source>
+        <translation>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. Tous droits réservés.<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmPass</name>
+    <message>
+        <source>Please enter your password:</source>
+        <translation>Veuillez saisir votre mot de passe :</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n billion years</source>
+        <comment>about %n billion year</comment>
+        <translation>
+            <numerusform>environ %n milliard d’années</numerusform>
+            <numerusform>environ %n milliards d’années</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>environ %n million d’années</numerusform>
+            <numerusform>environ %n millions d’années</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>environ %n millier d’années</numerusform>
+            <numerusform>environ %n milliers d’années</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>environ %n an</numerusform>
+            <numerusform>environ %n ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>environ %n jour</numerusform>
+            <numerusform>environ %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>environ %n heure</numerusform>
+            <numerusform>environ %n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>environ %n minute</numerusform>
+            <numerusform>environ %n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a thousand billion years</source>
+        <translation>plus de mille milliards d’années</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>moins d’une minute</translation>
+    </message>
+    <message>
+        <source>Confirm the password</source>
+        <translation>Confirmer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Cancel and return to the main window</source>
+        <translation>Annuler et revenir à la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Please type a password, or choose Cancel.</source>
+        <translation>Veuillez saisir un mot de passe, ou choisissez Annuler.</translation>
+    </message>
+    <message>
+        <source>%1 - Moravi Vaultwise</source>
+        <translation>%1 - Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>This password does not protect the contents: anyone who has the file can read it without the password.</source>
+        <translation>Ce mot de passe ne protège pas le contenu : quiconque possède le fichier peut le lire sans le mot de passe.</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Générer</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fill in a random passphrase of %n words</source>
+        <comment>Fill in a random passphrase of %n word</comment>
+        <translation>
+            <numerusform>Insérer une phrase de passe aléatoire de %n mot</numerusform>
+            <numerusform>Insérer une phrase de passe aléatoire de %n mots</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type a password, or choose Generate for a passphrase of words.</source>
+        <translation>Saisissez un mot de passe, ou choisissez Générer pour une phrase de passe faite de mots.</translation>
+    </message>
+    <message>
+        <source>Weak: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>Faible : il faudrait %1 pour le deviner à %2 essais par seconde et par processeur.</translation>
+    </message>
+    <message>
+        <source>Strong: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>Fort : il faudrait %1 pour le deviner à %2 essais par seconde et par processeur.</translation>
+    </message>
+    <message>
+        <source>Write this passphrase down; nothing else opens the file:</source>
+        <translation>Notez cette phrase de passe ; rien d’autre n’ouvre le fichier :</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmWait</name>
+    <message>
+        <source>Moravi Vaultwise is working</source>
+        <translation>Moravi Vaultwise travaille</translation>
+    </message>
+    <message>
+        <source>Working...Please Wait</source>
+        <translation>Travail en cours... Veuillez patienter</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Stop the work; nothing is written</source>
+        <translation>Arrêter le travail ; rien n’est écrit</translation>
+    </message>
+    <message>
+        <source>%1 of %2: </source>
+        <translation>%1 sur %2 : </translation>
+    </message>
+    <message>
+        <source>%1 - %2%</source>
+        <translation>%1 - %2 %</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>%1% complete...</source>
+        <translation>%1 % effectués...</translation>
+    </message>
+</context>
+</TS>

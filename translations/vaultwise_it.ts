@@ -1,0 +1,513 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>DesktopFiles</name>
+    <message>
+        <source>File Encryption</source>
+        <translation>Cifratura di file</translation>
+    </message>
+    <message>
+        <source>Encrypt and decrypt files and folders</source>
+        <translation>Cifra e decifra file e cartelle</translation>
+    </message>
+    <message>
+        <source>encrypt;decrypt;password;vw3;</source>
+        <translation>cifrare;decifrare;password;vw3;</translation>
+    </message>
+    <message>
+        <source>Encrypted file</source>
+        <translation>File cifrato</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise encrypted file</source>
+        <translation>File cifrato di Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise sealed file</source>
+        <translation>File sigillato di Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise</source>
+        <translation>Cifra con Vaultwise</translation>
+    </message>
+    <message>
+        <source>Decrypt with Vaultwise</source>
+        <translation>Decifra con Vaultwise</translation>
+    </message>
+    <message>
+        <source>Turn the selected files or folders into password-protected .vw3 or .vws files</source>
+        <translation>Trasforma i file o le cartelle selezionati in file .vw3 o .vws protetti da password</translation>
+    </message>
+    <message>
+        <source>Turn the selected .vw3 or .vws files back into what they hold</source>
+        <translation>Riporta i file .vw3 o .vws selezionati al loro contenuto</translation>
+    </message>
+    <message>
+        <source>Encrypted files</source>
+        <translation>File cifrati</translation>
+    </message>
+    <message>
+        <source>Any file or folder</source>
+        <translation>Qualsiasi file o cartella</translation>
+    </message>
+    <message>
+        <source>Keep casual eyes off a file or a folder with a password</source>
+        <translation>Proteggi un file o una cartella dagli sguardi curiosi con una password</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns one file, or the files directly inside one folder, into a single password-protected .vw3 file, and turns it back. Drop a file or folder on its window, pick an action, or open a .vw3 file from the file manager.</source>
+        <translation>Moravi Vaultwise trasforma un file, o i file che stanno direttamente in una cartella, in un unico file .vw3 protetto da password, e viceversa. Trascina un file o una cartella sulla sua finestra, scegli un’azione o apri un file .vw3 dal gestore di file.</translation>
+    </message>
+    <message>
+        <source>What a .vw3 file protects, and what it does not: the contents are scrambled with a byte substitution table that is stored inside the file. The password only decides whether the program goes on; anyone who holds the file can recover its contents without the password. Use it to keep casual eyes off a file, never as strong encryption.</source>
+        <translation>Che cosa protegge un file .vw3 e che cosa no: il contenuto viene rimescolato con una tabella di sostituzione dei byte conservata nel file stesso. La password decide solo se il programma prosegue; chiunque abbia il file può recuperarne il contenuto senza password. Usalo contro gli sguardi curiosi, mai come cifratura forte.</translation>
+    </message>
+    <message>
+        <source>For contents that must stay secret it also writes sealed .vws files: the password goes through Argon2id and the contents are encrypted with XChaCha20-Poly1305, so without the password nothing but the size shows, and a changed byte makes the file refuse to open rather than restore wrong.</source>
+        <translation>Per contenuti che devono restare segreti scrive anche file sigillati .vws: la password passa per Argon2id e il contenuto è cifrato con XChaCha20-Poly1305, così senza password si vede solo la dimensione, e un byte modificato fa rifiutare l’apertura invece di ripristinare dati errati.</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise and Decrypt with Vaultwise appear in the context menus of Dolphin, Nemo, Nautilus, Caja and Thunar. The main window works with the keyboard alone, and a notification says when a long run is done.</source>
+        <translation>«Cifra con Vaultwise» e «Decifra con Vaultwise» compaiono nei menu contestuali di Dolphin, Nemo, Nautilus, Caja e Thunar. La finestra principale si usa anche solo con la tastiera, e una notifica avvisa quando un lavoro lungo è finito.</translation>
+    </message>
+    <message>
+        <source>The vw3 command does the same from a terminal, and vw3 info shows what a file holds without asking for the password.</source>
+        <translation>Il comando vw3 fa lo stesso da un terminale, e vw3 info mostra che cosa contiene un file senza chiedere la password.</translation>
+    </message>
+    <message>
+        <source>The main window with its five actions</source>
+        <translation>La finestra principale con le sue cinque azioni</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Errore %1 - %2</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: %3</source>
+        <translation>%1 «%2»: %3</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Removed %1</source>
+        <translation>Rimosso: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to remove: no registration for this user.</source>
+        <translation>Niente da rimuovere: nessuna registrazione per questo utente.</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::CommandLine</name>
+    <message>
+        <source>Try &apos;vaultwise --help&apos; for more information.</source>
+        <translation>Prova «vaultwise --help» per maggiori informazioni.</translation>
+    </message>
+    <message>
+        <source>cannot find &apos;%1&apos;</source>
+        <translation>impossibile trovare «%1»</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns a file, or the files of a folder, into one password-protected
+.vw3 file (or a sealed .vws file) and back. Without arguments it shows its window;
+given a path it decrypts a .vw3 or .vws file and encrypts anything else.
+Qt&apos;s own options (-style, -platform, ...) are passed to Qt.</source>
+        <translation>Moravi Vaultwise trasforma un file, o i file di una cartella, in un file .vw3 protetto
+da password (o un file sigillato .vws) e viceversa. Senza argomenti mostra la sua
+finestra; con un percorso decifra un file .vw3 o .vws e cifra qualsiasi altra cosa.
+Le opzioni proprie di Qt (-style, -platform, ...) vengono passate a Qt.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra la versione ed esce.</translation>
+    </message>
+    <message>
+        <source>Encrypt the file or folder at PATH: asks for the destination. Further paths make a batch: one format and password question for all.</source>
+        <translation>Cifra il file o la cartella in PATH: chiede la destinazione. Altri percorsi formano un lotto: una sola domanda di formato e password per tutti.</translation>
+    </message>
+    <message>
+        <source>Decrypt the .vw3 or .vws file at PATH; further paths too, each beside its encrypted file.</source>
+        <translation>Decifra il file .vw3 o .vws in PATH; anche gli altri percorsi, ciascuno accanto al suo file cifrato.</translation>
+    </message>
+    <message>
+        <source>Undo this user&apos;s file-type registration and file-manager actions.</source>
+        <translation>Annulla la registrazione del tipo di file e le azioni del gestore di file di questo utente.</translation>
+    </message>
+    <message>
+        <source>A file or folder to encrypt, or a file to decrypt.</source>
+        <translation>Un file o una cartella da cifrare, o un file da decifrare.</translation>
+    </message>
+    <message>
+        <source>give one of --encrypt, --decrypt, --unregister or a path</source>
+        <translation>indica --encrypt, --decrypt, --unregister o un percorso</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::DoneNotifier</name>
+    <message>
+        <source>%1 is ready</source>
+        <translation>%1 è pronto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items are ready</source>
+        <comment>%n item is ready</comment>
+        <translation>
+            <numerusform>%n elemento è pronto</numerusform>
+            <numerusform>%n elementi sono pronti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote it in %1</source>
+        <translation>Moravi Vaultwise lo ha scritto in %1</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote them in %1</source>
+        <translation>Moravi Vaultwise li ha scritti in %1</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostra nella cartella</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::VwFileDialog</name>
+    <message>
+        <source>Classic .vw3 keeps casual eyes off: anyone who holds the file can read it without the password.</source>
+        <translation>Il .vw3 classico protegge dagli sguardi curiosi: chiunque abbia il file può leggerlo senza password.</translation>
+    </message>
+    <message>
+        <source>Sealed .vws keeps the contents secret: only the password opens it, and a changed byte is reported as damage.</source>
+        <translation>Il .vws sigillato mantiene segreto il contenuto: solo la password lo apre, e un byte modificato viene segnalato come danno.</translation>
+    </message>
+    <message>
+        <source>The name decides: one ending in .vws makes a sealed file, any other a classic .vw3 file, which opens without the password.</source>
+        <translation>Decide il nome: uno che finisce in .vws crea un file sigillato, qualsiasi altro un file .vw3 classico, che si apre senza password.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Vuoi sostituirlo?</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmHelp</name>
+    <message>
+        <source>Moravi Vaultwise Help</source>
+        <translation>Guida di Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>What each kind of file protects</source>
+        <translation>Che cosa protegge ogni tipo di file</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Classic .vw3 files&lt;/b&gt; keep casual eyes off a file. The contents are scrambled with a table stored inside the file: anyone who holds the file can read it without the password, and a changed byte goes unnoticed.</source>
+        <translation>&lt;b&gt;I file .vw3 classici&lt;/b&gt; proteggono un file dagli sguardi curiosi. Il contenuto è rimescolato con una tabella conservata nel file: chiunque abbia il file può leggerlo senza password, e un byte modificato passa inosservato.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sealed .vws files&lt;/b&gt; keep the contents secret: only the password opens them (Argon2id and XChaCha20-Poly1305), nothing but the size shows, and a changed byte is reported as damage. Choose the sealed type in the save dialog, or a name ending in .vws.</source>
+        <translation>&lt;b&gt;I file .vws sigillati&lt;/b&gt; mantengono segreto il contenuto: solo la password li apre (Argon2id e XChaCha20-Poly1305), si vede solo la dimensione, e un byte modificato viene segnalato come danno. Scegli il tipo sigillato nella finestra di salvataggio, o un nome che finisce in .vws.</translation>
+    </message>
+    <message>
+        <source>Where the outputs go</source>
+        <translation>Dove vanno i risultati</translation>
+    </message>
+    <message>
+        <source>Encrypting: the save dialog opens beside the file or folder, with its name and .vw3 or .vws added. A selection from a file manager writes each output beside its source.</source>
+        <translation>Cifratura: la finestra di salvataggio si apre accanto al file o alla cartella, con il suo nome più .vw3 o .vws. Una selezione dal gestore di file scrive ogni risultato accanto alla sua origine.</translation>
+    </message>
+    <message>
+        <source>Decrypting a file: the save dialog proposes the stored name, beside the encrypted file.</source>
+        <translation>Decifrare un file: la finestra di salvataggio propone il nome memorizzato, accanto al file cifrato.</translation>
+    </message>
+    <message>
+        <source>Decrypting a folder: a new folder named after it is proposed beside the encrypted file. Files that would be replaced are named, and you are asked first.</source>
+        <translation>Decifrare una cartella: accanto al file cifrato viene proposta una nuova cartella con il suo nome. I file che verrebbero sostituiti vengono elencati e ti viene chiesto prima.</translation>
+    </message>
+    <message>
+        <source>Nothing is written when you cancel, and a damaged file writes nothing.</source>
+        <translation>Se annulli non viene scritto nulla, e un file danneggiato non scrive nulla.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Tab, arrow keys</source>
+        <translation>Tab, frecce</translation>
+    </message>
+    <message>
+        <source>move between the icons</source>
+        <translation>spostarsi tra le icone</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Invio, Spazio</translation>
+    </message>
+    <message>
+        <source>run the marked icon</source>
+        <translation>eseguire l’icona evidenziata</translation>
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>questa guida</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>uscire</translation>
+    </message>
+    <message>
+        <source>Enter, Esc</source>
+        <translation>Invio, Esc</translation>
+    </message>
+    <message>
+        <source>OK and Cancel in the password dialog</source>
+        <translation>OK e Annulla nella finestra della password</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>stop the work in the progress window</source>
+        <translation>fermare il lavoro nella finestra di avanzamento</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>The manual pages say the rest: %1 for this program, and %2 for the command that does the same from a terminal.</source>
+        <translation>Le pagine di manuale dicono il resto: %1 per questo programma e %2 per il comando che fa lo stesso da un terminale.</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmMain</name>
+    <message>
+        <source>Encrypt a file...</source>
+        <translation>Cifra un file...</translation>
+    </message>
+    <message>
+        <source>Decrypt a file or folder...</source>
+        <translation>Decifra un file o una cartella...</translation>
+    </message>
+    <message>
+        <source>About Moravi Vaultwise</source>
+        <translation>Informazioni su Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Exit Moravi Vaultwise</source>
+        <translation>Esci da Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Encrypt a folder...</source>
+        <translation>Cifra una cartella...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Welcome to Moravi Vaultwise 3.5</source>
+        <translation>Benvenuto in Moravi Vaultwise 3.5</translation>
+    </message>
+    <message>
+        <source>Please select an action from below:</source>
+        <translation>Scegli un’azione qui sotto:</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. All rights reserved.<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</source>
+        <translation>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. Tutti i diritti riservati.<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Attendere...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmPass</name>
+    <message>
+        <source>Please enter your password:</source>
+        <translation>Inserisci la password:</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n billion years</source>
+        <comment>about %n billion year</comment>
+        <translation>
+            <numerusform>circa %n miliardo di anni</numerusform>
+            <numerusform>circa %n miliardi di anni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>circa %n milione di anni</numerusform>
+            <numerusform>circa %n milioni di anni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>circa %n migliaio di anni</numerusform>
+            <numerusform>circa %n migliaia di anni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>circa %n anno</numerusform>
+            <numerusform>circa %n anni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>circa %n giorno</numerusform>
+            <numerusform>circa %n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>circa %n ora</numerusform>
+            <numerusform>circa %n ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>circa %n minuto</numerusform>
+            <numerusform>circa %n minuti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a thousand billion years</source>
+        <translation>più di mille miliardi di anni</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>meno di un minuto</translation>
+    </message>
+    <message>
+        <source>Confirm the password</source>
+        <translation>Conferma la password</translation>
+    </message>
+    <message>
+        <source>Cancel and return to the main window</source>
+        <translation>Annulla e torna alla finestra principale</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Please type a password, or choose Cancel.</source>
+        <translation>Inserisci una password, o scegli Annulla.</translation>
+    </message>
+    <message>
+        <source>%1 - Moravi Vaultwise</source>
+        <translation>%1 - Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>This password does not protect the contents: anyone who has the file can read it without the password.</source>
+        <translation>Questa password non protegge il contenuto: chiunque abbia il file può leggerlo senza password.</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Genera</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fill in a random passphrase of %n words</source>
+        <comment>Fill in a random passphrase of %n word</comment>
+        <translation>
+            <numerusform>Inserisci una passphrase casuale di %n parola</numerusform>
+            <numerusform>Inserisci una passphrase casuale di %n parole</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type a password, or choose Generate for a passphrase of words.</source>
+        <translation>Inserisci una password, o scegli Genera per una passphrase di parole.</translation>
+    </message>
+    <message>
+        <source>Weak: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>Debole: servirebbero %1 per indovinarla a %2 tentativi al secondo per processore.</translation>
+    </message>
+    <message>
+        <source>Strong: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>Forte: servirebbero %1 per indovinarla a %2 tentativi al secondo per processore.</translation>
+    </message>
+    <message>
+        <source>Write this passphrase down; nothing else opens the file:</source>
+        <translation>Annota questa passphrase; nient’altro apre il file:</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmWait</name>
+    <message>
+        <source>Moravi Vaultwise is working</source>
+        <translation>Moravi Vaultwise è al lavoro</translation>
+    </message>
+    <message>
+        <source>Working...Please Wait</source>
+        <translation>Al lavoro... Attendere</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Stop the work; nothing is written</source>
+        <translation>Ferma il lavoro; non viene scritto nulla</translation>
+    </message>
+    <message>
+        <source>%1 of %2: </source>
+        <translation>%1 di %2: </translation>
+    </message>
+    <message>
+        <source>%1 - %2%</source>
+        <translation>%1 - %2%</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento...</translation>
+    </message>
+    <message>
+        <source>%1% complete...</source>
+        <translation>%1% completato...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,504 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>DesktopFiles</name>
+    <message>
+        <source>File Encryption</source>
+        <translation>ファイル暗号化</translation>
+    </message>
+    <message>
+        <source>Encrypt and decrypt files and folders</source>
+        <translation>ファイルとフォルダーを暗号化・復号します</translation>
+    </message>
+    <message>
+        <source>encrypt;decrypt;password;vw3;</source>
+        <translation>暗号化;復号;パスワード;vw3;</translation>
+    </message>
+    <message>
+        <source>Encrypted file</source>
+        <translation>暗号化ファイル</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise encrypted file</source>
+        <translation>Moravi Vaultwise 暗号化ファイル</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise sealed file</source>
+        <translation>Moravi Vaultwise 封印ファイル</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise</source>
+        <translation>Vaultwise で暗号化</translation>
+    </message>
+    <message>
+        <source>Decrypt with Vaultwise</source>
+        <translation>Vaultwise で復号</translation>
+    </message>
+    <message>
+        <source>Turn the selected files or folders into password-protected .vw3 or .vws files</source>
+        <translation>選択したファイルやフォルダーをパスワードで保護された .vw3 または .vws ファイルにします</translation>
+    </message>
+    <message>
+        <source>Turn the selected .vw3 or .vws files back into what they hold</source>
+        <translation>選択した .vw3 または .vws ファイルを元の内容に戻します</translation>
+    </message>
+    <message>
+        <source>Encrypted files</source>
+        <translation>暗号化ファイル</translation>
+    </message>
+    <message>
+        <source>Any file or folder</source>
+        <translation>すべてのファイルとフォルダー</translation>
+    </message>
+    <message>
+        <source>Keep casual eyes off a file or a folder with a password</source>
+        <translation>パスワードでファイルやフォルダーを何気ないのぞき見から守ります</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns one file, or the files directly inside one folder, into a single password-protected .vw3 file, and turns it back. Drop a file or folder on its window, pick an action, or open a .vw3 file from the file manager.</source>
+        <translation>Moravi Vaultwise は、1 つのファイル、または 1 つのフォルダーの直下にあるファイルを、パスワードで保護された 1 つの .vw3 ファイルにし、元に戻します。ファイルやフォルダーをウィンドウにドロップするか、操作を選ぶか、ファイルマネージャーから .vw3 ファイルを開いてください。</translation>
+    </message>
+    <message>
+        <source>What a .vw3 file protects, and what it does not: the contents are scrambled with a byte substitution table that is stored inside the file. The password only decides whether the program goes on; anyone who holds the file can recover its contents without the password. Use it to keep casual eyes off a file, never as strong encryption.</source>
+        <translation>.vw3 ファイルが守るもの、守らないもの：内容はファイル自体に保存されたバイト置換表でかき混ぜられます。パスワードはプログラムが処理を続けるかどうかを決めるだけで、ファイルを持つ人は誰でもパスワードなしで内容を取り出せます。何気ないのぞき見を防ぐために使い、強力な暗号化としては決して使わないでください。</translation>
+    </message>
+    <message>
+        <source>For contents that must stay secret it also writes sealed .vws files: the password goes through Argon2id and the contents are encrypted with XChaCha20-Poly1305, so without the password nothing but the size shows, and a changed byte makes the file refuse to open rather than restore wrong.</source>
+        <translation>秘密にしておく必要がある内容のために、封印された .vws ファイルも作成します。パスワードは Argon2id を通り、内容は XChaCha20-Poly1305 で暗号化されるので、パスワードがなければサイズしか分からず、1 バイトでも変わるとファイルは誤って復元されるのではなく開くことを拒みます。</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise and Decrypt with Vaultwise appear in the context menus of Dolphin, Nemo, Nautilus, Caja and Thunar. The main window works with the keyboard alone, and a notification says when a long run is done.</source>
+        <translation>「Vaultwise で暗号化」と「Vaultwise で復号」は Dolphin、Nemo、Nautilus、Caja、Thunar のコンテキストメニューに表示されます。メインウィンドウはキーボードだけで操作でき、長い処理が終わると通知が届きます。</translation>
+    </message>
+    <message>
+        <source>The vw3 command does the same from a terminal, and vw3 info shows what a file holds without asking for the password.</source>
+        <translation>vw3 コマンドは同じことを端末から行い、vw3 info はパスワードを尋ねずにファイルの中身を表示します。</translation>
+    </message>
+    <message>
+        <source>The main window with its five actions</source>
+        <translation>5 つの操作があるメインウィンドウ</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>エラー %1 - %2</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: %3</source>
+        <translation>%1「%2」: %3</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>使い方: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Removed %1</source>
+        <translation>削除しました: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to remove: no registration for this user.</source>
+        <translation>削除するものはありません: このユーザーの登録はありません。</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::CommandLine</name>
+    <message>
+        <source>Try &apos;vaultwise --help&apos; for more information.</source>
+        <translation>詳しくは「vaultwise --help」を実行してください。</translation>
+    </message>
+    <message>
+        <source>cannot find &apos;%1&apos;</source>
+        <translation>「%1」が見つかりません</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns a file, or the files of a folder, into one password-protected
+.vw3 file (or a sealed .vws file) and back. Without arguments it shows its window;
+given a path it decrypts a .vw3 or .vws file and encrypts anything else.
+Qt&apos;s own options (-style, -platform, ...) are passed to Qt.</source>
+        <translation>Moravi Vaultwise は、ファイルまたはフォルダー内のファイルを、パスワードで保護された
+1 つの .vw3 ファイル（または封印された .vws ファイル）にし、元に戻します。引数なしでは
+ウィンドウを表示し、パスを与えると .vw3 または .vws ファイルを復号し、それ以外は暗号化します。
+Qt 自身のオプション (-style、-platform など) は Qt に渡されます。</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Encrypt the file or folder at PATH: asks for the destination. Further paths make a batch: one format and password question for all.</source>
+        <translation>PATH のファイルまたはフォルダーを暗号化します: 保存先を尋ねます。さらにパスを与えるとまとめて処理し、形式とパスワードは全体で 1 回だけ尋ねます。</translation>
+    </message>
+    <message>
+        <source>Decrypt the .vw3 or .vws file at PATH; further paths too, each beside its encrypted file.</source>
+        <translation>PATH の .vw3 または .vws ファイルを復号します。ほかのパスも同様に、それぞれ暗号化ファイルの隣に書き出します。</translation>
+    </message>
+    <message>
+        <source>Undo this user&apos;s file-type registration and file-manager actions.</source>
+        <translation>このユーザーのファイル形式の登録とファイルマネージャーの操作を元に戻します。</translation>
+    </message>
+    <message>
+        <source>A file or folder to encrypt, or a file to decrypt.</source>
+        <translation>暗号化するファイルまたはフォルダー、あるいは復号するファイル。</translation>
+    </message>
+    <message>
+        <source>give one of --encrypt, --decrypt, --unregister or a path</source>
+        <translation>--encrypt、--decrypt、--unregister のいずれか、またはパスを 1 つ指定してください</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::DoneNotifier</name>
+    <message>
+        <source>%1 is ready</source>
+        <translation>%1 ができました</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items are ready</source>
+        <comment>%n item is ready</comment>
+        <translation>
+            <numerusform>%n 個の項目ができました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote it in %1</source>
+        <translation>Moravi Vaultwise が %1 に書き出しました</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote them in %1</source>
+        <translation>Moravi Vaultwise が %1 に書き出しました</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>フォルダーに表示</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::VwFileDialog</name>
+    <message>
+        <source>Classic .vw3 keeps casual eyes off: anyone who holds the file can read it without the password.</source>
+        <translation>従来の .vw3 は何気ないのぞき見を防ぐだけです: ファイルを持つ人は誰でもパスワードなしで読めます。</translation>
+    </message>
+    <message>
+        <source>Sealed .vws keeps the contents secret: only the password opens it, and a changed byte is reported as damage.</source>
+        <translation>封印された .vws は内容を秘密にします: パスワードだけが開くことができ、変更されたバイトは破損として報告されます。</translation>
+    </message>
+    <message>
+        <source>The name decides: one ending in .vws makes a sealed file, any other a classic .vw3 file, which opens without the password.</source>
+        <translation>名前で決まります: .vws で終わる名前は封印ファイルに、それ以外はパスワードなしで開ける従来の .vw3 ファイルになります。</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 は既に存在します。
+置き換えますか?</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmHelp</name>
+    <message>
+        <source>Moravi Vaultwise Help</source>
+        <translation>Moravi Vaultwise ヘルプ</translation>
+    </message>
+    <message>
+        <source>What each kind of file protects</source>
+        <translation>各ファイル形式が守るもの</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Classic .vw3 files&lt;/b&gt; keep casual eyes off a file. The contents are scrambled with a table stored inside the file: anyone who holds the file can read it without the password, and a changed byte goes unnoticed.</source>
+        <translation>&lt;b&gt;従来の .vw3 ファイル&lt;/b&gt;は何気ないのぞき見を防ぎます。内容はファイル内に保存された表でかき混ぜられるだけなので、ファイルを持つ人は誰でもパスワードなしで読め、バイトが変更されても気付かれません。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sealed .vws files&lt;/b&gt; keep the contents secret: only the password opens them (Argon2id and XChaCha20-Poly1305), nothing but the size shows, and a changed byte is reported as damage. Choose the sealed type in the save dialog, or a name ending in .vws.</source>
+        <translation>&lt;b&gt;封印された .vws ファイル&lt;/b&gt;は内容を秘密にします: パスワードだけが開くことができ (Argon2id と XChaCha20-Poly1305)、分かるのはサイズだけで、変更されたバイトは破損として報告されます。保存ダイアログで封印形式を選ぶか、.vws で終わる名前にしてください。</translation>
+    </message>
+    <message>
+        <source>Where the outputs go</source>
+        <translation>出力の保存先</translation>
+    </message>
+    <message>
+        <source>Encrypting: the save dialog opens beside the file or folder, with its name and .vw3 or .vws added. A selection from a file manager writes each output beside its source.</source>
+        <translation>暗号化: 保存ダイアログはファイルやフォルダーの場所で開き、名前に .vw3 または .vws が付きます。ファイルマネージャーで選択した場合は、各出力を元の項目の隣に書き出します。</translation>
+    </message>
+    <message>
+        <source>Decrypting a file: the save dialog proposes the stored name, beside the encrypted file.</source>
+        <translation>ファイルの復号: 保存ダイアログは暗号化ファイルの隣に、保存されている名前を提案します。</translation>
+    </message>
+    <message>
+        <source>Decrypting a folder: a new folder named after it is proposed beside the encrypted file. Files that would be replaced are named, and you are asked first.</source>
+        <translation>フォルダーの復号: 暗号化ファイルの隣に、その名前の新しいフォルダーを提案します。置き換えられるファイルは一覧で示され、先に確認されます。</translation>
+    </message>
+    <message>
+        <source>Nothing is written when you cancel, and a damaged file writes nothing.</source>
+        <translation>キャンセルすると何も書き込まれず、破損したファイルからは何も書き出されません。</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Tab, arrow keys</source>
+        <translation>Tab、矢印キー</translation>
+    </message>
+    <message>
+        <source>move between the icons</source>
+        <translation>アイコン間の移動</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter、Space</translation>
+    </message>
+    <message>
+        <source>run the marked icon</source>
+        <translation>選択中のアイコンを実行</translation>
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>このヘルプ</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Enter, Esc</source>
+        <translation>Enter、Esc</translation>
+    </message>
+    <message>
+        <source>OK and Cancel in the password dialog</source>
+        <translation>パスワードダイアログの OK とキャンセル</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>stop the work in the progress window</source>
+        <translation>進行状況ウィンドウで処理を中止</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>詳しくは</translation>
+    </message>
+    <message>
+        <source>The manual pages say the rest: %1 for this program, and %2 for the command that does the same from a terminal.</source>
+        <translation>そのほかはマニュアルページにあります: このプログラムは %1、同じことを端末から行うコマンドは %2 を参照してください。</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmMain</name>
+    <message>
+        <source>Encrypt a file...</source>
+        <translation>ファイルを暗号化...</translation>
+    </message>
+    <message>
+        <source>Decrypt a file or folder...</source>
+        <translation>ファイルまたはフォルダーを復号...</translation>
+    </message>
+    <message>
+        <source>About Moravi Vaultwise</source>
+        <translation>Moravi Vaultwise について</translation>
+    </message>
+    <message>
+        <source>Exit Moravi Vaultwise</source>
+        <translation>Moravi Vaultwise を終了</translation>
+    </message>
+    <message>
+        <source>Encrypt a folder...</source>
+        <translation>フォルダーを暗号化...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>準備完了</translation>
+    </message>
+    <message>
+        <source>Welcome to Moravi Vaultwise 3.5</source>
+        <translation>Moravi Vaultwise 3.5 へようこそ</translation>
+    </message>
+    <message>
+        <source>Please select an action from below:</source>
+        <translation>下から操作を選んでください:</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. All rights reserved.<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</source>
+        <translation>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. All rights reserved.<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>お待ちください...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmPass</name>
+    <message>
+        <source>Please enter your password:</source>
+        <translation>パスワードを入力してください:</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n billion years</source>
+        <comment>about %n billion year</comment>
+        <translation>
+            <numerusform>約 %n0 億年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>約 %n 百万年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>約 %n 千年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>約 %n 年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>約 %n 日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>約 %n 時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>約 %n 分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a thousand billion years</source>
+        <translation>1 兆年以上</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>1 分未満</translation>
+    </message>
+    <message>
+        <source>Confirm the password</source>
+        <translation>パスワードを確定</translation>
+    </message>
+    <message>
+        <source>Cancel and return to the main window</source>
+        <translation>キャンセルしてメインウィンドウに戻る</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Please type a password, or choose Cancel.</source>
+        <translation>パスワードを入力するか、キャンセルを選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 - Moravi Vaultwise</source>
+        <translation>%1 - Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>This password does not protect the contents: anyone who has the file can read it without the password.</source>
+        <translation>このパスワードは内容を守りません: ファイルを持つ人は誰でもパスワードなしで読めます。</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>生成</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fill in a random passphrase of %n words</source>
+        <comment>Fill in a random passphrase of %n word</comment>
+        <translation>
+            <numerusform>%n 語のランダムなパスフレーズを入力します</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type a password, or choose Generate for a passphrase of words.</source>
+        <translation>パスワードを入力するか、「生成」を選んで単語のパスフレーズを作ってください。</translation>
+    </message>
+    <message>
+        <source>Weak: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>弱い: プロセッサー 1 台あたり毎秒 %2 回の推測で %1で当てられます。</translation>
+    </message>
+    <message>
+        <source>Strong: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>強い: プロセッサー 1 台あたり毎秒 %2 回の推測で当てるのに %1かかります。</translation>
+    </message>
+    <message>
+        <source>Write this passphrase down; nothing else opens the file:</source>
+        <translation>このパスフレーズを書き留めてください。ほかにファイルを開く方法はありません:</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmWait</name>
+    <message>
+        <source>Moravi Vaultwise is working</source>
+        <translation>Moravi Vaultwise が処理中です</translation>
+    </message>
+    <message>
+        <source>Working...Please Wait</source>
+        <translation>処理中... お待ちください</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Stop the work; nothing is written</source>
+        <translation>処理を中止します。何も書き込まれません</translation>
+    </message>
+    <message>
+        <source>%1 of %2: </source>
+        <translation>%1/%2: </translation>
+    </message>
+    <message>
+        <source>%1 - %2%</source>
+        <translation>%1 - %2%</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>キャンセルしています...</translation>
+    </message>
+    <message>
+        <source>%1% complete...</source>
+        <translation>%1% 完了...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,513 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>DesktopFiles</name>
+    <message>
+        <source>File Encryption</source>
+        <translation>Criptografia de arquivos</translation>
+    </message>
+    <message>
+        <source>Encrypt and decrypt files and folders</source>
+        <translation>Criptografar e descriptografar arquivos e pastas</translation>
+    </message>
+    <message>
+        <source>encrypt;decrypt;password;vw3;</source>
+        <translation>criptografar;descriptografar;senha;vw3;</translation>
+    </message>
+    <message>
+        <source>Encrypted file</source>
+        <translation>Arquivo criptografado</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise encrypted file</source>
+        <translation>Arquivo criptografado do Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise sealed file</source>
+        <translation>Arquivo selado do Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise</source>
+        <translation>Criptografar com o Vaultwise</translation>
+    </message>
+    <message>
+        <source>Decrypt with Vaultwise</source>
+        <translation>Descriptografar com o Vaultwise</translation>
+    </message>
+    <message>
+        <source>Turn the selected files or folders into password-protected .vw3 or .vws files</source>
+        <translation>Transformar os arquivos ou pastas selecionados em arquivos .vw3 ou .vws protegidos por senha</translation>
+    </message>
+    <message>
+        <source>Turn the selected .vw3 or .vws files back into what they hold</source>
+        <translation>Devolver os arquivos .vw3 ou .vws selecionados ao que eles contêm</translation>
+    </message>
+    <message>
+        <source>Encrypted files</source>
+        <translation>Arquivos criptografados</translation>
+    </message>
+    <message>
+        <source>Any file or folder</source>
+        <translation>Qualquer arquivo ou pasta</translation>
+    </message>
+    <message>
+        <source>Keep casual eyes off a file or a folder with a password</source>
+        <translation>Proteger um arquivo ou uma pasta de olhares curiosos com uma senha</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns one file, or the files directly inside one folder, into a single password-protected .vw3 file, and turns it back. Drop a file or folder on its window, pick an action, or open a .vw3 file from the file manager.</source>
+        <translation>O Moravi Vaultwise transforma um arquivo, ou os arquivos que estão diretamente em uma pasta, em um único arquivo .vw3 protegido por senha, e o transforma de volta. Solte um arquivo ou uma pasta na janela, escolha uma ação ou abra um arquivo .vw3 no gerenciador de arquivos.</translation>
+    </message>
+    <message>
+        <source>What a .vw3 file protects, and what it does not: the contents are scrambled with a byte substitution table that is stored inside the file. The password only decides whether the program goes on; anyone who holds the file can recover its contents without the password. Use it to keep casual eyes off a file, never as strong encryption.</source>
+        <translation>O que um arquivo .vw3 protege e o que não protege: o conteúdo é embaralhado com uma tabela de substituição de bytes guardada dentro do próprio arquivo. A senha só decide se o programa continua; quem tem o arquivo pode recuperar o conteúdo sem a senha. Use-o contra olhares curiosos, nunca como criptografia forte.</translation>
+    </message>
+    <message>
+        <source>For contents that must stay secret it also writes sealed .vws files: the password goes through Argon2id and the contents are encrypted with XChaCha20-Poly1305, so without the password nothing but the size shows, and a changed byte makes the file refuse to open rather than restore wrong.</source>
+        <translation>Para conteúdos que precisam continuar secretos, ele também grava arquivos selados .vws: a senha passa pelo Argon2id e o conteúdo é criptografado com XChaCha20-Poly1305, de modo que sem a senha só aparece o tamanho, e um byte alterado faz o arquivo se recusar a abrir em vez de restaurar errado.</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise and Decrypt with Vaultwise appear in the context menus of Dolphin, Nemo, Nautilus, Caja and Thunar. The main window works with the keyboard alone, and a notification says when a long run is done.</source>
+        <translation>“Criptografar com o Vaultwise” e “Descriptografar com o Vaultwise” aparecem nos menus de contexto do Dolphin, Nemo, Nautilus, Caja e Thunar. A janela principal funciona só com o teclado, e uma notificação avisa quando um trabalho longo termina.</translation>
+    </message>
+    <message>
+        <source>The vw3 command does the same from a terminal, and vw3 info shows what a file holds without asking for the password.</source>
+        <translation>O comando vw3 faz o mesmo em um terminal, e vw3 info mostra o que um arquivo contém sem pedir a senha.</translation>
+    </message>
+    <message>
+        <source>The main window with its five actions</source>
+        <translation>A janela principal com suas cinco ações</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Erro %1 - %2</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: %3</source>
+        <translation>%1 “%2”: %3</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Removed %1</source>
+        <translation>Removido: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to remove: no registration for this user.</source>
+        <translation>Nada a remover: não há registro para este usuário.</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::CommandLine</name>
+    <message>
+        <source>Try &apos;vaultwise --help&apos; for more information.</source>
+        <translation>Tente “vaultwise --help” para mais informações.</translation>
+    </message>
+    <message>
+        <source>cannot find &apos;%1&apos;</source>
+        <translation>não foi possível encontrar “%1”</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns a file, or the files of a folder, into one password-protected
+.vw3 file (or a sealed .vws file) and back. Without arguments it shows its window;
+given a path it decrypts a .vw3 or .vws file and encrypts anything else.
+Qt&apos;s own options (-style, -platform, ...) are passed to Qt.</source>
+        <translation>O Moravi Vaultwise transforma um arquivo, ou os arquivos de uma pasta, em um arquivo .vw3
+protegido por senha (ou um arquivo selado .vws) e vice-versa. Sem argumentos mostra sua
+janela; com um caminho descriptografa um arquivo .vw3 ou .vws e criptografa todo o resto.
+As opções próprias do Qt (-style, -platform, ...) são passadas ao Qt.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ajuda e sair.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar a versão e sair.</translation>
+    </message>
+    <message>
+        <source>Encrypt the file or folder at PATH: asks for the destination. Further paths make a batch: one format and password question for all.</source>
+        <translation>Criptografar o arquivo ou a pasta em PATH: pergunta o destino. Outros caminhos formam um lote: uma só pergunta de formato e senha para todos.</translation>
+    </message>
+    <message>
+        <source>Decrypt the .vw3 or .vws file at PATH; further paths too, each beside its encrypted file.</source>
+        <translation>Descriptografar o arquivo .vw3 ou .vws em PATH; os outros caminhos também, cada um ao lado do seu arquivo criptografado.</translation>
+    </message>
+    <message>
+        <source>Undo this user&apos;s file-type registration and file-manager actions.</source>
+        <translation>Desfazer o registro do tipo de arquivo e as ações do gerenciador de arquivos deste usuário.</translation>
+    </message>
+    <message>
+        <source>A file or folder to encrypt, or a file to decrypt.</source>
+        <translation>Um arquivo ou pasta para criptografar, ou um arquivo para descriptografar.</translation>
+    </message>
+    <message>
+        <source>give one of --encrypt, --decrypt, --unregister or a path</source>
+        <translation>informe --encrypt, --decrypt, --unregister ou um caminho</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::DoneNotifier</name>
+    <message>
+        <source>%1 is ready</source>
+        <translation>%1 está pronto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items are ready</source>
+        <comment>%n item is ready</comment>
+        <translation>
+            <numerusform>%n item está pronto</numerusform>
+            <numerusform>%n itens estão prontos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote it in %1</source>
+        <translation>O Moravi Vaultwise o gravou em %1</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote them in %1</source>
+        <translation>O Moravi Vaultwise os gravou em %1</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::VwFileDialog</name>
+    <message>
+        <source>Classic .vw3 keeps casual eyes off: anyone who holds the file can read it without the password.</source>
+        <translation>O .vw3 clássico protege de olhares curiosos: quem tem o arquivo pode lê-lo sem a senha.</translation>
+    </message>
+    <message>
+        <source>Sealed .vws keeps the contents secret: only the password opens it, and a changed byte is reported as damage.</source>
+        <translation>O .vws selado mantém o conteúdo em segredo: só a senha o abre, e um byte alterado é informado como dano.</translation>
+    </message>
+    <message>
+        <source>The name decides: one ending in .vws makes a sealed file, any other a classic .vw3 file, which opens without the password.</source>
+        <translation>O nome decide: um que termina em .vws cria um arquivo selado; qualquer outro, um arquivo .vw3 clássico, que abre sem a senha.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmHelp</name>
+    <message>
+        <source>Moravi Vaultwise Help</source>
+        <translation>Ajuda do Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>What each kind of file protects</source>
+        <translation>O que cada tipo de arquivo protege</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Classic .vw3 files&lt;/b&gt; keep casual eyes off a file. The contents are scrambled with a table stored inside the file: anyone who holds the file can read it without the password, and a changed byte goes unnoticed.</source>
+        <translation>&lt;b&gt;Arquivos .vw3 clássicos&lt;/b&gt; protegem um arquivo de olhares curiosos. O conteúdo é embaralhado com uma tabela guardada dentro do arquivo: quem tem o arquivo pode lê-lo sem a senha, e um byte alterado passa despercebido.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sealed .vws files&lt;/b&gt; keep the contents secret: only the password opens them (Argon2id and XChaCha20-Poly1305), nothing but the size shows, and a changed byte is reported as damage. Choose the sealed type in the save dialog, or a name ending in .vws.</source>
+        <translation>&lt;b&gt;Arquivos .vws selados&lt;/b&gt; mantêm o conteúdo em segredo: só a senha os abre (Argon2id e XChaCha20-Poly1305), só o tamanho aparece, e um byte alterado é informado como dano. Escolha o tipo selado na janela de salvar, ou um nome que termine em .vws.</translation>
+    </message>
+    <message>
+        <source>Where the outputs go</source>
+        <translation>Para onde vão os resultados</translation>
+    </message>
+    <message>
+        <source>Encrypting: the save dialog opens beside the file or folder, with its name and .vw3 or .vws added. A selection from a file manager writes each output beside its source.</source>
+        <translation>Ao criptografar: a janela de salvar abre ao lado do arquivo ou da pasta, com o nome dele acrescido de .vw3 ou .vws. Uma seleção feita em um gerenciador de arquivos grava cada resultado ao lado da sua origem.</translation>
+    </message>
+    <message>
+        <source>Decrypting a file: the save dialog proposes the stored name, beside the encrypted file.</source>
+        <translation>Ao descriptografar um arquivo: a janela de salvar propõe o nome guardado, ao lado do arquivo criptografado.</translation>
+    </message>
+    <message>
+        <source>Decrypting a folder: a new folder named after it is proposed beside the encrypted file. Files that would be replaced are named, and you are asked first.</source>
+        <translation>Ao descriptografar uma pasta: uma nova pasta com o nome dela é proposta ao lado do arquivo criptografado. Os arquivos que seriam substituídos são listados, e você é consultado antes.</translation>
+    </message>
+    <message>
+        <source>Nothing is written when you cancel, and a damaged file writes nothing.</source>
+        <translation>Nada é gravado quando você cancela, e um arquivo danificado não grava nada.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Tab, arrow keys</source>
+        <translation>Tab, setas</translation>
+    </message>
+    <message>
+        <source>move between the icons</source>
+        <translation>mover entre os ícones</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter, Espaço</translation>
+    </message>
+    <message>
+        <source>run the marked icon</source>
+        <translation>executar o ícone marcado</translation>
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>esta ajuda</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>sair</translation>
+    </message>
+    <message>
+        <source>Enter, Esc</source>
+        <translation>Enter, Esc</translation>
+    </message>
+    <message>
+        <source>OK and Cancel in the password dialog</source>
+        <translation>OK e Cancelar na janela de senha</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>stop the work in the progress window</source>
+        <translation>parar o trabalho na janela de progresso</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>The manual pages say the rest: %1 for this program, and %2 for the command that does the same from a terminal.</source>
+        <translation>As páginas de manual dizem o resto: %1 para este programa e %2 para o comando que faz o mesmo em um terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmMain</name>
+    <message>
+        <source>Encrypt a file...</source>
+        <translation>Criptografar um arquivo...</translation>
+    </message>
+    <message>
+        <source>Decrypt a file or folder...</source>
+        <translation>Descriptografar um arquivo ou pasta...</translation>
+    </message>
+    <message>
+        <source>About Moravi Vaultwise</source>
+        <translation>Sobre o Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Exit Moravi Vaultwise</source>
+        <translation>Sair do Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Encrypt a folder...</source>
+        <translation>Criptografar uma pasta...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Welcome to Moravi Vaultwise 3.5</source>
+        <translation>Bem-vindo ao Moravi Vaultwise 3.5</translation>
+    </message>
+    <message>
+        <source>Please select an action from below:</source>
+        <translation>Selecione uma ação abaixo:</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. All rights reserved.<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</source>
+        <translation>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. Todos os direitos reservados.<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Aguarde...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmPass</name>
+    <message>
+        <source>Please enter your password:</source>
+        <translation>Digite sua senha:</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n billion years</source>
+        <comment>about %n billion year</comment>
+        <translation>
+            <numerusform>cerca de %n bilhão de anos</numerusform>
+            <numerusform>cerca de %n bilhões de anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>cerca de %n milhão de anos</numerusform>
+            <numerusform>cerca de %n milhões de anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>cerca de %n mil anos</numerusform>
+            <numerusform>cerca de %n mil anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>cerca de %n ano</numerusform>
+            <numerusform>cerca de %n anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>cerca de %n dia</numerusform>
+            <numerusform>cerca de %n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>cerca de %n hora</numerusform>
+            <numerusform>cerca de %n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>cerca de %n minuto</numerusform>
+            <numerusform>cerca de %n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a thousand billion years</source>
+        <translation>mais de mil bilhões de anos</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>menos de um minuto</translation>
+    </message>
+    <message>
+        <source>Confirm the password</source>
+        <translation>Confirmar a senha</translation>
+    </message>
+    <message>
+        <source>Cancel and return to the main window</source>
+        <translation>Cancelar e voltar à janela principal</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Please type a password, or choose Cancel.</source>
+        <translation>Digite uma senha ou escolha Cancelar.</translation>
+    </message>
+    <message>
+        <source>%1 - Moravi Vaultwise</source>
+        <translation>%1 - Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>This password does not protect the contents: anyone who has the file can read it without the password.</source>
+        <translation>Esta senha não protege o conteúdo: quem tem o arquivo pode lê-lo sem a senha.</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Gerar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fill in a random passphrase of %n words</source>
+        <comment>Fill in a random passphrase of %n word</comment>
+        <translation>
+            <numerusform>Preencher com uma frase-senha aleatória de %n palavra</numerusform>
+            <numerusform>Preencher com uma frase-senha aleatória de %n palavras</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type a password, or choose Generate for a passphrase of words.</source>
+        <translation>Digite uma senha ou escolha Gerar para uma frase-senha de palavras.</translation>
+    </message>
+    <message>
+        <source>Weak: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>Fraca: levaria %1 para ser adivinhada a %2 tentativas por segundo por processador.</translation>
+    </message>
+    <message>
+        <source>Strong: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>Forte: levaria %1 para ser adivinhada a %2 tentativas por segundo por processador.</translation>
+    </message>
+    <message>
+        <source>Write this passphrase down; nothing else opens the file:</source>
+        <translation>Anote esta frase-senha; nada mais abre o arquivo:</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmWait</name>
+    <message>
+        <source>Moravi Vaultwise is working</source>
+        <translation>O Moravi Vaultwise está trabalhando</translation>
+    </message>
+    <message>
+        <source>Working...Please Wait</source>
+        <translation>Trabalhando... Aguarde</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stop the work; nothing is written</source>
+        <translation>Parar o trabalho; nada é gravado</translation>
+    </message>
+    <message>
+        <source>%1 of %2: </source>
+        <translation>%1 de %2: </translation>
+    </message>
+    <message>
+        <source>%1 - %2%</source>
+        <translation>%1 - %2%</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>%1% complete...</source>
+        <translation>%1% concluído...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,504 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>DesktopFiles</name>
+    <message>
+        <source>File Encryption</source>
+        <translation>文件加密</translation>
+    </message>
+    <message>
+        <source>Encrypt and decrypt files and folders</source>
+        <translation>加密和解密文件及文件夹</translation>
+    </message>
+    <message>
+        <source>encrypt;decrypt;password;vw3;</source>
+        <translation>加密;解密;密码;vw3;</translation>
+    </message>
+    <message>
+        <source>Encrypted file</source>
+        <translation>加密文件</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise encrypted file</source>
+        <translation>Moravi Vaultwise 加密文件</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise sealed file</source>
+        <translation>Moravi Vaultwise 密封文件</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise</source>
+        <translation>用 Vaultwise 加密</translation>
+    </message>
+    <message>
+        <source>Decrypt with Vaultwise</source>
+        <translation>用 Vaultwise 解密</translation>
+    </message>
+    <message>
+        <source>Turn the selected files or folders into password-protected .vw3 or .vws files</source>
+        <translation>将选中的文件或文件夹变成受密码保护的 .vw3 或 .vws 文件</translation>
+    </message>
+    <message>
+        <source>Turn the selected .vw3 or .vws files back into what they hold</source>
+        <translation>将选中的 .vw3 或 .vws 文件还原为其内容</translation>
+    </message>
+    <message>
+        <source>Encrypted files</source>
+        <translation>加密文件</translation>
+    </message>
+    <message>
+        <source>Any file or folder</source>
+        <translation>任意文件或文件夹</translation>
+    </message>
+    <message>
+        <source>Keep casual eyes off a file or a folder with a password</source>
+        <translation>用密码挡住他人对文件或文件夹的随意窥看</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns one file, or the files directly inside one folder, into a single password-protected .vw3 file, and turns it back. Drop a file or folder on its window, pick an action, or open a .vw3 file from the file manager.</source>
+        <translation>Moravi Vaultwise 将一个文件，或一个文件夹中直接包含的文件，变成单个受密码保护的 .vw3 文件，也能还原。把文件或文件夹拖到它的窗口上、选择一个操作，或在文件管理器中打开 .vw3 文件即可。</translation>
+    </message>
+    <message>
+        <source>What a .vw3 file protects, and what it does not: the contents are scrambled with a byte substitution table that is stored inside the file. The password only decides whether the program goes on; anyone who holds the file can recover its contents without the password. Use it to keep casual eyes off a file, never as strong encryption.</source>
+        <translation>.vw3 文件能保护什么、不能保护什么：内容用存放在文件内部的字节替换表打乱。密码只决定程序是否继续；任何持有该文件的人都能不用密码恢复其内容。请用它挡住随意的窥看，切勿当作强加密。</translation>
+    </message>
+    <message>
+        <source>For contents that must stay secret it also writes sealed .vws files: the password goes through Argon2id and the contents are encrypted with XChaCha20-Poly1305, so without the password nothing but the size shows, and a changed byte makes the file refuse to open rather than restore wrong.</source>
+        <translation>对于必须保密的内容，它也能写入密封的 .vws 文件：密码经过 Argon2id 处理，内容用 XChaCha20-Poly1305 加密，因此没有密码时只能看到大小；任何一个字节被改动，文件都会拒绝打开，而不会错误地还原。</translation>
+    </message>
+    <message>
+        <source>Encrypt with Vaultwise and Decrypt with Vaultwise appear in the context menus of Dolphin, Nemo, Nautilus, Caja and Thunar. The main window works with the keyboard alone, and a notification says when a long run is done.</source>
+        <translation>“用 Vaultwise 加密”和“用 Vaultwise 解密”出现在 Dolphin、Nemo、Nautilus、Caja 和 Thunar 的右键菜单中。主窗口可只用键盘操作，长时间的任务完成时会有通知。</translation>
+    </message>
+    <message>
+        <source>The vw3 command does the same from a terminal, and vw3 info shows what a file holds without asking for the password.</source>
+        <translation>vw3 命令在终端中完成同样的工作，vw3 info 无需密码即可显示文件中的内容。</translation>
+    </message>
+    <message>
+        <source>The main window with its five actions</source>
+        <translation>主窗口及其五个操作</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>错误 %1 - %2</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: %3</source>
+        <translation>%1“%2”：%3</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>用法：%1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Removed %1</source>
+        <translation>已移除：%1</translation>
+    </message>
+    <message>
+        <source>Nothing to remove: no registration for this user.</source>
+        <translation>没有可移除的内容：此用户没有注册。</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::CommandLine</name>
+    <message>
+        <source>Try &apos;vaultwise --help&apos; for more information.</source>
+        <translation>更多信息请运行“vaultwise --help”。</translation>
+    </message>
+    <message>
+        <source>cannot find &apos;%1&apos;</source>
+        <translation>找不到“%1”</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise turns a file, or the files of a folder, into one password-protected
+.vw3 file (or a sealed .vws file) and back. Without arguments it shows its window;
+given a path it decrypts a .vw3 or .vws file and encrypts anything else.
+Qt&apos;s own options (-style, -platform, ...) are passed to Qt.</source>
+        <translation>Moravi Vaultwise 将一个文件或一个文件夹中的文件变成一个受密码保护的 .vw3 文件
+（或密封的 .vws 文件），也能还原。不带参数时显示其窗口；给出路径时，
+解密 .vw3 或 .vws 文件，加密其他任何文件。
+Qt 自身的选项（-style、-platform 等）会交给 Qt 处理。</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>显示此帮助并退出。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>显示版本并退出。</translation>
+    </message>
+    <message>
+        <source>Encrypt the file or folder at PATH: asks for the destination. Further paths make a batch: one format and password question for all.</source>
+        <translation>加密 PATH 处的文件或文件夹：会询问保存位置。更多路径组成一批：所有项目只问一次格式和密码。</translation>
+    </message>
+    <message>
+        <source>Decrypt the .vw3 or .vws file at PATH; further paths too, each beside its encrypted file.</source>
+        <translation>解密 PATH 处的 .vw3 或 .vws 文件；其余路径也一样，各自写在其加密文件旁边。</translation>
+    </message>
+    <message>
+        <source>Undo this user&apos;s file-type registration and file-manager actions.</source>
+        <translation>撤销此用户的文件类型注册和文件管理器操作。</translation>
+    </message>
+    <message>
+        <source>A file or folder to encrypt, or a file to decrypt.</source>
+        <translation>要加密的文件或文件夹，或要解密的文件。</translation>
+    </message>
+    <message>
+        <source>give one of --encrypt, --decrypt, --unregister or a path</source>
+        <translation>请给出 --encrypt、--decrypt、--unregister 之一或一个路径</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::DoneNotifier</name>
+    <message>
+        <source>%1 is ready</source>
+        <translation>%1 已完成</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items are ready</source>
+        <comment>%n item is ready</comment>
+        <translation>
+            <numerusform>%n 个项目已完成</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote it in %1</source>
+        <translation>Moravi Vaultwise 已将其写入 %1</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise wrote them in %1</source>
+        <translation>Moravi Vaultwise 已将它们写入 %1</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>在文件夹中显示</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::VwFileDialog</name>
+    <message>
+        <source>Classic .vw3 keeps casual eyes off: anyone who holds the file can read it without the password.</source>
+        <translation>经典 .vw3 只能挡住随意窥看：任何持有文件的人都能不用密码读取。</translation>
+    </message>
+    <message>
+        <source>Sealed .vws keeps the contents secret: only the password opens it, and a changed byte is reported as damage.</source>
+        <translation>密封 .vws 为内容保密：只有密码能打开它，任何字节被改动都会报告为损坏。</translation>
+    </message>
+    <message>
+        <source>The name decides: one ending in .vws makes a sealed file, any other a classic .vw3 file, which opens without the password.</source>
+        <translation>由名称决定：以 .vws 结尾的生成密封文件，其他名称生成经典 .vw3 文件，无需密码即可打开。</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗？</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmHelp</name>
+    <message>
+        <source>Moravi Vaultwise Help</source>
+        <translation>Moravi Vaultwise 帮助</translation>
+    </message>
+    <message>
+        <source>What each kind of file protects</source>
+        <translation>每种文件保护什么</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Classic .vw3 files&lt;/b&gt; keep casual eyes off a file. The contents are scrambled with a table stored inside the file: anyone who holds the file can read it without the password, and a changed byte goes unnoticed.</source>
+        <translation>&lt;b&gt;经典 .vw3 文件&lt;/b&gt;只能挡住随意窥看。内容用存放在文件内的表打乱：任何持有文件的人都能不用密码读取，字节被改动也不会被发现。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sealed .vws files&lt;/b&gt; keep the contents secret: only the password opens them (Argon2id and XChaCha20-Poly1305), nothing but the size shows, and a changed byte is reported as damage. Choose the sealed type in the save dialog, or a name ending in .vws.</source>
+        <translation>&lt;b&gt;密封 .vws 文件&lt;/b&gt;为内容保密：只有密码能打开（Argon2id 与 XChaCha20-Poly1305），外人只能看到大小，任何字节被改动都会报告为损坏。请在保存对话框中选择密封类型，或使用以 .vws 结尾的名称。</translation>
+    </message>
+    <message>
+        <source>Where the outputs go</source>
+        <translation>结果保存在哪里</translation>
+    </message>
+    <message>
+        <source>Encrypting: the save dialog opens beside the file or folder, with its name and .vw3 or .vws added. A selection from a file manager writes each output beside its source.</source>
+        <translation>加密：保存对话框在文件或文件夹旁边打开，名称为原名加上 .vw3 或 .vws。从文件管理器选中多项时，每个结果写在其来源旁边。</translation>
+    </message>
+    <message>
+        <source>Decrypting a file: the save dialog proposes the stored name, beside the encrypted file.</source>
+        <translation>解密文件：保存对话框在加密文件旁边建议使用存储的名称。</translation>
+    </message>
+    <message>
+        <source>Decrypting a folder: a new folder named after it is proposed beside the encrypted file. Files that would be replaced are named, and you are asked first.</source>
+        <translation>解密文件夹：在加密文件旁边建议一个以其命名的新文件夹。会被替换的文件会先列出并询问你。</translation>
+    </message>
+    <message>
+        <source>Nothing is written when you cancel, and a damaged file writes nothing.</source>
+        <translation>取消时不会写入任何内容，损坏的文件也不会写出任何内容。</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>Tab, arrow keys</source>
+        <translation>Tab、方向键</translation>
+    </message>
+    <message>
+        <source>move between the icons</source>
+        <translation>在图标之间移动</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter、空格</translation>
+    </message>
+    <message>
+        <source>run the marked icon</source>
+        <translation>运行标记的图标</translation>
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>本帮助</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Enter, Esc</source>
+        <translation>Enter、Esc</translation>
+    </message>
+    <message>
+        <source>OK and Cancel in the password dialog</source>
+        <translation>密码对话框中的确定和取消</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>stop the work in the progress window</source>
+        <translation>在进度窗口中停止工作</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>The manual pages say the rest: %1 for this program, and %2 for the command that does the same from a terminal.</source>
+        <translation>其余内容见手册页：本程序见 %1，在终端中完成同样工作的命令见 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmMain</name>
+    <message>
+        <source>Encrypt a file...</source>
+        <translation>加密文件...</translation>
+    </message>
+    <message>
+        <source>Decrypt a file or folder...</source>
+        <translation>解密文件或文件夹...</translation>
+    </message>
+    <message>
+        <source>About Moravi Vaultwise</source>
+        <translation>关于 Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Exit Moravi Vaultwise</source>
+        <translation>退出 Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>Encrypt a folder...</source>
+        <translation>加密文件夹...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Welcome to Moravi Vaultwise 3.5</source>
+        <translation>欢迎使用 Moravi Vaultwise 3.5</translation>
+    </message>
+    <message>
+        <source>Please select an action from below:</source>
+        <translation>请从下方选择一个操作：</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. All rights reserved.<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</source>
+        <translation>Moravi Vaultwise 3.5.<byte value="xd"/>Copyright (C) 2002-2026 Moravi Software. 保留所有权利。<byte value="xd"/><byte value="xd"/>https://vaultwise.moravi.example</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>请稍候...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmPass</name>
+    <message>
+        <source>Please enter your password:</source>
+        <translation>请输入密码：</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n billion years</source>
+        <comment>about %n billion year</comment>
+        <translation>
+            <numerusform>约 %n 十亿年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>约 %n 百万年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>约 %n 千年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>约 %n 年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>约 %n 天</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>约 %n 小时</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>约 %n 分钟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a thousand billion years</source>
+        <translation>超过一万亿年</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>不到一分钟</translation>
+    </message>
+    <message>
+        <source>Confirm the password</source>
+        <translation>确认密码</translation>
+    </message>
+    <message>
+        <source>Cancel and return to the main window</source>
+        <translation>取消并返回主窗口</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Please type a password, or choose Cancel.</source>
+        <translation>请输入密码，或选择取消。</translation>
+    </message>
+    <message>
+        <source>%1 - Moravi Vaultwise</source>
+        <translation>%1 - Moravi Vaultwise</translation>
+    </message>
+    <message>
+        <source>This password does not protect the contents: anyone who has the file can read it without the password.</source>
+        <translation>此密码不保护内容：任何持有文件的人都能不用密码读取。</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>生成</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fill in a random passphrase of %n words</source>
+        <comment>Fill in a random passphrase of %n word</comment>
+        <translation>
+            <numerusform>填入由 %n 个单词组成的随机密码短语</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Type a password, or choose Generate for a passphrase of words.</source>
+        <translation>请输入密码，或选择“生成”得到由单词组成的密码短语。</translation>
+    </message>
+    <message>
+        <source>Weak: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>弱：以每个处理器每秒 %2 次的速度，%1即可猜出。</translation>
+    </message>
+    <message>
+        <source>Strong: would take %1 to guess at %2 guesses a second per processor.</source>
+        <translation>强：以每个处理器每秒 %2 次的速度，需要%1才能猜出。</translation>
+    </message>
+    <message>
+        <source>Write this passphrase down; nothing else opens the file:</source>
+        <translation>请记下此密码短语；除此之外没有任何办法打开文件：</translation>
+    </message>
+</context>
+<context>
+    <name>vwui::frmWait</name>
+    <message>
+        <source>Moravi Vaultwise is working</source>
+        <translation>Moravi Vaultwise 正在工作</translation>
+    </message>
+    <message>
+        <source>Working...Please Wait</source>
+        <translation>正在工作... 请稍候</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Stop the work; nothing is written</source>
+        <translation>停止工作；不会写入任何内容</translation>
+    </message>
+    <message>
+        <source>%1 of %2: </source>
+        <translation>%1/%2：</translation>
+    </message>
+    <message>
+        <source>%1 - %2%</source>
+        <translation>%1 - %2%</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>正在取消...</translation>
+    </message>
+    <message>
+        <source>%1% complete...</source>
+        <translation>已完成 %1%...</translation>
+    </message>
+</context>
+</TS>
