@@ -61,9 +61,13 @@ std::string MessagePath(const std::string& path) {
 }
 
 Error ErrorFromErrno(int err, Text what, const std::string& path) {
+    return ErrorFromErrno(err, std::move(what), Text(MessagePath(path)));
+}
+
+Error ErrorFromErrno(int err, Text what, Text thing) {
     return Error(NumberForErrno(err),
                  Text(VW_TEXT("Errors", "%1 '%2': %3"),
-                      {std::move(what), MessagePath(path), std::strerror(err)}));
+                      {std::move(what), std::move(thing), std::strerror(err)}));
 }
 
 }  // namespace vw

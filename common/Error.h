@@ -58,5 +58,7 @@ std::string MessagePath(const std::string& path);
 // An Error for a failed system call on `path`: "<what> '<path>': <strerror>", the
 // system's words coming from the C library in the locale the program set.
 Error ErrorFromErrno(int err, Text what, const std::string& path);
+// The same for something that has no path ("the system's random source").
+Error ErrorFromErrno(int err, Text what, Text thing);
 
 }  // namespace vw

@@ -3,7 +3,7 @@
 namespace vw {
 
 Text::Text(Template t, std::vector<Text> arguments)
-    : template_(t), source_(t.Source), arguments_(std::move(arguments)) {}
+    : template_(t), source_(t.Source ? t.Source : ""), arguments_(std::move(arguments)) {}
 
 Text::Text(Template t, long long count, std::vector<Text> arguments)
     : template_(t), source_(t.Source), count_(count), arguments_(std::move(arguments)) {}
@@ -11,6 +11,20 @@ Text::Text(Template t, long long count, std::vector<Text> arguments)
 Text::Text(std::string verbatim) : source_(std::move(verbatim)) {}
 
 Text::Text(const char* verbatim) : source_(verbatim) {}
+
+Text Text::Untranslated(std::string pattern, std::vector<Text> arguments) {
+    Text text(Template{"", nullptr, nullptr}, std::move(arguments));
+    text.source_ = std::move(pattern);
+    return text;
+}
+
+Text Text::Joined(const std::vector<Text>& parts, const std::string& separator) {
+    if (parts.empty()) return Text(std::string());
+    Text joined = parts.front();
+    for (size_t i = 1; i < parts.size(); ++i)
+        joined = Untranslated("%1" + separator + "%2", {joined, parts[i]});
+    return joined;
+}
 
 std::string Text::English() const {
     if (!Context()) return source_;

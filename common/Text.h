@@ -19,7 +19,14 @@
 // translators see as the message's disambiguation.
 #define VW_TEXT_N(context, many, one) (::vw::Template{context, many, one})
 
+// A field of a file named in a damage report ("the payload"): the literal itself,
+// for functions that take a field's name as they read it; the report translates
+// it in the "Fields" context, the one to write here.
+#define VW_FIELD(context, source) source
+
 namespace vw {
+
+inline constexpr char kFieldContext[] = "Fields";
 
 struct Template {
     const char* Context;
@@ -36,8 +43,13 @@ public:
     // Words taken as they are, never translated.
     Text(std::string verbatim);
     Text(const char* verbatim);
+    // Texts put together by a pattern that is no language's ("%1; %2"): the
+    // pattern stays, its arguments are translated.
+    static Text Untranslated(std::string pattern, std::vector<Text> arguments);
+    // `parts` one after the other, `separator` between them.
+    static Text Joined(const std::vector<Text>& parts, const std::string& separator);
 
-    // Null for words taken as they are.
+    // Null for words taken as they are, "" for an untranslated pattern.
     const char* Context() const { return template_.Context; }
     // The English template, or the words taken as they are.
     const std::string& Source() const { return source_; }

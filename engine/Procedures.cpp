@@ -245,7 +245,8 @@ std::string AskNewPassword(Interaction& ui, bool sealed) {
         std::string password = AskAgreedPassword(ui, kSealedPrompts, NewPasswordFor::SealedFile);
         if (password.empty()) return "";
         const PasswordAdvice advice = AdviseOn(password, kNewFileCost);
-        if (!advice.Weak || ui.GoOn(WeakPasswordText(advice), "Weak Password")) return password;
+        if (!advice.Weak || ui.GoOn(WeakPasswordText(advice).English(), "Weak Password"))
+            return password;
         WipeText(password);
     }
 }
