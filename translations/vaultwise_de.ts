@@ -90,12 +90,599 @@
         <source>%1 &apos;%2&apos;: %3</source>
         <translation>%1 „%2“: %3</translation>
     </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is not a regular file</source>
+        <translation>Pfad-/Dateizugriffsfehler: „%1“ ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Input past end of file: &apos;%1&apos; is damaged or not of this kind (%2 needs %3 bytes, only %4 remain)</source>
+        <translation>Eingabe hinter dem Dateiende: „%1“ ist beschädigt oder nicht von dieser Art (%2 braucht %3 Bytes, nur %4 sind übrig)</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Fehler beim Öffnen von</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>Fehler beim Lesen von</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; reports no size but holds data</source>
+        <translation>Pfad-/Dateizugriffsfehler: „%1“ meldet keine Größe, enthält aber Daten</translation>
+    </message>
+    <message>
+        <source>Cannot write</source>
+        <translation>Fehler beim Schreiben von</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a socket, not a file to write</source>
+        <translation>Pfad-/Dateizugriffsfehler: „%1“ ist ein Socket, keine Datei zum Schreiben</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a folder, not a file to write</source>
+        <translation>Pfad-/Dateizugriffsfehler: „%1“ ist ein Ordner, keine Datei zum Schreiben</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a device, not a file to write</source>
+        <translation>Pfad-/Dateizugriffsfehler: „%1“ ist ein Gerät, keine Datei zum Schreiben</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a FIFO, not a file to write</source>
+        <translation>Pfad-/Dateizugriffsfehler: „%1“ ist ein FIFO, keine Datei zum Schreiben</translation>
+    </message>
+    <message>
+        <source>the system&apos;s random source</source>
+        <translation>die Zufallsquelle des Systems</translation>
+    </message>
+    <message>
+        <source>Cannot create a folder in</source>
+        <translation>Fehler beim Anlegen eines Ordners in</translation>
+    </message>
+    <message>
+        <source>Permission denied: cannot lock a folder of its own in &apos;%1&apos;</source>
+        <translation>Zugriff verweigert: Kann keinen eigenen Ordner in „%1“ sperren</translation>
+    </message>
+    <message>
+        <source>Cannot create a file without a name</source>
+        <translation>Kann keine Datei ohne Namen anlegen</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder to check the contents in before they are written to &apos;%1&apos; (%2 is not this user&apos;s own)</source>
+        <translation>Zugriff verweigert: Kein privater Ordner, um den Inhalt zu prüfen, bevor er nach „%1“ geschrieben wird (%2 gehört nicht diesem Benutzer)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder; no file replaces it</source>
+        <translation>„%1“ ist ein Ordner; keine Datei ersetzt ihn</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; no folder replaces it</source>
+        <translation>„%1“ ist eine Verknüpfung; kein Ordner ersetzt sie</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a file; no folder replaces it</source>
+        <translation>„%1“ ist eine Datei; kein Ordner ersetzt sie</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>Pfad-/Dateizugriffsfehler: %1</translation>
+    </message>
+    <message>
+        <source>; nothing in the folder was changed</source>
+        <translation>; im Ordner wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>; these files were already written and stay replaced: %1</source>
+        <translation>; diese Dateien waren schon geschrieben und bleiben ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Kann „%1“ nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Cannot replace</source>
+        <translation>Fehler beim Ersetzen von</translation>
+    </message>
+    <message>
+        <source>File already exists: &apos;%1&apos; appeared while it was written and was not replaced</source>
+        <translation>Datei existiert bereits: „%1“ erschien während des Schreibens und wurde nicht ersetzt</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file for compressed entries in</source>
+        <translation>Fehler beim Anlegen einer temporären Datei für komprimierte Einträge in</translation>
+    </message>
+    <message>
+        <source>the spool of compressed entries</source>
+        <translation>der Zwischenspeicher komprimierter Einträge</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder</source>
+        <translation>Fehler beim Anlegen des Ordners</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>the written contents</source>
+        <translation>der geschriebene Inhalt</translation>
+    </message>
+    <message>
+        <source>a chunk</source>
+        <translation>ein Block</translation>
+    </message>
+    <message>
+        <source>the magic</source>
+        <translation>die Kennung</translation>
+    </message>
+    <message>
+        <source>the header</source>
+        <translation>der Kopf</translation>
+    </message>
+    <message>
+        <source>the content</source>
+        <translation>der Inhalt</translation>
+    </message>
+    <message>
+        <source>a message length</source>
+        <translation>eine Nachrichtenlänge</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>eine Nachricht</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents</source>
+        <translation>der Inhalt eines Eintrags</translation>
+    </message>
+    <message>
+        <source>the source file</source>
+        <translation>die Quelldatei</translation>
+    </message>
+    <message>
+        <source>the entry table</source>
+        <translation>die Eintragstabelle</translation>
+    </message>
+    <message>
+        <source>EntryCount</source>
+        <translation>EntryCount</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s dimension count</source>
+        <translation>die Dimensionszahl eines Eintrags</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s length</source>
+        <translation>die Länge eines Eintrags</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s lower bound</source>
+        <translation>die Untergrenze eines Eintrags</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name length</source>
+        <translation>die Namenslänge eines Eintrags</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name</source>
+        <translation>der Name eines Eintrags</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s file size</source>
+        <translation>die Dateigröße eines Eintrags</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s compression flag</source>
+        <translation>die Komprimierungsangabe eines Eintrags</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved text</source>
+        <translation>der reservierte Text eines Eintrags</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved bytes</source>
+        <translation>die reservierten Bytes eines Eintrags</translation>
+    </message>
+    <message>
+        <source>the description&apos;s length</source>
+        <translation>die Länge der Beschreibung</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>die Beschreibung</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s dimension count</source>
+        <translation>die Dimensionszahl der Eintragstabelle</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s slot count</source>
+        <translation>die Platzzahl der Eintragstabelle</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s lower bound</source>
+        <translation>die Untergrenze der Eintragstabelle</translation>
+    </message>
+    <message>
+        <source>the format tag&apos;s length</source>
+        <translation>die Länge der Formatkennung</translation>
+    </message>
+    <message>
+        <source>the format tag</source>
+        <translation>die Formatkennung</translation>
+    </message>
+    <message>
+        <source>a reserved text&apos;s length</source>
+        <translation>die Länge eines reservierten Texts</translation>
+    </message>
+    <message>
+        <source>a reserved text</source>
+        <translation>ein reservierter Text</translation>
+    </message>
+    <message>
+        <source>a reserved number</source>
+        <translation>eine reservierte Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>the output does not fit</source>
+        <translation>die Ausgabe passt nicht</translation>
+    </message>
+    <message>
+        <source>the data is damaged</source>
+        <translation>die Daten sind beschädigt</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>ungültiger Parameter</translation>
+    </message>
+    <message>
+        <source>the stream needs a preset dictionary</source>
+        <translation>der Datenstrom braucht ein voreingestelltes Wörterbuch</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry is damaged: %1</source>
+        <translation>Komprimierter Eintrag ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry %1 is damaged: %2</source>
+        <translation>Komprimierter Eintrag %1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>compression level %1 is outside 1 to 9</source>
+        <translation>Komprimierungsstufe %1 liegt nicht zwischen 1 und 9</translation>
+    </message>
+    <message>
+        <source>Cannot compress the file: %1</source>
+        <translation>Kann die Datei nicht komprimieren: %1</translation>
+    </message>
+    <message>
+        <source>its recorded length %1 is negative</source>
+        <translation>seine gespeicherte Länge %1 ist negativ</translation>
+    </message>
+    <message>
+        <source>%1 compressed bytes cannot expand to the recorded %2 bytes</source>
+        <translation>%1 komprimierte Bytes können nicht die gespeicherten %2 Bytes ergeben</translation>
+    </message>
+    <message>
+        <source>zlib says %1</source>
+        <translation>zlib meldet: %1</translation>
+    </message>
+    <message>
+        <source>it expands to %1 bytes, not the recorded %2</source>
+        <translation>er ergibt %1 Bytes, nicht die gespeicherten %2</translation>
+    </message>
+    <message>
+        <source>Cannot expand the entry: %1</source>
+        <translation>Kann den Eintrag nicht entpacken: %1</translation>
+    </message>
+    <message>
+        <source>it expands to more than the recorded %1 bytes</source>
+        <translation>er ergibt mehr als die gespeicherten %1 Bytes</translation>
+    </message>
+    <message>
+        <source>the zlib stream is cut short</source>
+        <translation>der zlib-Datenstrom ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The package file &apos;%1&apos; was changed by someone else since the session started</source>
+        <translation>Die Paketdatei „%1“ wurde seit Beginn der Sitzung von jemand anderem geändert</translation>
+    </message>
+    <message>
+        <source>The spool of compressed entries is cut short</source>
+        <translation>Der Zwischenspeicher komprimierter Einträge ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>An entry refers to a package file that was never read</source>
+        <translation>Ein Eintrag verweist auf eine Paketdatei, die nie gelesen wurde</translation>
+    </message>
+    <message>
+        <source>A compressed entry lost its bytes</source>
+        <translation>Ein komprimierter Eintrag hat seine Bytes verloren</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was added: it held %2 bytes, now %3</source>
+        <translation>Die Quelldatei „%1“ hat sich nach dem Hinzufügen geändert: Sie hatte %2 Bytes, jetzt %3</translation>
+    </message>
+    <message>
+        <source>its name is empty</source>
+        <translation>ihr Name ist leer</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; is a folder step</source>
+        <translation>ihr Name „%1“ ist ein Ordnerschritt</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; contains a folder separator</source>
+        <translation>ihr Name „%1“ enthält einen Ordnertrenner</translation>
+    </message>
+    <message>
+        <source>its name contains a NUL character</source>
+        <translation>ihr Name enthält ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is one this program keeps for its own files</source>
+        <translation>Datei %1 wird nicht entpackt: Ihr Name „%2“ ist einer, den dieses Programm für eigene Dateien verwendet</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: %2 and could be written outside the destination folder</source>
+        <translation>Datei %1 wird nicht entpackt: %2 und könnte außerhalb des Zielordners geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Bad file name: file %1 &quot;%2&quot; has a %3-byte name; the destination takes %4 bytes at most</source>
+        <translation>Ungültiger Dateiname: Datei %1 „%2“ hat einen Namen von %3 Bytes; das Ziel erlaubt höchstens %4 Bytes</translation>
+    </message>
+    <message>
+        <source>Disk full: the package holds %1 bytes, but &apos;%2&apos; has only %3 free</source>
+        <translation>Datenträger voll: Das Paket enthält %1 Bytes, aber „%2“ hat nur %3 frei</translation>
+    </message>
+    <message>
+        <source>Slot %1: </source>
+        <translation>Platz %1: </translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents have %1 dimensions; only 0 or 1 are possible</source>
+        <translation>der Inhalt eines Eintrags hat %1 Dimensionen; möglich sind nur 0 oder 1</translation>
+    </message>
+    <message>
+        <source>A text of %1 bytes does not fit a package (65,535 at most)</source>
+        <translation>Ein Text von %1 Bytes passt nicht in ein Paket (höchstens 65.535)</translation>
+    </message>
+    <message>
+        <source>An entry&apos;s bytes could not be read whole</source>
+        <translation>Die Bytes eines Eintrags konnten nicht vollständig gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: not a regular file</source>
+        <translation>Kann „%1“ nicht lesen: keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was opened</source>
+        <translation>„%1“ hat sich beim Öffnen geändert</translation>
+    </message>
+    <message>
+        <source>the entry table has %1 dimensions; only 0 or 1 are possible</source>
+        <translation>die Eintragstabelle hat %1 Dimensionen; möglich sind nur 0 oder 1</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is also file %3&apos;s, and one would replace the other</source>
+        <translation>Datei %1 wird nicht entpackt: Ihr Name „%2“ ist auch der von Datei %3, und eine würde die andere ersetzen</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is damaged or not a package: %2</source>
+        <translation>Ungültiges Dateiformat: „%1“ ist beschädigt oder kein Paket: %2</translation>
+    </message>
+    <message>
+        <source>the entry table starts at slot %1, not at slot 0</source>
+        <translation>die Eintragstabelle beginnt bei Platz %1, nicht bei Platz 0</translation>
+    </message>
+    <message>
+        <source>the entry table claims %1 slots, but only %2 bytes follow and every slot takes at least 22</source>
+        <translation>die Eintragstabelle gibt %1 Plätze an, aber es folgen nur %2 Bytes, und jeder Platz braucht mindestens 22</translation>
+    </message>
+    <message>
+        <source>an entry claims %1 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>ein Eintrag gibt %1 Bytes an; ein Paketeintrag fasst höchstens 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 files, but its entry table has %2 slots</source>
+        <translation>es gibt %1 Dateien an, aber seine Eintragstabelle hat %2 Plätze</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: it holds %2 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>Kann „%1“ nicht hinzufügen: Sie enthält %2 Bytes; ein Paketeintrag fasst höchstens 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now fewer</source>
+        <translation>Die Quelldatei „%1“ hat sich nach dem Auflisten geändert: Sie hatte %2 Bytes, jetzt weniger</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: not a regular file</source>
+        <translation>Kann „%1“ nicht hinzufügen: keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now %3</source>
+        <translation>Die Quelldatei „%1“ hat sich nach dem Auflisten geändert: Sie hatte %2 Bytes, jetzt %3</translation>
+    </message>
+    <message>
+        <source>Cannot find source file</source>
+        <translation>Quelldatei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Destination directory not specified</source>
+        <translation>Kein Zielordner angegeben</translation>
+    </message>
+    <message>
+        <source>Invalid file number</source>
+        <translation>Ungültige Dateinummer</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the package has no slot %1 (its last file is number %2)</source>
+        <translation>Index außerhalb des Bereichs: Das Paket hat keinen Platz %1 (seine letzte Datei hat die Nummer %2)</translation>
+    </message>
+    <message>
+        <source>The package cannot hold more files</source>
+        <translation>Das Paket kann keine weiteren Dateien aufnehmen</translation>
+    </message>
+    <message>
+        <source>Invalid file number %1: the package holds %2 files</source>
+        <translation>Ungültige Dateinummer %1: Das Paket enthält %2 Dateien</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the contents of slot %1 were never given a size</source>
+        <translation>Index außerhalb des Bereichs: Der Inhalt von Platz %1 hat nie eine Größe erhalten</translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; a package holds at most 65,535</source>
+        <translation>Die Beschreibung ist %1 Bytes lang; ein Paket fasst höchstens 65.535</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
         <translation>Aufruf: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Sealed</name>
+    <message>
+        <source>No wordlist</source>
+        <translation>Keine Wortliste</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password cannot be brought into its Unicode normal form (%1)</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument: Das Passwort lässt sich nicht in seine Unicode-Normalform bringen (%1)</translation>
+    </message>
+    <message>
+        <source>The content is too large to seal</source>
+        <translation>Der Inhalt ist zu groß zum Versiegeln</translation>
+    </message>
+    <message>
+        <source>The sealed file &apos;%1&apos; is damaged</source>
+        <translation>Die versiegelte Datei „%1“ ist beschädigt</translation>
+    </message>
+    <message>
+        <source>The key derivation cost is out of bounds</source>
+        <translation>Der Aufwand der Schlüsselableitung liegt außerhalb der Grenzen</translation>
+    </message>
+    <message>
+        <source>The file name is too long to store</source>
+        <translation>Der Dateiname ist zu lang zum Speichern</translation>
+    </message>
+    <message>
+        <source>The cryptography library cannot start</source>
+        <translation>Die Kryptographie-Bibliothek kann nicht starten</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file&apos;s password must be UTF-8 text</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument: Das Passwort einer versiegelten Datei muss UTF-8-Text sein</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>less than a minute</source>
+        <translation>weniger als eine Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>etwa %n Minute</numerusform>
+            <numerusform>etwa %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>etwa %n Stunde</numerusform>
+            <numerusform>etwa %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>etwa %n Tag</numerusform>
+            <numerusform>etwa %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>etwa %n Jahr</numerusform>
+            <numerusform>etwa %n Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>etwa %n tausend Jahre</numerusform>
+            <numerusform>etwa %n tausend Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>etwa %n Million Jahre</numerusform>
+            <numerusform>etwa %n Millionen Jahre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a billion years</source>
+        <translation>mehr als eine Milliarde Jahre</translation>
+    </message>
+    <message>
+        <source>would take %1 to guess at %2 guesses a second per processor</source>
+        <translation>bräuchte %1, um bei %2 Versuchen pro Sekunde und Prozessor erraten zu werden</translation>
+    </message>
+    <message>
+        <source>This password is weak: it %1, and an attacker has many processors. A longer password, or a generated passphrase of several words, is much harder to guess.</source>
+        <translation>Dieses Passwort ist schwach: Es %1, und ein Angreifer hat viele Prozessoren. Ein längeres Passwort oder eine erzeugte Passphrase aus mehreren Wörtern ist viel schwerer zu erraten.</translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>Kann „%1“ nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: unknown failure</source>
+        <translation>Kann „%1“ nicht lesen: unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: it grew while it was being encrypted</source>
+        <translation>Kann „%1“ nicht lesen: Die Datei ist während des Verschlüsselns gewachsen</translation>
+    </message>
+    <message>
+        <source>Cannot name &apos;%1&apos; in a sealed file</source>
+        <translation>Kann „%1“ in einer versiegelten Datei nicht benennen</translation>
+    </message>
+    <message>
+        <source>Two of the items are named &apos;%1&apos;; one sealed file holds one</source>
+        <translation>Zwei der Elemente heißen „%1“; eine versiegelte Datei enthält nur eines</translation>
     </message>
 </context>
 <context>

@@ -90,12 +90,599 @@
         <source>%1 &apos;%2&apos;: %3</source>
         <translation>%1 «%2»: %3</translation>
     </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is not a regular file</source>
+        <translation>Error de acceso a ruta o archivo: «%1» no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Input past end of file: &apos;%1&apos; is damaged or not of this kind (%2 needs %3 bytes, only %4 remain)</source>
+        <translation>Lectura más allá del final del archivo: «%1» está dañado o no es de este tipo (%2 necesita %3 bytes, solo quedan %4)</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>No se puede abrir</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>No se puede leer</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; reports no size but holds data</source>
+        <translation>Error de acceso a ruta o archivo: «%1» no indica tamaño pero contiene datos</translation>
+    </message>
+    <message>
+        <source>Cannot write</source>
+        <translation>No se puede escribir</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a socket, not a file to write</source>
+        <translation>Error de acceso a ruta o archivo: «%1» es un socket, no un archivo donde escribir</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a folder, not a file to write</source>
+        <translation>Error de acceso a ruta o archivo: «%1» es una carpeta, no un archivo donde escribir</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a device, not a file to write</source>
+        <translation>Error de acceso a ruta o archivo: «%1» es un dispositivo, no un archivo donde escribir</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a FIFO, not a file to write</source>
+        <translation>Error de acceso a ruta o archivo: «%1» es un FIFO, no un archivo donde escribir</translation>
+    </message>
+    <message>
+        <source>the system&apos;s random source</source>
+        <translation>la fuente aleatoria del sistema</translation>
+    </message>
+    <message>
+        <source>Cannot create a folder in</source>
+        <translation>No se puede crear una carpeta en</translation>
+    </message>
+    <message>
+        <source>Permission denied: cannot lock a folder of its own in &apos;%1&apos;</source>
+        <translation>Permiso denegado: no se puede bloquear una carpeta propia en «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot create a file without a name</source>
+        <translation>No se puede crear un archivo sin nombre</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder to check the contents in before they are written to &apos;%1&apos; (%2 is not this user&apos;s own)</source>
+        <translation>Permiso denegado: no hay carpeta privada donde comprobar el contenido antes de escribirlo en «%1» (%2 no es de este usuario)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder; no file replaces it</source>
+        <translation>«%1» es una carpeta; ningún archivo la reemplaza</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; no folder replaces it</source>
+        <translation>«%1» es un enlace; ninguna carpeta lo reemplaza</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a file; no folder replaces it</source>
+        <translation>«%1» es un archivo; ninguna carpeta lo reemplaza</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>Error de acceso a ruta o archivo: %1</translation>
+    </message>
+    <message>
+        <source>; nothing in the folder was changed</source>
+        <translation>; no se cambió nada en la carpeta</translation>
+    </message>
+    <message>
+        <source>; these files were already written and stay replaced: %1</source>
+        <translation>; estos archivos ya se habían escrito y quedan reemplazados: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>No se puede escribir «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot replace</source>
+        <translation>No se puede reemplazar</translation>
+    </message>
+    <message>
+        <source>File already exists: &apos;%1&apos; appeared while it was written and was not replaced</source>
+        <translation>El archivo ya existe: «%1» apareció mientras se escribía y no se reemplazó</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file for compressed entries in</source>
+        <translation>No se puede crear un archivo temporal para las entradas comprimidas en</translation>
+    </message>
+    <message>
+        <source>the spool of compressed entries</source>
+        <translation>el búfer de entradas comprimidas</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder</source>
+        <translation>No se puede crear la carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>the written contents</source>
+        <translation>el contenido escrito</translation>
+    </message>
+    <message>
+        <source>a chunk</source>
+        <translation>un bloque</translation>
+    </message>
+    <message>
+        <source>the magic</source>
+        <translation>la firma</translation>
+    </message>
+    <message>
+        <source>the header</source>
+        <translation>la cabecera</translation>
+    </message>
+    <message>
+        <source>the content</source>
+        <translation>el contenido</translation>
+    </message>
+    <message>
+        <source>a message length</source>
+        <translation>una longitud de mensaje</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>un mensaje</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents</source>
+        <translation>el contenido de una entrada</translation>
+    </message>
+    <message>
+        <source>the source file</source>
+        <translation>el archivo de origen</translation>
+    </message>
+    <message>
+        <source>the entry table</source>
+        <translation>la tabla de entradas</translation>
+    </message>
+    <message>
+        <source>EntryCount</source>
+        <translation>EntryCount</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s dimension count</source>
+        <translation>el número de dimensiones de una entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s length</source>
+        <translation>la longitud de una entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s lower bound</source>
+        <translation>el límite inferior de una entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name length</source>
+        <translation>la longitud del nombre de una entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name</source>
+        <translation>el nombre de una entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s file size</source>
+        <translation>el tamaño de archivo de una entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s compression flag</source>
+        <translation>el indicador de compresión de una entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved text</source>
+        <translation>el texto reservado de una entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved bytes</source>
+        <translation>los bytes reservados de una entrada</translation>
+    </message>
+    <message>
+        <source>the description&apos;s length</source>
+        <translation>la longitud de la descripción</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>la descripción</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s dimension count</source>
+        <translation>el número de dimensiones de la tabla de entradas</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s slot count</source>
+        <translation>el número de posiciones de la tabla de entradas</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s lower bound</source>
+        <translation>el límite inferior de la tabla de entradas</translation>
+    </message>
+    <message>
+        <source>the format tag&apos;s length</source>
+        <translation>la longitud de la etiqueta de formato</translation>
+    </message>
+    <message>
+        <source>the format tag</source>
+        <translation>la etiqueta de formato</translation>
+    </message>
+    <message>
+        <source>a reserved text&apos;s length</source>
+        <translation>la longitud de un texto reservado</translation>
+    </message>
+    <message>
+        <source>a reserved text</source>
+        <translation>un texto reservado</translation>
+    </message>
+    <message>
+        <source>a reserved number</source>
+        <translation>un número reservado</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the output does not fit</source>
+        <translation>la salida no cabe</translation>
+    </message>
+    <message>
+        <source>the data is damaged</source>
+        <translation>los datos están dañados</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>parámetro no válido</translation>
+    </message>
+    <message>
+        <source>the stream needs a preset dictionary</source>
+        <translation>el flujo necesita un diccionario predefinido</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>error %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry is damaged: %1</source>
+        <translation>La entrada comprimida está dañada: %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry %1 is damaged: %2</source>
+        <translation>La entrada comprimida %1 está dañada: %2</translation>
+    </message>
+    <message>
+        <source>compression level %1 is outside 1 to 9</source>
+        <translation>el nivel de compresión %1 no está entre 1 y 9</translation>
+    </message>
+    <message>
+        <source>Cannot compress the file: %1</source>
+        <translation>No se puede comprimir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>its recorded length %1 is negative</source>
+        <translation>su longitud registrada %1 es negativa</translation>
+    </message>
+    <message>
+        <source>%1 compressed bytes cannot expand to the recorded %2 bytes</source>
+        <translation>%1 bytes comprimidos no pueden dar los %2 bytes registrados</translation>
+    </message>
+    <message>
+        <source>zlib says %1</source>
+        <translation>zlib dice: %1</translation>
+    </message>
+    <message>
+        <source>it expands to %1 bytes, not the recorded %2</source>
+        <translation>se expande a %1 bytes, no a los %2 registrados</translation>
+    </message>
+    <message>
+        <source>Cannot expand the entry: %1</source>
+        <translation>No se puede expandir la entrada: %1</translation>
+    </message>
+    <message>
+        <source>it expands to more than the recorded %1 bytes</source>
+        <translation>se expande a más de los %1 bytes registrados</translation>
+    </message>
+    <message>
+        <source>the zlib stream is cut short</source>
+        <translation>el flujo zlib está cortado</translation>
+    </message>
+    <message>
+        <source>The package file &apos;%1&apos; was changed by someone else since the session started</source>
+        <translation>Otra persona cambió el archivo de paquete «%1» desde que empezó la sesión</translation>
+    </message>
+    <message>
+        <source>The spool of compressed entries is cut short</source>
+        <translation>El búfer de entradas comprimidas está cortado</translation>
+    </message>
+    <message>
+        <source>An entry refers to a package file that was never read</source>
+        <translation>Una entrada remite a un archivo de paquete que nunca se leyó</translation>
+    </message>
+    <message>
+        <source>A compressed entry lost its bytes</source>
+        <translation>Una entrada comprimida perdió sus bytes</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was added: it held %2 bytes, now %3</source>
+        <translation>El archivo de origen «%1» cambió después de añadirse: tenía %2 bytes, ahora %3</translation>
+    </message>
+    <message>
+        <source>its name is empty</source>
+        <translation>su nombre está vacío</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; is a folder step</source>
+        <translation>su nombre «%1» es un paso de carpeta</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; contains a folder separator</source>
+        <translation>su nombre «%1» contiene un separador de carpetas</translation>
+    </message>
+    <message>
+        <source>its name contains a NUL character</source>
+        <translation>su nombre contiene un carácter NUL</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is one this program keeps for its own files</source>
+        <translation>No se extrae el archivo %1: su nombre «%2» es uno que este programa reserva para sus propios archivos</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: %2 and could be written outside the destination folder</source>
+        <translation>No se extrae el archivo %1: %2 y podría escribirse fuera de la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Bad file name: file %1 &quot;%2&quot; has a %3-byte name; the destination takes %4 bytes at most</source>
+        <translation>Nombre de archivo incorrecto: el archivo %1 «%2» tiene un nombre de %3 bytes; el destino admite %4 bytes como máximo</translation>
+    </message>
+    <message>
+        <source>Disk full: the package holds %1 bytes, but &apos;%2&apos; has only %3 free</source>
+        <translation>Disco lleno: el paquete contiene %1 bytes, pero «%2» solo tiene %3 libres</translation>
+    </message>
+    <message>
+        <source>Slot %1: </source>
+        <translation>Posición %1: </translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents have %1 dimensions; only 0 or 1 are possible</source>
+        <translation>el contenido de una entrada tiene %1 dimensiones; solo son posibles 0 o 1</translation>
+    </message>
+    <message>
+        <source>A text of %1 bytes does not fit a package (65,535 at most)</source>
+        <translation>Un texto de %1 bytes no cabe en un paquete (65.535 como máximo)</translation>
+    </message>
+    <message>
+        <source>An entry&apos;s bytes could not be read whole</source>
+        <translation>No se pudieron leer enteros los bytes de una entrada</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: not a regular file</source>
+        <translation>No se puede leer «%1»: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was opened</source>
+        <translation>«%1» cambió mientras se abría</translation>
+    </message>
+    <message>
+        <source>the entry table has %1 dimensions; only 0 or 1 are possible</source>
+        <translation>la tabla de entradas tiene %1 dimensiones; solo son posibles 0 o 1</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is also file %3&apos;s, and one would replace the other</source>
+        <translation>No se extrae el archivo %1: su nombre «%2» es también el del archivo %3, y uno reemplazaría al otro</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is damaged or not a package: %2</source>
+        <translation>Formato de archivo no válido: «%1» está dañado o no es un paquete: %2</translation>
+    </message>
+    <message>
+        <source>the entry table starts at slot %1, not at slot 0</source>
+        <translation>la tabla de entradas empieza en la posición %1, no en la 0</translation>
+    </message>
+    <message>
+        <source>the entry table claims %1 slots, but only %2 bytes follow and every slot takes at least 22</source>
+        <translation>la tabla de entradas declara %1 posiciones, pero solo siguen %2 bytes y cada posición ocupa al menos 22</translation>
+    </message>
+    <message>
+        <source>an entry claims %1 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>una entrada declara %1 bytes; una entrada de paquete contiene como máximo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 files, but its entry table has %2 slots</source>
+        <translation>dice contener %1 archivos, pero su tabla de entradas tiene %2 posiciones</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: it holds %2 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>No se puede añadir «%1»: contiene %2 bytes; una entrada de paquete contiene como máximo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now fewer</source>
+        <translation>El archivo de origen «%1» cambió después de listarse: tenía %2 bytes, ahora menos</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: not a regular file</source>
+        <translation>No se puede añadir «%1»: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now %3</source>
+        <translation>El archivo de origen «%1» cambió después de listarse: tenía %2 bytes, ahora %3</translation>
+    </message>
+    <message>
+        <source>Cannot find source file</source>
+        <translation>No se encuentra el archivo de origen</translation>
+    </message>
+    <message>
+        <source>Destination directory not specified</source>
+        <translation>No se indicó la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Invalid file number</source>
+        <translation>Número de archivo no válido</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the package has no slot %1 (its last file is number %2)</source>
+        <translation>Subíndice fuera de rango: el paquete no tiene la posición %1 (su último archivo es el número %2)</translation>
+    </message>
+    <message>
+        <source>The package cannot hold more files</source>
+        <translation>El paquete no admite más archivos</translation>
+    </message>
+    <message>
+        <source>Invalid file number %1: the package holds %2 files</source>
+        <translation>Número de archivo %1 no válido: el paquete contiene %2 archivos</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the contents of slot %1 were never given a size</source>
+        <translation>Subíndice fuera de rango: el contenido de la posición %1 nunca recibió un tamaño</translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; a package holds at most 65,535</source>
+        <translation>La descripción tiene %1 bytes; un paquete admite como máximo 65.535</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
         <translation>Uso: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Sealed</name>
+    <message>
+        <source>No wordlist</source>
+        <translation>No hay lista de palabras</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password cannot be brought into its Unicode normal form (%1)</source>
+        <translation>Llamada a procedimiento o argumento no válido: la contraseña no se puede llevar a su forma normal Unicode (%1)</translation>
+    </message>
+    <message>
+        <source>The content is too large to seal</source>
+        <translation>El contenido es demasiado grande para sellarlo</translation>
+    </message>
+    <message>
+        <source>The sealed file &apos;%1&apos; is damaged</source>
+        <translation>El archivo sellado «%1» está dañado</translation>
+    </message>
+    <message>
+        <source>The key derivation cost is out of bounds</source>
+        <translation>El coste de derivación de clave está fuera de los límites</translation>
+    </message>
+    <message>
+        <source>The file name is too long to store</source>
+        <translation>El nombre de archivo es demasiado largo para guardarlo</translation>
+    </message>
+    <message>
+        <source>The cryptography library cannot start</source>
+        <translation>La biblioteca criptográfica no puede iniciarse</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file&apos;s password must be UTF-8 text</source>
+        <translation>Llamada a procedimiento o argumento no válido: la contraseña de un archivo sellado debe ser texto UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>less than a minute</source>
+        <translation>menos de un minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>alrededor de %n minuto</numerusform>
+            <numerusform>unos %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>alrededor de %n hora</numerusform>
+            <numerusform>unas %n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>alrededor de %n día</numerusform>
+            <numerusform>unos %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>alrededor de %n año</numerusform>
+            <numerusform>unos %n años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>unos %n mil años</numerusform>
+            <numerusform>unos %n mil años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>alrededor de %n millón de años</numerusform>
+            <numerusform>unos %n millones de años</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a billion years</source>
+        <translation>más de mil millones de años</translation>
+    </message>
+    <message>
+        <source>would take %1 to guess at %2 guesses a second per processor</source>
+        <translation>tardaría %1 en adivinarse a %2 intentos por segundo y procesador</translation>
+    </message>
+    <message>
+        <source>This password is weak: it %1, and an attacker has many processors. A longer password, or a generated passphrase of several words, is much harder to guess.</source>
+        <translation>Esta contraseña es débil: %1, y un atacante tiene muchos procesadores. Una contraseña más larga, o una frase generada de varias palabras, es mucho más difícil de adivinar.</translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>No se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: unknown failure</source>
+        <translation>No se puede leer «%1»: fallo desconocido</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: it grew while it was being encrypted</source>
+        <translation>No se puede leer «%1»: creció mientras se cifraba</translation>
+    </message>
+    <message>
+        <source>Cannot name &apos;%1&apos; in a sealed file</source>
+        <translation>No se puede nombrar «%1» en un archivo sellado</translation>
+    </message>
+    <message>
+        <source>Two of the items are named &apos;%1&apos;; one sealed file holds one</source>
+        <translation>Dos de los elementos se llaman «%1»; un archivo sellado solo contiene uno</translation>
     </message>
 </context>
 <context>

@@ -90,12 +90,599 @@
         <source>%1 &apos;%2&apos;: %3</source>
         <translation>%1 « %2 » : %3</translation>
     </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is not a regular file</source>
+        <translation>Erreur d’accès au chemin ou au fichier : « %1 » n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Input past end of file: &apos;%1&apos; is damaged or not of this kind (%2 needs %3 bytes, only %4 remain)</source>
+        <translation>Lecture au-delà de la fin du fichier : « %1 » est endommagé ou n’est pas de ce type (%2 demande %3 octets, il n’en reste que %4)</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Impossible d’ouvrir</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>Impossible de lire</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; reports no size but holds data</source>
+        <translation>Erreur d’accès au chemin ou au fichier : « %1 » n’indique aucune taille mais contient des données</translation>
+    </message>
+    <message>
+        <source>Cannot write</source>
+        <translation>Impossible d’écrire</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a socket, not a file to write</source>
+        <translation>Erreur d’accès au chemin ou au fichier : « %1 » est un socket, pas un fichier où écrire</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a folder, not a file to write</source>
+        <translation>Erreur d’accès au chemin ou au fichier : « %1 » est un dossier, pas un fichier où écrire</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a device, not a file to write</source>
+        <translation>Erreur d’accès au chemin ou au fichier : « %1 » est un périphérique, pas un fichier où écrire</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a FIFO, not a file to write</source>
+        <translation>Erreur d’accès au chemin ou au fichier : « %1 » est un FIFO, pas un fichier où écrire</translation>
+    </message>
+    <message>
+        <source>the system&apos;s random source</source>
+        <translation>la source aléatoire du système</translation>
+    </message>
+    <message>
+        <source>Cannot create a folder in</source>
+        <translation>Impossible de créer un dossier dans</translation>
+    </message>
+    <message>
+        <source>Permission denied: cannot lock a folder of its own in &apos;%1&apos;</source>
+        <translation>Permission refusée : impossible de verrouiller un dossier à soi dans « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot create a file without a name</source>
+        <translation>Impossible de créer un fichier sans nom</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder to check the contents in before they are written to &apos;%1&apos; (%2 is not this user&apos;s own)</source>
+        <translation>Permission refusée : aucun dossier privé où vérifier le contenu avant de l’écrire dans « %1 » (%2 n’appartient pas à cet utilisateur)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder; no file replaces it</source>
+        <translation>« %1 » est un dossier ; aucun fichier ne le remplace</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; no folder replaces it</source>
+        <translation>« %1 » est un lien ; aucun dossier ne le remplace</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a file; no folder replaces it</source>
+        <translation>« %1 » est un fichier ; aucun dossier ne le remplace</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>Erreur d’accès au chemin ou au fichier : %1</translation>
+    </message>
+    <message>
+        <source>; nothing in the folder was changed</source>
+        <translation> ; rien n’a été modifié dans le dossier</translation>
+    </message>
+    <message>
+        <source>; these files were already written and stay replaced: %1</source>
+        <translation> ; ces fichiers étaient déjà écrits et restent remplacés : %1</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Impossible d’écrire « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot replace</source>
+        <translation>Impossible de remplacer</translation>
+    </message>
+    <message>
+        <source>File already exists: &apos;%1&apos; appeared while it was written and was not replaced</source>
+        <translation>Le fichier existe déjà : « %1 » est apparu pendant l’écriture et n’a pas été remplacé</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file for compressed entries in</source>
+        <translation>Impossible de créer un fichier temporaire pour les entrées compressées dans</translation>
+    </message>
+    <message>
+        <source>the spool of compressed entries</source>
+        <translation>le tampon des entrées compressées</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder</source>
+        <translation>Impossible de créer le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>the written contents</source>
+        <translation>le contenu écrit</translation>
+    </message>
+    <message>
+        <source>a chunk</source>
+        <translation>un bloc</translation>
+    </message>
+    <message>
+        <source>the magic</source>
+        <translation>la signature</translation>
+    </message>
+    <message>
+        <source>the header</source>
+        <translation>l’en-tête</translation>
+    </message>
+    <message>
+        <source>the content</source>
+        <translation>le contenu</translation>
+    </message>
+    <message>
+        <source>a message length</source>
+        <translation>une longueur de message</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>un message</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents</source>
+        <translation>le contenu d’une entrée</translation>
+    </message>
+    <message>
+        <source>the source file</source>
+        <translation>le fichier source</translation>
+    </message>
+    <message>
+        <source>the entry table</source>
+        <translation>la table des entrées</translation>
+    </message>
+    <message>
+        <source>EntryCount</source>
+        <translation>EntryCount</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s dimension count</source>
+        <translation>le nombre de dimensions d’une entrée</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s length</source>
+        <translation>la longueur d’une entrée</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s lower bound</source>
+        <translation>la borne inférieure d’une entrée</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name length</source>
+        <translation>la longueur du nom d’une entrée</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name</source>
+        <translation>le nom d’une entrée</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s file size</source>
+        <translation>la taille de fichier d’une entrée</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s compression flag</source>
+        <translation>l’indicateur de compression d’une entrée</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved text</source>
+        <translation>le texte réservé d’une entrée</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved bytes</source>
+        <translation>les octets réservés d’une entrée</translation>
+    </message>
+    <message>
+        <source>the description&apos;s length</source>
+        <translation>la longueur de la description</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>la description</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s dimension count</source>
+        <translation>le nombre de dimensions de la table des entrées</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s slot count</source>
+        <translation>le nombre d’emplacements de la table des entrées</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s lower bound</source>
+        <translation>la borne inférieure de la table des entrées</translation>
+    </message>
+    <message>
+        <source>the format tag&apos;s length</source>
+        <translation>la longueur de l’étiquette de format</translation>
+    </message>
+    <message>
+        <source>the format tag</source>
+        <translation>l’étiquette de format</translation>
+    </message>
+    <message>
+        <source>a reserved text&apos;s length</source>
+        <translation>la longueur d’un texte réservé</translation>
+    </message>
+    <message>
+        <source>a reserved text</source>
+        <translation>un texte réservé</translation>
+    </message>
+    <message>
+        <source>a reserved number</source>
+        <translation>un nombre réservé</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the output does not fit</source>
+        <translation>la sortie ne tient pas</translation>
+    </message>
+    <message>
+        <source>the data is damaged</source>
+        <translation>les données sont endommagées</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>paramètre non valide</translation>
+    </message>
+    <message>
+        <source>the stream needs a preset dictionary</source>
+        <translation>le flux demande un dictionnaire prédéfini</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>erreur %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry is damaged: %1</source>
+        <translation>L’entrée compressée est endommagée : %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry %1 is damaged: %2</source>
+        <translation>L’entrée compressée %1 est endommagée : %2</translation>
+    </message>
+    <message>
+        <source>compression level %1 is outside 1 to 9</source>
+        <translation>le niveau de compression %1 n’est pas entre 1 et 9</translation>
+    </message>
+    <message>
+        <source>Cannot compress the file: %1</source>
+        <translation>Impossible de compresser le fichier : %1</translation>
+    </message>
+    <message>
+        <source>its recorded length %1 is negative</source>
+        <translation>sa longueur enregistrée %1 est négative</translation>
+    </message>
+    <message>
+        <source>%1 compressed bytes cannot expand to the recorded %2 bytes</source>
+        <translation>%1 octets compressés ne peuvent pas donner les %2 octets enregistrés</translation>
+    </message>
+    <message>
+        <source>zlib says %1</source>
+        <translation>zlib indique : %1</translation>
+    </message>
+    <message>
+        <source>it expands to %1 bytes, not the recorded %2</source>
+        <translation>elle donne %1 octets, et non les %2 enregistrés</translation>
+    </message>
+    <message>
+        <source>Cannot expand the entry: %1</source>
+        <translation>Impossible de décompresser l’entrée : %1</translation>
+    </message>
+    <message>
+        <source>it expands to more than the recorded %1 bytes</source>
+        <translation>elle donne plus que les %1 octets enregistrés</translation>
+    </message>
+    <message>
+        <source>the zlib stream is cut short</source>
+        <translation>le flux zlib est tronqué</translation>
+    </message>
+    <message>
+        <source>The package file &apos;%1&apos; was changed by someone else since the session started</source>
+        <translation>Le fichier paquet « %1 » a été modifié par quelqu’un d’autre depuis le début de la session</translation>
+    </message>
+    <message>
+        <source>The spool of compressed entries is cut short</source>
+        <translation>Le tampon des entrées compressées est tronqué</translation>
+    </message>
+    <message>
+        <source>An entry refers to a package file that was never read</source>
+        <translation>Une entrée renvoie à un fichier paquet qui n’a jamais été lu</translation>
+    </message>
+    <message>
+        <source>A compressed entry lost its bytes</source>
+        <translation>Une entrée compressée a perdu ses octets</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was added: it held %2 bytes, now %3</source>
+        <translation>Le fichier source « %1 » a changé après son ajout : il contenait %2 octets, maintenant %3</translation>
+    </message>
+    <message>
+        <source>its name is empty</source>
+        <translation>son nom est vide</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; is a folder step</source>
+        <translation>son nom « %1 » désigne un dossier relatif</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; contains a folder separator</source>
+        <translation>son nom « %1 » contient un séparateur de dossiers</translation>
+    </message>
+    <message>
+        <source>its name contains a NUL character</source>
+        <translation>son nom contient un caractère NUL</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is one this program keeps for its own files</source>
+        <translation>Refus d’extraire le fichier %1 : son nom « %2 » est réservé par ce programme à ses propres fichiers</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: %2 and could be written outside the destination folder</source>
+        <translation>Refus d’extraire le fichier %1 : %2 et il pourrait être écrit hors du dossier de destination</translation>
+    </message>
+    <message>
+        <source>Bad file name: file %1 &quot;%2&quot; has a %3-byte name; the destination takes %4 bytes at most</source>
+        <translation>Nom de fichier incorrect : le fichier %1 « %2 » a un nom de %3 octets ; la destination en accepte %4 au plus</translation>
+    </message>
+    <message>
+        <source>Disk full: the package holds %1 bytes, but &apos;%2&apos; has only %3 free</source>
+        <translation>Disque plein : le paquet contient %1 octets, mais « %2 » n’en a que %3 de libres</translation>
+    </message>
+    <message>
+        <source>Slot %1: </source>
+        <translation>Emplacement %1 : </translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents have %1 dimensions; only 0 or 1 are possible</source>
+        <translation>le contenu d’une entrée a %1 dimensions ; seules 0 ou 1 sont possibles</translation>
+    </message>
+    <message>
+        <source>A text of %1 bytes does not fit a package (65,535 at most)</source>
+        <translation>Un texte de %1 octets ne tient pas dans un paquet (65 535 au plus)</translation>
+    </message>
+    <message>
+        <source>An entry&apos;s bytes could not be read whole</source>
+        <translation>Les octets d’une entrée n’ont pas pu être lus en entier</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: not a regular file</source>
+        <translation>Impossible de lire « %1 » : ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was opened</source>
+        <translation>« %1 » a changé pendant son ouverture</translation>
+    </message>
+    <message>
+        <source>the entry table has %1 dimensions; only 0 or 1 are possible</source>
+        <translation>la table des entrées a %1 dimensions ; seules 0 ou 1 sont possibles</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is also file %3&apos;s, and one would replace the other</source>
+        <translation>Refus d’extraire le fichier %1 : son nom « %2 » est aussi celui du fichier %3, et l’un remplacerait l’autre</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is damaged or not a package: %2</source>
+        <translation>Format de fichier non valide : « %1 » est endommagé ou n’est pas un paquet : %2</translation>
+    </message>
+    <message>
+        <source>the entry table starts at slot %1, not at slot 0</source>
+        <translation>la table des entrées commence à l’emplacement %1, et non à l’emplacement 0</translation>
+    </message>
+    <message>
+        <source>the entry table claims %1 slots, but only %2 bytes follow and every slot takes at least 22</source>
+        <translation>la table des entrées annonce %1 emplacements, mais seuls %2 octets suivent et chaque emplacement en prend au moins 22</translation>
+    </message>
+    <message>
+        <source>an entry claims %1 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>une entrée annonce %1 octets ; une entrée de paquet en contient au plus 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 files, but its entry table has %2 slots</source>
+        <translation>il annonce %1 fichiers, mais sa table des entrées a %2 emplacements</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: it holds %2 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>Impossible d’ajouter « %1 » : il contient %2 octets ; une entrée de paquet en contient au plus 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now fewer</source>
+        <translation>Le fichier source « %1 » a changé après avoir été listé : il contenait %2 octets, maintenant moins</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: not a regular file</source>
+        <translation>Impossible d’ajouter « %1 » : ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now %3</source>
+        <translation>Le fichier source « %1 » a changé après avoir été listé : il contenait %2 octets, maintenant %3</translation>
+    </message>
+    <message>
+        <source>Cannot find source file</source>
+        <translation>Fichier source introuvable</translation>
+    </message>
+    <message>
+        <source>Destination directory not specified</source>
+        <translation>Dossier de destination non indiqué</translation>
+    </message>
+    <message>
+        <source>Invalid file number</source>
+        <translation>Numéro de fichier non valide</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the package has no slot %1 (its last file is number %2)</source>
+        <translation>Indice hors limites : le paquet n’a pas d’emplacement %1 (son dernier fichier porte le numéro %2)</translation>
+    </message>
+    <message>
+        <source>The package cannot hold more files</source>
+        <translation>Le paquet ne peut pas contenir plus de fichiers</translation>
+    </message>
+    <message>
+        <source>Invalid file number %1: the package holds %2 files</source>
+        <translation>Numéro de fichier %1 non valide : le paquet contient %2 fichiers</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the contents of slot %1 were never given a size</source>
+        <translation>Indice hors limites : le contenu de l’emplacement %1 n’a jamais reçu de taille</translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; a package holds at most 65,535</source>
+        <translation>La description fait %1 octets ; un paquet en contient au plus 65 535</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
         <translation>Usage : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Sealed</name>
+    <message>
+        <source>No wordlist</source>
+        <translation>Aucune liste de mots</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password cannot be brought into its Unicode normal form (%1)</source>
+        <translation>Appel de procédure ou argument non valide : le mot de passe ne peut pas être mis dans sa forme normale Unicode (%1)</translation>
+    </message>
+    <message>
+        <source>The content is too large to seal</source>
+        <translation>Le contenu est trop grand pour être scellé</translation>
+    </message>
+    <message>
+        <source>The sealed file &apos;%1&apos; is damaged</source>
+        <translation>Le fichier scellé « %1 » est endommagé</translation>
+    </message>
+    <message>
+        <source>The key derivation cost is out of bounds</source>
+        <translation>Le coût de dérivation de clé est hors limites</translation>
+    </message>
+    <message>
+        <source>The file name is too long to store</source>
+        <translation>Le nom de fichier est trop long pour être stocké</translation>
+    </message>
+    <message>
+        <source>The cryptography library cannot start</source>
+        <translation>La bibliothèque de cryptographie ne peut pas démarrer</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file&apos;s password must be UTF-8 text</source>
+        <translation>Appel de procédure ou argument non valide : le mot de passe d’un fichier scellé doit être du texte UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>less than a minute</source>
+        <translation>moins d’une minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>environ %n minute</numerusform>
+            <numerusform>environ %n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>environ %n heure</numerusform>
+            <numerusform>environ %n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>environ %n jour</numerusform>
+            <numerusform>environ %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>environ %n an</numerusform>
+            <numerusform>environ %n ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>environ %n millier d’années</numerusform>
+            <numerusform>environ %n milliers d’années</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>environ %n million d’années</numerusform>
+            <numerusform>environ %n millions d’années</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a billion years</source>
+        <translation>plus d’un milliard d’années</translation>
+    </message>
+    <message>
+        <source>would take %1 to guess at %2 guesses a second per processor</source>
+        <translation>demanderait %1 pour être deviné à %2 essais par seconde et par processeur</translation>
+    </message>
+    <message>
+        <source>This password is weak: it %1, and an attacker has many processors. A longer password, or a generated passphrase of several words, is much harder to guess.</source>
+        <translation>Ce mot de passe est faible : il %1, et un attaquant a de nombreux processeurs. Un mot de passe plus long, ou une phrase de passe générée de plusieurs mots, est bien plus difficile à deviner.</translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: unknown failure</source>
+        <translation>Impossible de lire « %1 » : échec inconnu</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: it grew while it was being encrypted</source>
+        <translation>Impossible de lire « %1 » : il a grandi pendant son chiffrement</translation>
+    </message>
+    <message>
+        <source>Cannot name &apos;%1&apos; in a sealed file</source>
+        <translation>Impossible de nommer « %1 » dans un fichier scellé</translation>
+    </message>
+    <message>
+        <source>Two of the items are named &apos;%1&apos;; one sealed file holds one</source>
+        <translation>Deux des éléments s’appellent « %1 » ; un fichier scellé n’en contient qu’un</translation>
     </message>
 </context>
 <context>

@@ -90,12 +90,599 @@
         <source>%1 &apos;%2&apos;: %3</source>
         <translation>%1 «%2»: %3</translation>
     </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is not a regular file</source>
+        <translation>Errore di accesso al percorso o al file: «%1» non è un file normale</translation>
+    </message>
+    <message>
+        <source>Input past end of file: &apos;%1&apos; is damaged or not of this kind (%2 needs %3 bytes, only %4 remain)</source>
+        <translation>Lettura oltre la fine del file: «%1» è danneggiato o non è di questo tipo (%2 richiede %3 byte, ne restano solo %4)</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Impossibile aprire</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>Impossibile leggere</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; reports no size but holds data</source>
+        <translation>Errore di accesso al percorso o al file: «%1» non indica dimensioni ma contiene dati</translation>
+    </message>
+    <message>
+        <source>Cannot write</source>
+        <translation>Impossibile scrivere</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a socket, not a file to write</source>
+        <translation>Errore di accesso al percorso o al file: «%1» è un socket, non un file in cui scrivere</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a folder, not a file to write</source>
+        <translation>Errore di accesso al percorso o al file: «%1» è una cartella, non un file in cui scrivere</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a device, not a file to write</source>
+        <translation>Errore di accesso al percorso o al file: «%1» è un dispositivo, non un file in cui scrivere</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a FIFO, not a file to write</source>
+        <translation>Errore di accesso al percorso o al file: «%1» è una FIFO, non un file in cui scrivere</translation>
+    </message>
+    <message>
+        <source>the system&apos;s random source</source>
+        <translation>la sorgente casuale del sistema</translation>
+    </message>
+    <message>
+        <source>Cannot create a folder in</source>
+        <translation>Impossibile creare una cartella in</translation>
+    </message>
+    <message>
+        <source>Permission denied: cannot lock a folder of its own in &apos;%1&apos;</source>
+        <translation>Permesso negato: impossibile bloccare una cartella propria in «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot create a file without a name</source>
+        <translation>Impossibile creare un file senza nome</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder to check the contents in before they are written to &apos;%1&apos; (%2 is not this user&apos;s own)</source>
+        <translation>Permesso negato: nessuna cartella privata in cui controllare il contenuto prima di scriverlo in «%1» (%2 non appartiene a questo utente)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder; no file replaces it</source>
+        <translation>«%1» è una cartella; nessun file la sostituisce</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; no folder replaces it</source>
+        <translation>«%1» è un collegamento; nessuna cartella lo sostituisce</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a file; no folder replaces it</source>
+        <translation>«%1» è un file; nessuna cartella lo sostituisce</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>Errore di accesso al percorso o al file: %1</translation>
+    </message>
+    <message>
+        <source>; nothing in the folder was changed</source>
+        <translation>; nella cartella non è cambiato nulla</translation>
+    </message>
+    <message>
+        <source>; these files were already written and stay replaced: %1</source>
+        <translation>; questi file erano già stati scritti e restano sostituiti: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Impossibile scrivere «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot replace</source>
+        <translation>Impossibile sostituire</translation>
+    </message>
+    <message>
+        <source>File already exists: &apos;%1&apos; appeared while it was written and was not replaced</source>
+        <translation>Il file esiste già: «%1» è comparso durante la scrittura e non è stato sostituito</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file for compressed entries in</source>
+        <translation>Impossibile creare un file temporaneo per le voci compresse in</translation>
+    </message>
+    <message>
+        <source>the spool of compressed entries</source>
+        <translation>il buffer delle voci compresse</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder</source>
+        <translation>Impossibile creare la cartella</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>the written contents</source>
+        <translation>il contenuto scritto</translation>
+    </message>
+    <message>
+        <source>a chunk</source>
+        <translation>un blocco</translation>
+    </message>
+    <message>
+        <source>the magic</source>
+        <translation>la firma</translation>
+    </message>
+    <message>
+        <source>the header</source>
+        <translation>l’intestazione</translation>
+    </message>
+    <message>
+        <source>the content</source>
+        <translation>il contenuto</translation>
+    </message>
+    <message>
+        <source>a message length</source>
+        <translation>una lunghezza di messaggio</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>un messaggio</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents</source>
+        <translation>il contenuto di una voce</translation>
+    </message>
+    <message>
+        <source>the source file</source>
+        <translation>il file di origine</translation>
+    </message>
+    <message>
+        <source>the entry table</source>
+        <translation>la tabella delle voci</translation>
+    </message>
+    <message>
+        <source>EntryCount</source>
+        <translation>EntryCount</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s dimension count</source>
+        <translation>il numero di dimensioni di una voce</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s length</source>
+        <translation>la lunghezza di una voce</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s lower bound</source>
+        <translation>il limite inferiore di una voce</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name length</source>
+        <translation>la lunghezza del nome di una voce</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name</source>
+        <translation>il nome di una voce</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s file size</source>
+        <translation>la dimensione del file di una voce</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s compression flag</source>
+        <translation>l’indicatore di compressione di una voce</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved text</source>
+        <translation>il testo riservato di una voce</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved bytes</source>
+        <translation>i byte riservati di una voce</translation>
+    </message>
+    <message>
+        <source>the description&apos;s length</source>
+        <translation>la lunghezza della descrizione</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>la descrizione</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s dimension count</source>
+        <translation>il numero di dimensioni della tabella delle voci</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s slot count</source>
+        <translation>il numero di posizioni della tabella delle voci</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s lower bound</source>
+        <translation>il limite inferiore della tabella delle voci</translation>
+    </message>
+    <message>
+        <source>the format tag&apos;s length</source>
+        <translation>la lunghezza dell’etichetta di formato</translation>
+    </message>
+    <message>
+        <source>the format tag</source>
+        <translation>l’etichetta di formato</translation>
+    </message>
+    <message>
+        <source>a reserved text&apos;s length</source>
+        <translation>la lunghezza di un testo riservato</translation>
+    </message>
+    <message>
+        <source>a reserved text</source>
+        <translation>un testo riservato</translation>
+    </message>
+    <message>
+        <source>a reserved number</source>
+        <translation>un numero riservato</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>the output does not fit</source>
+        <translation>l’output non ci sta</translation>
+    </message>
+    <message>
+        <source>the data is damaged</source>
+        <translation>i dati sono danneggiati</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>parametro non valido</translation>
+    </message>
+    <message>
+        <source>the stream needs a preset dictionary</source>
+        <translation>il flusso richiede un dizionario predefinito</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>errore %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry is damaged: %1</source>
+        <translation>La voce compressa è danneggiata: %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry %1 is damaged: %2</source>
+        <translation>La voce compressa %1 è danneggiata: %2</translation>
+    </message>
+    <message>
+        <source>compression level %1 is outside 1 to 9</source>
+        <translation>il livello di compressione %1 non è tra 1 e 9</translation>
+    </message>
+    <message>
+        <source>Cannot compress the file: %1</source>
+        <translation>Impossibile comprimere il file: %1</translation>
+    </message>
+    <message>
+        <source>its recorded length %1 is negative</source>
+        <translation>la sua lunghezza registrata %1 è negativa</translation>
+    </message>
+    <message>
+        <source>%1 compressed bytes cannot expand to the recorded %2 bytes</source>
+        <translation>%1 byte compressi non possono dare i %2 byte registrati</translation>
+    </message>
+    <message>
+        <source>zlib says %1</source>
+        <translation>zlib dice: %1</translation>
+    </message>
+    <message>
+        <source>it expands to %1 bytes, not the recorded %2</source>
+        <translation>si espande in %1 byte, non nei %2 registrati</translation>
+    </message>
+    <message>
+        <source>Cannot expand the entry: %1</source>
+        <translation>Impossibile espandere la voce: %1</translation>
+    </message>
+    <message>
+        <source>it expands to more than the recorded %1 bytes</source>
+        <translation>si espande oltre i %1 byte registrati</translation>
+    </message>
+    <message>
+        <source>the zlib stream is cut short</source>
+        <translation>il flusso zlib è troncato</translation>
+    </message>
+    <message>
+        <source>The package file &apos;%1&apos; was changed by someone else since the session started</source>
+        <translation>Il file pacchetto «%1» è stato modificato da qualcun altro dall’inizio della sessione</translation>
+    </message>
+    <message>
+        <source>The spool of compressed entries is cut short</source>
+        <translation>Il buffer delle voci compresse è troncato</translation>
+    </message>
+    <message>
+        <source>An entry refers to a package file that was never read</source>
+        <translation>Una voce rimanda a un file pacchetto mai letto</translation>
+    </message>
+    <message>
+        <source>A compressed entry lost its bytes</source>
+        <translation>Una voce compressa ha perso i suoi byte</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was added: it held %2 bytes, now %3</source>
+        <translation>Il file di origine «%1» è cambiato dopo l’aggiunta: conteneva %2 byte, ora %3</translation>
+    </message>
+    <message>
+        <source>its name is empty</source>
+        <translation>il suo nome è vuoto</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; is a folder step</source>
+        <translation>il suo nome «%1» è un passo di cartella</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; contains a folder separator</source>
+        <translation>il suo nome «%1» contiene un separatore di cartelle</translation>
+    </message>
+    <message>
+        <source>its name contains a NUL character</source>
+        <translation>il suo nome contiene un carattere NUL</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is one this program keeps for its own files</source>
+        <translation>Il file %1 non viene estratto: il suo nome «%2» è riservato da questo programma ai propri file</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: %2 and could be written outside the destination folder</source>
+        <translation>Il file %1 non viene estratto: %2 e potrebbe essere scritto fuori dalla cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Bad file name: file %1 &quot;%2&quot; has a %3-byte name; the destination takes %4 bytes at most</source>
+        <translation>Nome di file non valido: il file %1 «%2» ha un nome di %3 byte; la destinazione ne accetta al massimo %4</translation>
+    </message>
+    <message>
+        <source>Disk full: the package holds %1 bytes, but &apos;%2&apos; has only %3 free</source>
+        <translation>Disco pieno: il pacchetto contiene %1 byte, ma «%2» ne ha liberi solo %3</translation>
+    </message>
+    <message>
+        <source>Slot %1: </source>
+        <translation>Posizione %1: </translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents have %1 dimensions; only 0 or 1 are possible</source>
+        <translation>il contenuto di una voce ha %1 dimensioni; sono possibili solo 0 o 1</translation>
+    </message>
+    <message>
+        <source>A text of %1 bytes does not fit a package (65,535 at most)</source>
+        <translation>Un testo di %1 byte non sta in un pacchetto (al massimo 65.535)</translation>
+    </message>
+    <message>
+        <source>An entry&apos;s bytes could not be read whole</source>
+        <translation>Non è stato possibile leggere per intero i byte di una voce</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: not a regular file</source>
+        <translation>Impossibile leggere «%1»: non è un file normale</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was opened</source>
+        <translation>«%1» è cambiato durante l’apertura</translation>
+    </message>
+    <message>
+        <source>the entry table has %1 dimensions; only 0 or 1 are possible</source>
+        <translation>la tabella delle voci ha %1 dimensioni; sono possibili solo 0 o 1</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is also file %3&apos;s, and one would replace the other</source>
+        <translation>Il file %1 non viene estratto: il suo nome «%2» è anche quello del file %3, e uno sostituirebbe l’altro</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is damaged or not a package: %2</source>
+        <translation>Formato di file non valido: «%1» è danneggiato o non è un pacchetto: %2</translation>
+    </message>
+    <message>
+        <source>the entry table starts at slot %1, not at slot 0</source>
+        <translation>la tabella delle voci inizia dalla posizione %1, non dalla 0</translation>
+    </message>
+    <message>
+        <source>the entry table claims %1 slots, but only %2 bytes follow and every slot takes at least 22</source>
+        <translation>la tabella delle voci dichiara %1 posizioni, ma seguono solo %2 byte e ogni posizione ne occupa almeno 22</translation>
+    </message>
+    <message>
+        <source>an entry claims %1 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>una voce dichiara %1 byte; una voce di pacchetto ne contiene al massimo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 files, but its entry table has %2 slots</source>
+        <translation>dichiara di contenere %1 file, ma la sua tabella delle voci ha %2 posizioni</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: it holds %2 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>Impossibile aggiungere «%1»: contiene %2 byte; una voce di pacchetto ne contiene al massimo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now fewer</source>
+        <translation>Il file di origine «%1» è cambiato dopo l’elenco: conteneva %2 byte, ora meno</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: not a regular file</source>
+        <translation>Impossibile aggiungere «%1»: non è un file normale</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now %3</source>
+        <translation>Il file di origine «%1» è cambiato dopo l’elenco: conteneva %2 byte, ora %3</translation>
+    </message>
+    <message>
+        <source>Cannot find source file</source>
+        <translation>Impossibile trovare il file di origine</translation>
+    </message>
+    <message>
+        <source>Destination directory not specified</source>
+        <translation>Cartella di destinazione non indicata</translation>
+    </message>
+    <message>
+        <source>Invalid file number</source>
+        <translation>Numero di file non valido</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the package has no slot %1 (its last file is number %2)</source>
+        <translation>Indice fuori intervallo: il pacchetto non ha la posizione %1 (il suo ultimo file è il numero %2)</translation>
+    </message>
+    <message>
+        <source>The package cannot hold more files</source>
+        <translation>Il pacchetto non può contenere altri file</translation>
+    </message>
+    <message>
+        <source>Invalid file number %1: the package holds %2 files</source>
+        <translation>Numero di file %1 non valido: il pacchetto contiene %2 file</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the contents of slot %1 were never given a size</source>
+        <translation>Indice fuori intervallo: al contenuto della posizione %1 non è mai stata data una dimensione</translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; a package holds at most 65,535</source>
+        <translation>La descrizione è lunga %1 byte; un pacchetto ne contiene al massimo 65.535</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
         <translation>Uso: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Sealed</name>
+    <message>
+        <source>No wordlist</source>
+        <translation>Nessun elenco di parole</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password cannot be brought into its Unicode normal form (%1)</source>
+        <translation>Chiamata di procedura o argomento non valido: la password non può essere portata nella sua forma normale Unicode (%1)</translation>
+    </message>
+    <message>
+        <source>The content is too large to seal</source>
+        <translation>Il contenuto è troppo grande per essere sigillato</translation>
+    </message>
+    <message>
+        <source>The sealed file &apos;%1&apos; is damaged</source>
+        <translation>Il file sigillato «%1» è danneggiato</translation>
+    </message>
+    <message>
+        <source>The key derivation cost is out of bounds</source>
+        <translation>Il costo di derivazione della chiave è fuori dai limiti</translation>
+    </message>
+    <message>
+        <source>The file name is too long to store</source>
+        <translation>Il nome del file è troppo lungo per essere memorizzato</translation>
+    </message>
+    <message>
+        <source>The cryptography library cannot start</source>
+        <translation>La libreria crittografica non può avviarsi</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file&apos;s password must be UTF-8 text</source>
+        <translation>Chiamata di procedura o argomento non valido: la password di un file sigillato deve essere testo UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>less than a minute</source>
+        <translation>meno di un minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>circa %n minuto</numerusform>
+            <numerusform>circa %n minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>circa %n ora</numerusform>
+            <numerusform>circa %n ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>circa %n giorno</numerusform>
+            <numerusform>circa %n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>circa %n anno</numerusform>
+            <numerusform>circa %n anni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>circa %n migliaio di anni</numerusform>
+            <numerusform>circa %n migliaia di anni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>circa %n milione di anni</numerusform>
+            <numerusform>circa %n milioni di anni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a billion years</source>
+        <translation>più di un miliardo di anni</translation>
+    </message>
+    <message>
+        <source>would take %1 to guess at %2 guesses a second per processor</source>
+        <translation>richiederebbe %1 per essere indovinata a %2 tentativi al secondo per processore</translation>
+    </message>
+    <message>
+        <source>This password is weak: it %1, and an attacker has many processors. A longer password, or a generated passphrase of several words, is much harder to guess.</source>
+        <translation>Questa password è debole: %1, e un attaccante ha molti processori. Una password più lunga, o una passphrase generata di più parole, è molto più difficile da indovinare.</translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>Impossibile leggere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: unknown failure</source>
+        <translation>Impossibile leggere «%1»: errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: it grew while it was being encrypted</source>
+        <translation>Impossibile leggere «%1»: è cresciuto durante la cifratura</translation>
+    </message>
+    <message>
+        <source>Cannot name &apos;%1&apos; in a sealed file</source>
+        <translation>Impossibile nominare «%1» in un file sigillato</translation>
+    </message>
+    <message>
+        <source>Two of the items are named &apos;%1&apos;; one sealed file holds one</source>
+        <translation>Due degli elementi si chiamano «%1»; un file sigillato ne contiene uno solo</translation>
     </message>
 </context>
 <context>

@@ -88,7 +88,469 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos;: %3</source>
-        <translation>%1「%2」: %3</translation>
+        <translation>「%2」%1: %3</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is not a regular file</source>
+        <translation>パス/ファイル アクセス エラー: 「%1」は通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>Input past end of file: &apos;%1&apos; is damaged or not of this kind (%2 needs %3 bytes, only %4 remain)</source>
+        <translation>ファイルの終わりを超えた読み込み: 「%1」は破損しているか、この種類のファイルではありません (%2 には %3 バイト必要ですが、残りは %4 バイトです)</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>を開けません</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>を読み込めません</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; reports no size but holds data</source>
+        <translation>パス/ファイル アクセス エラー: 「%1」はサイズを示しませんがデータを含んでいます</translation>
+    </message>
+    <message>
+        <source>Cannot write</source>
+        <translation>に書き込めません</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a socket, not a file to write</source>
+        <translation>パス/ファイル アクセス エラー: 「%1」はソケットで、書き込めるファイルではありません</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a folder, not a file to write</source>
+        <translation>パス/ファイル アクセス エラー: 「%1」はフォルダーで、書き込めるファイルではありません</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a device, not a file to write</source>
+        <translation>パス/ファイル アクセス エラー: 「%1」はデバイスで、書き込めるファイルではありません</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a FIFO, not a file to write</source>
+        <translation>パス/ファイル アクセス エラー: 「%1」は FIFO で、書き込めるファイルではありません</translation>
+    </message>
+    <message>
+        <source>the system&apos;s random source</source>
+        <translation>システムの乱数源</translation>
+    </message>
+    <message>
+        <source>Cannot create a folder in</source>
+        <translation>にフォルダーを作成できません</translation>
+    </message>
+    <message>
+        <source>Permission denied: cannot lock a folder of its own in &apos;%1&apos;</source>
+        <translation>アクセスが拒否されました: 「%1」に専用フォルダーをロックできません</translation>
+    </message>
+    <message>
+        <source>Cannot create a file without a name</source>
+        <translation>名前のないファイルは作成できません</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder to check the contents in before they are written to &apos;%1&apos; (%2 is not this user&apos;s own)</source>
+        <translation>アクセスが拒否されました: 「%1」に書き込む前に内容を確認する専用フォルダーがありません (%2 はこのユーザーのものではありません)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder; no file replaces it</source>
+        <translation>「%1」はフォルダーです。ファイルで置き換えることはありません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; no folder replaces it</source>
+        <translation>「%1」はリンクです。フォルダーで置き換えることはありません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a file; no folder replaces it</source>
+        <translation>「%1」はファイルです。フォルダーで置き換えることはありません</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>パス/ファイル アクセス エラー: %1</translation>
+    </message>
+    <message>
+        <source>; nothing in the folder was changed</source>
+        <translation>。フォルダー内は何も変更されていません</translation>
+    </message>
+    <message>
+        <source>; these files were already written and stay replaced: %1</source>
+        <translation>。次のファイルは既に書き込まれ、置き換えられたままです: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>「%1」に書き込めません</translation>
+    </message>
+    <message>
+        <source>Cannot replace</source>
+        <translation>を置き換えられません</translation>
+    </message>
+    <message>
+        <source>File already exists: &apos;%1&apos; appeared while it was written and was not replaced</source>
+        <translation>ファイルは既に存在します: 「%1」は書き込み中に現れたため、置き換えませんでした</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file for compressed entries in</source>
+        <translation>に圧縮エントリ用の一時ファイルを作成できません</translation>
+    </message>
+    <message>
+        <source>the spool of compressed entries</source>
+        <translation>圧縮エントリのバッファー</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder</source>
+        <translation>というフォルダーを作成できません</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>the written contents</source>
+        <translation>書き込んだ内容</translation>
+    </message>
+    <message>
+        <source>a chunk</source>
+        <translation>チャンク</translation>
+    </message>
+    <message>
+        <source>the magic</source>
+        <translation>識別子</translation>
+    </message>
+    <message>
+        <source>the header</source>
+        <translation>ヘッダー</translation>
+    </message>
+    <message>
+        <source>the content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>a message length</source>
+        <translation>メッセージの長さ</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents</source>
+        <translation>エントリの内容</translation>
+    </message>
+    <message>
+        <source>the source file</source>
+        <translation>元のファイル</translation>
+    </message>
+    <message>
+        <source>the entry table</source>
+        <translation>エントリ表</translation>
+    </message>
+    <message>
+        <source>EntryCount</source>
+        <translation>EntryCount</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s dimension count</source>
+        <translation>エントリの次元数</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s length</source>
+        <translation>エントリの長さ</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s lower bound</source>
+        <translation>エントリの下限</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name length</source>
+        <translation>エントリ名の長さ</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name</source>
+        <translation>エントリ名</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s file size</source>
+        <translation>エントリのファイルサイズ</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s compression flag</source>
+        <translation>エントリの圧縮フラグ</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved text</source>
+        <translation>エントリの予約テキスト</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved bytes</source>
+        <translation>エントリの予約バイト</translation>
+    </message>
+    <message>
+        <source>the description&apos;s length</source>
+        <translation>説明の長さ</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s dimension count</source>
+        <translation>エントリ表の次元数</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s slot count</source>
+        <translation>エントリ表のスロット数</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s lower bound</source>
+        <translation>エントリ表の下限</translation>
+    </message>
+    <message>
+        <source>the format tag&apos;s length</source>
+        <translation>形式タグの長さ</translation>
+    </message>
+    <message>
+        <source>the format tag</source>
+        <translation>形式タグ</translation>
+    </message>
+    <message>
+        <source>a reserved text&apos;s length</source>
+        <translation>予約テキストの長さ</translation>
+    </message>
+    <message>
+        <source>a reserved text</source>
+        <translation>予約テキスト</translation>
+    </message>
+    <message>
+        <source>a reserved number</source>
+        <translation>予約数値</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>メモリ不足</translation>
+    </message>
+    <message>
+        <source>the output does not fit</source>
+        <translation>出力が収まりません</translation>
+    </message>
+    <message>
+        <source>the data is damaged</source>
+        <translation>データが破損しています</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>無効なパラメーター</translation>
+    </message>
+    <message>
+        <source>the stream needs a preset dictionary</source>
+        <translation>ストリームには事前設定の辞書が必要です</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>エラー %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry is damaged: %1</source>
+        <translation>圧縮エントリが破損しています: %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry %1 is damaged: %2</source>
+        <translation>圧縮エントリ %1 が破損しています: %2</translation>
+    </message>
+    <message>
+        <source>compression level %1 is outside 1 to 9</source>
+        <translation>圧縮レベル %1 が 1～9 の範囲外です</translation>
+    </message>
+    <message>
+        <source>Cannot compress the file: %1</source>
+        <translation>ファイルを圧縮できません: %1</translation>
+    </message>
+    <message>
+        <source>its recorded length %1 is negative</source>
+        <translation>記録された長さ %1 が負です</translation>
+    </message>
+    <message>
+        <source>%1 compressed bytes cannot expand to the recorded %2 bytes</source>
+        <translation>%1 バイトの圧縮データは記録された %2 バイトに展開できません</translation>
+    </message>
+    <message>
+        <source>zlib says %1</source>
+        <translation>zlib の報告: %1</translation>
+    </message>
+    <message>
+        <source>it expands to %1 bytes, not the recorded %2</source>
+        <translation>記録された %2 バイトではなく %1 バイトに展開されます</translation>
+    </message>
+    <message>
+        <source>Cannot expand the entry: %1</source>
+        <translation>エントリを展開できません: %1</translation>
+    </message>
+    <message>
+        <source>it expands to more than the recorded %1 bytes</source>
+        <translation>記録された %1 バイトを超えて展開されます</translation>
+    </message>
+    <message>
+        <source>the zlib stream is cut short</source>
+        <translation>zlib ストリームが途中で切れています</translation>
+    </message>
+    <message>
+        <source>The package file &apos;%1&apos; was changed by someone else since the session started</source>
+        <translation>セッション開始後に、パッケージファイル「%1」がほかの誰かによって変更されました</translation>
+    </message>
+    <message>
+        <source>The spool of compressed entries is cut short</source>
+        <translation>圧縮エントリのバッファーが途中で切れています</translation>
+    </message>
+    <message>
+        <source>An entry refers to a package file that was never read</source>
+        <translation>エントリが、読み込まれていないパッケージファイルを参照しています</translation>
+    </message>
+    <message>
+        <source>A compressed entry lost its bytes</source>
+        <translation>圧縮エントリのバイトが失われました</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was added: it held %2 bytes, now %3</source>
+        <translation>元のファイル「%1」が追加後に変わりました: %2 バイトだったものが %3 バイトになっています</translation>
+    </message>
+    <message>
+        <source>its name is empty</source>
+        <translation>名前が空です</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; is a folder step</source>
+        <translation>名前「%1」はフォルダーの移動を表します</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; contains a folder separator</source>
+        <translation>名前「%1」にフォルダーの区切り文字が含まれています</translation>
+    </message>
+    <message>
+        <source>its name contains a NUL character</source>
+        <translation>名前に NUL 文字が含まれています</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is one this program keeps for its own files</source>
+        <translation>ファイル %1 は展開しません: 名前「%2」はこのプログラムが自身のファイル用に予約しています</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: %2 and could be written outside the destination folder</source>
+        <translation>ファイル %1 は展開しません: %2。保存先フォルダーの外に書き込まれる可能性があります</translation>
+    </message>
+    <message>
+        <source>Bad file name: file %1 &quot;%2&quot; has a %3-byte name; the destination takes %4 bytes at most</source>
+        <translation>無効なファイル名: ファイル %1「%2」の名前は %3 バイトですが、保存先では最大 %4 バイトです</translation>
+    </message>
+    <message>
+        <source>Disk full: the package holds %1 bytes, but &apos;%2&apos; has only %3 free</source>
+        <translation>ディスクがいっぱいです: パッケージは %1 バイトですが、「%2」の空きは %3 しかありません</translation>
+    </message>
+    <message>
+        <source>Slot %1: </source>
+        <translation>スロット %1: </translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents have %1 dimensions; only 0 or 1 are possible</source>
+        <translation>エントリの内容が %1 次元です。0 または 1 のみ可能です</translation>
+    </message>
+    <message>
+        <source>A text of %1 bytes does not fit a package (65,535 at most)</source>
+        <translation>%1 バイトのテキストはパッケージに収まりません (最大 65,535)</translation>
+    </message>
+    <message>
+        <source>An entry&apos;s bytes could not be read whole</source>
+        <translation>エントリのバイトをすべて読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: not a regular file</source>
+        <translation>「%1」を読み込めません: 通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was opened</source>
+        <translation>「%1」は開いている間に変更されました</translation>
+    </message>
+    <message>
+        <source>the entry table has %1 dimensions; only 0 or 1 are possible</source>
+        <translation>エントリ表が %1 次元です。0 または 1 のみ可能です</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is also file %3&apos;s, and one would replace the other</source>
+        <translation>ファイル %1 は展開しません: 名前「%2」はファイル %3 の名前でもあり、一方が他方を置き換えてしまいます</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is damaged or not a package: %2</source>
+        <translation>無効なファイル形式: 「%1」は破損しているか、パッケージではありません: %2</translation>
+    </message>
+    <message>
+        <source>the entry table starts at slot %1, not at slot 0</source>
+        <translation>エントリ表がスロット 0 ではなくスロット %1 から始まっています</translation>
+    </message>
+    <message>
+        <source>the entry table claims %1 slots, but only %2 bytes follow and every slot takes at least 22</source>
+        <translation>エントリ表は %1 個のスロットを示していますが、後続は %2 バイトしかなく、各スロットは最低 22 バイト必要です</translation>
+    </message>
+    <message>
+        <source>an entry claims %1 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>エントリは %1 バイトを示していますが、パッケージのエントリは最大 2,147,483,647 バイトです</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 files, but its entry table has %2 slots</source>
+        <translation>%1 個のファイルを含むと示していますが、エントリ表のスロットは %2 個です</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: it holds %2 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>「%1」を追加できません: %2 バイトあり、パッケージのエントリは最大 2,147,483,647 バイトです</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now fewer</source>
+        <translation>元のファイル「%1」が一覧作成後に変わりました: %2 バイトだったものが少なくなっています</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: not a regular file</source>
+        <translation>「%1」を追加できません: 通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now %3</source>
+        <translation>元のファイル「%1」が一覧作成後に変わりました: %2 バイトだったものが %3 バイトになっています</translation>
+    </message>
+    <message>
+        <source>Cannot find source file</source>
+        <translation>元のファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>Destination directory not specified</source>
+        <translation>保存先フォルダーが指定されていません</translation>
+    </message>
+    <message>
+        <source>Invalid file number</source>
+        <translation>無効なファイル番号</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the package has no slot %1 (its last file is number %2)</source>
+        <translation>インデックスが範囲外です: パッケージにスロット %1 はありません (最後のファイルは %2 番です)</translation>
+    </message>
+    <message>
+        <source>The package cannot hold more files</source>
+        <translation>パッケージにはこれ以上ファイルを入れられません</translation>
+    </message>
+    <message>
+        <source>Invalid file number %1: the package holds %2 files</source>
+        <translation>無効なファイル番号 %1: パッケージのファイルは %2 個です</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the contents of slot %1 were never given a size</source>
+        <translation>インデックスが範囲外です: スロット %1 の内容にサイズが設定されていません</translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; a package holds at most 65,535</source>
+        <translation>説明は %1 バイトです。パッケージには最大 65,535 バイトまでです</translation>
     </message>
 </context>
 <context>
@@ -96,6 +558,125 @@
     <message>
         <source>Usage: %1</source>
         <translation>使い方: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Sealed</name>
+    <message>
+        <source>No wordlist</source>
+        <translation>単語リストがありません</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password cannot be brought into its Unicode normal form (%1)</source>
+        <translation>無効なプロシージャ呼び出しまたは引数: パスワードを Unicode 正規形にできません (%1)</translation>
+    </message>
+    <message>
+        <source>The content is too large to seal</source>
+        <translation>内容が大きすぎて封印できません</translation>
+    </message>
+    <message>
+        <source>The sealed file &apos;%1&apos; is damaged</source>
+        <translation>封印ファイル「%1」は破損しています</translation>
+    </message>
+    <message>
+        <source>The key derivation cost is out of bounds</source>
+        <translation>鍵導出のコストが範囲外です</translation>
+    </message>
+    <message>
+        <source>The file name is too long to store</source>
+        <translation>ファイル名が長すぎて保存できません</translation>
+    </message>
+    <message>
+        <source>The cryptography library cannot start</source>
+        <translation>暗号ライブラリを開始できません</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file&apos;s password must be UTF-8 text</source>
+        <translation>無効なプロシージャ呼び出しまたは引数: 封印ファイルのパスワードは UTF-8 テキストでなければなりません</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>less than a minute</source>
+        <translation>1 分未満</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>約 %n 分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>約 %n 時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>約 %n 日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>約 %n 年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>約 %n 千年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>約 %n 百万年</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a billion years</source>
+        <translation>10 億年以上</translation>
+    </message>
+    <message>
+        <source>would take %1 to guess at %2 guesses a second per processor</source>
+        <translation>プロセッサー 1 台あたり毎秒 %2 回の推測で当てるのに %1かかります</translation>
+    </message>
+    <message>
+        <source>This password is weak: it %1, and an attacker has many processors. A longer password, or a generated passphrase of several words, is much harder to guess.</source>
+        <translation>このパスワードは弱いです: %1。しかも攻撃者は多数のプロセッサーを持っています。より長いパスワードや、複数の単語から生成したパスフレーズは、はるかに推測されにくくなります。</translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: unknown failure</source>
+        <translation>「%1」を読み込めません: 不明なエラー</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: it grew while it was being encrypted</source>
+        <translation>「%1」を読み込めません: 暗号化中にサイズが増えました</translation>
+    </message>
+    <message>
+        <source>Cannot name &apos;%1&apos; in a sealed file</source>
+        <translation>封印ファイル内で「%1」という名前を付けられません</translation>
+    </message>
+    <message>
+        <source>Two of the items are named &apos;%1&apos;; one sealed file holds one</source>
+        <translation>2 つの項目が「%1」という名前です。1 つの封印ファイルには 1 つしか入れられません</translation>
     </message>
 </context>
 <context>

@@ -90,12 +90,605 @@
         <source>%1 &apos;%2&apos;: %3</source>
         <translation>%1 „%2”: %3</translation>
     </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is not a regular file</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: „%1” nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>Input past end of file: &apos;%1&apos; is damaged or not of this kind (%2 needs %3 bytes, only %4 remain)</source>
+        <translation>Odczyt poza końcem pliku: „%1” jest uszkodzony lub nie jest tego rodzaju (%2 potrzebuje %3 bajtów, zostało tylko %4)</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Nie można otworzyć</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>Nie można odczytać</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; reports no size but holds data</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: „%1” nie podaje rozmiaru, ale zawiera dane</translation>
+    </message>
+    <message>
+        <source>Cannot write</source>
+        <translation>Nie można zapisać</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a socket, not a file to write</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: „%1” jest gniazdem, a nie plikiem do zapisu</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a folder, not a file to write</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: „%1” jest folderem, a nie plikiem do zapisu</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a device, not a file to write</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: „%1” jest urządzeniem, a nie plikiem do zapisu</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a FIFO, not a file to write</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: „%1” jest kolejką FIFO, a nie plikiem do zapisu</translation>
+    </message>
+    <message>
+        <source>the system&apos;s random source</source>
+        <translation>systemowe źródło losowości</translation>
+    </message>
+    <message>
+        <source>Cannot create a folder in</source>
+        <translation>Nie można utworzyć folderu w</translation>
+    </message>
+    <message>
+        <source>Permission denied: cannot lock a folder of its own in &apos;%1&apos;</source>
+        <translation>Brak uprawnień: nie można zablokować własnego folderu w „%1”</translation>
+    </message>
+    <message>
+        <source>Cannot create a file without a name</source>
+        <translation>Nie można utworzyć pliku bez nazwy</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder to check the contents in before they are written to &apos;%1&apos; (%2 is not this user&apos;s own)</source>
+        <translation>Brak uprawnień: brak prywatnego folderu do sprawdzenia zawartości przed zapisaniem jej do „%1” (%2 nie należy do tego użytkownika)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder; no file replaces it</source>
+        <translation>„%1” jest folderem; żaden plik go nie zastąpi</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; no folder replaces it</source>
+        <translation>„%1” jest dowiązaniem; żaden folder go nie zastąpi</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a file; no folder replaces it</source>
+        <translation>„%1” jest plikiem; żaden folder go nie zastąpi</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>i %1 więcej</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: %1</translation>
+    </message>
+    <message>
+        <source>; nothing in the folder was changed</source>
+        <translation>; w folderze nic nie zmieniono</translation>
+    </message>
+    <message>
+        <source>; these files were already written and stay replaced: %1</source>
+        <translation>; te pliki były już zapisane i pozostają zastąpione: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Nie można zapisać „%1”</translation>
+    </message>
+    <message>
+        <source>Cannot replace</source>
+        <translation>Nie można zastąpić</translation>
+    </message>
+    <message>
+        <source>File already exists: &apos;%1&apos; appeared while it was written and was not replaced</source>
+        <translation>Plik już istnieje: „%1” pojawił się podczas zapisu i nie został zastąpiony</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Brak pamięci</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file for compressed entries in</source>
+        <translation>Nie można utworzyć pliku tymczasowego dla skompresowanych wpisów w</translation>
+    </message>
+    <message>
+        <source>the spool of compressed entries</source>
+        <translation>bufor skompresowanych wpisów</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder</source>
+        <translation>Nie można utworzyć folderu</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>the written contents</source>
+        <translation>zapisana zawartość</translation>
+    </message>
+    <message>
+        <source>a chunk</source>
+        <translation>blok</translation>
+    </message>
+    <message>
+        <source>the magic</source>
+        <translation>sygnatura</translation>
+    </message>
+    <message>
+        <source>the header</source>
+        <translation>nagłówek</translation>
+    </message>
+    <message>
+        <source>the content</source>
+        <translation>zawartość</translation>
+    </message>
+    <message>
+        <source>a message length</source>
+        <translation>długość wiadomości</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>wiadomość</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents</source>
+        <translation>zawartość wpisu</translation>
+    </message>
+    <message>
+        <source>the source file</source>
+        <translation>plik źródłowy</translation>
+    </message>
+    <message>
+        <source>the entry table</source>
+        <translation>tablica wpisów</translation>
+    </message>
+    <message>
+        <source>EntryCount</source>
+        <translation>EntryCount</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s dimension count</source>
+        <translation>liczba wymiarów wpisu</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s length</source>
+        <translation>długość wpisu</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s lower bound</source>
+        <translation>dolna granica wpisu</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name length</source>
+        <translation>długość nazwy wpisu</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name</source>
+        <translation>nazwa wpisu</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s file size</source>
+        <translation>rozmiar pliku wpisu</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s compression flag</source>
+        <translation>znacznik kompresji wpisu</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved text</source>
+        <translation>zarezerwowany tekst wpisu</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved bytes</source>
+        <translation>zarezerwowane bajty wpisu</translation>
+    </message>
+    <message>
+        <source>the description&apos;s length</source>
+        <translation>długość opisu</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>opis</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s dimension count</source>
+        <translation>liczba wymiarów tablicy wpisów</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s slot count</source>
+        <translation>liczba miejsc tablicy wpisów</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s lower bound</source>
+        <translation>dolna granica tablicy wpisów</translation>
+    </message>
+    <message>
+        <source>the format tag&apos;s length</source>
+        <translation>długość znacznika formatu</translation>
+    </message>
+    <message>
+        <source>the format tag</source>
+        <translation>znacznik formatu</translation>
+    </message>
+    <message>
+        <source>a reserved text&apos;s length</source>
+        <translation>długość zarezerwowanego tekstu</translation>
+    </message>
+    <message>
+        <source>a reserved text</source>
+        <translation>zarezerwowany tekst</translation>
+    </message>
+    <message>
+        <source>a reserved number</source>
+        <translation>zarezerwowana liczba</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>za mało pamięci</translation>
+    </message>
+    <message>
+        <source>the output does not fit</source>
+        <translation>wynik się nie mieści</translation>
+    </message>
+    <message>
+        <source>the data is damaged</source>
+        <translation>dane są uszkodzone</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>nieprawidłowy parametr</translation>
+    </message>
+    <message>
+        <source>the stream needs a preset dictionary</source>
+        <translation>strumień wymaga ustalonego słownika</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>błąd %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry is damaged: %1</source>
+        <translation>Skompresowany wpis jest uszkodzony: %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry %1 is damaged: %2</source>
+        <translation>Skompresowany wpis %1 jest uszkodzony: %2</translation>
+    </message>
+    <message>
+        <source>compression level %1 is outside 1 to 9</source>
+        <translation>poziom kompresji %1 nie mieści się w zakresie od 1 do 9</translation>
+    </message>
+    <message>
+        <source>Cannot compress the file: %1</source>
+        <translation>Nie można skompresować pliku: %1</translation>
+    </message>
+    <message>
+        <source>its recorded length %1 is negative</source>
+        <translation>jego zapisana długość %1 jest ujemna</translation>
+    </message>
+    <message>
+        <source>%1 compressed bytes cannot expand to the recorded %2 bytes</source>
+        <translation>%1 skompresowanych bajtów nie może dać zapisanych %2 bajtów</translation>
+    </message>
+    <message>
+        <source>zlib says %1</source>
+        <translation>zlib zgłasza: %1</translation>
+    </message>
+    <message>
+        <source>it expands to %1 bytes, not the recorded %2</source>
+        <translation>rozwija się do %1 bajtów, a nie zapisanych %2</translation>
+    </message>
+    <message>
+        <source>Cannot expand the entry: %1</source>
+        <translation>Nie można rozwinąć wpisu: %1</translation>
+    </message>
+    <message>
+        <source>it expands to more than the recorded %1 bytes</source>
+        <translation>rozwija się do więcej niż zapisanych %1 bajtów</translation>
+    </message>
+    <message>
+        <source>the zlib stream is cut short</source>
+        <translation>strumień zlib jest ucięty</translation>
+    </message>
+    <message>
+        <source>The package file &apos;%1&apos; was changed by someone else since the session started</source>
+        <translation>Plik pakietu „%1” został zmieniony przez kogoś innego od początku sesji</translation>
+    </message>
+    <message>
+        <source>The spool of compressed entries is cut short</source>
+        <translation>Bufor skompresowanych wpisów jest ucięty</translation>
+    </message>
+    <message>
+        <source>An entry refers to a package file that was never read</source>
+        <translation>Wpis odwołuje się do pliku pakietu, którego nigdy nie odczytano</translation>
+    </message>
+    <message>
+        <source>A compressed entry lost its bytes</source>
+        <translation>Skompresowany wpis utracił swoje bajty</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was added: it held %2 bytes, now %3</source>
+        <translation>Plik źródłowy „%1” zmienił się po dodaniu: miał %2 bajtów, teraz %3</translation>
+    </message>
+    <message>
+        <source>its name is empty</source>
+        <translation>jego nazwa jest pusta</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; is a folder step</source>
+        <translation>jego nazwa „%1” jest krokiem folderu</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; contains a folder separator</source>
+        <translation>jego nazwa „%1” zawiera separator folderów</translation>
+    </message>
+    <message>
+        <source>its name contains a NUL character</source>
+        <translation>jego nazwa zawiera znak NUL</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is one this program keeps for its own files</source>
+        <translation>Odmowa rozpakowania pliku %1: jego nazwa „%2” jest zarezerwowana przez ten program dla własnych plików</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: %2 and could be written outside the destination folder</source>
+        <translation>Odmowa rozpakowania pliku %1: %2 i mógłby zostać zapisany poza folderem docelowym</translation>
+    </message>
+    <message>
+        <source>Bad file name: file %1 &quot;%2&quot; has a %3-byte name; the destination takes %4 bytes at most</source>
+        <translation>Nieprawidłowa nazwa pliku: plik %1 „%2” ma nazwę o długości %3 bajtów; miejsce docelowe przyjmuje najwyżej %4 bajtów</translation>
+    </message>
+    <message>
+        <source>Disk full: the package holds %1 bytes, but &apos;%2&apos; has only %3 free</source>
+        <translation>Dysk pełny: pakiet zawiera %1 bajtów, a „%2” ma wolnych tylko %3</translation>
+    </message>
+    <message>
+        <source>Slot %1: </source>
+        <translation>Miejsce %1: </translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents have %1 dimensions; only 0 or 1 are possible</source>
+        <translation>zawartość wpisu ma %1 wymiarów; możliwe jest tylko 0 lub 1</translation>
+    </message>
+    <message>
+        <source>A text of %1 bytes does not fit a package (65,535 at most)</source>
+        <translation>Tekst o długości %1 bajtów nie mieści się w pakiecie (najwyżej 65 535)</translation>
+    </message>
+    <message>
+        <source>An entry&apos;s bytes could not be read whole</source>
+        <translation>Nie udało się odczytać w całości bajtów wpisu</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: not a regular file</source>
+        <translation>Nie można odczytać „%1”: to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was opened</source>
+        <translation>„%1” zmienił się podczas otwierania</translation>
+    </message>
+    <message>
+        <source>the entry table has %1 dimensions; only 0 or 1 are possible</source>
+        <translation>tablica wpisów ma %1 wymiarów; możliwe jest tylko 0 lub 1</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is also file %3&apos;s, and one would replace the other</source>
+        <translation>Odmowa rozpakowania pliku %1: jego nazwa „%2” jest też nazwą pliku %3 i jeden zastąpiłby drugi</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is damaged or not a package: %2</source>
+        <translation>Nieprawidłowy format pliku: „%1” jest uszkodzony lub nie jest pakietem: %2</translation>
+    </message>
+    <message>
+        <source>the entry table starts at slot %1, not at slot 0</source>
+        <translation>tablica wpisów zaczyna się od miejsca %1, a nie od miejsca 0</translation>
+    </message>
+    <message>
+        <source>the entry table claims %1 slots, but only %2 bytes follow and every slot takes at least 22</source>
+        <translation>tablica wpisów podaje %1 miejsc, ale następuje tylko %2 bajtów, a każde miejsce zajmuje co najmniej 22</translation>
+    </message>
+    <message>
+        <source>an entry claims %1 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>wpis podaje %1 bajtów; wpis pakietu mieści najwyżej 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 files, but its entry table has %2 slots</source>
+        <translation>podaje, że zawiera %1 plików, ale jego tablica wpisów ma %2 miejsc</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: it holds %2 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>Nie można dodać „%1”: zawiera %2 bajtów; wpis pakietu mieści najwyżej 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now fewer</source>
+        <translation>Plik źródłowy „%1” zmienił się po wypisaniu: miał %2 bajtów, teraz mniej</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: not a regular file</source>
+        <translation>Nie można dodać „%1”: to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now %3</source>
+        <translation>Plik źródłowy „%1” zmienił się po wypisaniu: miał %2 bajtów, teraz %3</translation>
+    </message>
+    <message>
+        <source>Cannot find source file</source>
+        <translation>Nie można znaleźć pliku źródłowego</translation>
+    </message>
+    <message>
+        <source>Destination directory not specified</source>
+        <translation>Nie podano folderu docelowego</translation>
+    </message>
+    <message>
+        <source>Invalid file number</source>
+        <translation>Nieprawidłowy numer pliku</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the package has no slot %1 (its last file is number %2)</source>
+        <translation>Indeks poza zakresem: pakiet nie ma miejsca %1 (jego ostatni plik ma numer %2)</translation>
+    </message>
+    <message>
+        <source>The package cannot hold more files</source>
+        <translation>Pakiet nie pomieści więcej plików</translation>
+    </message>
+    <message>
+        <source>Invalid file number %1: the package holds %2 files</source>
+        <translation>Nieprawidłowy numer pliku %1: pakiet zawiera %2 plików</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the contents of slot %1 were never given a size</source>
+        <translation>Indeks poza zakresem: zawartość miejsca %1 nigdy nie otrzymała rozmiaru</translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; a package holds at most 65,535</source>
+        <translation>Opis ma %1 bajtów; pakiet mieści najwyżej 65 535</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
         <translation>Użycie: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Sealed</name>
+    <message>
+        <source>No wordlist</source>
+        <translation>Brak listy słów</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password cannot be brought into its Unicode normal form (%1)</source>
+        <translation>Nieprawidłowe wywołanie procedury lub argument: hasła nie można sprowadzić do postaci normalnej Unicode (%1)</translation>
+    </message>
+    <message>
+        <source>The content is too large to seal</source>
+        <translation>Zawartość jest zbyt duża, by ją zapieczętować</translation>
+    </message>
+    <message>
+        <source>The sealed file &apos;%1&apos; is damaged</source>
+        <translation>Zapieczętowany plik „%1” jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>The key derivation cost is out of bounds</source>
+        <translation>Koszt wyprowadzenia klucza jest poza granicami</translation>
+    </message>
+    <message>
+        <source>The file name is too long to store</source>
+        <translation>Nazwa pliku jest zbyt długa, by ją zapisać</translation>
+    </message>
+    <message>
+        <source>The cryptography library cannot start</source>
+        <translation>Nie można uruchomić biblioteki kryptograficznej</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file&apos;s password must be UTF-8 text</source>
+        <translation>Nieprawidłowe wywołanie procedury lub argument: hasło zapieczętowanego pliku musi być tekstem UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>less than a minute</source>
+        <translation>mniej niż minuta</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>około %n minuty</numerusform>
+            <numerusform>około %n minut</numerusform>
+            <numerusform>około %n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>około %n godziny</numerusform>
+            <numerusform>około %n godzin</numerusform>
+            <numerusform>około %n godzin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>około %n dnia</numerusform>
+            <numerusform>około %n dni</numerusform>
+            <numerusform>około %n dni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>około %n roku</numerusform>
+            <numerusform>około %n lat</numerusform>
+            <numerusform>około %n lat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>około %n tysiąca lat</numerusform>
+            <numerusform>około %n tysięcy lat</numerusform>
+            <numerusform>około %n tysięcy lat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>około %n miliona lat</numerusform>
+            <numerusform>około %n milionów lat</numerusform>
+            <numerusform>około %n milionów lat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a billion years</source>
+        <translation>ponad miliard lat</translation>
+    </message>
+    <message>
+        <source>would take %1 to guess at %2 guesses a second per processor</source>
+        <translation>odgadnięcie go przy %2 próbach na sekundę na procesor zajęłoby %1</translation>
+    </message>
+    <message>
+        <source>This password is weak: it %1, and an attacker has many processors. A longer password, or a generated passphrase of several words, is much harder to guess.</source>
+        <translation>To hasło jest słabe: %1, a atakujący ma wiele procesorów. Dłuższe hasło albo wygenerowane hasło z kilku słów jest znacznie trudniejsze do odgadnięcia.</translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>Nie można odczytać „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: unknown failure</source>
+        <translation>Nie można odczytać „%1”: nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: it grew while it was being encrypted</source>
+        <translation>Nie można odczytać „%1”: plik urósł podczas szyfrowania</translation>
+    </message>
+    <message>
+        <source>Cannot name &apos;%1&apos; in a sealed file</source>
+        <translation>Nie można nazwać „%1” w zapieczętowanym pliku</translation>
+    </message>
+    <message>
+        <source>Two of the items are named &apos;%1&apos;; one sealed file holds one</source>
+        <translation>Dwa elementy nazywają się „%1”; zapieczętowany plik mieści tylko jeden</translation>
     </message>
 </context>
 <context>

@@ -90,12 +90,599 @@
         <source>%1 &apos;%2&apos;: %3</source>
         <translation>%1 “%2”: %3</translation>
     </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is not a regular file</source>
+        <translation>Erro de acesso a caminho ou arquivo: “%1” não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>Input past end of file: &apos;%1&apos; is damaged or not of this kind (%2 needs %3 bytes, only %4 remain)</source>
+        <translation>Leitura além do fim do arquivo: “%1” está danificado ou não é deste tipo (%2 precisa de %3 bytes, restam só %4)</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Não foi possível abrir</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>Não foi possível ler</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; reports no size but holds data</source>
+        <translation>Erro de acesso a caminho ou arquivo: “%1” não informa tamanho, mas contém dados</translation>
+    </message>
+    <message>
+        <source>Cannot write</source>
+        <translation>Não foi possível gravar</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a socket, not a file to write</source>
+        <translation>Erro de acesso a caminho ou arquivo: “%1” é um socket, não um arquivo para gravar</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a folder, not a file to write</source>
+        <translation>Erro de acesso a caminho ou arquivo: “%1” é uma pasta, não um arquivo para gravar</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a device, not a file to write</source>
+        <translation>Erro de acesso a caminho ou arquivo: “%1” é um dispositivo, não um arquivo para gravar</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a FIFO, not a file to write</source>
+        <translation>Erro de acesso a caminho ou arquivo: “%1” é um FIFO, não um arquivo para gravar</translation>
+    </message>
+    <message>
+        <source>the system&apos;s random source</source>
+        <translation>a fonte aleatória do sistema</translation>
+    </message>
+    <message>
+        <source>Cannot create a folder in</source>
+        <translation>Não foi possível criar uma pasta em</translation>
+    </message>
+    <message>
+        <source>Permission denied: cannot lock a folder of its own in &apos;%1&apos;</source>
+        <translation>Permissão negada: não foi possível bloquear uma pasta própria em “%1”</translation>
+    </message>
+    <message>
+        <source>Cannot create a file without a name</source>
+        <translation>Não é possível criar um arquivo sem nome</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder to check the contents in before they are written to &apos;%1&apos; (%2 is not this user&apos;s own)</source>
+        <translation>Permissão negada: não há pasta privada para verificar o conteúdo antes de gravá-lo em “%1” (%2 não pertence a este usuário)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder; no file replaces it</source>
+        <translation>“%1” é uma pasta; nenhum arquivo a substitui</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; no folder replaces it</source>
+        <translation>“%1” é um link; nenhuma pasta o substitui</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a file; no folder replaces it</source>
+        <translation>“%1” é um arquivo; nenhuma pasta o substitui</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>Erro de acesso a caminho ou arquivo: %1</translation>
+    </message>
+    <message>
+        <source>; nothing in the folder was changed</source>
+        <translation>; nada na pasta foi alterado</translation>
+    </message>
+    <message>
+        <source>; these files were already written and stay replaced: %1</source>
+        <translation>; estes arquivos já tinham sido gravados e continuam substituídos: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Não foi possível gravar “%1”</translation>
+    </message>
+    <message>
+        <source>Cannot replace</source>
+        <translation>Não foi possível substituir</translation>
+    </message>
+    <message>
+        <source>File already exists: &apos;%1&apos; appeared while it was written and was not replaced</source>
+        <translation>O arquivo já existe: “%1” apareceu durante a gravação e não foi substituído</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file for compressed entries in</source>
+        <translation>Não foi possível criar um arquivo temporário para as entradas compactadas em</translation>
+    </message>
+    <message>
+        <source>the spool of compressed entries</source>
+        <translation>o buffer de entradas compactadas</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder</source>
+        <translation>Não foi possível criar a pasta</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>the written contents</source>
+        <translation>o conteúdo gravado</translation>
+    </message>
+    <message>
+        <source>a chunk</source>
+        <translation>um bloco</translation>
+    </message>
+    <message>
+        <source>the magic</source>
+        <translation>a assinatura</translation>
+    </message>
+    <message>
+        <source>the header</source>
+        <translation>o cabeçalho</translation>
+    </message>
+    <message>
+        <source>the content</source>
+        <translation>o conteúdo</translation>
+    </message>
+    <message>
+        <source>a message length</source>
+        <translation>um comprimento de mensagem</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>uma mensagem</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents</source>
+        <translation>o conteúdo de uma entrada</translation>
+    </message>
+    <message>
+        <source>the source file</source>
+        <translation>o arquivo de origem</translation>
+    </message>
+    <message>
+        <source>the entry table</source>
+        <translation>a tabela de entradas</translation>
+    </message>
+    <message>
+        <source>EntryCount</source>
+        <translation>EntryCount</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s dimension count</source>
+        <translation>o número de dimensões de uma entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s length</source>
+        <translation>o comprimento de uma entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s lower bound</source>
+        <translation>o limite inferior de uma entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name length</source>
+        <translation>o comprimento do nome de uma entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name</source>
+        <translation>o nome de uma entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s file size</source>
+        <translation>o tamanho de arquivo de uma entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s compression flag</source>
+        <translation>o indicador de compactação de uma entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved text</source>
+        <translation>o texto reservado de uma entrada</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved bytes</source>
+        <translation>os bytes reservados de uma entrada</translation>
+    </message>
+    <message>
+        <source>the description&apos;s length</source>
+        <translation>o comprimento da descrição</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>a descrição</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s dimension count</source>
+        <translation>o número de dimensões da tabela de entradas</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s slot count</source>
+        <translation>o número de posições da tabela de entradas</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s lower bound</source>
+        <translation>o limite inferior da tabela de entradas</translation>
+    </message>
+    <message>
+        <source>the format tag&apos;s length</source>
+        <translation>o comprimento da etiqueta de formato</translation>
+    </message>
+    <message>
+        <source>the format tag</source>
+        <translation>a etiqueta de formato</translation>
+    </message>
+    <message>
+        <source>a reserved text&apos;s length</source>
+        <translation>o comprimento de um texto reservado</translation>
+    </message>
+    <message>
+        <source>a reserved text</source>
+        <translation>um texto reservado</translation>
+    </message>
+    <message>
+        <source>a reserved number</source>
+        <translation>um número reservado</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>the output does not fit</source>
+        <translation>a saída não cabe</translation>
+    </message>
+    <message>
+        <source>the data is damaged</source>
+        <translation>os dados estão danificados</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>parâmetro inválido</translation>
+    </message>
+    <message>
+        <source>the stream needs a preset dictionary</source>
+        <translation>o fluxo precisa de um dicionário predefinido</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>erro %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry is damaged: %1</source>
+        <translation>A entrada compactada está danificada: %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry %1 is damaged: %2</source>
+        <translation>A entrada compactada %1 está danificada: %2</translation>
+    </message>
+    <message>
+        <source>compression level %1 is outside 1 to 9</source>
+        <translation>o nível de compactação %1 não está entre 1 e 9</translation>
+    </message>
+    <message>
+        <source>Cannot compress the file: %1</source>
+        <translation>Não foi possível compactar o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>its recorded length %1 is negative</source>
+        <translation>seu comprimento registrado %1 é negativo</translation>
+    </message>
+    <message>
+        <source>%1 compressed bytes cannot expand to the recorded %2 bytes</source>
+        <translation>%1 bytes compactados não podem resultar nos %2 bytes registrados</translation>
+    </message>
+    <message>
+        <source>zlib says %1</source>
+        <translation>zlib diz: %1</translation>
+    </message>
+    <message>
+        <source>it expands to %1 bytes, not the recorded %2</source>
+        <translation>ela se expande para %1 bytes, não os %2 registrados</translation>
+    </message>
+    <message>
+        <source>Cannot expand the entry: %1</source>
+        <translation>Não foi possível expandir a entrada: %1</translation>
+    </message>
+    <message>
+        <source>it expands to more than the recorded %1 bytes</source>
+        <translation>ela se expande para mais que os %1 bytes registrados</translation>
+    </message>
+    <message>
+        <source>the zlib stream is cut short</source>
+        <translation>o fluxo zlib está truncado</translation>
+    </message>
+    <message>
+        <source>The package file &apos;%1&apos; was changed by someone else since the session started</source>
+        <translation>O arquivo de pacote “%1” foi alterado por outra pessoa desde o início da sessão</translation>
+    </message>
+    <message>
+        <source>The spool of compressed entries is cut short</source>
+        <translation>O buffer de entradas compactadas está truncado</translation>
+    </message>
+    <message>
+        <source>An entry refers to a package file that was never read</source>
+        <translation>Uma entrada se refere a um arquivo de pacote que nunca foi lido</translation>
+    </message>
+    <message>
+        <source>A compressed entry lost its bytes</source>
+        <translation>Uma entrada compactada perdeu seus bytes</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was added: it held %2 bytes, now %3</source>
+        <translation>O arquivo de origem “%1” mudou depois de adicionado: tinha %2 bytes, agora %3</translation>
+    </message>
+    <message>
+        <source>its name is empty</source>
+        <translation>seu nome está vazio</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; is a folder step</source>
+        <translation>seu nome “%1” é um passo de pasta</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; contains a folder separator</source>
+        <translation>seu nome “%1” contém um separador de pastas</translation>
+    </message>
+    <message>
+        <source>its name contains a NUL character</source>
+        <translation>seu nome contém um caractere NUL</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is one this program keeps for its own files</source>
+        <translation>O arquivo %1 não será extraído: seu nome “%2” é reservado por este programa para seus próprios arquivos</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: %2 and could be written outside the destination folder</source>
+        <translation>O arquivo %1 não será extraído: %2 e poderia ser gravado fora da pasta de destino</translation>
+    </message>
+    <message>
+        <source>Bad file name: file %1 &quot;%2&quot; has a %3-byte name; the destination takes %4 bytes at most</source>
+        <translation>Nome de arquivo inválido: o arquivo %1 “%2” tem um nome de %3 bytes; o destino aceita no máximo %4 bytes</translation>
+    </message>
+    <message>
+        <source>Disk full: the package holds %1 bytes, but &apos;%2&apos; has only %3 free</source>
+        <translation>Disco cheio: o pacote contém %1 bytes, mas “%2” tem só %3 livres</translation>
+    </message>
+    <message>
+        <source>Slot %1: </source>
+        <translation>Posição %1: </translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents have %1 dimensions; only 0 or 1 are possible</source>
+        <translation>o conteúdo de uma entrada tem %1 dimensões; só 0 ou 1 são possíveis</translation>
+    </message>
+    <message>
+        <source>A text of %1 bytes does not fit a package (65,535 at most)</source>
+        <translation>Um texto de %1 bytes não cabe em um pacote (no máximo 65.535)</translation>
+    </message>
+    <message>
+        <source>An entry&apos;s bytes could not be read whole</source>
+        <translation>Não foi possível ler por inteiro os bytes de uma entrada</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: not a regular file</source>
+        <translation>Não foi possível ler “%1”: não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was opened</source>
+        <translation>“%1” mudou enquanto era aberto</translation>
+    </message>
+    <message>
+        <source>the entry table has %1 dimensions; only 0 or 1 are possible</source>
+        <translation>a tabela de entradas tem %1 dimensões; só 0 ou 1 são possíveis</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is also file %3&apos;s, and one would replace the other</source>
+        <translation>O arquivo %1 não será extraído: seu nome “%2” também é o do arquivo %3, e um substituiria o outro</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is damaged or not a package: %2</source>
+        <translation>Formato de arquivo inválido: “%1” está danificado ou não é um pacote: %2</translation>
+    </message>
+    <message>
+        <source>the entry table starts at slot %1, not at slot 0</source>
+        <translation>a tabela de entradas começa na posição %1, não na 0</translation>
+    </message>
+    <message>
+        <source>the entry table claims %1 slots, but only %2 bytes follow and every slot takes at least 22</source>
+        <translation>a tabela de entradas declara %1 posições, mas só seguem %2 bytes e cada posição ocupa pelo menos 22</translation>
+    </message>
+    <message>
+        <source>an entry claims %1 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>uma entrada declara %1 bytes; uma entrada de pacote contém no máximo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 files, but its entry table has %2 slots</source>
+        <translation>ele diz conter %1 arquivos, mas sua tabela de entradas tem %2 posições</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: it holds %2 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>Não foi possível adicionar “%1”: contém %2 bytes; uma entrada de pacote contém no máximo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now fewer</source>
+        <translation>O arquivo de origem “%1” mudou depois de listado: tinha %2 bytes, agora menos</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: not a regular file</source>
+        <translation>Não foi possível adicionar “%1”: não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now %3</source>
+        <translation>O arquivo de origem “%1” mudou depois de listado: tinha %2 bytes, agora %3</translation>
+    </message>
+    <message>
+        <source>Cannot find source file</source>
+        <translation>Arquivo de origem não encontrado</translation>
+    </message>
+    <message>
+        <source>Destination directory not specified</source>
+        <translation>Pasta de destino não informada</translation>
+    </message>
+    <message>
+        <source>Invalid file number</source>
+        <translation>Número de arquivo inválido</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the package has no slot %1 (its last file is number %2)</source>
+        <translation>Índice fora do intervalo: o pacote não tem a posição %1 (seu último arquivo é o número %2)</translation>
+    </message>
+    <message>
+        <source>The package cannot hold more files</source>
+        <translation>O pacote não comporta mais arquivos</translation>
+    </message>
+    <message>
+        <source>Invalid file number %1: the package holds %2 files</source>
+        <translation>Número de arquivo %1 inválido: o pacote contém %2 arquivos</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the contents of slot %1 were never given a size</source>
+        <translation>Índice fora do intervalo: o conteúdo da posição %1 nunca recebeu um tamanho</translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; a package holds at most 65,535</source>
+        <translation>A descrição tem %1 bytes; um pacote comporta no máximo 65.535</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
         <translation>Uso: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Sealed</name>
+    <message>
+        <source>No wordlist</source>
+        <translation>Nenhuma lista de palavras</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password cannot be brought into its Unicode normal form (%1)</source>
+        <translation>Chamada de procedimento ou argumento inválido: a senha não pode ser levada à sua forma normal Unicode (%1)</translation>
+    </message>
+    <message>
+        <source>The content is too large to seal</source>
+        <translation>O conteúdo é grande demais para ser selado</translation>
+    </message>
+    <message>
+        <source>The sealed file &apos;%1&apos; is damaged</source>
+        <translation>O arquivo selado “%1” está danificado</translation>
+    </message>
+    <message>
+        <source>The key derivation cost is out of bounds</source>
+        <translation>O custo de derivação da chave está fora dos limites</translation>
+    </message>
+    <message>
+        <source>The file name is too long to store</source>
+        <translation>O nome do arquivo é longo demais para ser guardado</translation>
+    </message>
+    <message>
+        <source>The cryptography library cannot start</source>
+        <translation>A biblioteca de criptografia não consegue iniciar</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file&apos;s password must be UTF-8 text</source>
+        <translation>Chamada de procedimento ou argumento inválido: a senha de um arquivo selado deve ser texto UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>less than a minute</source>
+        <translation>menos de um minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>cerca de %n minuto</numerusform>
+            <numerusform>cerca de %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>cerca de %n hora</numerusform>
+            <numerusform>cerca de %n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>cerca de %n dia</numerusform>
+            <numerusform>cerca de %n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>cerca de %n ano</numerusform>
+            <numerusform>cerca de %n anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>cerca de %n mil anos</numerusform>
+            <numerusform>cerca de %n mil anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>cerca de %n milhão de anos</numerusform>
+            <numerusform>cerca de %n milhões de anos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a billion years</source>
+        <translation>mais de um bilhão de anos</translation>
+    </message>
+    <message>
+        <source>would take %1 to guess at %2 guesses a second per processor</source>
+        <translation>levaria %1 para ser adivinhada a %2 tentativas por segundo por processador</translation>
+    </message>
+    <message>
+        <source>This password is weak: it %1, and an attacker has many processors. A longer password, or a generated passphrase of several words, is much harder to guess.</source>
+        <translation>Esta senha é fraca: %1, e um atacante tem muitos processadores. Uma senha mais longa, ou uma frase-senha gerada de várias palavras, é muito mais difícil de adivinhar.</translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>Não foi possível ler “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: unknown failure</source>
+        <translation>Não foi possível ler “%1”: falha desconhecida</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: it grew while it was being encrypted</source>
+        <translation>Não foi possível ler “%1”: ele cresceu enquanto era criptografado</translation>
+    </message>
+    <message>
+        <source>Cannot name &apos;%1&apos; in a sealed file</source>
+        <translation>Não é possível nomear “%1” em um arquivo selado</translation>
+    </message>
+    <message>
+        <source>Two of the items are named &apos;%1&apos;; one sealed file holds one</source>
+        <translation>Dois dos itens se chamam “%1”; um arquivo selado contém apenas um</translation>
     </message>
 </context>
 <context>

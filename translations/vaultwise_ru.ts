@@ -90,12 +90,605 @@
         <source>%1 &apos;%2&apos;: %3</source>
         <translation>%1 «%2»: %3</translation>
     </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is not a regular file</source>
+        <translation>Ошибка доступа к пути или файлу: «%1» — не обычный файл</translation>
+    </message>
+    <message>
+        <source>Input past end of file: &apos;%1&apos; is damaged or not of this kind (%2 needs %3 bytes, only %4 remain)</source>
+        <translation>Чтение за концом файла: «%1» повреждён или другого вида (%2 требует %3 байт, осталось только %4)</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Не удаётся открыть</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>Не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; reports no size but holds data</source>
+        <translation>Ошибка доступа к пути или файлу: «%1» не сообщает размер, но содержит данные</translation>
+    </message>
+    <message>
+        <source>Cannot write</source>
+        <translation>Не удаётся записать</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a socket, not a file to write</source>
+        <translation>Ошибка доступа к пути или файлу: «%1» — сокет, а не файл для записи</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a folder, not a file to write</source>
+        <translation>Ошибка доступа к пути или файлу: «%1» — папка, а не файл для записи</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a device, not a file to write</source>
+        <translation>Ошибка доступа к пути или файлу: «%1» — устройство, а не файл для записи</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a FIFO, not a file to write</source>
+        <translation>Ошибка доступа к пути или файлу: «%1» — FIFO, а не файл для записи</translation>
+    </message>
+    <message>
+        <source>the system&apos;s random source</source>
+        <translation>системный источник случайных чисел</translation>
+    </message>
+    <message>
+        <source>Cannot create a folder in</source>
+        <translation>Не удаётся создать папку в</translation>
+    </message>
+    <message>
+        <source>Permission denied: cannot lock a folder of its own in &apos;%1&apos;</source>
+        <translation>Отказано в доступе: не удаётся заблокировать собственную папку в «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot create a file without a name</source>
+        <translation>Нельзя создать файл без имени</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder to check the contents in before they are written to &apos;%1&apos; (%2 is not this user&apos;s own)</source>
+        <translation>Отказано в доступе: нет личной папки, чтобы проверить содержимое перед записью в «%1» (%2 не принадлежит этому пользователю)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder; no file replaces it</source>
+        <translation>«%1» — папка; файл её не заменит</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; no folder replaces it</source>
+        <translation>«%1» — ссылка; папка её не заменит</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a file; no folder replaces it</source>
+        <translation>«%1» — файл; папка его не заменит</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>Ошибка доступа к пути или файлу: %1</translation>
+    </message>
+    <message>
+        <source>; nothing in the folder was changed</source>
+        <translation>; в папке ничего не изменено</translation>
+    </message>
+    <message>
+        <source>; these files were already written and stay replaced: %1</source>
+        <translation>; эти файлы уже были записаны и остаются заменёнными: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Не удаётся записать «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot replace</source>
+        <translation>Не удаётся заменить</translation>
+    </message>
+    <message>
+        <source>File already exists: &apos;%1&apos; appeared while it was written and was not replaced</source>
+        <translation>Файл уже существует: «%1» появился во время записи и не был заменён</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file for compressed entries in</source>
+        <translation>Не удаётся создать временный файл для сжатых записей в</translation>
+    </message>
+    <message>
+        <source>the spool of compressed entries</source>
+        <translation>буфер сжатых записей</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder</source>
+        <translation>Не удаётся создать папку</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>the written contents</source>
+        <translation>записанное содержимое</translation>
+    </message>
+    <message>
+        <source>a chunk</source>
+        <translation>блок</translation>
+    </message>
+    <message>
+        <source>the magic</source>
+        <translation>сигнатура</translation>
+    </message>
+    <message>
+        <source>the header</source>
+        <translation>заголовок</translation>
+    </message>
+    <message>
+        <source>the content</source>
+        <translation>содержимое</translation>
+    </message>
+    <message>
+        <source>a message length</source>
+        <translation>длина сообщения</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>сообщение</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents</source>
+        <translation>содержимое записи</translation>
+    </message>
+    <message>
+        <source>the source file</source>
+        <translation>исходный файл</translation>
+    </message>
+    <message>
+        <source>the entry table</source>
+        <translation>таблица записей</translation>
+    </message>
+    <message>
+        <source>EntryCount</source>
+        <translation>EntryCount</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s dimension count</source>
+        <translation>число измерений записи</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s length</source>
+        <translation>длина записи</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s lower bound</source>
+        <translation>нижняя граница записи</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name length</source>
+        <translation>длина имени записи</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name</source>
+        <translation>имя записи</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s file size</source>
+        <translation>размер файла записи</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s compression flag</source>
+        <translation>признак сжатия записи</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved text</source>
+        <translation>зарезервированный текст записи</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved bytes</source>
+        <translation>зарезервированные байты записи</translation>
+    </message>
+    <message>
+        <source>the description&apos;s length</source>
+        <translation>длина описания</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>описание</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s dimension count</source>
+        <translation>число измерений таблицы записей</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s slot count</source>
+        <translation>число ячеек таблицы записей</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s lower bound</source>
+        <translation>нижняя граница таблицы записей</translation>
+    </message>
+    <message>
+        <source>the format tag&apos;s length</source>
+        <translation>длина метки формата</translation>
+    </message>
+    <message>
+        <source>the format tag</source>
+        <translation>метка формата</translation>
+    </message>
+    <message>
+        <source>a reserved text&apos;s length</source>
+        <translation>длина зарезервированного текста</translation>
+    </message>
+    <message>
+        <source>a reserved text</source>
+        <translation>зарезервированный текст</translation>
+    </message>
+    <message>
+        <source>a reserved number</source>
+        <translation>зарезервированное число</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>the output does not fit</source>
+        <translation>результат не помещается</translation>
+    </message>
+    <message>
+        <source>the data is damaged</source>
+        <translation>данные повреждены</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>недопустимый параметр</translation>
+    </message>
+    <message>
+        <source>the stream needs a preset dictionary</source>
+        <translation>потоку нужен заданный словарь</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>ошибка %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry is damaged: %1</source>
+        <translation>Сжатая запись повреждена: %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry %1 is damaged: %2</source>
+        <translation>Сжатая запись %1 повреждена: %2</translation>
+    </message>
+    <message>
+        <source>compression level %1 is outside 1 to 9</source>
+        <translation>уровень сжатия %1 вне диапазона от 1 до 9</translation>
+    </message>
+    <message>
+        <source>Cannot compress the file: %1</source>
+        <translation>Не удаётся сжать файл: %1</translation>
+    </message>
+    <message>
+        <source>its recorded length %1 is negative</source>
+        <translation>её записанная длина %1 отрицательна</translation>
+    </message>
+    <message>
+        <source>%1 compressed bytes cannot expand to the recorded %2 bytes</source>
+        <translation>%1 сжатых байт не могут развернуться в записанные %2 байт</translation>
+    </message>
+    <message>
+        <source>zlib says %1</source>
+        <translation>zlib сообщает: %1</translation>
+    </message>
+    <message>
+        <source>it expands to %1 bytes, not the recorded %2</source>
+        <translation>она разворачивается в %1 байт, а не в записанные %2</translation>
+    </message>
+    <message>
+        <source>Cannot expand the entry: %1</source>
+        <translation>Не удаётся развернуть запись: %1</translation>
+    </message>
+    <message>
+        <source>it expands to more than the recorded %1 bytes</source>
+        <translation>она разворачивается больше чем в записанные %1 байт</translation>
+    </message>
+    <message>
+        <source>the zlib stream is cut short</source>
+        <translation>поток zlib обрезан</translation>
+    </message>
+    <message>
+        <source>The package file &apos;%1&apos; was changed by someone else since the session started</source>
+        <translation>Файл пакета «%1» был изменён кем-то другим после начала сеанса</translation>
+    </message>
+    <message>
+        <source>The spool of compressed entries is cut short</source>
+        <translation>Буфер сжатых записей обрезан</translation>
+    </message>
+    <message>
+        <source>An entry refers to a package file that was never read</source>
+        <translation>Запись ссылается на файл пакета, который не был прочитан</translation>
+    </message>
+    <message>
+        <source>A compressed entry lost its bytes</source>
+        <translation>Сжатая запись потеряла свои байты</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was added: it held %2 bytes, now %3</source>
+        <translation>Исходный файл «%1» изменился после добавления: было %2 байт, стало %3</translation>
+    </message>
+    <message>
+        <source>its name is empty</source>
+        <translation>его имя пусто</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; is a folder step</source>
+        <translation>его имя «%1» обозначает переход по папкам</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; contains a folder separator</source>
+        <translation>его имя «%1» содержит разделитель папок</translation>
+    </message>
+    <message>
+        <source>its name contains a NUL character</source>
+        <translation>его имя содержит символ NUL</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is one this program keeps for its own files</source>
+        <translation>Файл %1 не извлекается: имя «%2» программа оставляет для своих файлов</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: %2 and could be written outside the destination folder</source>
+        <translation>Файл %1 не извлекается: %2, и он мог бы быть записан вне папки назначения</translation>
+    </message>
+    <message>
+        <source>Bad file name: file %1 &quot;%2&quot; has a %3-byte name; the destination takes %4 bytes at most</source>
+        <translation>Недопустимое имя файла: у файла %1 «%2» имя длиной %3 байт; место назначения допускает не более %4 байт</translation>
+    </message>
+    <message>
+        <source>Disk full: the package holds %1 bytes, but &apos;%2&apos; has only %3 free</source>
+        <translation>Диск заполнен: пакет содержит %1 байт, а в «%2» свободно только %3</translation>
+    </message>
+    <message>
+        <source>Slot %1: </source>
+        <translation>Ячейка %1: </translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents have %1 dimensions; only 0 or 1 are possible</source>
+        <translation>у содержимого записи %1 измерений; возможно только 0 или 1</translation>
+    </message>
+    <message>
+        <source>A text of %1 bytes does not fit a package (65,535 at most)</source>
+        <translation>Текст длиной %1 байт не помещается в пакет (не более 65 535)</translation>
+    </message>
+    <message>
+        <source>An entry&apos;s bytes could not be read whole</source>
+        <translation>Не удалось полностью прочитать байты записи</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: not a regular file</source>
+        <translation>Не удаётся прочитать «%1»: это не обычный файл</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was opened</source>
+        <translation>«%1» изменился во время открытия</translation>
+    </message>
+    <message>
+        <source>the entry table has %1 dimensions; only 0 or 1 are possible</source>
+        <translation>у таблицы записей %1 измерений; возможно только 0 или 1</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is also file %3&apos;s, and one would replace the other</source>
+        <translation>Файл %1 не извлекается: имя «%2» есть и у файла %3, и один заменил бы другой</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is damaged or not a package: %2</source>
+        <translation>Неверный формат файла: «%1» повреждён или не является пакетом: %2</translation>
+    </message>
+    <message>
+        <source>the entry table starts at slot %1, not at slot 0</source>
+        <translation>таблица записей начинается с ячейки %1, а не с ячейки 0</translation>
+    </message>
+    <message>
+        <source>the entry table claims %1 slots, but only %2 bytes follow and every slot takes at least 22</source>
+        <translation>таблица записей заявляет %1 ячеек, но дальше только %2 байт, а каждая ячейка занимает не меньше 22</translation>
+    </message>
+    <message>
+        <source>an entry claims %1 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>запись заявляет %1 байт; запись пакета вмещает не более 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 files, but its entry table has %2 slots</source>
+        <translation>он заявляет %1 файлов, но в его таблице записей %2 ячеек</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: it holds %2 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>Не удаётся добавить «%1»: в нём %2 байт; запись пакета вмещает не более 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now fewer</source>
+        <translation>Исходный файл «%1» изменился после составления списка: было %2 байт, теперь меньше</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: not a regular file</source>
+        <translation>Не удаётся добавить «%1»: это не обычный файл</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now %3</source>
+        <translation>Исходный файл «%1» изменился после составления списка: было %2 байт, стало %3</translation>
+    </message>
+    <message>
+        <source>Cannot find source file</source>
+        <translation>Исходный файл не найден</translation>
+    </message>
+    <message>
+        <source>Destination directory not specified</source>
+        <translation>Папка назначения не указана</translation>
+    </message>
+    <message>
+        <source>Invalid file number</source>
+        <translation>Неверный номер файла</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the package has no slot %1 (its last file is number %2)</source>
+        <translation>Индекс вне диапазона: в пакете нет ячейки %1 (его последний файл имеет номер %2)</translation>
+    </message>
+    <message>
+        <source>The package cannot hold more files</source>
+        <translation>Пакет не может вместить больше файлов</translation>
+    </message>
+    <message>
+        <source>Invalid file number %1: the package holds %2 files</source>
+        <translation>Неверный номер файла %1: в пакете %2 файлов</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the contents of slot %1 were never given a size</source>
+        <translation>Индекс вне диапазона: содержимому ячейки %1 так и не задан размер</translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; a package holds at most 65,535</source>
+        <translation>Длина описания %1 байт; пакет вмещает не более 65 535</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
         <translation>Использование: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Sealed</name>
+    <message>
+        <source>No wordlist</source>
+        <translation>Нет списка слов</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password cannot be brought into its Unicode normal form (%1)</source>
+        <translation>Недопустимый вызов процедуры или аргумент: пароль нельзя привести к нормальной форме Unicode (%1)</translation>
+    </message>
+    <message>
+        <source>The content is too large to seal</source>
+        <translation>Содержимое слишком велико для запечатывания</translation>
+    </message>
+    <message>
+        <source>The sealed file &apos;%1&apos; is damaged</source>
+        <translation>Запечатанный файл «%1» повреждён</translation>
+    </message>
+    <message>
+        <source>The key derivation cost is out of bounds</source>
+        <translation>Стоимость выработки ключа вне допустимых пределов</translation>
+    </message>
+    <message>
+        <source>The file name is too long to store</source>
+        <translation>Имя файла слишком длинное для сохранения</translation>
+    </message>
+    <message>
+        <source>The cryptography library cannot start</source>
+        <translation>Не удаётся запустить криптографическую библиотеку</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file&apos;s password must be UTF-8 text</source>
+        <translation>Недопустимый вызов процедуры или аргумент: пароль запечатанного файла должен быть текстом UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>less than a minute</source>
+        <translation>меньше минуты</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>около %n минуты</numerusform>
+            <numerusform>около %n минут</numerusform>
+            <numerusform>около %n минут</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>около %n часа</numerusform>
+            <numerusform>около %n часов</numerusform>
+            <numerusform>около %n часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>около %n дня</numerusform>
+            <numerusform>около %n дней</numerusform>
+            <numerusform>около %n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>около %n года</numerusform>
+            <numerusform>около %n лет</numerusform>
+            <numerusform>около %n лет</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>около %n тысячи лет</numerusform>
+            <numerusform>около %n тысяч лет</numerusform>
+            <numerusform>около %n тысяч лет</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>около %n миллиона лет</numerusform>
+            <numerusform>около %n миллионов лет</numerusform>
+            <numerusform>около %n миллионов лет</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a billion years</source>
+        <translation>более миллиарда лет</translation>
+    </message>
+    <message>
+        <source>would take %1 to guess at %2 guesses a second per processor</source>
+        <translation>при %2 попытках в секунду на процессор подбор занял бы %1</translation>
+    </message>
+    <message>
+        <source>This password is weak: it %1, and an attacker has many processors. A longer password, or a generated passphrase of several words, is much harder to guess.</source>
+        <translation>Этот пароль слабый: %1, а у злоумышленника много процессоров. Более длинный пароль или созданную фразу из нескольких слов подобрать гораздо труднее.</translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>Не удаётся прочитать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: unknown failure</source>
+        <translation>Не удаётся прочитать «%1»: неизвестный сбой</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: it grew while it was being encrypted</source>
+        <translation>Не удаётся прочитать «%1»: файл вырос во время шифрования</translation>
+    </message>
+    <message>
+        <source>Cannot name &apos;%1&apos; in a sealed file</source>
+        <translation>Нельзя назвать «%1» в запечатанном файле</translation>
+    </message>
+    <message>
+        <source>Two of the items are named &apos;%1&apos;; one sealed file holds one</source>
+        <translation>Два элемента называются «%1»; запечатанный файл вмещает только один</translation>
     </message>
 </context>
 <context>

@@ -90,12 +90,593 @@
         <source>%1 &apos;%2&apos;: %3</source>
         <translation>%1“%2”：%3</translation>
     </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is not a regular file</source>
+        <translation>路径/文件访问错误：“%1”不是普通文件</translation>
+    </message>
+    <message>
+        <source>Input past end of file: &apos;%1&apos; is damaged or not of this kind (%2 needs %3 bytes, only %4 remain)</source>
+        <translation>读取超出文件末尾：“%1”已损坏或不是此类文件（%2 需要 %3 字节，只剩 %4 字节）</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>无法打开</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; reports no size but holds data</source>
+        <translation>路径/文件访问错误：“%1”没有报告大小却包含数据</translation>
+    </message>
+    <message>
+        <source>Cannot write</source>
+        <translation>无法写入</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a socket, not a file to write</source>
+        <translation>路径/文件访问错误：“%1”是套接字，不是可写入的文件</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a folder, not a file to write</source>
+        <translation>路径/文件访问错误：“%1”是文件夹，不是可写入的文件</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a device, not a file to write</source>
+        <translation>路径/文件访问错误：“%1”是设备，不是可写入的文件</translation>
+    </message>
+    <message>
+        <source>Path/File access error: &apos;%1&apos; is a FIFO, not a file to write</source>
+        <translation>路径/文件访问错误：“%1”是 FIFO，不是可写入的文件</translation>
+    </message>
+    <message>
+        <source>the system&apos;s random source</source>
+        <translation>系统随机源</translation>
+    </message>
+    <message>
+        <source>Cannot create a folder in</source>
+        <translation>无法在以下位置创建文件夹</translation>
+    </message>
+    <message>
+        <source>Permission denied: cannot lock a folder of its own in &apos;%1&apos;</source>
+        <translation>权限不足：无法在“%1”中锁定自己的文件夹</translation>
+    </message>
+    <message>
+        <source>Cannot create a file without a name</source>
+        <translation>无法创建没有名称的文件</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder to check the contents in before they are written to &apos;%1&apos; (%2 is not this user&apos;s own)</source>
+        <translation>权限不足：在写入“%1”之前没有可用于检查内容的私有文件夹（%2 不属于此用户）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder; no file replaces it</source>
+        <translation>“%1”是文件夹；不会用文件替换它</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a link; no folder replaces it</source>
+        <translation>“%1”是链接；不会用文件夹替换它</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a file; no folder replaces it</source>
+        <translation>“%1”是文件；不会用文件夹替换它</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>以及另外 %1 个</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>路径/文件访问错误：%1</translation>
+    </message>
+    <message>
+        <source>; nothing in the folder was changed</source>
+        <translation>；文件夹中没有任何改动</translation>
+    </message>
+    <message>
+        <source>; these files were already written and stay replaced: %1</source>
+        <translation>；这些文件已经写入并保持替换：%1</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>无法写入“%1”</translation>
+    </message>
+    <message>
+        <source>Cannot replace</source>
+        <translation>无法替换</translation>
+    </message>
+    <message>
+        <source>File already exists: &apos;%1&apos; appeared while it was written and was not replaced</source>
+        <translation>文件已存在：“%1”在写入期间出现，未被替换</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file for compressed entries in</source>
+        <translation>无法为压缩条目创建临时文件，位置</translation>
+    </message>
+    <message>
+        <source>the spool of compressed entries</source>
+        <translation>压缩条目缓冲区</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder</source>
+        <translation>无法创建文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>the written contents</source>
+        <translation>已写入的内容</translation>
+    </message>
+    <message>
+        <source>a chunk</source>
+        <translation>一个数据块</translation>
+    </message>
+    <message>
+        <source>the magic</source>
+        <translation>文件标识</translation>
+    </message>
+    <message>
+        <source>the header</source>
+        <translation>文件头</translation>
+    </message>
+    <message>
+        <source>the content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>a message length</source>
+        <translation>消息长度</translation>
+    </message>
+    <message>
+        <source>a message</source>
+        <translation>一条消息</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents</source>
+        <translation>条目内容</translation>
+    </message>
+    <message>
+        <source>the source file</source>
+        <translation>源文件</translation>
+    </message>
+    <message>
+        <source>the entry table</source>
+        <translation>条目表</translation>
+    </message>
+    <message>
+        <source>EntryCount</source>
+        <translation>EntryCount</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s dimension count</source>
+        <translation>条目的维数</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s length</source>
+        <translation>条目长度</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s lower bound</source>
+        <translation>条目下界</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name length</source>
+        <translation>条目名称长度</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s name</source>
+        <translation>条目名称</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s file size</source>
+        <translation>条目的文件大小</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s compression flag</source>
+        <translation>条目的压缩标志</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved text</source>
+        <translation>条目的保留文本</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s reserved bytes</source>
+        <translation>条目的保留字节</translation>
+    </message>
+    <message>
+        <source>the description&apos;s length</source>
+        <translation>描述长度</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s dimension count</source>
+        <translation>条目表的维数</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s slot count</source>
+        <translation>条目表的槽数</translation>
+    </message>
+    <message>
+        <source>the entry table&apos;s lower bound</source>
+        <translation>条目表的下界</translation>
+    </message>
+    <message>
+        <source>the format tag&apos;s length</source>
+        <translation>格式标签长度</translation>
+    </message>
+    <message>
+        <source>the format tag</source>
+        <translation>格式标签</translation>
+    </message>
+    <message>
+        <source>a reserved text&apos;s length</source>
+        <translation>保留文本长度</translation>
+    </message>
+    <message>
+        <source>a reserved text</source>
+        <translation>保留文本</translation>
+    </message>
+    <message>
+        <source>a reserved number</source>
+        <translation>保留数字</translation>
+    </message>
+</context>
+<context>
+    <name>Package</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>the output does not fit</source>
+        <translation>输出放不下</translation>
+    </message>
+    <message>
+        <source>the data is damaged</source>
+        <translation>数据已损坏</translation>
+    </message>
+    <message>
+        <source>invalid parameter</source>
+        <translation>参数无效</translation>
+    </message>
+    <message>
+        <source>the stream needs a preset dictionary</source>
+        <translation>数据流需要预设字典</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>错误 %1</translation>
+    </message>
+    <message>
+        <source>Compressed entry is damaged: %1</source>
+        <translation>压缩条目已损坏：%1</translation>
+    </message>
+    <message>
+        <source>Compressed entry %1 is damaged: %2</source>
+        <translation>压缩条目 %1 已损坏：%2</translation>
+    </message>
+    <message>
+        <source>compression level %1 is outside 1 to 9</source>
+        <translation>压缩级别 %1 不在 1 到 9 之间</translation>
+    </message>
+    <message>
+        <source>Cannot compress the file: %1</source>
+        <translation>无法压缩文件：%1</translation>
+    </message>
+    <message>
+        <source>its recorded length %1 is negative</source>
+        <translation>其记录的长度 %1 为负数</translation>
+    </message>
+    <message>
+        <source>%1 compressed bytes cannot expand to the recorded %2 bytes</source>
+        <translation>%1 个压缩字节无法展开为记录的 %2 字节</translation>
+    </message>
+    <message>
+        <source>zlib says %1</source>
+        <translation>zlib 报告：%1</translation>
+    </message>
+    <message>
+        <source>it expands to %1 bytes, not the recorded %2</source>
+        <translation>它展开为 %1 字节，而不是记录的 %2 字节</translation>
+    </message>
+    <message>
+        <source>Cannot expand the entry: %1</source>
+        <translation>无法展开条目：%1</translation>
+    </message>
+    <message>
+        <source>it expands to more than the recorded %1 bytes</source>
+        <translation>它展开后超过记录的 %1 字节</translation>
+    </message>
+    <message>
+        <source>the zlib stream is cut short</source>
+        <translation>zlib 数据流被截断</translation>
+    </message>
+    <message>
+        <source>The package file &apos;%1&apos; was changed by someone else since the session started</source>
+        <translation>会话开始后，包文件“%1”被他人修改</translation>
+    </message>
+    <message>
+        <source>The spool of compressed entries is cut short</source>
+        <translation>压缩条目缓冲区被截断</translation>
+    </message>
+    <message>
+        <source>An entry refers to a package file that was never read</source>
+        <translation>某个条目指向从未读取过的包文件</translation>
+    </message>
+    <message>
+        <source>A compressed entry lost its bytes</source>
+        <translation>某个压缩条目丢失了字节</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was added: it held %2 bytes, now %3</source>
+        <translation>源文件“%1”在添加后发生了变化：原有 %2 字节，现在 %3 字节</translation>
+    </message>
+    <message>
+        <source>its name is empty</source>
+        <translation>其名称为空</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; is a folder step</source>
+        <translation>其名称“%1”是文件夹跳转</translation>
+    </message>
+    <message>
+        <source>its name &quot;%1&quot; contains a folder separator</source>
+        <translation>其名称“%1”包含文件夹分隔符</translation>
+    </message>
+    <message>
+        <source>its name contains a NUL character</source>
+        <translation>其名称包含 NUL 字符</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is one this program keeps for its own files</source>
+        <translation>拒绝解出文件 %1：其名称“%2”是本程序为自身文件保留的名称</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: %2 and could be written outside the destination folder</source>
+        <translation>拒绝解出文件 %1：%2，可能被写到目标文件夹之外</translation>
+    </message>
+    <message>
+        <source>Bad file name: file %1 &quot;%2&quot; has a %3-byte name; the destination takes %4 bytes at most</source>
+        <translation>文件名无效：文件 %1“%2”的名称有 %3 字节；目标位置最多接受 %4 字节</translation>
+    </message>
+    <message>
+        <source>Disk full: the package holds %1 bytes, but &apos;%2&apos; has only %3 free</source>
+        <translation>磁盘已满：包含有 %1 字节，但“%2”只有 %3 可用</translation>
+    </message>
+    <message>
+        <source>Slot %1: </source>
+        <translation>槽 %1：</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s contents have %1 dimensions; only 0 or 1 are possible</source>
+        <translation>条目内容有 %1 维；只能是 0 或 1</translation>
+    </message>
+    <message>
+        <source>A text of %1 bytes does not fit a package (65,535 at most)</source>
+        <translation>%1 字节的文本放不进包（最多 65,535）</translation>
+    </message>
+    <message>
+        <source>An entry&apos;s bytes could not be read whole</source>
+        <translation>无法完整读取条目的字节</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: not a regular file</source>
+        <translation>无法读取“%1”：不是普通文件</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; changed while it was opened</source>
+        <translation>“%1”在打开时发生了变化</translation>
+    </message>
+    <message>
+        <source>the entry table has %1 dimensions; only 0 or 1 are possible</source>
+        <translation>条目表有 %1 维；只能是 0 或 1</translation>
+    </message>
+    <message>
+        <source>Refusing to extract file %1: its name &quot;%2&quot; is also file %3&apos;s, and one would replace the other</source>
+        <translation>拒绝解出文件 %1：其名称“%2”与文件 %3 相同，一个会替换另一个</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is damaged or not a package: %2</source>
+        <translation>文件格式无效：“%1”已损坏或不是包：%2</translation>
+    </message>
+    <message>
+        <source>the entry table starts at slot %1, not at slot 0</source>
+        <translation>条目表从槽 %1 开始，而不是从槽 0 开始</translation>
+    </message>
+    <message>
+        <source>the entry table claims %1 slots, but only %2 bytes follow and every slot takes at least 22</source>
+        <translation>条目表声称有 %1 个槽，但后面只有 %2 字节，而每个槽至少占 22 字节</translation>
+    </message>
+    <message>
+        <source>an entry claims %1 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>某条目声称有 %1 字节；包条目最多容纳 2,147,483,647 字节</translation>
+    </message>
+    <message>
+        <source>it says it holds %1 files, but its entry table has %2 slots</source>
+        <translation>它声称包含 %1 个文件，但其条目表有 %2 个槽</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: it holds %2 bytes; a package entry holds at most 2,147,483,647</source>
+        <translation>无法添加“%1”：它有 %2 字节；包条目最多容纳 2,147,483,647 字节</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now fewer</source>
+        <translation>源文件“%1”在列出后发生了变化：原有 %2 字节，现在更少</translation>
+    </message>
+    <message>
+        <source>Cannot add &apos;%1&apos;: not a regular file</source>
+        <translation>无法添加“%1”：不是普通文件</translation>
+    </message>
+    <message>
+        <source>The source file &apos;%1&apos; changed after it was listed: it held %2 bytes, now %3</source>
+        <translation>源文件“%1”在列出后发生了变化：原有 %2 字节，现在 %3 字节</translation>
+    </message>
+    <message>
+        <source>Cannot find source file</source>
+        <translation>找不到源文件</translation>
+    </message>
+    <message>
+        <source>Destination directory not specified</source>
+        <translation>未指定目标文件夹</translation>
+    </message>
+    <message>
+        <source>Invalid file number</source>
+        <translation>文件编号无效</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the package has no slot %1 (its last file is number %2)</source>
+        <translation>下标越界：包中没有槽 %1（最后一个文件的编号为 %2）</translation>
+    </message>
+    <message>
+        <source>The package cannot hold more files</source>
+        <translation>包无法容纳更多文件</translation>
+    </message>
+    <message>
+        <source>Invalid file number %1: the package holds %2 files</source>
+        <translation>文件编号 %1 无效：包中有 %2 个文件</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: the contents of slot %1 were never given a size</source>
+        <translation>下标越界：槽 %1 的内容从未指定大小</translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; a package holds at most 65,535</source>
+        <translation>描述长 %1 字节；包最多容纳 65,535 字节</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
         <translation>用法：%1</translation>
+    </message>
+</context>
+<context>
+    <name>Sealed</name>
+    <message>
+        <source>No wordlist</source>
+        <translation>没有单词表</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password cannot be brought into its Unicode normal form (%1)</source>
+        <translation>过程调用或参数无效：无法将密码转换为 Unicode 规范形式（%1）</translation>
+    </message>
+    <message>
+        <source>The content is too large to seal</source>
+        <translation>内容太大，无法密封</translation>
+    </message>
+    <message>
+        <source>The sealed file &apos;%1&apos; is damaged</source>
+        <translation>密封文件“%1”已损坏</translation>
+    </message>
+    <message>
+        <source>The key derivation cost is out of bounds</source>
+        <translation>密钥派生开销超出范围</translation>
+    </message>
+    <message>
+        <source>The file name is too long to store</source>
+        <translation>文件名太长，无法存储</translation>
+    </message>
+    <message>
+        <source>The cryptography library cannot start</source>
+        <translation>加密库无法启动</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file&apos;s password must be UTF-8 text</source>
+        <translation>过程调用或参数无效：密封文件的密码必须是 UTF-8 文本</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>less than a minute</source>
+        <translation>不到一分钟</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes</source>
+        <comment>about %n minute</comment>
+        <translation>
+            <numerusform>约 %n 分钟</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n hours</source>
+        <comment>about %n hour</comment>
+        <translation>
+            <numerusform>约 %n 小时</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n days</source>
+        <comment>about %n day</comment>
+        <translation>
+            <numerusform>约 %n 天</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n years</source>
+        <comment>about %n year</comment>
+        <translation>
+            <numerusform>约 %n 年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n thousand years</source>
+        <comment>about %n thousand year</comment>
+        <translation>
+            <numerusform>约 %n 千年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n million years</source>
+        <comment>about %n million year</comment>
+        <translation>
+            <numerusform>约 %n 百万年</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more than a billion years</source>
+        <translation>超过十亿年</translation>
+    </message>
+    <message>
+        <source>would take %1 to guess at %2 guesses a second per processor</source>
+        <translation>以每个处理器每秒 %2 次的速度需要%1才能猜出</translation>
+    </message>
+    <message>
+        <source>This password is weak: it %1, and an attacker has many processors. A longer password, or a generated passphrase of several words, is much harder to guess.</source>
+        <translation>此密码很弱：%1，而攻击者拥有许多处理器。更长的密码或由多个单词生成的密码短语要难猜得多。</translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>无法读取“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: unknown failure</source>
+        <translation>无法读取“%1”：未知故障</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: it grew while it was being encrypted</source>
+        <translation>无法读取“%1”：它在加密过程中变大了</translation>
+    </message>
+    <message>
+        <source>Cannot name &apos;%1&apos; in a sealed file</source>
+        <translation>无法在密封文件中命名“%1”</translation>
+    </message>
+    <message>
+        <source>Two of the items are named &apos;%1&apos;; one sealed file holds one</source>
+        <translation>有两个项目都名为“%1”；一个密封文件只能容纳一个</translation>
     </message>
 </context>
 <context>
