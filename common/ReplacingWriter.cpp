@@ -110,7 +110,7 @@ void ReplacingWriter::CopySpoolTo(int fd) {
     direct.Close();
 }
 
-std::string ReplacingWriter::Commit(CommitOptions options) {
+Text ReplacingWriter::Commit(CommitOptions options) {
     if (direct_ >= 0) {
         const int fd = direct_;
         direct_ = -1;  // the copy's writer closes it
@@ -121,9 +121,10 @@ std::string ReplacingWriter::Commit(CommitOptions options) {
     out_->Flush();
     if ((options.durable || replacing) && disk::Fsync(out_->Fd()) != 0)
         throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), target_);
-    std::string warning;
+    Text warning;
     if (disk::Fchmod(out_->Fd(), ModeFor(target_, options.newFileMode)) != 0)
-        warning = "The permissions of '" + target_ + "' could not be set: " + std::strerror(errno);
+        warning = Text(VW_TEXT("Errors", "The permissions of '%1' could not be set: %2"),
+                       {target_, std::strerror(errno)});
     temp_->PlaceAt(target_, replacing);
     temp_.reset();
     out_->Close();

@@ -56,6 +56,8 @@ public:
     // The English for a count of one; nullptr for a text without count.
     const char* One() const { return template_.One; }
     bool HasCount() const { return template_.One != nullptr; }
+    // No words at all: what a function that may say something returns when it has not.
+    bool IsEmpty() const { return !Context() && source_.empty(); }
     long long Count() const { return count_; }
     const std::vector<Text>& Arguments() const { return arguments_; }
 

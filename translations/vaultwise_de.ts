@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Classic</name>
+    <message>
+        <source>Subscript out of range: the substitution table is damaged (%1)</source>
+        <translation>Index außerhalb des Bereichs: Die Ersetzungstabelle ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 is %2</source>
+        <translation>Eintrag %1 ist %2</translation>
+    </message>
+    <message>
+        <source>no entry holds %1</source>
+        <translation>kein Eintrag enthält %1</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password holds a character that cannot be stored (only Windows-1252 characters are allowed)</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument: Das Passwort enthält ein Zeichen, das nicht gespeichert werden kann (nur Windows-1252-Zeichen sind erlaubt)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a valid encrypted file (%2)</source>
+        <translation>Ungültiges Dateiformat: „%1“ ist keine gültige verschlüsselte Datei (%2)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a Vaultwise file</source>
+        <translation>Ungültiges Dateiformat: „%1“ ist keine Vaultwise-Datei</translation>
+    </message>
+    <message>
+        <source>%1 has %2 dimensions instead of 1</source>
+        <translation>%1 hat %2 Dimensionen statt 1</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 bytes, more than an encrypted file can hold</source>
+        <translation>%1 gibt %2 Bytes an, mehr als eine verschlüsselte Datei fassen kann</translation>
+    </message>
+    <message>
+        <source>%1 has lower bound %2 instead of 0</source>
+        <translation>%1 hat die Untergrenze %2 statt 0</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: &apos;%1&apos; cannot hold %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument: „%1“ kann keine %2 Bytes fassen; eine verschlüsselte Datei fasst höchstens 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the source name is too long</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument: Der Quellname ist zu lang</translation>
+    </message>
+</context>
+<context>
     <name>DesktopFiles</name>
     <message>
         <source>File Encryption</source>
@@ -206,6 +253,10 @@
         <source>Cannot create the folder</source>
         <translation>Fehler beim Anlegen des Ordners</translation>
     </message>
+    <message>
+        <source>The permissions of &apos;%1&apos; could not be set: %2</source>
+        <translation>Die Berechtigungen von „%1“ konnten nicht gesetzt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -328,6 +379,26 @@
     <message>
         <source>a reserved number</source>
         <translation>eine reservierte Zahl</translation>
+    </message>
+    <message>
+        <source>the payload</source>
+        <translation>die Nutzdaten</translation>
+    </message>
+    <message>
+        <source>the password</source>
+        <translation>das Passwort</translation>
+    </message>
+    <message>
+        <source>the source kind</source>
+        <translation>die Quellart</translation>
+    </message>
+    <message>
+        <source>the source name</source>
+        <translation>der Quellname</translation>
+    </message>
+    <message>
+        <source>the substitution table</source>
+        <translation>die Ersetzungstabelle</translation>
     </message>
 </context>
 <context>
@@ -551,6 +622,215 @@
     <message>
         <source>The description is %1 bytes long; a package holds at most 65,535</source>
         <translation>Die Beschreibung ist %1 Bytes lang; ein Paket fasst höchstens 65.535</translation>
+    </message>
+</context>
+<context>
+    <name>Procedures</name>
+    <message>
+        <source>Replace File</source>
+        <translation>Datei ersetzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt these %n items as classic .vw3 files (their contents are not protected), as sealed .vws files, one beside each, or as one sealed .vws file holding them all?</source>
+        <comment>Encrypt this %n item as a classic .vw3 file (its contents are not protected), as a sealed .vws file beside it, or as one sealed .vws file holding it?</comment>
+        <translation>
+            <numerusform>Dieses %n Element als klassische .vw3-Datei verschlüsseln (ihr Inhalt ist nicht geschützt), als versiegelte .vws-Datei daneben oder als eine versiegelte .vws-Datei, die es enthält?</numerusform>
+            <numerusform>Diese %n Elemente als klassische .vw3-Dateien verschlüsseln (ihr Inhalt ist nicht geschützt), als versiegelte .vws-Dateien, jede neben ihrem Element, oder als eine versiegelte .vws-Datei, die alle enthält?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Destination encrypted file</source>
+        <translation>Verschlüsselte Zieldatei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?
+(Cancel keeps it, and this item is left out.)</source>
+        <translation>„%1“ existiert bereits. Ersetzen?
+(Abbrechen behält die Datei, und dieses Element wird ausgelassen.)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt %n Items</source>
+        <comment>Encrypt %n Item</comment>
+        <translation>
+            <numerusform>%n Element verschlüsseln</numerusform>
+            <numerusform>%n Elemente verschlüsseln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Classic .vw3 files</source>
+        <translation>Klassische .vw3-Dateien</translation>
+    </message>
+    <message>
+        <source>Sealed .vws files</source>
+        <translation>Versiegelte .vws-Dateien</translation>
+    </message>
+    <message>
+        <source>One sealed .vws file</source>
+        <translation>Eine versiegelte .vws-Datei</translation>
+    </message>
+    <message>
+        <source>
+  ... and %1 more</source>
+        <translation>
+  ... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Not encrypted: a classic .vw3 file holds only the folder&apos;s own files, so sub-folders, symbolic links, special files and names beginning with a dot are left out:%1
+Sealed .vws files keep whole folder trees.</source>
+        <translation>Nicht verschlüsselt: Eine klassische .vw3-Datei enthält nur die eigenen Dateien des Ordners; Unterordner, symbolische Verknüpfungen, Spezialdateien und Namen, die mit einem Punkt beginnen, werden ausgelassen:%1
+Versiegelte .vws-Dateien bewahren ganze Ordnerbäume.</translation>
+    </message>
+    <message>
+        <source>Encrypt Folder</source>
+        <translation>Ordner verschlüsseln</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1 of &apos;%2&apos; will be replaced by the decrypted ones:%3</source>
+        <comment>%n file in %1 of &apos;%2&apos; will be replaced by the decrypted one:%3</comment>
+        <translation>
+            <numerusform>%n Datei in %1 von „%2“ wird durch die entschlüsselte ersetzt:%3</numerusform>
+            <numerusform>%n Dateien in %1 von „%2“ werden durch die entschlüsselten ersetzt:%3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <comment>%n folder</comment>
+        <translation>
+            <numerusform>%n Ordner</numerusform>
+            <numerusform>%n Ordnern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in &apos;%1&apos; will be replaced by the decrypted ones:%2</source>
+        <comment>%n file in &apos;%1&apos; will be replaced by the decrypted one:%2</comment>
+        <translation>
+            <numerusform>%n Datei in „%1“ wird durch die entschlüsselte ersetzt:%2</numerusform>
+            <numerusform>%n Dateien in „%1“ werden durch die entschlüsselten ersetzt:%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace Files</source>
+        <translation>Dateien ersetzen</translation>
+    </message>
+    <message>
+        <source>Please enter the password for the encrypted file:</source>
+        <translation>Bitte geben Sie das Passwort der verschlüsselten Datei ein:</translation>
+    </message>
+    <message>
+        <source>No tree</source>
+        <translation>Kein Baum</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the files of &apos;%1&apos; make a package of %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument: Die Dateien von „%1“ ergeben ein Paket von %2 Bytes; eine verschlüsselte Datei fasst höchstens 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>Please select a folder to encrypt:</source>
+        <translation>Bitte wählen Sie einen Ordner zum Verschlüsseln:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Input past end of file: the payload ends %1 bytes early</source>
+        <translation>Eingabe hinter dem Dateiende: Die Nutzdaten enden %1 Bytes zu früh</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5 files (*.vw3)</source>
+        <translation>Moravi-Vaultwise-3.5-Dateien (*.vw3)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Please enter a password for the encrypted file:</source>
+        <translation>Bitte geben Sie ein Passwort für die verschlüsselte Datei ein:</translation>
+    </message>
+    <message>
+        <source>Please confirm the password for the encrypted file:</source>
+        <translation>Bitte bestätigen Sie das Passwort für die verschlüsselte Datei:</translation>
+    </message>
+    <message>
+        <source>New sealed file password (letter case matters):</source>
+        <translation>Neues Passwort der versiegelten Datei (Groß-/Kleinschreibung zählt):</translation>
+    </message>
+    <message>
+        <source>Confirm the password (letter case matters):</source>
+        <translation>Passwort bestätigen (Groß-/Kleinschreibung zählt):</translation>
+    </message>
+    <message>
+        <source>Error: The passwords you have typed do not match.</source>
+        <translation>Fehler: Die eingegebenen Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Error: You have entered an incorrect password.</source>
+        <translation>Fehler: Sie haben ein falsches Passwort eingegeben.</translation>
+    </message>
+    <message>
+        <source>Not encrypted (special files are left out):%1</source>
+        <translation>Nicht verschlüsselt (Spezialdateien werden ausgelassen):%1</translation>
+    </message>
+    <message>
+        <source>Destination file</source>
+        <translation>Zieldatei</translation>
+    </message>
+    <message>
+        <source>Please select the folder in which to place the encrypted files:</source>
+        <translation>Bitte wählen Sie den Ordner, in den die verschlüsselten Dateien kommen sollen:</translation>
+    </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>%1-Dateien (*.%2)</translation>
+    </message>
+    <message>
+        <source>Sealed Vaultwise files (*.vws)</source>
+        <translation>Versiegelte Vaultwise-Dateien (*.vws)</translation>
+    </message>
+    <message>
+        <source>Weak Password</source>
+        <translation>Schwaches Passwort</translation>
+    </message>
+    <message>
+        <source>Encrypt File</source>
+        <translation>Datei verschlüsseln</translation>
+    </message>
+    <message>
+        <source>Source encrypted file</source>
+        <translation>Verschlüsselte Quelldatei</translation>
+    </message>
+    <message>
+        <source>Sealed file password (letter case matters):</source>
+        <translation>Passwort der versiegelten Datei (Groß-/Kleinschreibung zählt):</translation>
+    </message>
+    <message>
+        <source>A sealed file needs a password</source>
+        <translation>Eine versiegelte Datei braucht ein Passwort</translation>
+    </message>
+    <message>
+        <source>Bad file name: &apos;%1&apos; cannot be encrypted: %2</source>
+        <translation>Ungültiger Dateiname: „%1“ kann nicht verschlüsselt werden: %2</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and would come back as another name</source>
+        <translation>ihr Name ist kein gültiges UTF-8 und käme als anderer Name zurück</translation>
+    </message>
+    <message>
+        <source>it would come back under the name of &apos;%1&apos;</source>
+        <translation>sie käme unter dem Namen von „%1“ zurück</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder for the temporary package (the program&apos;s folder is not writable and %1 is not this user&apos;s own)</source>
+        <translation>Zugriff verweigert: Kein privater Ordner für das temporäre Paket (der Ordner des Programms ist nicht beschreibbar und %1 gehört nicht diesem Benutzer)</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument: Eine versiegelte Datei wird nur mit ihrem Passwort gelesen</translation>
     </message>
 </context>
 <context>

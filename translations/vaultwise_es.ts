@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Classic</name>
+    <message>
+        <source>Subscript out of range: the substitution table is damaged (%1)</source>
+        <translation>Subíndice fuera de rango: la tabla de sustitución está dañada (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 is %2</source>
+        <translation>la entrada %1 vale %2</translation>
+    </message>
+    <message>
+        <source>no entry holds %1</source>
+        <translation>ninguna entrada contiene %1</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password holds a character that cannot be stored (only Windows-1252 characters are allowed)</source>
+        <translation>Llamada a procedimiento o argumento no válido: la contraseña tiene un carácter que no se puede guardar (solo se admiten caracteres Windows-1252)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a valid encrypted file (%2)</source>
+        <translation>Formato de archivo no válido: «%1» no es un archivo cifrado válido (%2)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a Vaultwise file</source>
+        <translation>Formato de archivo no válido: «%1» no es un archivo de Vaultwise</translation>
+    </message>
+    <message>
+        <source>%1 has %2 dimensions instead of 1</source>
+        <translation>%1 tiene %2 dimensiones en lugar de 1</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 bytes, more than an encrypted file can hold</source>
+        <translation>%1 declara %2 bytes, más de los que cabe en un archivo cifrado</translation>
+    </message>
+    <message>
+        <source>%1 has lower bound %2 instead of 0</source>
+        <translation>%1 tiene límite inferior %2 en lugar de 0</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: &apos;%1&apos; cannot hold %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Llamada a procedimiento o argumento no válido: «%1» no puede contener %2 bytes; un archivo cifrado contiene como máximo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the source name is too long</source>
+        <translation>Llamada a procedimiento o argumento no válido: el nombre de origen es demasiado largo</translation>
+    </message>
+</context>
+<context>
     <name>DesktopFiles</name>
     <message>
         <source>File Encryption</source>
@@ -206,6 +253,10 @@
         <source>Cannot create the folder</source>
         <translation>No se puede crear la carpeta</translation>
     </message>
+    <message>
+        <source>The permissions of &apos;%1&apos; could not be set: %2</source>
+        <translation>No se pudieron establecer los permisos de «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -328,6 +379,26 @@
     <message>
         <source>a reserved number</source>
         <translation>un número reservado</translation>
+    </message>
+    <message>
+        <source>the payload</source>
+        <translation>los datos</translation>
+    </message>
+    <message>
+        <source>the password</source>
+        <translation>la contraseña</translation>
+    </message>
+    <message>
+        <source>the source kind</source>
+        <translation>el tipo de origen</translation>
+    </message>
+    <message>
+        <source>the source name</source>
+        <translation>el nombre de origen</translation>
+    </message>
+    <message>
+        <source>the substitution table</source>
+        <translation>la tabla de sustitución</translation>
     </message>
 </context>
 <context>
@@ -551,6 +622,215 @@
     <message>
         <source>The description is %1 bytes long; a package holds at most 65,535</source>
         <translation>La descripción tiene %1 bytes; un paquete admite como máximo 65.535</translation>
+    </message>
+</context>
+<context>
+    <name>Procedures</name>
+    <message>
+        <source>Replace File</source>
+        <translation>Reemplazar archivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt these %n items as classic .vw3 files (their contents are not protected), as sealed .vws files, one beside each, or as one sealed .vws file holding them all?</source>
+        <comment>Encrypt this %n item as a classic .vw3 file (its contents are not protected), as a sealed .vws file beside it, or as one sealed .vws file holding it?</comment>
+        <translation>
+            <numerusform>¿Cifrar este elemento (%n) como archivo .vw3 clásico (su contenido no queda protegido), como archivo .vws sellado a su lado, o como un archivo .vws sellado que lo contenga?</numerusform>
+            <numerusform>¿Cifrar estos %n elementos como archivos .vw3 clásicos (su contenido no queda protegido), como archivos .vws sellados, cada uno junto al suyo, o como un único archivo .vws sellado que los contenga todos?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Destination encrypted file</source>
+        <translation>Archivo cifrado de destino</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?
+(Cancel keeps it, and this item is left out.)</source>
+        <translation>«%1» ya existe. ¿Reemplazarlo?
+(Cancelar lo conserva, y este elemento queda fuera.)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt %n Items</source>
+        <comment>Encrypt %n Item</comment>
+        <translation>
+            <numerusform>Cifrar %n elemento</numerusform>
+            <numerusform>Cifrar %n elementos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Classic .vw3 files</source>
+        <translation>Archivos .vw3 clásicos</translation>
+    </message>
+    <message>
+        <source>Sealed .vws files</source>
+        <translation>Archivos .vws sellados</translation>
+    </message>
+    <message>
+        <source>One sealed .vws file</source>
+        <translation>Un solo archivo .vws sellado</translation>
+    </message>
+    <message>
+        <source>
+  ... and %1 more</source>
+        <translation>
+  ... y %1 más</translation>
+    </message>
+    <message>
+        <source>Not encrypted: a classic .vw3 file holds only the folder&apos;s own files, so sub-folders, symbolic links, special files and names beginning with a dot are left out:%1
+Sealed .vws files keep whole folder trees.</source>
+        <translation>Sin cifrar: un archivo .vw3 clásico solo contiene los archivos propios de la carpeta; las subcarpetas, los enlaces simbólicos, los archivos especiales y los nombres que empiezan por punto quedan fuera:%1
+Los archivos .vws sellados conservan árboles de carpetas enteros.</translation>
+    </message>
+    <message>
+        <source>Encrypt Folder</source>
+        <translation>Cifrar carpeta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1 of &apos;%2&apos; will be replaced by the decrypted ones:%3</source>
+        <comment>%n file in %1 of &apos;%2&apos; will be replaced by the decrypted one:%3</comment>
+        <translation>
+            <numerusform>%n archivo en %1 de «%2» se reemplazará por el descifrado:%3</numerusform>
+            <numerusform>%n archivos en %1 de «%2» se reemplazarán por los descifrados:%3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <comment>%n folder</comment>
+        <translation>
+            <numerusform>%n carpeta</numerusform>
+            <numerusform>%n carpetas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in &apos;%1&apos; will be replaced by the decrypted ones:%2</source>
+        <comment>%n file in &apos;%1&apos; will be replaced by the decrypted one:%2</comment>
+        <translation>
+            <numerusform>%n archivo en «%1» se reemplazará por el descifrado:%2</numerusform>
+            <numerusform>%n archivos en «%1» se reemplazarán por los descifrados:%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace Files</source>
+        <translation>Reemplazar archivos</translation>
+    </message>
+    <message>
+        <source>Please enter the password for the encrypted file:</source>
+        <translation>Escriba la contraseña del archivo cifrado:</translation>
+    </message>
+    <message>
+        <source>No tree</source>
+        <translation>No hay árbol</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the files of &apos;%1&apos; make a package of %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Llamada a procedimiento o argumento no válido: los archivos de «%1» forman un paquete de %2 bytes; un archivo cifrado contiene como máximo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>Please select a folder to encrypt:</source>
+        <translation>Seleccione una carpeta para cifrar:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Input past end of file: the payload ends %1 bytes early</source>
+        <translation>Lectura más allá del final del archivo: los datos terminan %1 bytes antes de tiempo</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5 files (*.vw3)</source>
+        <translation>Archivos de Moravi Vaultwise 3.5 (*.vw3)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Please enter a password for the encrypted file:</source>
+        <translation>Escriba una contraseña para el archivo cifrado:</translation>
+    </message>
+    <message>
+        <source>Please confirm the password for the encrypted file:</source>
+        <translation>Confirme la contraseña del archivo cifrado:</translation>
+    </message>
+    <message>
+        <source>New sealed file password (letter case matters):</source>
+        <translation>Nueva contraseña del archivo sellado (distingue mayúsculas y minúsculas):</translation>
+    </message>
+    <message>
+        <source>Confirm the password (letter case matters):</source>
+        <translation>Confirme la contraseña (distingue mayúsculas y minúsculas):</translation>
+    </message>
+    <message>
+        <source>Error: The passwords you have typed do not match.</source>
+        <translation>Error: las contraseñas escritas no coinciden.</translation>
+    </message>
+    <message>
+        <source>Error: You have entered an incorrect password.</source>
+        <translation>Error: ha escrito una contraseña incorrecta.</translation>
+    </message>
+    <message>
+        <source>Not encrypted (special files are left out):%1</source>
+        <translation>Sin cifrar (los archivos especiales quedan fuera):%1</translation>
+    </message>
+    <message>
+        <source>Destination file</source>
+        <translation>Archivo de destino</translation>
+    </message>
+    <message>
+        <source>Please select the folder in which to place the encrypted files:</source>
+        <translation>Seleccione la carpeta donde colocar los archivos cifrados:</translation>
+    </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>Archivos %1 (*.%2)</translation>
+    </message>
+    <message>
+        <source>Sealed Vaultwise files (*.vws)</source>
+        <translation>Archivos de Vaultwise sellados (*.vws)</translation>
+    </message>
+    <message>
+        <source>Weak Password</source>
+        <translation>Contraseña débil</translation>
+    </message>
+    <message>
+        <source>Encrypt File</source>
+        <translation>Cifrar archivo</translation>
+    </message>
+    <message>
+        <source>Source encrypted file</source>
+        <translation>Archivo cifrado de origen</translation>
+    </message>
+    <message>
+        <source>Sealed file password (letter case matters):</source>
+        <translation>Contraseña del archivo sellado (distingue mayúsculas y minúsculas):</translation>
+    </message>
+    <message>
+        <source>A sealed file needs a password</source>
+        <translation>Un archivo sellado necesita una contraseña</translation>
+    </message>
+    <message>
+        <source>Bad file name: &apos;%1&apos; cannot be encrypted: %2</source>
+        <translation>Nombre de archivo incorrecto: «%1» no se puede cifrar: %2</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and would come back as another name</source>
+        <translation>su nombre no es UTF-8 válido y volvería con otro nombre</translation>
+    </message>
+    <message>
+        <source>it would come back under the name of &apos;%1&apos;</source>
+        <translation>volvería con el nombre de «%1»</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder for the temporary package (the program&apos;s folder is not writable and %1 is not this user&apos;s own)</source>
+        <translation>Permiso denegado: no hay carpeta privada para el paquete temporal (la carpeta del programa no admite escritura y %1 no es de este usuario)</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
+        <translation>Llamada a procedimiento o argumento no válido: un archivo sellado solo se lee con su contraseña</translation>
     </message>
 </context>
 <context>

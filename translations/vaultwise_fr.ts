@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Classic</name>
+    <message>
+        <source>Subscript out of range: the substitution table is damaged (%1)</source>
+        <translation>Indice hors limites : la table de substitution est endommagée (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 is %2</source>
+        <translation>l’entrée %1 vaut %2</translation>
+    </message>
+    <message>
+        <source>no entry holds %1</source>
+        <translation>aucune entrée ne contient %1</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password holds a character that cannot be stored (only Windows-1252 characters are allowed)</source>
+        <translation>Appel de procédure ou argument non valide : le mot de passe contient un caractère qui ne peut pas être stocké (seuls les caractères Windows-1252 sont admis)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a valid encrypted file (%2)</source>
+        <translation>Format de fichier non valide : « %1 » n’est pas un fichier chiffré valide (%2)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a Vaultwise file</source>
+        <translation>Format de fichier non valide : « %1 » n’est pas un fichier Vaultwise</translation>
+    </message>
+    <message>
+        <source>%1 has %2 dimensions instead of 1</source>
+        <translation>%1 a %2 dimensions au lieu de 1</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 bytes, more than an encrypted file can hold</source>
+        <translation>%1 annonce %2 octets, plus qu’un fichier chiffré ne peut en contenir</translation>
+    </message>
+    <message>
+        <source>%1 has lower bound %2 instead of 0</source>
+        <translation>%1 a la borne inférieure %2 au lieu de 0</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: &apos;%1&apos; cannot hold %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Appel de procédure ou argument non valide : « %1 » ne peut pas contenir %2 octets ; un fichier chiffré en contient au plus 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the source name is too long</source>
+        <translation>Appel de procédure ou argument non valide : le nom de la source est trop long</translation>
+    </message>
+</context>
+<context>
     <name>DesktopFiles</name>
     <message>
         <source>File Encryption</source>
@@ -206,6 +253,10 @@
         <source>Cannot create the folder</source>
         <translation>Impossible de créer le dossier</translation>
     </message>
+    <message>
+        <source>The permissions of &apos;%1&apos; could not be set: %2</source>
+        <translation>Les permissions de « %1 » n’ont pas pu être définies : %2</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -328,6 +379,26 @@
     <message>
         <source>a reserved number</source>
         <translation>un nombre réservé</translation>
+    </message>
+    <message>
+        <source>the payload</source>
+        <translation>les données utiles</translation>
+    </message>
+    <message>
+        <source>the password</source>
+        <translation>le mot de passe</translation>
+    </message>
+    <message>
+        <source>the source kind</source>
+        <translation>le type de source</translation>
+    </message>
+    <message>
+        <source>the source name</source>
+        <translation>le nom de la source</translation>
+    </message>
+    <message>
+        <source>the substitution table</source>
+        <translation>la table de substitution</translation>
     </message>
 </context>
 <context>
@@ -551,6 +622,215 @@
     <message>
         <source>The description is %1 bytes long; a package holds at most 65,535</source>
         <translation>La description fait %1 octets ; un paquet en contient au plus 65 535</translation>
+    </message>
+</context>
+<context>
+    <name>Procedures</name>
+    <message>
+        <source>Replace File</source>
+        <translation>Remplacer le fichier</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt these %n items as classic .vw3 files (their contents are not protected), as sealed .vws files, one beside each, or as one sealed .vws file holding them all?</source>
+        <comment>Encrypt this %n item as a classic .vw3 file (its contents are not protected), as a sealed .vws file beside it, or as one sealed .vws file holding it?</comment>
+        <translation>
+            <numerusform>Chiffrer cet élément (%n) en fichier .vw3 classique (son contenu n’est pas protégé), en fichier .vws scellé à côté de lui, ou en un fichier .vws scellé qui le contient ?</numerusform>
+            <numerusform>Chiffrer ces %n éléments en fichiers .vw3 classiques (leur contenu n’est pas protégé), en fichiers .vws scellés, chacun à côté du sien, ou en un seul fichier .vws scellé qui les contient tous ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Destination encrypted file</source>
+        <translation>Fichier chiffré de destination</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?
+(Cancel keeps it, and this item is left out.)</source>
+        <translation>« %1 » existe déjà. Le remplacer ?
+(Annuler le garde, et cet élément est laissé de côté.)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt %n Items</source>
+        <comment>Encrypt %n Item</comment>
+        <translation>
+            <numerusform>Chiffrer %n élément</numerusform>
+            <numerusform>Chiffrer %n éléments</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Classic .vw3 files</source>
+        <translation>Fichiers .vw3 classiques</translation>
+    </message>
+    <message>
+        <source>Sealed .vws files</source>
+        <translation>Fichiers .vws scellés</translation>
+    </message>
+    <message>
+        <source>One sealed .vws file</source>
+        <translation>Un seul fichier .vws scellé</translation>
+    </message>
+    <message>
+        <source>
+  ... and %1 more</source>
+        <translation>
+  ... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Not encrypted: a classic .vw3 file holds only the folder&apos;s own files, so sub-folders, symbolic links, special files and names beginning with a dot are left out:%1
+Sealed .vws files keep whole folder trees.</source>
+        <translation>Non chiffrés : un fichier .vw3 classique ne contient que les fichiers propres du dossier ; les sous-dossiers, liens symboliques, fichiers spéciaux et noms commençant par un point sont laissés de côté :%1
+Les fichiers .vws scellés gardent des arborescences entières.</translation>
+    </message>
+    <message>
+        <source>Encrypt Folder</source>
+        <translation>Chiffrer un dossier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1 of &apos;%2&apos; will be replaced by the decrypted ones:%3</source>
+        <comment>%n file in %1 of &apos;%2&apos; will be replaced by the decrypted one:%3</comment>
+        <translation>
+            <numerusform>%n fichier dans %1 de « %2 » sera remplacé par le fichier déchiffré :%3</numerusform>
+            <numerusform>%n fichiers dans %1 de « %2 » seront remplacés par les fichiers déchiffrés :%3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <comment>%n folder</comment>
+        <translation>
+            <numerusform>%n dossier</numerusform>
+            <numerusform>%n dossiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in &apos;%1&apos; will be replaced by the decrypted ones:%2</source>
+        <comment>%n file in &apos;%1&apos; will be replaced by the decrypted one:%2</comment>
+        <translation>
+            <numerusform>%n fichier dans « %1 » sera remplacé par le fichier déchiffré :%2</numerusform>
+            <numerusform>%n fichiers dans « %1 » seront remplacés par les fichiers déchiffrés :%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace Files</source>
+        <translation>Remplacer des fichiers</translation>
+    </message>
+    <message>
+        <source>Please enter the password for the encrypted file:</source>
+        <translation>Veuillez saisir le mot de passe du fichier chiffré :</translation>
+    </message>
+    <message>
+        <source>No tree</source>
+        <translation>Aucune arborescence</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the files of &apos;%1&apos; make a package of %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Appel de procédure ou argument non valide : les fichiers de « %1 » forment un paquet de %2 octets ; un fichier chiffré en contient au plus 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>Please select a folder to encrypt:</source>
+        <translation>Veuillez choisir un dossier à chiffrer :</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Input past end of file: the payload ends %1 bytes early</source>
+        <translation>Lecture au-delà de la fin du fichier : les données utiles finissent %1 octets trop tôt</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5 files (*.vw3)</source>
+        <translation>Fichiers Moravi Vaultwise 3.5 (*.vw3)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Please enter a password for the encrypted file:</source>
+        <translation>Veuillez saisir un mot de passe pour le fichier chiffré :</translation>
+    </message>
+    <message>
+        <source>Please confirm the password for the encrypted file:</source>
+        <translation>Veuillez confirmer le mot de passe du fichier chiffré :</translation>
+    </message>
+    <message>
+        <source>New sealed file password (letter case matters):</source>
+        <translation>Nouveau mot de passe du fichier scellé (majuscules et minuscules comptent) :</translation>
+    </message>
+    <message>
+        <source>Confirm the password (letter case matters):</source>
+        <translation>Confirmez le mot de passe (majuscules et minuscules comptent) :</translation>
+    </message>
+    <message>
+        <source>Error: The passwords you have typed do not match.</source>
+        <translation>Erreur : les mots de passe saisis ne correspondent pas.</translation>
+    </message>
+    <message>
+        <source>Error: You have entered an incorrect password.</source>
+        <translation>Erreur : vous avez saisi un mot de passe incorrect.</translation>
+    </message>
+    <message>
+        <source>Not encrypted (special files are left out):%1</source>
+        <translation>Non chiffrés (les fichiers spéciaux sont laissés de côté) :%1</translation>
+    </message>
+    <message>
+        <source>Destination file</source>
+        <translation>Fichier de destination</translation>
+    </message>
+    <message>
+        <source>Please select the folder in which to place the encrypted files:</source>
+        <translation>Veuillez choisir le dossier où placer les fichiers chiffrés :</translation>
+    </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>Fichiers %1 (*.%2)</translation>
+    </message>
+    <message>
+        <source>Sealed Vaultwise files (*.vws)</source>
+        <translation>Fichiers Vaultwise scellés (*.vws)</translation>
+    </message>
+    <message>
+        <source>Weak Password</source>
+        <translation>Mot de passe faible</translation>
+    </message>
+    <message>
+        <source>Encrypt File</source>
+        <translation>Chiffrer un fichier</translation>
+    </message>
+    <message>
+        <source>Source encrypted file</source>
+        <translation>Fichier chiffré source</translation>
+    </message>
+    <message>
+        <source>Sealed file password (letter case matters):</source>
+        <translation>Mot de passe du fichier scellé (majuscules et minuscules comptent) :</translation>
+    </message>
+    <message>
+        <source>A sealed file needs a password</source>
+        <translation>Un fichier scellé demande un mot de passe</translation>
+    </message>
+    <message>
+        <source>Bad file name: &apos;%1&apos; cannot be encrypted: %2</source>
+        <translation>Nom de fichier incorrect : « %1 » ne peut pas être chiffré : %2</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and would come back as another name</source>
+        <translation>son nom n’est pas de l’UTF-8 valide et reviendrait sous un autre nom</translation>
+    </message>
+    <message>
+        <source>it would come back under the name of &apos;%1&apos;</source>
+        <translation>il reviendrait sous le nom de « %1 »</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder for the temporary package (the program&apos;s folder is not writable and %1 is not this user&apos;s own)</source>
+        <translation>Permission refusée : aucun dossier privé pour le paquet temporaire (le dossier du programme n’est pas accessible en écriture et %1 n’appartient pas à cet utilisateur)</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
+        <translation>Appel de procédure ou argument non valide : un fichier scellé ne se lit qu’avec son mot de passe</translation>
     </message>
 </context>
 <context>

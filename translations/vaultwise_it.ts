@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Classic</name>
+    <message>
+        <source>Subscript out of range: the substitution table is damaged (%1)</source>
+        <translation>Indice fuori intervallo: la tabella di sostituzione è danneggiata (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 is %2</source>
+        <translation>la voce %1 vale %2</translation>
+    </message>
+    <message>
+        <source>no entry holds %1</source>
+        <translation>nessuna voce contiene %1</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password holds a character that cannot be stored (only Windows-1252 characters are allowed)</source>
+        <translation>Chiamata di procedura o argomento non valido: la password contiene un carattere che non può essere memorizzato (sono ammessi solo caratteri Windows-1252)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a valid encrypted file (%2)</source>
+        <translation>Formato di file non valido: «%1» non è un file cifrato valido (%2)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a Vaultwise file</source>
+        <translation>Formato di file non valido: «%1» non è un file Vaultwise</translation>
+    </message>
+    <message>
+        <source>%1 has %2 dimensions instead of 1</source>
+        <translation>%1 ha %2 dimensioni invece di 1</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 bytes, more than an encrypted file can hold</source>
+        <translation>%1 dichiara %2 byte, più di quanti ne possa contenere un file cifrato</translation>
+    </message>
+    <message>
+        <source>%1 has lower bound %2 instead of 0</source>
+        <translation>%1 ha limite inferiore %2 invece di 0</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: &apos;%1&apos; cannot hold %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Chiamata di procedura o argomento non valido: «%1» non può contenere %2 byte; un file cifrato ne contiene al massimo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the source name is too long</source>
+        <translation>Chiamata di procedura o argomento non valido: il nome di origine è troppo lungo</translation>
+    </message>
+</context>
+<context>
     <name>DesktopFiles</name>
     <message>
         <source>File Encryption</source>
@@ -206,6 +253,10 @@
         <source>Cannot create the folder</source>
         <translation>Impossibile creare la cartella</translation>
     </message>
+    <message>
+        <source>The permissions of &apos;%1&apos; could not be set: %2</source>
+        <translation>Non è stato possibile impostare i permessi di «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -328,6 +379,26 @@
     <message>
         <source>a reserved number</source>
         <translation>un numero riservato</translation>
+    </message>
+    <message>
+        <source>the payload</source>
+        <translation>i dati</translation>
+    </message>
+    <message>
+        <source>the password</source>
+        <translation>la password</translation>
+    </message>
+    <message>
+        <source>the source kind</source>
+        <translation>il tipo di origine</translation>
+    </message>
+    <message>
+        <source>the source name</source>
+        <translation>il nome di origine</translation>
+    </message>
+    <message>
+        <source>the substitution table</source>
+        <translation>la tabella di sostituzione</translation>
     </message>
 </context>
 <context>
@@ -551,6 +622,215 @@
     <message>
         <source>The description is %1 bytes long; a package holds at most 65,535</source>
         <translation>La descrizione è lunga %1 byte; un pacchetto ne contiene al massimo 65.535</translation>
+    </message>
+</context>
+<context>
+    <name>Procedures</name>
+    <message>
+        <source>Replace File</source>
+        <translation>Sostituisci file</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt these %n items as classic .vw3 files (their contents are not protected), as sealed .vws files, one beside each, or as one sealed .vws file holding them all?</source>
+        <comment>Encrypt this %n item as a classic .vw3 file (its contents are not protected), as a sealed .vws file beside it, or as one sealed .vws file holding it?</comment>
+        <translation>
+            <numerusform>Cifrare questo elemento (%n) come file .vw3 classico (il contenuto non è protetto), come file .vws sigillato accanto a esso, o come un file .vws sigillato che lo contenga?</numerusform>
+            <numerusform>Cifrare questi %n elementi come file .vw3 classici (il contenuto non è protetto), come file .vws sigillati, ciascuno accanto al suo, o come un unico file .vws sigillato che li contenga tutti?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Destination encrypted file</source>
+        <translation>File cifrato di destinazione</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?
+(Cancel keeps it, and this item is left out.)</source>
+        <translation>«%1» esiste già. Sostituirlo?
+(Annulla lo mantiene, e questo elemento viene escluso.)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt %n Items</source>
+        <comment>Encrypt %n Item</comment>
+        <translation>
+            <numerusform>Cifra %n elemento</numerusform>
+            <numerusform>Cifra %n elementi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Classic .vw3 files</source>
+        <translation>File .vw3 classici</translation>
+    </message>
+    <message>
+        <source>Sealed .vws files</source>
+        <translation>File .vws sigillati</translation>
+    </message>
+    <message>
+        <source>One sealed .vws file</source>
+        <translation>Un solo file .vws sigillato</translation>
+    </message>
+    <message>
+        <source>
+  ... and %1 more</source>
+        <translation>
+  ... e altri %1</translation>
+    </message>
+    <message>
+        <source>Not encrypted: a classic .vw3 file holds only the folder&apos;s own files, so sub-folders, symbolic links, special files and names beginning with a dot are left out:%1
+Sealed .vws files keep whole folder trees.</source>
+        <translation>Non cifrati: un file .vw3 classico contiene solo i file propri della cartella; sottocartelle, collegamenti simbolici, file speciali e nomi che iniziano con un punto vengono esclusi:%1
+I file .vws sigillati conservano interi alberi di cartelle.</translation>
+    </message>
+    <message>
+        <source>Encrypt Folder</source>
+        <translation>Cifra cartella</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1 of &apos;%2&apos; will be replaced by the decrypted ones:%3</source>
+        <comment>%n file in %1 of &apos;%2&apos; will be replaced by the decrypted one:%3</comment>
+        <translation>
+            <numerusform>%n file in %1 di «%2» sarà sostituito da quello decifrato:%3</numerusform>
+            <numerusform>%n file in %1 di «%2» saranno sostituiti da quelli decifrati:%3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <comment>%n folder</comment>
+        <translation>
+            <numerusform>%n cartella</numerusform>
+            <numerusform>%n cartelle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in &apos;%1&apos; will be replaced by the decrypted ones:%2</source>
+        <comment>%n file in &apos;%1&apos; will be replaced by the decrypted one:%2</comment>
+        <translation>
+            <numerusform>%n file in «%1» sarà sostituito da quello decifrato:%2</numerusform>
+            <numerusform>%n file in «%1» saranno sostituiti da quelli decifrati:%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace Files</source>
+        <translation>Sostituisci file</translation>
+    </message>
+    <message>
+        <source>Please enter the password for the encrypted file:</source>
+        <translation>Inserisci la password del file cifrato:</translation>
+    </message>
+    <message>
+        <source>No tree</source>
+        <translation>Nessun albero</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the files of &apos;%1&apos; make a package of %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Chiamata di procedura o argomento non valido: i file di «%1» formano un pacchetto di %2 byte; un file cifrato ne contiene al massimo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>Please select a folder to encrypt:</source>
+        <translation>Scegli una cartella da cifrare:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Input past end of file: the payload ends %1 bytes early</source>
+        <translation>Lettura oltre la fine del file: i dati finiscono %1 byte prima</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5 files (*.vw3)</source>
+        <translation>File Moravi Vaultwise 3.5 (*.vw3)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Please enter a password for the encrypted file:</source>
+        <translation>Inserisci una password per il file cifrato:</translation>
+    </message>
+    <message>
+        <source>Please confirm the password for the encrypted file:</source>
+        <translation>Conferma la password del file cifrato:</translation>
+    </message>
+    <message>
+        <source>New sealed file password (letter case matters):</source>
+        <translation>Nuova password del file sigillato (maiuscole e minuscole contano):</translation>
+    </message>
+    <message>
+        <source>Confirm the password (letter case matters):</source>
+        <translation>Conferma la password (maiuscole e minuscole contano):</translation>
+    </message>
+    <message>
+        <source>Error: The passwords you have typed do not match.</source>
+        <translation>Errore: le password inserite non coincidono.</translation>
+    </message>
+    <message>
+        <source>Error: You have entered an incorrect password.</source>
+        <translation>Errore: hai inserito una password errata.</translation>
+    </message>
+    <message>
+        <source>Not encrypted (special files are left out):%1</source>
+        <translation>Non cifrati (i file speciali vengono esclusi):%1</translation>
+    </message>
+    <message>
+        <source>Destination file</source>
+        <translation>File di destinazione</translation>
+    </message>
+    <message>
+        <source>Please select the folder in which to place the encrypted files:</source>
+        <translation>Scegli la cartella in cui mettere i file cifrati:</translation>
+    </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>File %1 (*.%2)</translation>
+    </message>
+    <message>
+        <source>Sealed Vaultwise files (*.vws)</source>
+        <translation>File Vaultwise sigillati (*.vws)</translation>
+    </message>
+    <message>
+        <source>Weak Password</source>
+        <translation>Password debole</translation>
+    </message>
+    <message>
+        <source>Encrypt File</source>
+        <translation>Cifra file</translation>
+    </message>
+    <message>
+        <source>Source encrypted file</source>
+        <translation>File cifrato di origine</translation>
+    </message>
+    <message>
+        <source>Sealed file password (letter case matters):</source>
+        <translation>Password del file sigillato (maiuscole e minuscole contano):</translation>
+    </message>
+    <message>
+        <source>A sealed file needs a password</source>
+        <translation>Un file sigillato richiede una password</translation>
+    </message>
+    <message>
+        <source>Bad file name: &apos;%1&apos; cannot be encrypted: %2</source>
+        <translation>Nome di file non valido: «%1» non può essere cifrato: %2</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and would come back as another name</source>
+        <translation>il suo nome non è UTF-8 valido e tornerebbe con un altro nome</translation>
+    </message>
+    <message>
+        <source>it would come back under the name of &apos;%1&apos;</source>
+        <translation>tornerebbe con il nome di «%1»</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder for the temporary package (the program&apos;s folder is not writable and %1 is not this user&apos;s own)</source>
+        <translation>Permesso negato: nessuna cartella privata per il pacchetto temporaneo (la cartella del programma non è scrivibile e %1 non appartiene a questo utente)</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
+        <translation>Chiamata di procedura o argomento non valido: un file sigillato si legge solo con la sua password</translation>
     </message>
 </context>
 <context>

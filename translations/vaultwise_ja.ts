@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>Classic</name>
+    <message>
+        <source>Subscript out of range: the substitution table is damaged (%1)</source>
+        <translation>インデックスが範囲外です: 置換表が破損しています (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 is %2</source>
+        <translation>エントリ %1 の値が %2 です</translation>
+    </message>
+    <message>
+        <source>no entry holds %1</source>
+        <translation>%1 を含むエントリがありません</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password holds a character that cannot be stored (only Windows-1252 characters are allowed)</source>
+        <translation>無効なプロシージャ呼び出しまたは引数: パスワードに保存できない文字が含まれています (Windows-1252 の文字のみ使用できます)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a valid encrypted file (%2)</source>
+        <translation>無効なファイル形式: 「%1」は有効な暗号化ファイルではありません (%2)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a Vaultwise file</source>
+        <translation>無効なファイル形式: 「%1」は Vaultwise のファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 has %2 dimensions instead of 1</source>
+        <translation>%1 が 1 次元ではなく %2 次元です</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 bytes, more than an encrypted file can hold</source>
+        <translation>%1 は %2 バイトを示していますが、暗号化ファイルに収まる量を超えています</translation>
+    </message>
+    <message>
+        <source>%1 has lower bound %2 instead of 0</source>
+        <translation>%1 の下限が 0 ではなく %2 です</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: &apos;%1&apos; cannot hold %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>無効なプロシージャ呼び出しまたは引数: 「%1」に %2 バイトは収まりません。暗号化ファイルは最大 2,147,483,647 バイトです</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the source name is too long</source>
+        <translation>無効なプロシージャ呼び出しまたは引数: 元の名前が長すぎます</translation>
+    </message>
+</context>
+<context>
     <name>DesktopFiles</name>
     <message>
         <source>File Encryption</source>
@@ -206,6 +253,10 @@
         <source>Cannot create the folder</source>
         <translation>というフォルダーを作成できません</translation>
     </message>
+    <message>
+        <source>The permissions of &apos;%1&apos; could not be set: %2</source>
+        <translation>「%1」のアクセス権を設定できませんでした: %2</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -328,6 +379,26 @@
     <message>
         <source>a reserved number</source>
         <translation>予約数値</translation>
+    </message>
+    <message>
+        <source>the payload</source>
+        <translation>データ本体</translation>
+    </message>
+    <message>
+        <source>the password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>the source kind</source>
+        <translation>元の種類</translation>
+    </message>
+    <message>
+        <source>the source name</source>
+        <translation>元の名前</translation>
+    </message>
+    <message>
+        <source>the substitution table</source>
+        <translation>置換表</translation>
     </message>
 </context>
 <context>
@@ -551,6 +622,210 @@
     <message>
         <source>The description is %1 bytes long; a package holds at most 65,535</source>
         <translation>説明は %1 バイトです。パッケージには最大 65,535 バイトまでです</translation>
+    </message>
+</context>
+<context>
+    <name>Procedures</name>
+    <message>
+        <source>Replace File</source>
+        <translation>ファイルの置き換え</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt these %n items as classic .vw3 files (their contents are not protected), as sealed .vws files, one beside each, or as one sealed .vws file holding them all?</source>
+        <comment>Encrypt this %n item as a classic .vw3 file (its contents are not protected), as a sealed .vws file beside it, or as one sealed .vws file holding it?</comment>
+        <translation>
+            <numerusform>この %n 個の項目を、従来の .vw3 ファイル (内容は保護されません)、それぞれの隣に置く封印 .vws ファイル、またはすべてを含む 1 つの封印 .vws ファイルのどれで暗号化しますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Destination encrypted file</source>
+        <translation>保存先の暗号化ファイル</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?
+(Cancel keeps it, and this item is left out.)</source>
+        <translation>「%1」は既に存在します。置き換えますか?
+(キャンセルすると残し、この項目は除外します。)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt %n Items</source>
+        <comment>Encrypt %n Item</comment>
+        <translation>
+            <numerusform>%n 個の項目を暗号化</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Classic .vw3 files</source>
+        <translation>従来の .vw3 ファイル</translation>
+    </message>
+    <message>
+        <source>Sealed .vws files</source>
+        <translation>封印 .vws ファイル</translation>
+    </message>
+    <message>
+        <source>One sealed .vws file</source>
+        <translation>1 つの封印 .vws ファイル</translation>
+    </message>
+    <message>
+        <source>
+  ... and %1 more</source>
+        <translation>
+  ... ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Not encrypted: a classic .vw3 file holds only the folder&apos;s own files, so sub-folders, symbolic links, special files and names beginning with a dot are left out:%1
+Sealed .vws files keep whole folder trees.</source>
+        <translation>暗号化されないもの: 従来の .vw3 ファイルにはフォルダー直下のファイルしか入らないため、サブフォルダー、シンボリックリンク、特殊ファイル、ドットで始まる名前は除外されます:%1
+封印 .vws ファイルならフォルダーツリー全体を保存できます。</translation>
+    </message>
+    <message>
+        <source>Encrypt Folder</source>
+        <translation>フォルダーの暗号化</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1 of &apos;%2&apos; will be replaced by the decrypted ones:%3</source>
+        <comment>%n file in %1 of &apos;%2&apos; will be replaced by the decrypted one:%3</comment>
+        <translation>
+            <numerusform>「%2」の%1にある %n 個のファイルが復号したファイルで置き換えられます:%3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <comment>%n folder</comment>
+        <translation>
+            <numerusform>%n 個のフォルダー</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in &apos;%1&apos; will be replaced by the decrypted ones:%2</source>
+        <comment>%n file in &apos;%1&apos; will be replaced by the decrypted one:%2</comment>
+        <translation>
+            <numerusform>「%1」にある %n 個のファイルが復号したファイルで置き換えられます:%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace Files</source>
+        <translation>ファイルの置き換え</translation>
+    </message>
+    <message>
+        <source>Please enter the password for the encrypted file:</source>
+        <translation>暗号化ファイルのパスワードを入力してください:</translation>
+    </message>
+    <message>
+        <source>No tree</source>
+        <translation>ツリーがありません</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the files of &apos;%1&apos; make a package of %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>無効なプロシージャ呼び出しまたは引数: 「%1」のファイルは %2 バイトのパッケージになります。暗号化ファイルは最大 2,147,483,647 バイトです</translation>
+    </message>
+    <message>
+        <source>Please select a folder to encrypt:</source>
+        <translation>暗号化するフォルダーを選んでください:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Input past end of file: the payload ends %1 bytes early</source>
+        <translation>ファイルの終わりを超えた読み込み: データ本体が %1 バイト早く終わっています</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5 files (*.vw3)</source>
+        <translation>Moravi Vaultwise 3.5 ファイル (*.vw3)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please enter a password for the encrypted file:</source>
+        <translation>暗号化ファイルのパスワードを入力してください:</translation>
+    </message>
+    <message>
+        <source>Please confirm the password for the encrypted file:</source>
+        <translation>暗号化ファイルのパスワードをもう一度入力してください:</translation>
+    </message>
+    <message>
+        <source>New sealed file password (letter case matters):</source>
+        <translation>封印ファイルの新しいパスワード (大文字と小文字は区別されます):</translation>
+    </message>
+    <message>
+        <source>Confirm the password (letter case matters):</source>
+        <translation>パスワードの確認 (大文字と小文字は区別されます):</translation>
+    </message>
+    <message>
+        <source>Error: The passwords you have typed do not match.</source>
+        <translation>エラー: 入力したパスワードが一致しません。</translation>
+    </message>
+    <message>
+        <source>Error: You have entered an incorrect password.</source>
+        <translation>エラー: パスワードが正しくありません。</translation>
+    </message>
+    <message>
+        <source>Not encrypted (special files are left out):%1</source>
+        <translation>暗号化されないもの (特殊ファイルは除外されます):%1</translation>
+    </message>
+    <message>
+        <source>Destination file</source>
+        <translation>保存先ファイル</translation>
+    </message>
+    <message>
+        <source>Please select the folder in which to place the encrypted files:</source>
+        <translation>暗号化されていたファイルを置くフォルダーを選んでください:</translation>
+    </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>%1 ファイル (*.%2)</translation>
+    </message>
+    <message>
+        <source>Sealed Vaultwise files (*.vws)</source>
+        <translation>Vaultwise 封印ファイル (*.vws)</translation>
+    </message>
+    <message>
+        <source>Weak Password</source>
+        <translation>弱いパスワード</translation>
+    </message>
+    <message>
+        <source>Encrypt File</source>
+        <translation>ファイルの暗号化</translation>
+    </message>
+    <message>
+        <source>Source encrypted file</source>
+        <translation>元の暗号化ファイル</translation>
+    </message>
+    <message>
+        <source>Sealed file password (letter case matters):</source>
+        <translation>封印ファイルのパスワード (大文字と小文字は区別されます):</translation>
+    </message>
+    <message>
+        <source>A sealed file needs a password</source>
+        <translation>封印ファイルにはパスワードが必要です</translation>
+    </message>
+    <message>
+        <source>Bad file name: &apos;%1&apos; cannot be encrypted: %2</source>
+        <translation>無効なファイル名: 「%1」は暗号化できません: %2</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and would come back as another name</source>
+        <translation>名前が有効な UTF-8 ではないため、別の名前で戻ってしまいます</translation>
+    </message>
+    <message>
+        <source>it would come back under the name of &apos;%1&apos;</source>
+        <translation>「%1」の名前で戻ってしまいます</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder for the temporary package (the program&apos;s folder is not writable and %1 is not this user&apos;s own)</source>
+        <translation>アクセスが拒否されました: 一時パッケージ用の専用フォルダーがありません (プログラムのフォルダーに書き込めず、%1 はこのユーザーのものではありません)</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
+        <translation>無効なプロシージャ呼び出しまたは引数: 封印ファイルはそのパスワードでのみ読み込めます</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>Classic</name>
+    <message>
+        <source>Subscript out of range: the substitution table is damaged (%1)</source>
+        <translation>Indeks poza zakresem: tablica podstawień jest uszkodzona (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 is %2</source>
+        <translation>wpis %1 ma wartość %2</translation>
+    </message>
+    <message>
+        <source>no entry holds %1</source>
+        <translation>żaden wpis nie zawiera %1</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password holds a character that cannot be stored (only Windows-1252 characters are allowed)</source>
+        <translation>Nieprawidłowe wywołanie procedury lub argument: hasło zawiera znak, którego nie można zapisać (dozwolone są tylko znaki Windows-1252)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a valid encrypted file (%2)</source>
+        <translation>Nieprawidłowy format pliku: „%1” nie jest prawidłowym zaszyfrowanym plikiem (%2)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a Vaultwise file</source>
+        <translation>Nieprawidłowy format pliku: „%1” nie jest plikiem Vaultwise</translation>
+    </message>
+    <message>
+        <source>%1 has %2 dimensions instead of 1</source>
+        <translation>%1 ma %2 wymiarów zamiast 1</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 bytes, more than an encrypted file can hold</source>
+        <translation>%1 podaje %2 bajtów, więcej niż mieści zaszyfrowany plik</translation>
+    </message>
+    <message>
+        <source>%1 has lower bound %2 instead of 0</source>
+        <translation>%1 ma dolną granicę %2 zamiast 0</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: &apos;%1&apos; cannot hold %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Nieprawidłowe wywołanie procedury lub argument: „%1” nie pomieści %2 bajtów; zaszyfrowany plik mieści najwyżej 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the source name is too long</source>
+        <translation>Nieprawidłowe wywołanie procedury lub argument: nazwa źródła jest zbyt długa</translation>
+    </message>
+</context>
+<context>
     <name>DesktopFiles</name>
     <message>
         <source>File Encryption</source>
@@ -206,6 +253,10 @@
         <source>Cannot create the folder</source>
         <translation>Nie można utworzyć folderu</translation>
     </message>
+    <message>
+        <source>The permissions of &apos;%1&apos; could not be set: %2</source>
+        <translation>Nie udało się ustawić uprawnień „%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -328,6 +379,26 @@
     <message>
         <source>a reserved number</source>
         <translation>zarezerwowana liczba</translation>
+    </message>
+    <message>
+        <source>the payload</source>
+        <translation>dane</translation>
+    </message>
+    <message>
+        <source>the password</source>
+        <translation>hasło</translation>
+    </message>
+    <message>
+        <source>the source kind</source>
+        <translation>rodzaj źródła</translation>
+    </message>
+    <message>
+        <source>the source name</source>
+        <translation>nazwa źródła</translation>
+    </message>
+    <message>
+        <source>the substitution table</source>
+        <translation>tablica podstawień</translation>
     </message>
 </context>
 <context>
@@ -551,6 +622,220 @@
     <message>
         <source>The description is %1 bytes long; a package holds at most 65,535</source>
         <translation>Opis ma %1 bajtów; pakiet mieści najwyżej 65 535</translation>
+    </message>
+</context>
+<context>
+    <name>Procedures</name>
+    <message>
+        <source>Replace File</source>
+        <translation>Zastąp plik</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt these %n items as classic .vw3 files (their contents are not protected), as sealed .vws files, one beside each, or as one sealed .vws file holding them all?</source>
+        <comment>Encrypt this %n item as a classic .vw3 file (its contents are not protected), as a sealed .vws file beside it, or as one sealed .vws file holding it?</comment>
+        <translation>
+            <numerusform>Zaszyfrować ten %n element jako klasyczny plik .vw3 (jego zawartość nie jest chroniona), jako zapieczętowany plik .vws obok niego, czy jako jeden zapieczętowany plik .vws, który go zawiera?</numerusform>
+            <numerusform>Zaszyfrować te %n elementy jako klasyczne pliki .vw3 (ich zawartość nie jest chroniona), jako zapieczętowane pliki .vws, każdy obok swojego, czy jako jeden zapieczętowany plik .vws, który zawiera je wszystkie?</numerusform>
+            <numerusform>Zaszyfrować tych %n elementów jako klasyczne pliki .vw3 (ich zawartość nie jest chroniona), jako zapieczętowane pliki .vws, każdy obok swojego, czy jako jeden zapieczętowany plik .vws, który zawiera je wszystkie?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Destination encrypted file</source>
+        <translation>Docelowy zaszyfrowany plik</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?
+(Cancel keeps it, and this item is left out.)</source>
+        <translation>„%1” już istnieje. Zastąpić?
+(Anuluj zachowa go, a ten element zostanie pominięty.)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt %n Items</source>
+        <comment>Encrypt %n Item</comment>
+        <translation>
+            <numerusform>Zaszyfruj %n element</numerusform>
+            <numerusform>Zaszyfruj %n elementy</numerusform>
+            <numerusform>Zaszyfruj %n elementów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Classic .vw3 files</source>
+        <translation>Klasyczne pliki .vw3</translation>
+    </message>
+    <message>
+        <source>Sealed .vws files</source>
+        <translation>Zapieczętowane pliki .vws</translation>
+    </message>
+    <message>
+        <source>One sealed .vws file</source>
+        <translation>Jeden zapieczętowany plik .vws</translation>
+    </message>
+    <message>
+        <source>
+  ... and %1 more</source>
+        <translation>
+  ... i %1 więcej</translation>
+    </message>
+    <message>
+        <source>Not encrypted: a classic .vw3 file holds only the folder&apos;s own files, so sub-folders, symbolic links, special files and names beginning with a dot are left out:%1
+Sealed .vws files keep whole folder trees.</source>
+        <translation>Nie zaszyfrowano: klasyczny plik .vw3 zawiera tylko własne pliki folderu, więc podfoldery, dowiązania symboliczne, pliki specjalne i nazwy zaczynające się od kropki są pomijane:%1
+Zapieczętowane pliki .vws zachowują całe drzewa folderów.</translation>
+    </message>
+    <message>
+        <source>Encrypt Folder</source>
+        <translation>Zaszyfruj folder</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1 of &apos;%2&apos; will be replaced by the decrypted ones:%3</source>
+        <comment>%n file in %1 of &apos;%2&apos; will be replaced by the decrypted one:%3</comment>
+        <translation>
+            <numerusform>%n plik w %1 „%2” zostanie zastąpiony odszyfrowanym:%3</numerusform>
+            <numerusform>%n pliki w %1 „%2” zostaną zastąpione odszyfrowanymi:%3</numerusform>
+            <numerusform>%n plików w %1 „%2” zostanie zastąpionych odszyfrowanymi:%3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <comment>%n folder</comment>
+        <translation>
+            <numerusform>%n folderze</numerusform>
+            <numerusform>%n folderach</numerusform>
+            <numerusform>%n folderach</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in &apos;%1&apos; will be replaced by the decrypted ones:%2</source>
+        <comment>%n file in &apos;%1&apos; will be replaced by the decrypted one:%2</comment>
+        <translation>
+            <numerusform>%n plik w „%1” zostanie zastąpiony odszyfrowanym:%2</numerusform>
+            <numerusform>%n pliki w „%1” zostaną zastąpione odszyfrowanymi:%2</numerusform>
+            <numerusform>%n plików w „%1” zostanie zastąpionych odszyfrowanymi:%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace Files</source>
+        <translation>Zastąp pliki</translation>
+    </message>
+    <message>
+        <source>Please enter the password for the encrypted file:</source>
+        <translation>Wpisz hasło zaszyfrowanego pliku:</translation>
+    </message>
+    <message>
+        <source>No tree</source>
+        <translation>Brak drzewa</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the files of &apos;%1&apos; make a package of %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Nieprawidłowe wywołanie procedury lub argument: pliki „%1” tworzą pakiet o rozmiarze %2 bajtów; zaszyfrowany plik mieści najwyżej 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>Please select a folder to encrypt:</source>
+        <translation>Wybierz folder do zaszyfrowania:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Input past end of file: the payload ends %1 bytes early</source>
+        <translation>Odczyt poza końcem pliku: dane kończą się o %1 bajtów za wcześnie</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5 files (*.vw3)</source>
+        <translation>Pliki Moravi Vaultwise 3.5 (*.vw3)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Wszystkie pliki (*.*)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Please enter a password for the encrypted file:</source>
+        <translation>Wpisz hasło dla zaszyfrowanego pliku:</translation>
+    </message>
+    <message>
+        <source>Please confirm the password for the encrypted file:</source>
+        <translation>Potwierdź hasło dla zaszyfrowanego pliku:</translation>
+    </message>
+    <message>
+        <source>New sealed file password (letter case matters):</source>
+        <translation>Nowe hasło zapieczętowanego pliku (wielkość liter ma znaczenie):</translation>
+    </message>
+    <message>
+        <source>Confirm the password (letter case matters):</source>
+        <translation>Potwierdź hasło (wielkość liter ma znaczenie):</translation>
+    </message>
+    <message>
+        <source>Error: The passwords you have typed do not match.</source>
+        <translation>Błąd: wpisane hasła nie są zgodne.</translation>
+    </message>
+    <message>
+        <source>Error: You have entered an incorrect password.</source>
+        <translation>Błąd: wpisano nieprawidłowe hasło.</translation>
+    </message>
+    <message>
+        <source>Not encrypted (special files are left out):%1</source>
+        <translation>Nie zaszyfrowano (pliki specjalne są pomijane):%1</translation>
+    </message>
+    <message>
+        <source>Destination file</source>
+        <translation>Plik docelowy</translation>
+    </message>
+    <message>
+        <source>Please select the folder in which to place the encrypted files:</source>
+        <translation>Wybierz folder, w którym umieścić zaszyfrowane pliki:</translation>
+    </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>Pliki %1 (*.%2)</translation>
+    </message>
+    <message>
+        <source>Sealed Vaultwise files (*.vws)</source>
+        <translation>Zapieczętowane pliki Vaultwise (*.vws)</translation>
+    </message>
+    <message>
+        <source>Weak Password</source>
+        <translation>Słabe hasło</translation>
+    </message>
+    <message>
+        <source>Encrypt File</source>
+        <translation>Zaszyfruj plik</translation>
+    </message>
+    <message>
+        <source>Source encrypted file</source>
+        <translation>Źródłowy zaszyfrowany plik</translation>
+    </message>
+    <message>
+        <source>Sealed file password (letter case matters):</source>
+        <translation>Hasło zapieczętowanego pliku (wielkość liter ma znaczenie):</translation>
+    </message>
+    <message>
+        <source>A sealed file needs a password</source>
+        <translation>Zapieczętowany plik wymaga hasła</translation>
+    </message>
+    <message>
+        <source>Bad file name: &apos;%1&apos; cannot be encrypted: %2</source>
+        <translation>Nieprawidłowa nazwa pliku: nie można zaszyfrować „%1”: %2</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and would come back as another name</source>
+        <translation>jego nazwa nie jest prawidłowym UTF-8 i wróciłaby jako inna nazwa</translation>
+    </message>
+    <message>
+        <source>it would come back under the name of &apos;%1&apos;</source>
+        <translation>wróciłby pod nazwą „%1”</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder for the temporary package (the program&apos;s folder is not writable and %1 is not this user&apos;s own)</source>
+        <translation>Brak uprawnień: brak prywatnego folderu na tymczasowy pakiet (folder programu nie jest zapisywalny, a %1 nie należy do tego użytkownika)</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
+        <translation>Nieprawidłowe wywołanie procedury lub argument: zapieczętowany plik czyta się tylko z jego hasłem</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Classic</name>
+    <message>
+        <source>Subscript out of range: the substitution table is damaged (%1)</source>
+        <translation>Índice fora do intervalo: a tabela de substituição está danificada (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 is %2</source>
+        <translation>a entrada %1 vale %2</translation>
+    </message>
+    <message>
+        <source>no entry holds %1</source>
+        <translation>nenhuma entrada contém %1</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password holds a character that cannot be stored (only Windows-1252 characters are allowed)</source>
+        <translation>Chamada de procedimento ou argumento inválido: a senha contém um caractere que não pode ser guardado (só caracteres Windows-1252 são permitidos)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a valid encrypted file (%2)</source>
+        <translation>Formato de arquivo inválido: “%1” não é um arquivo criptografado válido (%2)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a Vaultwise file</source>
+        <translation>Formato de arquivo inválido: “%1” não é um arquivo do Vaultwise</translation>
+    </message>
+    <message>
+        <source>%1 has %2 dimensions instead of 1</source>
+        <translation>%1 tem %2 dimensões em vez de 1</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 bytes, more than an encrypted file can hold</source>
+        <translation>%1 declara %2 bytes, mais do que um arquivo criptografado comporta</translation>
+    </message>
+    <message>
+        <source>%1 has lower bound %2 instead of 0</source>
+        <translation>%1 tem limite inferior %2 em vez de 0</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: &apos;%1&apos; cannot hold %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Chamada de procedimento ou argumento inválido: “%1” não comporta %2 bytes; um arquivo criptografado comporta no máximo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the source name is too long</source>
+        <translation>Chamada de procedimento ou argumento inválido: o nome de origem é longo demais</translation>
+    </message>
+</context>
+<context>
     <name>DesktopFiles</name>
     <message>
         <source>File Encryption</source>
@@ -206,6 +253,10 @@
         <source>Cannot create the folder</source>
         <translation>Não foi possível criar a pasta</translation>
     </message>
+    <message>
+        <source>The permissions of &apos;%1&apos; could not be set: %2</source>
+        <translation>Não foi possível definir as permissões de “%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -328,6 +379,26 @@
     <message>
         <source>a reserved number</source>
         <translation>um número reservado</translation>
+    </message>
+    <message>
+        <source>the payload</source>
+        <translation>os dados</translation>
+    </message>
+    <message>
+        <source>the password</source>
+        <translation>a senha</translation>
+    </message>
+    <message>
+        <source>the source kind</source>
+        <translation>o tipo de origem</translation>
+    </message>
+    <message>
+        <source>the source name</source>
+        <translation>o nome de origem</translation>
+    </message>
+    <message>
+        <source>the substitution table</source>
+        <translation>a tabela de substituição</translation>
     </message>
 </context>
 <context>
@@ -551,6 +622,215 @@
     <message>
         <source>The description is %1 bytes long; a package holds at most 65,535</source>
         <translation>A descrição tem %1 bytes; um pacote comporta no máximo 65.535</translation>
+    </message>
+</context>
+<context>
+    <name>Procedures</name>
+    <message>
+        <source>Replace File</source>
+        <translation>Substituir arquivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt these %n items as classic .vw3 files (their contents are not protected), as sealed .vws files, one beside each, or as one sealed .vws file holding them all?</source>
+        <comment>Encrypt this %n item as a classic .vw3 file (its contents are not protected), as a sealed .vws file beside it, or as one sealed .vws file holding it?</comment>
+        <translation>
+            <numerusform>Criptografar este item (%n) como arquivo .vw3 clássico (seu conteúdo não fica protegido), como arquivo .vws selado ao lado dele, ou como um arquivo .vws selado que o contenha?</numerusform>
+            <numerusform>Criptografar estes %n itens como arquivos .vw3 clássicos (seu conteúdo não fica protegido), como arquivos .vws selados, cada um ao lado do seu, ou como um único arquivo .vws selado que contenha todos?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Destination encrypted file</source>
+        <translation>Arquivo criptografado de destino</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?
+(Cancel keeps it, and this item is left out.)</source>
+        <translation>“%1” já existe. Substituir?
+(Cancelar o mantém, e este item fica de fora.)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt %n Items</source>
+        <comment>Encrypt %n Item</comment>
+        <translation>
+            <numerusform>Criptografar %n item</numerusform>
+            <numerusform>Criptografar %n itens</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Classic .vw3 files</source>
+        <translation>Arquivos .vw3 clássicos</translation>
+    </message>
+    <message>
+        <source>Sealed .vws files</source>
+        <translation>Arquivos .vws selados</translation>
+    </message>
+    <message>
+        <source>One sealed .vws file</source>
+        <translation>Um único arquivo .vws selado</translation>
+    </message>
+    <message>
+        <source>
+  ... and %1 more</source>
+        <translation>
+  ... e mais %1</translation>
+    </message>
+    <message>
+        <source>Not encrypted: a classic .vw3 file holds only the folder&apos;s own files, so sub-folders, symbolic links, special files and names beginning with a dot are left out:%1
+Sealed .vws files keep whole folder trees.</source>
+        <translation>Não criptografados: um arquivo .vw3 clássico contém só os arquivos próprios da pasta; subpastas, links simbólicos, arquivos especiais e nomes que começam com ponto ficam de fora:%1
+Arquivos .vws selados guardam árvores de pastas inteiras.</translation>
+    </message>
+    <message>
+        <source>Encrypt Folder</source>
+        <translation>Criptografar pasta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1 of &apos;%2&apos; will be replaced by the decrypted ones:%3</source>
+        <comment>%n file in %1 of &apos;%2&apos; will be replaced by the decrypted one:%3</comment>
+        <translation>
+            <numerusform>%n arquivo em %1 de “%2” será substituído pelo descriptografado:%3</numerusform>
+            <numerusform>%n arquivos em %1 de “%2” serão substituídos pelos descriptografados:%3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <comment>%n folder</comment>
+        <translation>
+            <numerusform>%n pasta</numerusform>
+            <numerusform>%n pastas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in &apos;%1&apos; will be replaced by the decrypted ones:%2</source>
+        <comment>%n file in &apos;%1&apos; will be replaced by the decrypted one:%2</comment>
+        <translation>
+            <numerusform>%n arquivo em “%1” será substituído pelo descriptografado:%2</numerusform>
+            <numerusform>%n arquivos em “%1” serão substituídos pelos descriptografados:%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace Files</source>
+        <translation>Substituir arquivos</translation>
+    </message>
+    <message>
+        <source>Please enter the password for the encrypted file:</source>
+        <translation>Digite a senha do arquivo criptografado:</translation>
+    </message>
+    <message>
+        <source>No tree</source>
+        <translation>Nenhuma árvore</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the files of &apos;%1&apos; make a package of %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Chamada de procedimento ou argumento inválido: os arquivos de “%1” formam um pacote de %2 bytes; um arquivo criptografado comporta no máximo 2.147.483.647</translation>
+    </message>
+    <message>
+        <source>Please select a folder to encrypt:</source>
+        <translation>Selecione uma pasta para criptografar:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Input past end of file: the payload ends %1 bytes early</source>
+        <translation>Leitura além do fim do arquivo: os dados terminam %1 bytes antes</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5 files (*.vw3)</source>
+        <translation>Arquivos do Moravi Vaultwise 3.5 (*.vw3)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos os arquivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Please enter a password for the encrypted file:</source>
+        <translation>Digite uma senha para o arquivo criptografado:</translation>
+    </message>
+    <message>
+        <source>Please confirm the password for the encrypted file:</source>
+        <translation>Confirme a senha do arquivo criptografado:</translation>
+    </message>
+    <message>
+        <source>New sealed file password (letter case matters):</source>
+        <translation>Nova senha do arquivo selado (maiúsculas e minúsculas contam):</translation>
+    </message>
+    <message>
+        <source>Confirm the password (letter case matters):</source>
+        <translation>Confirme a senha (maiúsculas e minúsculas contam):</translation>
+    </message>
+    <message>
+        <source>Error: The passwords you have typed do not match.</source>
+        <translation>Erro: as senhas digitadas não coincidem.</translation>
+    </message>
+    <message>
+        <source>Error: You have entered an incorrect password.</source>
+        <translation>Erro: você digitou uma senha incorreta.</translation>
+    </message>
+    <message>
+        <source>Not encrypted (special files are left out):%1</source>
+        <translation>Não criptografados (arquivos especiais ficam de fora):%1</translation>
+    </message>
+    <message>
+        <source>Destination file</source>
+        <translation>Arquivo de destino</translation>
+    </message>
+    <message>
+        <source>Please select the folder in which to place the encrypted files:</source>
+        <translation>Selecione a pasta onde colocar os arquivos criptografados:</translation>
+    </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>Arquivos %1 (*.%2)</translation>
+    </message>
+    <message>
+        <source>Sealed Vaultwise files (*.vws)</source>
+        <translation>Arquivos selados do Vaultwise (*.vws)</translation>
+    </message>
+    <message>
+        <source>Weak Password</source>
+        <translation>Senha fraca</translation>
+    </message>
+    <message>
+        <source>Encrypt File</source>
+        <translation>Criptografar arquivo</translation>
+    </message>
+    <message>
+        <source>Source encrypted file</source>
+        <translation>Arquivo criptografado de origem</translation>
+    </message>
+    <message>
+        <source>Sealed file password (letter case matters):</source>
+        <translation>Senha do arquivo selado (maiúsculas e minúsculas contam):</translation>
+    </message>
+    <message>
+        <source>A sealed file needs a password</source>
+        <translation>Um arquivo selado precisa de uma senha</translation>
+    </message>
+    <message>
+        <source>Bad file name: &apos;%1&apos; cannot be encrypted: %2</source>
+        <translation>Nome de arquivo inválido: “%1” não pode ser criptografado: %2</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and would come back as another name</source>
+        <translation>seu nome não é UTF-8 válido e voltaria com outro nome</translation>
+    </message>
+    <message>
+        <source>it would come back under the name of &apos;%1&apos;</source>
+        <translation>ele voltaria com o nome de “%1”</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder for the temporary package (the program&apos;s folder is not writable and %1 is not this user&apos;s own)</source>
+        <translation>Permissão negada: não há pasta privada para o pacote temporário (a pasta do programa não permite gravação e %1 não pertence a este usuário)</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
+        <translation>Chamada de procedimento ou argumento inválido: um arquivo selado só é lido com sua senha</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Classic</name>
+    <message>
+        <source>Subscript out of range: the substitution table is damaged (%1)</source>
+        <translation>Индекс вне диапазона: таблица подстановки повреждена (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 is %2</source>
+        <translation>элемент %1 равен %2</translation>
+    </message>
+    <message>
+        <source>no entry holds %1</source>
+        <translation>ни один элемент не содержит %1</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password holds a character that cannot be stored (only Windows-1252 characters are allowed)</source>
+        <translation>Недопустимый вызов процедуры или аргумент: в пароле есть символ, который нельзя сохранить (допустимы только символы Windows-1252)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a valid encrypted file (%2)</source>
+        <translation>Неверный формат файла: «%1» не является правильным зашифрованным файлом (%2)</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a Vaultwise file</source>
+        <translation>Неверный формат файла: «%1» не является файлом Vaultwise</translation>
+    </message>
+    <message>
+        <source>%1 has %2 dimensions instead of 1</source>
+        <translation>у поля «%1» %2 измерений вместо 1</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 bytes, more than an encrypted file can hold</source>
+        <translation>поле «%1» заявляет %2 байт — больше, чем вмещает зашифрованный файл</translation>
+    </message>
+    <message>
+        <source>%1 has lower bound %2 instead of 0</source>
+        <translation>у поля «%1» нижняя граница %2 вместо 0</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: &apos;%1&apos; cannot hold %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Недопустимый вызов процедуры или аргумент: «%1» не вместит %2 байт; зашифрованный файл вмещает не более 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the source name is too long</source>
+        <translation>Недопустимый вызов процедуры или аргумент: имя источника слишком длинное</translation>
+    </message>
+</context>
+<context>
     <name>DesktopFiles</name>
     <message>
         <source>File Encryption</source>
@@ -206,6 +253,10 @@
         <source>Cannot create the folder</source>
         <translation>Не удаётся создать папку</translation>
     </message>
+    <message>
+        <source>The permissions of &apos;%1&apos; could not be set: %2</source>
+        <translation>Не удалось установить права доступа для «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -328,6 +379,26 @@
     <message>
         <source>a reserved number</source>
         <translation>зарезервированное число</translation>
+    </message>
+    <message>
+        <source>the payload</source>
+        <translation>данные</translation>
+    </message>
+    <message>
+        <source>the password</source>
+        <translation>пароль</translation>
+    </message>
+    <message>
+        <source>the source kind</source>
+        <translation>вид источника</translation>
+    </message>
+    <message>
+        <source>the source name</source>
+        <translation>имя источника</translation>
+    </message>
+    <message>
+        <source>the substitution table</source>
+        <translation>таблица подстановки</translation>
     </message>
 </context>
 <context>
@@ -551,6 +622,220 @@
     <message>
         <source>The description is %1 bytes long; a package holds at most 65,535</source>
         <translation>Длина описания %1 байт; пакет вмещает не более 65 535</translation>
+    </message>
+</context>
+<context>
+    <name>Procedures</name>
+    <message>
+        <source>Replace File</source>
+        <translation>Замена файла</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt these %n items as classic .vw3 files (their contents are not protected), as sealed .vws files, one beside each, or as one sealed .vws file holding them all?</source>
+        <comment>Encrypt this %n item as a classic .vw3 file (its contents are not protected), as a sealed .vws file beside it, or as one sealed .vws file holding it?</comment>
+        <translation>
+            <numerusform>Зашифровать %n элемент как классический файл .vw3 (его содержимое не защищено), как запечатанный файл .vws рядом с ним или как один запечатанный файл .vws, содержащий его?</numerusform>
+            <numerusform>Зашифровать %n элемента как классические файлы .vw3 (их содержимое не защищено), как запечатанные файлы .vws, каждый рядом со своим, или как один запечатанный файл .vws, содержащий их все?</numerusform>
+            <numerusform>Зашифровать %n элементов как классические файлы .vw3 (их содержимое не защищено), как запечатанные файлы .vws, каждый рядом со своим, или как один запечатанный файл .vws, содержащий их все?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Destination encrypted file</source>
+        <translation>Зашифрованный файл назначения</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?
+(Cancel keeps it, and this item is left out.)</source>
+        <translation>«%1» уже существует. Заменить?
+(«Отмена» сохранит его, а этот элемент будет пропущен.)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt %n Items</source>
+        <comment>Encrypt %n Item</comment>
+        <translation>
+            <numerusform>Шифрование %n элемента</numerusform>
+            <numerusform>Шифрование %n элементов</numerusform>
+            <numerusform>Шифрование %n элементов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Classic .vw3 files</source>
+        <translation>Классические файлы .vw3</translation>
+    </message>
+    <message>
+        <source>Sealed .vws files</source>
+        <translation>Запечатанные файлы .vws</translation>
+    </message>
+    <message>
+        <source>One sealed .vws file</source>
+        <translation>Один запечатанный файл .vws</translation>
+    </message>
+    <message>
+        <source>
+  ... and %1 more</source>
+        <translation>
+  ... и ещё %1</translation>
+    </message>
+    <message>
+        <source>Not encrypted: a classic .vw3 file holds only the folder&apos;s own files, so sub-folders, symbolic links, special files and names beginning with a dot are left out:%1
+Sealed .vws files keep whole folder trees.</source>
+        <translation>Не зашифровано: классический файл .vw3 хранит только собственные файлы папки, поэтому вложенные папки, символические ссылки, специальные файлы и имена, начинающиеся с точки, пропускаются:%1
+Запечатанные файлы .vws сохраняют целые деревья папок.</translation>
+    </message>
+    <message>
+        <source>Encrypt Folder</source>
+        <translation>Шифрование папки</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1 of &apos;%2&apos; will be replaced by the decrypted ones:%3</source>
+        <comment>%n file in %1 of &apos;%2&apos; will be replaced by the decrypted one:%3</comment>
+        <translation>
+            <numerusform>%n файл в %1 «%2» будет заменён расшифрованным:%3</numerusform>
+            <numerusform>%n файла в %1 «%2» будут заменены расшифрованными:%3</numerusform>
+            <numerusform>%n файлов в %1 «%2» будут заменены расшифрованными:%3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <comment>%n folder</comment>
+        <translation>
+            <numerusform>%n папке</numerusform>
+            <numerusform>%n папках</numerusform>
+            <numerusform>%n папках</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in &apos;%1&apos; will be replaced by the decrypted ones:%2</source>
+        <comment>%n file in &apos;%1&apos; will be replaced by the decrypted one:%2</comment>
+        <translation>
+            <numerusform>%n файл в «%1» будет заменён расшифрованным:%2</numerusform>
+            <numerusform>%n файла в «%1» будут заменены расшифрованными:%2</numerusform>
+            <numerusform>%n файлов в «%1» будут заменены расшифрованными:%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace Files</source>
+        <translation>Замена файлов</translation>
+    </message>
+    <message>
+        <source>Please enter the password for the encrypted file:</source>
+        <translation>Введите пароль зашифрованного файла:</translation>
+    </message>
+    <message>
+        <source>No tree</source>
+        <translation>Нет дерева</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the files of &apos;%1&apos; make a package of %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>Недопустимый вызов процедуры или аргумент: файлы «%1» дают пакет размером %2 байт; зашифрованный файл вмещает не более 2 147 483 647</translation>
+    </message>
+    <message>
+        <source>Please select a folder to encrypt:</source>
+        <translation>Выберите папку для шифрования:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Input past end of file: the payload ends %1 bytes early</source>
+        <translation>Чтение за концом файла: данные заканчиваются на %1 байт раньше</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5 files (*.vw3)</source>
+        <translation>Файлы Moravi Vaultwise 3.5 (*.vw3)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Все файлы (*.*)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Please enter a password for the encrypted file:</source>
+        <translation>Введите пароль для зашифрованного файла:</translation>
+    </message>
+    <message>
+        <source>Please confirm the password for the encrypted file:</source>
+        <translation>Подтвердите пароль для зашифрованного файла:</translation>
+    </message>
+    <message>
+        <source>New sealed file password (letter case matters):</source>
+        <translation>Новый пароль запечатанного файла (регистр букв важен):</translation>
+    </message>
+    <message>
+        <source>Confirm the password (letter case matters):</source>
+        <translation>Подтвердите пароль (регистр букв важен):</translation>
+    </message>
+    <message>
+        <source>Error: The passwords you have typed do not match.</source>
+        <translation>Ошибка: введённые пароли не совпадают.</translation>
+    </message>
+    <message>
+        <source>Error: You have entered an incorrect password.</source>
+        <translation>Ошибка: введён неверный пароль.</translation>
+    </message>
+    <message>
+        <source>Not encrypted (special files are left out):%1</source>
+        <translation>Не зашифровано (специальные файлы пропускаются):%1</translation>
+    </message>
+    <message>
+        <source>Destination file</source>
+        <translation>Файл назначения</translation>
+    </message>
+    <message>
+        <source>Please select the folder in which to place the encrypted files:</source>
+        <translation>Выберите папку, куда поместить зашифрованные файлы:</translation>
+    </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>Файлы %1 (*.%2)</translation>
+    </message>
+    <message>
+        <source>Sealed Vaultwise files (*.vws)</source>
+        <translation>Запечатанные файлы Vaultwise (*.vws)</translation>
+    </message>
+    <message>
+        <source>Weak Password</source>
+        <translation>Слабый пароль</translation>
+    </message>
+    <message>
+        <source>Encrypt File</source>
+        <translation>Шифрование файла</translation>
+    </message>
+    <message>
+        <source>Source encrypted file</source>
+        <translation>Исходный зашифрованный файл</translation>
+    </message>
+    <message>
+        <source>Sealed file password (letter case matters):</source>
+        <translation>Пароль запечатанного файла (регистр букв важен):</translation>
+    </message>
+    <message>
+        <source>A sealed file needs a password</source>
+        <translation>Запечатанному файлу нужен пароль</translation>
+    </message>
+    <message>
+        <source>Bad file name: &apos;%1&apos; cannot be encrypted: %2</source>
+        <translation>Недопустимое имя файла: «%1» нельзя зашифровать: %2</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and would come back as another name</source>
+        <translation>его имя не является правильным UTF-8 и вернулось бы другим именем</translation>
+    </message>
+    <message>
+        <source>it would come back under the name of &apos;%1&apos;</source>
+        <translation>он вернулся бы под именем «%1»</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder for the temporary package (the program&apos;s folder is not writable and %1 is not this user&apos;s own)</source>
+        <translation>Отказано в доступе: нет личной папки для временного пакета (папка программы недоступна для записи, а %1 не принадлежит этому пользователю)</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
+        <translation>Недопустимый вызов процедуры или аргумент: запечатанный файл читается только с его паролем</translation>
     </message>
 </context>
 <context>

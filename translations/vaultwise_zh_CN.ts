@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Classic</name>
+    <message>
+        <source>Subscript out of range: the substitution table is damaged (%1)</source>
+        <translation>下标越界：替换表已损坏（%1）</translation>
+    </message>
+    <message>
+        <source>entry %1 is %2</source>
+        <translation>第 %1 项的值为 %2</translation>
+    </message>
+    <message>
+        <source>no entry holds %1</source>
+        <translation>没有任何项包含 %1</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the password holds a character that cannot be stored (only Windows-1252 characters are allowed)</source>
+        <translation>过程调用或参数无效：密码中有无法存储的字符（只允许 Windows-1252 字符）</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a valid encrypted file (%2)</source>
+        <translation>文件格式无效：“%1”不是有效的加密文件（%2）</translation>
+    </message>
+    <message>
+        <source>Invalid file format: &apos;%1&apos; is not a Vaultwise file</source>
+        <translation>文件格式无效：“%1”不是 Vaultwise 文件</translation>
+    </message>
+    <message>
+        <source>%1 has %2 dimensions instead of 1</source>
+        <translation>%1 有 %2 维，而不是 1 维</translation>
+    </message>
+    <message>
+        <source>%1 claims %2 bytes, more than an encrypted file can hold</source>
+        <translation>%1 声称有 %2 字节，超过加密文件的容量</translation>
+    </message>
+    <message>
+        <source>%1 has lower bound %2 instead of 0</source>
+        <translation>%1 的下界为 %2，而不是 0</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: &apos;%1&apos; cannot hold %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>过程调用或参数无效：“%1”无法容纳 %2 字节；加密文件最多容纳 2,147,483,647 字节</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the source name is too long</source>
+        <translation>过程调用或参数无效：源名称太长</translation>
+    </message>
+</context>
+<context>
     <name>DesktopFiles</name>
     <message>
         <source>File Encryption</source>
@@ -206,6 +253,10 @@
         <source>Cannot create the folder</source>
         <translation>无法创建文件夹</translation>
     </message>
+    <message>
+        <source>The permissions of &apos;%1&apos; could not be set: %2</source>
+        <translation>无法设置“%1”的权限：%2</translation>
+    </message>
 </context>
 <context>
     <name>Fields</name>
@@ -328,6 +379,26 @@
     <message>
         <source>a reserved number</source>
         <translation>保留数字</translation>
+    </message>
+    <message>
+        <source>the payload</source>
+        <translation>数据</translation>
+    </message>
+    <message>
+        <source>the password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>the source kind</source>
+        <translation>源类型</translation>
+    </message>
+    <message>
+        <source>the source name</source>
+        <translation>源名称</translation>
+    </message>
+    <message>
+        <source>the substitution table</source>
+        <translation>替换表</translation>
     </message>
 </context>
 <context>
@@ -551,6 +622,210 @@
     <message>
         <source>The description is %1 bytes long; a package holds at most 65,535</source>
         <translation>描述长 %1 字节；包最多容纳 65,535 字节</translation>
+    </message>
+</context>
+<context>
+    <name>Procedures</name>
+    <message>
+        <source>Replace File</source>
+        <translation>替换文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt these %n items as classic .vw3 files (their contents are not protected), as sealed .vws files, one beside each, or as one sealed .vws file holding them all?</source>
+        <comment>Encrypt this %n item as a classic .vw3 file (its contents are not protected), as a sealed .vws file beside it, or as one sealed .vws file holding it?</comment>
+        <translation>
+            <numerusform>将这 %n 个项目加密为经典 .vw3 文件（内容不受保护）、各自旁边的密封 .vws 文件，还是一个包含全部项目的密封 .vws 文件？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Destination encrypted file</source>
+        <translation>目标加密文件</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists. Replace it?
+(Cancel keeps it, and this item is left out.)</source>
+        <translation>“%1”已存在。要替换吗？
+（取消会保留它，并跳过此项目。）</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt %n Items</source>
+        <comment>Encrypt %n Item</comment>
+        <translation>
+            <numerusform>加密 %n 个项目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Classic .vw3 files</source>
+        <translation>经典 .vw3 文件</translation>
+    </message>
+    <message>
+        <source>Sealed .vws files</source>
+        <translation>密封 .vws 文件</translation>
+    </message>
+    <message>
+        <source>One sealed .vws file</source>
+        <translation>一个密封 .vws 文件</translation>
+    </message>
+    <message>
+        <source>
+  ... and %1 more</source>
+        <translation>
+  ……以及另外 %1 个</translation>
+    </message>
+    <message>
+        <source>Not encrypted: a classic .vw3 file holds only the folder&apos;s own files, so sub-folders, symbolic links, special files and names beginning with a dot are left out:%1
+Sealed .vws files keep whole folder trees.</source>
+        <translation>未加密：经典 .vw3 文件只包含文件夹本身的文件，因此子文件夹、符号链接、特殊文件以及以点开头的名称都会被跳过：%1
+密封 .vws 文件可保留整个文件夹树。</translation>
+    </message>
+    <message>
+        <source>Encrypt Folder</source>
+        <translation>加密文件夹</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in %1 of &apos;%2&apos; will be replaced by the decrypted ones:%3</source>
+        <comment>%n file in %1 of &apos;%2&apos; will be replaced by the decrypted one:%3</comment>
+        <translation>
+            <numerusform>“%2”的%1中有 %n 个文件将被解密后的文件替换：%3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders</source>
+        <comment>%n folder</comment>
+        <translation>
+            <numerusform>%n 个文件夹</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files in &apos;%1&apos; will be replaced by the decrypted ones:%2</source>
+        <comment>%n file in &apos;%1&apos; will be replaced by the decrypted one:%2</comment>
+        <translation>
+            <numerusform>“%1”中有 %n 个文件将被解密后的文件替换：%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace Files</source>
+        <translation>替换文件</translation>
+    </message>
+    <message>
+        <source>Please enter the password for the encrypted file:</source>
+        <translation>请输入加密文件的密码：</translation>
+    </message>
+    <message>
+        <source>No tree</source>
+        <translation>没有目录树</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: the files of &apos;%1&apos; make a package of %2 bytes; an encrypted file holds at most 2,147,483,647</source>
+        <translation>过程调用或参数无效：“%1”中的文件组成的包有 %2 字节；加密文件最多容纳 2,147,483,647 字节</translation>
+    </message>
+    <message>
+        <source>Please select a folder to encrypt:</source>
+        <translation>请选择要加密的文件夹：</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Input past end of file: the payload ends %1 bytes early</source>
+        <translation>读取超出文件末尾：数据提前 %1 字节结束</translation>
+    </message>
+    <message>
+        <source>Moravi Vaultwise 3.5 files (*.vw3)</source>
+        <translation>Moravi Vaultwise 3.5 文件 (*.vw3)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>所有文件 (*.*)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please enter a password for the encrypted file:</source>
+        <translation>请为加密文件输入密码：</translation>
+    </message>
+    <message>
+        <source>Please confirm the password for the encrypted file:</source>
+        <translation>请确认加密文件的密码：</translation>
+    </message>
+    <message>
+        <source>New sealed file password (letter case matters):</source>
+        <translation>新的密封文件密码（区分大小写）：</translation>
+    </message>
+    <message>
+        <source>Confirm the password (letter case matters):</source>
+        <translation>确认密码（区分大小写）：</translation>
+    </message>
+    <message>
+        <source>Error: The passwords you have typed do not match.</source>
+        <translation>错误：两次输入的密码不一致。</translation>
+    </message>
+    <message>
+        <source>Error: You have entered an incorrect password.</source>
+        <translation>错误：您输入的密码不正确。</translation>
+    </message>
+    <message>
+        <source>Not encrypted (special files are left out):%1</source>
+        <translation>未加密（特殊文件被跳过）：%1</translation>
+    </message>
+    <message>
+        <source>Destination file</source>
+        <translation>目标文件</translation>
+    </message>
+    <message>
+        <source>Please select the folder in which to place the encrypted files:</source>
+        <translation>请选择放置加密文件的文件夹：</translation>
+    </message>
+    <message>
+        <source>%1 Files (*.%2)</source>
+        <translation>%1 文件 (*.%2)</translation>
+    </message>
+    <message>
+        <source>Sealed Vaultwise files (*.vws)</source>
+        <translation>密封的 Vaultwise 文件 (*.vws)</translation>
+    </message>
+    <message>
+        <source>Weak Password</source>
+        <translation>弱密码</translation>
+    </message>
+    <message>
+        <source>Encrypt File</source>
+        <translation>加密文件</translation>
+    </message>
+    <message>
+        <source>Source encrypted file</source>
+        <translation>源加密文件</translation>
+    </message>
+    <message>
+        <source>Sealed file password (letter case matters):</source>
+        <translation>密封文件密码（区分大小写）：</translation>
+    </message>
+    <message>
+        <source>A sealed file needs a password</source>
+        <translation>密封文件需要密码</translation>
+    </message>
+    <message>
+        <source>Bad file name: &apos;%1&apos; cannot be encrypted: %2</source>
+        <translation>文件名无效：无法加密“%1”：%2</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and would come back as another name</source>
+        <translation>其名称不是有效的 UTF-8，还原时会变成另一个名称</translation>
+    </message>
+    <message>
+        <source>it would come back under the name of &apos;%1&apos;</source>
+        <translation>它还原时会使用“%1”的名称</translation>
+    </message>
+    <message>
+        <source>Permission denied: no private folder for the temporary package (the program&apos;s folder is not writable and %1 is not this user&apos;s own)</source>
+        <translation>权限不足：没有用于临时包的私有文件夹（程序所在文件夹不可写，且 %1 不属于此用户）</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
+        <translation>过程调用或参数无效：密封文件只能用其密码读取</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "BeforeWork.h"
 #include "Procedures.h"
 #include "QtInteraction.h"
 #include "SkinLabel.h"
@@ -35,8 +36,8 @@ class LanguageTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The password dialog's title and prompt, Qt's own Close, and the error for a
-    // file that is not a Vaultwise file, with its number.
+    // The password dialog's title and prompt, Qt's own Close, the error for a file
+    // that is not a Vaultwise file, with its number, and a count in its plural forms.
     void textsComeInTheLanguageOfLang() {
         const std::string lang = qEnvironmentVariable("LANG").toStdString();
         for (const auto& row : ReadManifest("ui/languages")) {
@@ -47,7 +48,8 @@ private slots:
             QCOMPARE(dialog.windowTitle() + u'|' + dialog.lblAction->text().section(u'\n', 0, 0),
                      QString::fromStdString(row.at(2)));
             const vwui::frmHelp help;
-            const auto* close = help.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
+            const auto* close =
+                help.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
             QCOMPARE(close->text(), QString::fromStdString(row.at(3)));
             TempDir dir;
             WriteFile(dir / "notes.txt", "not ours");
@@ -58,6 +60,13 @@ private slots:
             };
             modVW::Decrypt(ui, dir / "notes.txt");
             QCOMPARE(shown, Replace(row.at(4), "{dir}", dir.Path()));
+            QStringList counted;  // the plural forms of 1, 2 and 5 files
+            for (const size_t n : {1, 2, 5}) {
+                const auto text =
+                    ui.Words(modVW::ReplacedText(std::vector<std::string>(n, "x"), "/d"));
+                counted << QString::fromStdString(text).section(u'\n', 0, 0);
+            }
+            QCOMPARE(counted.join(u'|'), QString::fromStdString(row.at(5)));
             return;
         }
         QFAIL(("no row for LANG=" + lang).c_str());
@@ -82,13 +91,17 @@ private slots:
             while (!ts.atEnd()) {
                 if (ts.readNext() != QXmlStreamReader::StartElement) continue;
                 const auto element = ts.name();
-                if (element == u"message") numerus = ts.attributes().value(QLatin1String("numerus")) == u"yes";
+                if (element == u"message")
+                    numerus = ts.attributes().value(QLatin1String("numerus")) == u"yes";
                 if (element == u"source") source = ts.readElementText(kWhole);
                 if (element == u"translation") {
-                    QVERIFY2(ts.attributes().value(QLatin1String("type")).isEmpty(), qPrintable(name + source));
-                    if (!numerus) QVERIFY2(faithful(ts.readElementText(kWhole)), qPrintable(source));
+                    QVERIFY2(ts.attributes().value(QLatin1String("type")).isEmpty(),
+                             qPrintable(name + source));
+                    if (!numerus)
+                        QVERIFY2(faithful(ts.readElementText(kWhole)), qPrintable(source));
                 }
-                if (element == u"numerusform") QVERIFY2(faithful(ts.readElementText()), qPrintable(source));
+                if (element == u"numerusform")
+                    QVERIFY2(faithful(ts.readElementText()), qPrintable(source));
             }
             QVERIFY2(!ts.hasError(), qPrintable(name + ts.errorString()));
         }
