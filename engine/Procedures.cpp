@@ -209,7 +209,7 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
     // The question shows all the folder holds under its details.
     const auto replaced = ReplacedPaths(entries, plan);
     if (!AgreedToReplace(ui, replaced, folder,
-                         replaced.empty() ? "" : ListingText(entries, file.HoldsTree())))
+                         replaced.empty() ? "" : ui.Words(ListingText(entries, file.HoldsTree()))))
         return;
     staging.Commit(entries, plan);
     made.path.clear();

@@ -832,6 +832,12 @@ Versiegelte .vws-Dateien bewahren ganze Ordnerbäume.</translation>
         <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
         <translation>Ungültiger Prozeduraufruf oder ungültiges Argument: Eine versiegelte Datei wird nur mit ihrem Passwort gelesen</translation>
     </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... und %1 weitere</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -832,6 +832,12 @@ Los archivos .vws sellados conservan árboles de carpetas enteros.</translation>
         <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
         <translation>Llamada a procedimiento o argumento no válido: un archivo sellado solo se lee con su contraseña</translation>
     </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... y %1 más</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -832,6 +832,12 @@ Les fichiers .vws scellés gardent des arborescences entières.</translation>
         <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
         <translation>Appel de procédure ou argument non valide : un fichier scellé ne se lit qu’avec son mot de passe</translation>
     </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... et %1 de plus</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

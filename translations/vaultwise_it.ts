@@ -832,6 +832,12 @@ I file .vws sigillati conservano interi alberi di cartelle.</translation>
         <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
         <translation>Chiamata di procedura o argomento non valido: un file sigillato si legge solo con la sua password</translation>
     </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... e altri %1</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -827,6 +827,12 @@ Sealed .vws files keep whole folder trees.</source>
         <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
         <translation>無効なプロシージャ呼び出しまたは引数: 封印ファイルはそのパスワードでのみ読み込めます</translation>
     </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... ほか %1 件</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -837,6 +837,12 @@ Zapieczętowane pliki .vws zachowują całe drzewa folderów.</translation>
         <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
         <translation>Nieprawidłowe wywołanie procedury lub argument: zapieczętowany plik czyta się tylko z jego hasłem</translation>
     </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... i %1 więcej</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -832,6 +832,12 @@ Arquivos .vws selados guardam árvores de pastas inteiras.</translation>
         <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
         <translation>Chamada de procedimento ou argumento inválido: um arquivo selado só é lido com sua senha</translation>
     </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... e mais %1</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -837,6 +837,12 @@ Sealed .vws files keep whole folder trees.</source>
         <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
         <translation>Недопустимый вызов процедуры или аргумент: запечатанный файл читается только с его паролем</translation>
     </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... и ещё %1</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

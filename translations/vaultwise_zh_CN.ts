@@ -827,6 +827,12 @@ Sealed .vws files keep whole folder trees.</source>
         <source>Invalid procedure call or argument: a sealed file is read only with its password</source>
         <translation>过程调用或参数无效：密封文件只能用其密码读取</translation>
     </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+……以及另外 %1 个</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
