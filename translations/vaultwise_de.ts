@@ -1383,5 +1383,9 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>%1% complete...</source>
         <translation>%1 % erledigt...</translation>
     </message>
+    <message>
+        <source>Working on your files, please wait</source>
+        <translation>Dateien werden bearbeitet, bitte warten</translation>
+    </message>
 </context>
 </TS>

@@ -1382,5 +1382,9 @@ Do you want to replace it?</source>
         <source>%1% complete...</source>
         <translation>%1 % completado...</translation>
     </message>
+    <message>
+        <source>Working on your files, please wait</source>
+        <translation>Trabajando en sus archivos, espere</translation>
+    </message>
 </context>
 </TS>

@@ -1382,5 +1382,9 @@ Voulez-vous le remplacer ?</translation>
         <source>%1% complete...</source>
         <translation>%1 % effectués...</translation>
     </message>
+    <message>
+        <source>Working on your files, please wait</source>
+        <translation>Traitement de vos fichiers, veuillez patienter</translation>
+    </message>
 </context>
 </TS>

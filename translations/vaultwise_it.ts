@@ -1382,5 +1382,9 @@ Vuoi sostituirlo?</translation>
         <source>%1% complete...</source>
         <translation>%1% completato...</translation>
     </message>
+    <message>
+        <source>Working on your files, please wait</source>
+        <translation>Elaborazione dei file in corso, attendere</translation>
+    </message>
 </context>
 </TS>

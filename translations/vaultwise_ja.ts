@@ -1362,5 +1362,9 @@ Do you want to replace it?</source>
         <source>%1% complete...</source>
         <translation>%1% 完了...</translation>
     </message>
+    <message>
+        <source>Working on your files, please wait</source>
+        <translation>ファイルを処理しています。お待ちください</translation>
+    </message>
 </context>
 </TS>

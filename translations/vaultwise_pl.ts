@@ -1402,5 +1402,9 @@ Czy chcesz go zastąpić?</translation>
         <source>%1% complete...</source>
         <translation>Ukończono %1%...</translation>
     </message>
+    <message>
+        <source>Working on your files, please wait</source>
+        <translation>Trwa praca na plikach, proszę czekać</translation>
+    </message>
 </context>
 </TS>

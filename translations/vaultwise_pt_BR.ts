@@ -1382,5 +1382,9 @@ Deseja substituí-lo?</translation>
         <source>%1% complete...</source>
         <translation>%1% concluído...</translation>
     </message>
+    <message>
+        <source>Working on your files, please wait</source>
+        <translation>Trabalhando nos seus arquivos, aguarde</translation>
+    </message>
 </context>
 </TS>

@@ -1402,5 +1402,9 @@ Do you want to replace it?</source>
         <source>%1% complete...</source>
         <translation>Выполнено %1%...</translation>
     </message>
+    <message>
+        <source>Working on your files, please wait</source>
+        <translation>Идёт работа с файлами, подождите</translation>
+    </message>
 </context>
 </TS>

@@ -1362,5 +1362,9 @@ Do you want to replace it?</source>
         <source>%1% complete...</source>
         <translation>已完成 %1%...</translation>
     </message>
+    <message>
+        <source>Working on your files, please wait</source>
+        <translation>正在处理您的文件，请稍候</translation>
+    </message>
 </context>
 </TS>

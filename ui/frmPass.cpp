@@ -110,6 +110,21 @@ frmPass::~frmPass() = default;
 void frmPass::SetPrompt(const QString& prompt) {
     lblAction->setText(prompt);
     txtPass->setAccessibleName(prompt);
+    FitPrompt();
+}
+
+// A prompt longer than two lines (a translation) takes the room up to just under
+// the top edge, and then a smaller font, rather than lose its last line.
+void frmPass::FitPrompt() {
+    const auto fits = [this] {
+        return lblAction->heightForWidth(lblAction->width()) <= lblAction->height();
+    };
+    if (fits()) return;
+    lblAction->setGeometry(TwipRect(360, 90, 2775, 735));
+    for (QFont font = lblAction->font(); !fits() && font.pointSizeF() > 6;) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        lblAction->setFont(font);
+    }
 }
 
 void frmPass::SetFileName(const QString& name) {
@@ -120,6 +135,7 @@ void frmPass::SetFileName(const QString& name) {
     lblAction->setText(lblAction->text() + u'\n' + line);
     // Room for a third line: from just under the top edge down to the password box.
     lblAction->setGeometry(TwipRect(360, 90, 2775, 735));
+    FitPrompt();
     setAccessibleDescription(name);
 }
 

@@ -57,7 +57,11 @@ frmWait::frmWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWind
     QPalette yellow = lblStatus->palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     lblStatus->setPalette(yellow);
-    Image3 = Picture(this, TwipRect(0, 0, 4800, 1125), QStringLiteral("banner"));
+    Image3 = new QLabel(this);
+    Image3->setGeometry(TwipRect(0, 0, 4800, 1125));
+    Image3->setPixmap(Art::Render(QStringLiteral("banner"), Image3->size(),
+                                  {{QStringLiteral("Working on your files, please wait"),
+                                    tr("Working on your files, please wait")}}));
     PB1 = new QProgressBar(this);
     PB1->setGeometry(TwipRect(-20, 940, 4850, 200));
     PB1->setRange(0, 100);
@@ -71,6 +75,10 @@ frmWait::frmWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWind
 
     cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setGeometry(TwipRect(3930, 1115, 810, 265));  // at the end of the status line
+    // A longer word than "Cancel" widens the button leftwards, its right edge kept.
+    const int needed = cmdCancel->fontMetrics().horizontalAdvance(cmdCancel->text()) + 12;
+    if (const int wider = needed - cmdCancel->width(); wider > 0)
+        cmdCancel->setGeometry(cmdCancel->geometry().adjusted(-wider, 0, 0, 0));
     cmdCancel->setCursor(Qt::ArrowCursor);
     cmdCancel->setToolTip(tr("Stop the work; nothing is written"));
     connect(cmdCancel, &QPushButton::clicked, this, &frmWait::RequestCancel);
