@@ -26,7 +26,9 @@ constexpr int InvalidFileFormat = 321;
 }  // namespace ErrorNumber
 
 // The description is a Text, so the desktop program shows it in the user's
-// language; Description() is its English, which vw3 prints.
+// language; Description() is its English, which vw3 prints. A plain string is
+// words taken as they are, never translated: a message is a VW_TEXT template
+// with its arguments.
 class Error : public std::runtime_error {
 public:
     Error(int number, Text description);

@@ -1,6 +1,7 @@
 // Moravi Vaultwise: the desktop program.
 
 #include <QApplication>
+#include <clocale>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -68,6 +69,8 @@ std::optional<int> AnswerWithoutWindow(const vwui::StartRequest& request) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The system's own words in an error (strerror) come in the user's language.
+    std::setlocale(LC_ALL, "");
     // Read before any window exists, so these answers also come without a display.
     vwui::StartRequest request;
     {
