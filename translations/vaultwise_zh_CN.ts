@@ -1219,7 +1219,7 @@ Do you want to replace it?</source>
         <source>about %n billion years</source>
         <comment>about %n billion year</comment>
         <translation>
-            <numerusform>约 %n 十亿年</numerusform>
+            <numerusform>约 %n0 亿年</numerusform>
         </translation>
     </message>
     <message numerus="yes">
