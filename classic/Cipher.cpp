@@ -15,9 +15,21 @@ namespace {
 
 constexpr size_t kRun = 1 << 20;  // payload bytes between two turns of the user interface
 
-vw::Error BadTable(const std::string& what) {
+vw::Error BadTable(vw::Text what) {
     return vw::Error(vw::ErrorNumber::SubscriptOutOfRange,
-                     "Subscript out of range: the substitution table is damaged (" + what + ")");
+                     vw::Text(VW_TEXT("Classic",
+                                      "Subscript out of range: the substitution table "
+                                      "is damaged (%1)"),
+                              {std::move(what)}));
+}
+
+vw::Error BadEntry(int entry, int16_t value) {
+    return BadTable(vw::Text(VW_TEXT("Classic", "entry %1 is %2"),
+                             {std::to_string(entry), std::to_string(value)}));
+}
+
+vw::Error NoEntryHolds(int value) {
+    return BadTable(vw::Text(VW_TEXT("Classic", "no entry holds %1"), {std::to_string(value)}));
 }
 
 void SubstitutePayload(const ByteMap& map, std::vector<uint8_t>& data, Interaction& ui) {
@@ -56,8 +68,7 @@ std::array<int16_t, 256> BuildInverseTable(const SubstitutionTable& table) {
     std::array<int16_t, 256> inverse;
     inverse.fill(-1);
     for (int i = 0; i < 256; ++i) {
-        if (table[i] < 0 || table[i] > 255)
-            throw BadTable("entry " + std::to_string(i) + " is " + std::to_string(table[i]));
+        if (table[i] < 0 || table[i] > 255) throw BadEntry(i, table[i]);
         inverse[table[i]] = static_cast<int16_t>(i);
     }
     return inverse;
@@ -66,8 +77,7 @@ std::array<int16_t, 256> BuildInverseTable(const SubstitutionTable& table) {
 ByteMap ForwardMap(const SubstitutionTable& table) {
     ByteMap m;
     for (int i = 0; i < 256; ++i) {
-        if (table[i] < 0 || table[i] > 255)
-            throw BadTable("entry " + std::to_string(i) + " is " + std::to_string(table[i]));
+        if (table[i] < 0 || table[i] > 255) throw BadEntry(i, table[i]);
         m.map[i] = static_cast<uint8_t>(table[i]);
     }
     return m;
@@ -85,22 +95,23 @@ ByteMap InverseMap(const std::array<int16_t, 256>& inverse) {
 
 void CheckNoHoles(const ByteMap& map, const uint8_t* buf, size_t len) {
     for (size_t i = 0; i < len; ++i)
-        if (map.hole[buf[i]]) throw BadTable("no entry holds " + std::to_string(buf[i]));
+        if (map.hole[buf[i]]) throw NoEntryHolds(buf[i]);
 }
 
 std::string PasswordCodes(const std::string& typed) {
     if (auto codes = Text1252::FromUtf8Strict(typed)) return *codes;
     throw vw::Error(vw::ErrorNumber::InvalidCall,
-                    "Invalid procedure call or argument: the password holds a character that "
-                    "cannot be stored (only Windows-1252 characters are allowed)");
+                    VW_TEXT("Classic",
+                            "Invalid procedure call or argument: the password holds a "
+                            "character that cannot be stored (only Windows-1252 "
+                            "characters are allowed)"));
 }
 
 std::string DecodePassword(const std::vector<uint8_t>& password,
                            const std::array<int16_t, 256>& inverse) {
     std::string decoded;
     for (size_t i = 1; i < password.size(); ++i) {
-        if (inverse[password[i]] < 0)
-            throw BadTable("no entry holds " + std::to_string(password[i]));
+        if (inverse[password[i]] < 0) throw NoEntryHolds(password[i]);
         decoded += static_cast<char>(inverse[password[i]]);
     }
     return decoded;

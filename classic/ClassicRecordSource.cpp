@@ -16,8 +16,8 @@ public:
     explicit ClassicRecordSource(const std::string& path)
         : path_(path), layout_(ReadRecordLayout(path)) {}
 
-    const char* PasswordPrompt() const override {
-        return "Please enter the password for the encrypted file:";
+    vw::Template PasswordPrompt() const override {
+        return VW_TEXT("Procedures", "Please enter the password for the encrypted file:");
     }
     bool Opens(const std::string& typed, Interaction& ui) override {
         layout_ = ReadRecordLayout(path_);

@@ -62,8 +62,8 @@ void EncryptFileToRecord(vw::FileReader& in, vw::FileWriter& out, const std::str
 void DecipherPayloadInto(const std::string& source, const RecordLayout& layout, vw::ByteSink& dest,
                          const FilePosition& writeAt, Interaction& ui) {
     vw::FileReader in(source);
-    in.Seek(kPayloadOffset, "the payload");
-    in.Require(layout.PayloadSize, "the payload");
+    in.Seek(kPayloadOffset, VW_FIELD("Fields", "the payload"));
+    in.Require(layout.PayloadSize, VW_FIELD("Fields", "the payload"));
     FileSource bytes(in);
     SubstituteStream({bytes, dest, [](uint64_t off) { return kPayloadOffset + off; }, writeAt},
                      layout.PayloadSize, InverseMap(BuildInverseTable(layout.Fields.Table)), ui);

@@ -16,17 +16,20 @@ constexpr size_t kReadBuffer = 64 * 1024;
 constexpr size_t kWriteBuffer = 256 * 1024;
 
 [[noreturn]] void NotRegular(const std::string& path) {
-    throw Error(ErrorNumber::PathFileAccess,
-                "Path/File access error: '" + path + "' is not a regular file");
+    throw Error(
+        ErrorNumber::PathFileAccess,
+        Text(VW_TEXT("Errors", "Path/File access error: '%1' is not a regular file"), {path}));
 }
 
 }  // namespace
 
 Error Truncated(const std::string& path, const char* what, uint64_t need, uint64_t have) {
-    return Error(ErrorNumber::InputPastEnd, "Input past end of file: '" + path +
-                                                "' is damaged or not of this kind (" + what +
-                                                " needs " + std::to_string(need) + " bytes, only " +
-                                                std::to_string(have) + " remain)");
+    return Error(ErrorNumber::InputPastEnd,
+                 Text(VW_TEXT("Errors",
+                              "Input past end of file: '%1' is damaged or not of this "
+                              "kind (%2 needs %3 bytes, only %4 remain)"),
+                      {path, Text(Template{kFieldContext, what, nullptr}), std::to_string(need),
+                       std::to_string(have)}));
 }
 
 FileReader::FileReader(const std::string& path, Links links) : path_(path) {
@@ -42,7 +45,7 @@ FileReader::FileReader(const std::string& path, Links links) : path_(path) {
     fd_ = ::open(path.c_str(),
                  O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (follow ? 0 : O_NOFOLLOW));
     if (fd_ < 0 && errno == ELOOP && !follow) NotRegular(path);
-    if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot open", path);
+    if (fd_ < 0) throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), path);
     try {
         CheckRegular();
     } catch (...) {
@@ -54,7 +57,8 @@ FileReader::FileReader(const std::string& path, Links links) : path_(path) {
 
 void FileReader::CheckRegular() {
     struct stat st {};
-    if (::fstat(fd_, &st) != 0) throw ErrorFromErrno(errno, "Cannot read", path_);
+    if (::fstat(fd_, &st) != 0)
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot read"), path_);
     // A pipe or a device reports no size: read as a file, its bytes would be lost.
     if (!S_ISREG(st.st_mode)) NotRegular(path_);
     ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
@@ -63,8 +67,10 @@ void FileReader::CheckRegular() {
     // Files of /proc and /sys report the size 0 and yet hold data.
     uint8_t probe;
     if (size_ == 0 && ::pread(fd_, &probe, 1, 0) > 0)
-        throw Error(ErrorNumber::PathFileAccess,
-                    "Path/File access error: '" + path_ + "' reports no size but holds data");
+        throw Error(
+            ErrorNumber::PathFileAccess,
+            Text(VW_TEXT("Errors", "Path/File access error: '%1' reports no size but holds data"),
+                 {path_}));
 }
 
 FileReader::~FileReader() {
@@ -81,7 +87,7 @@ void FileReader::Fill() {
     for (;;) {
         const ssize_t got = ::read(fd_, buffer_.data(), buffer_.size());
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw ErrorFromErrno(errno, "Cannot read", path_);
+        if (got < 0) throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot read"), path_);
         bufferLen_ = static_cast<size_t>(got);
         return;
     }
@@ -114,7 +120,7 @@ void FileReader::ReadDirect(uint8_t* out, size_t n, const char* what) {
     while (n > 0) {
         const ssize_t got = ::read(fd_, out, n);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw ErrorFromErrno(errno, "Cannot read", path_);
+        if (got < 0) throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot read"), path_);
         if (got == 0) throw Truncated(path_, what, n, 0);  // the file shrank after it was opened
         out += got;
         position_ += static_cast<uint64_t>(got);
@@ -163,7 +169,7 @@ void FileReader::Seek(uint64_t position, const char* what) {
         bufferPos_ = static_cast<size_t>(position - bufferStart);
     } else {
         if (::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0)
-            throw ErrorFromErrno(errno, "Cannot read", path_);
+            throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot read"), path_);
         bufferPos_ = bufferLen_ = 0;
     }
     position_ = position;
@@ -176,7 +182,7 @@ FileWriter::FileWriter(const std::string& path, Mode mode, mode_t permissions,
     if (mode == Mode::Truncate) flags |= O_TRUNC;
     if (mode == Mode::CreateNew) flags |= O_EXCL;
     fd_ = ::open(path.c_str(), flags, permissions);
-    if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+    if (fd_ < 0) throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shownPath_);
     buffer_.resize(kWriteBuffer);
 }
 
@@ -193,7 +199,7 @@ void FileWriter::WriteRaw(const uint8_t* src, size_t n) {
     while (n > 0) {
         const ssize_t put = ::write(fd_, src, n);
         if (put < 0 && errno == EINTR) continue;
-        if (put < 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+        if (put < 0) throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shownPath_);
         src += put;
         n -= static_cast<size_t>(put);
     }
@@ -232,10 +238,12 @@ void FileWriter::WriteU32(uint32_t v) {
 void FileWriter::Close(bool durable) {
     if (fd_ < 0) return;
     Flush();
-    if (durable && ::fsync(fd_) != 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+    if (durable && ::fsync(fd_) != 0)
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shownPath_);
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+    if (::close(fd) != 0)
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shownPath_);
 }
 
 }  // namespace vw

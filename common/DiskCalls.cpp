@@ -37,7 +37,7 @@ void SyncFolder(const std::string& folder, const std::string& named) {
     const int error = errno;
     ::close(fd);
     if (!synced && error != EINVAL && error != ENOTSUP)
-        throw ErrorFromErrno(error, "Cannot write", named);
+        throw ErrorFromErrno(error, VW_TEXT("Errors", "Cannot write"), named);
 }
 
 }  // namespace vw::disk

@@ -28,7 +28,7 @@ public:
     virtual ~EncryptedSource() = default;
 
     // The text of the password question for this format.
-    virtual const char* PasswordPrompt() const = 0;
+    virtual vw::Template PasswordPrompt() const = 0;
     // True when `typed` is the password; from then on Kind and StoredName answer.
     // Throws vw::Error for a damaged file or a failing key derivation.
     virtual bool Opens(const std::string& typed, Interaction& ui) = 0;
@@ -48,7 +48,7 @@ public:
     // by chunk and ends only at its verified end.
     virtual bool HoldsTree() const { return false; }
     virtual vw::ByteSource& TreePayload() {
-        throw vw::Error(vw::ErrorNumber::InvalidCall, "No tree");
+        throw vw::Error(vw::ErrorNumber::InvalidCall, VW_TEXT("Procedures", "No tree"));
     }
 };
 

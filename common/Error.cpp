@@ -5,11 +5,23 @@
 
 namespace vw {
 
-Error::Error(int number, std::string description)
-    : std::runtime_error(description), number_(number), description_(std::move(description)) {}
+Error::Error(int number, Text description)
+    : std::runtime_error(description.English()),
+      number_(number),
+      message_(std::move(description)),
+      description_(what()) {}
+
+Text ErrorReport(int number, Text description) {
+    return Text(VW_TEXT("Errors", "Error %1 - %2"),
+                {std::to_string(number), std::move(description)});
+}
 
 std::string Error::Report() const {
-    return "Error " + std::to_string(number_) + " - " + description_;
+    return ReportText().English();
+}
+
+Text Error::ReportText() const {
+    return ErrorReport(number_, message_);
 }
 
 int NumberForErrno(int err) {
@@ -48,8 +60,14 @@ std::string MessagePath(const std::string& path) {
     return path.substr(0, start) + "/.../" + path.substr(end);
 }
 
-Error ErrorFromErrno(int err, const std::string& what, const std::string& path) {
-    return Error(NumberForErrno(err), what + " '" + MessagePath(path) + "': " + std::strerror(err));
+Error ErrorFromErrno(int err, Text what, const std::string& path) {
+    return ErrorFromErrno(err, std::move(what), Text(MessagePath(path)));
+}
+
+Error ErrorFromErrno(int err, Text what, Text thing) {
+    return Error(NumberForErrno(err),
+                 Text(VW_TEXT("Errors", "%1 '%2': %3"),
+                      {std::move(what), std::move(thing), std::strerror(err)}));
 }
 
 }  // namespace vw

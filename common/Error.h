@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "Text.h"
+
 namespace vw {
 
 namespace ErrorNumber {
@@ -23,19 +25,29 @@ constexpr int PathNotFound = 76;
 constexpr int InvalidFileFormat = 321;
 }  // namespace ErrorNumber
 
+// The description is a Text, so the desktop program shows it in the user's
+// language; Description() is its English, which vw3 prints. A plain string is
+// words taken as they are, never translated: a message is a VW_TEXT template
+// with its arguments.
 class Error : public std::runtime_error {
 public:
-    Error(int number, std::string description);
+    Error(int number, Text description);
 
     int Number() const { return number_; }
     const std::string& Description() const { return description_; }
+    const Text& Message() const { return message_; }
     // "Error N - description", the text of the error report.
     std::string Report() const;
+    Text ReportText() const;
 
 private:
     int number_;
+    Text message_;
     std::string description_;
 };
+
+// "Error N - description" for any number and description.
+Text ErrorReport(int number, Text description);
 
 // Maps an errno value to the runtime error number that means the same thing.
 int NumberForErrno(int err);
@@ -45,7 +57,10 @@ int NumberForErrno(int err);
 // between characters.
 std::string MessagePath(const std::string& path);
 
-// An Error for a failed system call on `path`: "<what> '<path>': <strerror>".
-Error ErrorFromErrno(int err, const std::string& what, const std::string& path);
+// An Error for a failed system call on `path`: "<what> '<path>': <strerror>", the
+// system's words coming from the C library in the locale the program set.
+Error ErrorFromErrno(int err, Text what, const std::string& path);
+// The same for something that has no path ("the system's random source").
+Error ErrorFromErrno(int err, Text what, Text thing);
 
 }  // namespace vw

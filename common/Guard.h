@@ -20,13 +20,13 @@ bool Guarded(Interaction& ui, Step&& step) {
     } catch (const WorkCancelled&) {
         return false;
     } catch (const vw::Error& e) {
-        ShowErrorReport(ui, e.Number(), e.Description());
+        ShowErrorReport(ui, e.Number(), e.Message());
     } catch (const std::bad_alloc&) {
-        ShowErrorReport(ui, vw::ErrorNumber::OutOfMemory, "Out of memory");
+        ShowErrorReport(ui, vw::ErrorNumber::OutOfMemory, VW_TEXT("Errors", "Out of memory"));
     } catch (const std::length_error&) {
-        ShowErrorReport(ui, vw::ErrorNumber::OutOfMemory, "Out of memory");
+        ShowErrorReport(ui, vw::ErrorNumber::OutOfMemory, VW_TEXT("Errors", "Out of memory"));
     } catch (const std::exception& e) {
-        ShowErrorReport(ui, vw::ErrorNumber::PathFileAccess, e.what());
+        ShowErrorReport(ui, vw::ErrorNumber::PathFileAccess, std::string(e.what()));
     }
     return false;
 }

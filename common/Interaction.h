@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "Text.h"
+
 namespace modVW {
 
 // Flags of the file dialogs, with the values of the classic common dialog.
@@ -38,6 +40,11 @@ struct FileDialogRequest {
 class Interaction {
 public:
     virtual ~Interaction() = default;
+
+    // A text of the engine in the words the user interface shows: English by
+    // default (vw3, whose output scripts read); the desktop program translates it.
+    // Every text the engine passes below has been through here.
+    virtual std::string Words(const vw::Text& text) { return text.English(); }
 
     // The chosen path, or "" when the user cancels.
     virtual std::string ShowOpen(const FileDialogRequest& request) = 0;
@@ -109,6 +116,6 @@ inline void KeepResponsive(Interaction& ui) {
 }
 
 // The error report every procedure shows for a failure: title "Error", exclamation.
-void ShowErrorReport(Interaction& ui, int number, const std::string& description);
+void ShowErrorReport(Interaction& ui, int number, const vw::Text& description);
 
 }  // namespace modVW

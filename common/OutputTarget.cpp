@@ -53,14 +53,19 @@ OutputTarget KindOfOutput(const std::string& path) {
 
 void RefuseOutput(const std::string& path) {
     struct stat st {};
-    const char* what = "a socket";
+    Template what =
+        VW_TEXT("Errors", "Path/File access error: '%1' is a socket, not a file to write");
     if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) what = "a folder";
-        if (S_ISBLK(st.st_mode) || S_ISCHR(st.st_mode)) what = "a device";
-        if (S_ISFIFO(st.st_mode)) what = "a FIFO";
+        if (S_ISDIR(st.st_mode))
+            what =
+                VW_TEXT("Errors", "Path/File access error: '%1' is a folder, not a file to write");
+        if (S_ISBLK(st.st_mode) || S_ISCHR(st.st_mode))
+            what =
+                VW_TEXT("Errors", "Path/File access error: '%1' is a device, not a file to write");
+        if (S_ISFIFO(st.st_mode))
+            what = VW_TEXT("Errors", "Path/File access error: '%1' is a FIFO, not a file to write");
     }
-    throw Error(ErrorNumber::PathFileAccess,
-                "Path/File access error: '" + path + "' is " + what + ", not a file to write");
+    throw Error(ErrorNumber::PathFileAccess, Text(what, {path}));
 }
 
 }  // namespace vw

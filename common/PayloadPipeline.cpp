@@ -27,9 +27,11 @@ void ReadWhole(vw::ByteSource& in, uint8_t* data, size_t len) {
     while (len > 0) {
         const size_t got = in.Read(data, len);
         if (got == 0)
-            throw vw::Error(
-                vw::ErrorNumber::InputPastEnd,
-                "Input past end of file: the payload ends " + std::to_string(len) + " bytes early");
+            throw vw::Error(vw::ErrorNumber::InputPastEnd,
+                            vw::Text(VW_TEXT("Procedures",
+                                             "Input past end of file: the payload "
+                                             "ends %1 bytes early"),
+                                     {std::to_string(len)}));
         data += got;
         len -= got;
     }
@@ -160,7 +162,7 @@ void RunPayloadPipeline(const PayloadEnds& ends, uint64_t total, const ChunkWork
 
 size_t FileSource::Read(uint8_t* data, size_t len) {
     const auto n = static_cast<size_t>(std::min<uint64_t>(len, file_.Remaining()));
-    file_.ReadBytes(data, n, "the payload");
+    file_.ReadBytes(data, n, VW_FIELD("Fields", "the payload"));
     return n;
 }
 

@@ -79,7 +79,9 @@ std::string RandomLetters(size_t n) {
     for (size_t got = 0; got < n;) {
         const ssize_t r = ::getrandom(bytes.data() + got, n - got, 0);
         if (r < 0 && errno == EINTR) continue;
-        if (r < 0) throw ErrorFromErrno(errno, "Cannot read", "the system's random source");
+        if (r < 0)
+            throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot read"),
+                                 VW_TEXT("Errors", "the system's random source"));
         got += static_cast<size_t>(r);
     }
     for (char& c : bytes)
@@ -169,14 +171,15 @@ PrivateFolder::PrivateFolder(const std::string& parent, const std::string& prefi
     const std::string folder = parent.empty() ? "." : parent;
     // Held open, the parent is found again even when someone renames it meanwhile.
     parent_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (parent_ < 0) throw ErrorFromErrno(errno, "Cannot create a folder in", parent);
+    if (parent_ < 0)
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot create a folder in"), parent);
     for (int attempt = 0; attempt < 10 && lock_ < 0; ++attempt) {
         name_ = prefix + RandomLetters(6);
         if (::mkdirat(parent_, name_.c_str(), 0700) != 0) {
             if (errno == EEXIST) continue;
             const int err = errno;
             ::close(parent_);
-            throw ErrorFromErrno(err, "Cannot create a folder in", parent);
+            throw ErrorFromErrno(err, VW_TEXT("Errors", "Cannot create a folder in"), parent);
         }
         lock_ = LockFolder(parent_, name_.c_str());
         if (lock_ >= 0 && !StillThere(lock_, parent_, name_.c_str())) {
@@ -186,8 +189,10 @@ PrivateFolder::PrivateFolder(const std::string& parent, const std::string& prefi
     }
     if (lock_ < 0) {
         ::close(parent_);
-        throw Error(ErrorNumber::PermissionDenied,
-                    "Permission denied: cannot lock a folder of its own in '" + parent + "'");
+        throw Error(
+            ErrorNumber::PermissionDenied,
+            Text(VW_TEXT("Errors", "Permission denied: cannot lock a folder of its own in '%1'"),
+                 {parent}));
     }
     path_ = folder + (folder.back() == '/' ? "" : "/") + name_;
     WriteMarker(lock_);

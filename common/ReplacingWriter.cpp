@@ -45,7 +45,7 @@ int OpenDirect(const std::string& target) {
     const int fd = target == kStandardOutput
                        ? ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3)
                        : ::open(target.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) throw ErrorFromErrno(errno, "Cannot write", target);
+    if (fd < 0) throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), target);
     struct stat st {};
     if (::fstat(fd, &st) == 0 && (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode) ||
                                   S_ISREG(st.st_mode) || S_ISSOCK(st.st_mode)))
@@ -70,16 +70,19 @@ OutputTarget KindFor(const std::string& target, ReplacingWriter::Links links) {
 ReplacingWriter::ReplacingWriter(const std::string& target, Links links)
     : target_(target), kind_(KindFor(target, links)) {
     if (target_.empty())
-        throw Error(ErrorNumber::FileNotFound, "Cannot create a file without a name");
+        throw Error(ErrorNumber::FileNotFound,
+                    Text(VW_TEXT("Errors", "Cannot create a file without a name")));
     if (kind_ == OutputTarget::Unusable) RefuseOutput(target_);
     if (kind_ == OutputTarget::Direct) {
         direct_ = OpenDirect(target_);
         const std::string base = PrivateBase();
         if (base.empty())
             throw Error(ErrorNumber::PermissionDenied,
-                        "Permission denied: no private folder to check the contents in before "
-                        "they are written to '" +
-                            target_ + "' (" + CacheBase() + " is not this user's own)");
+                        Text(VW_TEXT("Errors",
+                                     "Permission denied: no private folder to check the "
+                                     "contents in before they are written to '%1' (%2 "
+                                     "is not this user's own)"),
+                             {target_, CacheBase()}));
         spool_ = std::make_unique<PrivateFolder>(base, kRunPrefix);
         temp_.emplace(spool_->Path(), target_);
     } else {
@@ -101,13 +104,13 @@ void ReplacingWriter::CopySpoolTo(int fd) {
     std::vector<uint8_t> buf(1 << 20);
     while (spool.Remaining() > 0) {
         const size_t n = static_cast<size_t>(std::min<uint64_t>(buf.size(), spool.Remaining()));
-        spool.ReadBytes(buf.data(), n, "the written contents");
+        spool.ReadBytes(buf.data(), n, VW_FIELD("Fields", "the written contents"));
         direct.WriteBytes(buf.data(), n);
     }
     direct.Close();
 }
 
-std::string ReplacingWriter::Commit(CommitOptions options) {
+Text ReplacingWriter::Commit(CommitOptions options) {
     if (direct_ >= 0) {
         const int fd = direct_;
         direct_ = -1;  // the copy's writer closes it
@@ -117,10 +120,11 @@ std::string ReplacingWriter::Commit(CommitOptions options) {
     const bool replacing = kind_ == OutputTarget::Replaced;
     out_->Flush();
     if ((options.durable || replacing) && disk::Fsync(out_->Fd()) != 0)
-        throw ErrorFromErrno(errno, "Cannot write", target_);
-    std::string warning;
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), target_);
+    Text warning;
     if (disk::Fchmod(out_->Fd(), ModeFor(target_, options.newFileMode)) != 0)
-        warning = "The permissions of '" + target_ + "' could not be set: " + std::strerror(errno);
+        warning = Text(VW_TEXT("Errors", "The permissions of '%1' could not be set: %2"),
+                       {target_, std::strerror(errno)});
     temp_->PlaceAt(target_, replacing);
     temp_.reset();
     out_->Close();

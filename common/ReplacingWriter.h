@@ -15,6 +15,7 @@
 #include "BinaryFile.h"
 #include "OutputTarget.h"
 #include "TemporaryFile.h"
+#include "Text.h"
 
 namespace vw {
 
@@ -48,9 +49,9 @@ public:
         // replaced file keeps its own.
         mode_t newFileMode = 0666;
     };
-    // Puts the contents in place. Returns a warning for the user ("" when none):
+    // Puts the contents in place. Returns a warning for the user (empty when none):
     // permissions the filesystem cannot set do not fail the write.
-    std::string Commit(CommitOptions options);
+    Text Commit(CommitOptions options);
 
 private:
     void CopySpoolTo(int fd);

@@ -27,7 +27,8 @@ bool CannotKeep(int err) {
 }
 
 void Sync(int fd, const std::string& shown) {
-    if (disk::SyncFilesystem(fd) != 0) throw ErrorFromErrno(errno, "Cannot write", shown);
+    if (disk::SyncFilesystem(fd) != 0)
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shown);
 }
 
 // Gives folder entry `e` in `dir` its time and, with `mode`, its mode.
@@ -69,7 +70,7 @@ std::vector<uint32_t> Placement::Replaced() const {
 
 StagingFolder::StagingFolder(const std::string& dest) : dest_(dest) {
     destFd_ = ::open(dest.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (destFd_ < 0) throw ErrorFromErrno(errno, "Cannot open", dest);
+    if (destFd_ < 0) throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), dest);
     try {
         SweepStaleFolders(dest, kStagingPrefix);  // left by extractions that were killed
         folder_ = std::make_unique<PrivateFolder>(dest, kStagingPrefix);
@@ -104,7 +105,7 @@ std::string StagingFolder::Shown(const EntryTree& entries, uint32_t i) const {
 Placement StagingFolder::Plan(const EntryTree& entries) const {
     FolderCursor dest(destFd_, entries);
     Placement plan;
-    std::string refused;
+    std::vector<Text> refused;
     size_t conflicts = 0;
     // Folder by folder, each before what it holds; a folder that is moved takes
     // what it holds along, and one that is there already is looked into.
@@ -122,7 +123,7 @@ Placement StagingFolder::Plan(const EntryTree& entries) const {
         struct stat st {};
         if (dir < 0 || ::fstatat(dir, e.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             if (dir < 0 || errno != ENOENT)
-                throw ErrorFromErrno(errno, "Cannot open", Shown(entries, i));
+                throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), Shown(entries, i));
             plan.moves.push_back({i, false});
             continue;
         }
@@ -131,18 +132,23 @@ Placement StagingFolder::Plan(const EntryTree& entries) const {
             lookInto(i);  // merged
         } else if (folder || S_ISDIR(st.st_mode)) {
             if (conflicts++ < kConflictsShown)
-                refused += std::string(refused.empty() ? "" : "; ") + "'" + Shown(entries, i) +
-                           (folder ? (S_ISLNK(st.st_mode) ? "' is a link" : "' is a file") +
-                                         std::string("; no folder replaces it")
-                                   : "' is a folder; no file replaces it");
+                refused.push_back(
+                    Text(!folder ? VW_TEXT("Errors", "'%1' is a folder; no file replaces it")
+                         : S_ISLNK(st.st_mode)
+                             ? VW_TEXT("Errors", "'%1' is a link; no folder replaces it")
+                             : VW_TEXT("Errors", "'%1' is a file; no folder replaces it"),
+                         {Shown(entries, i)}));
         } else {
             plan.moves.push_back({i, true});
         }
     }
     if (conflicts > kConflictsShown)
-        refused += "; and " + std::to_string(conflicts - kConflictsShown) + " more";
+        refused.push_back(
+            Text(VW_TEXT("Errors", "and %1 more"), {std::to_string(conflicts - kConflictsShown)}));
     if (!refused.empty())
-        throw Error(ErrorNumber::PathFileAccess, "Path/File access error: " + refused);
+        throw Error(
+            ErrorNumber::PathFileAccess,
+            Text(VW_TEXT("Errors", "Path/File access error: %1"), {Text::Joined(refused, "; ")}));
     return plan;
 }
 
@@ -159,7 +165,8 @@ void StagingFolder::Commit(const EntryTree& entries, const Placement& plan) {
         }
         if (!placed.empty() && !held.Arrived()) Sync(destFd_, dest_);
     } catch (const Error& e) {
-        throw Error(e.Number(), e.Description() + Undo(from, to, entries, placed));
+        throw Error(e.Number(),
+                    Text::Untranslated("%1%2", {e.Message(), Undo(from, to, entries, placed)}));
     }
     if (held.Arrived()) {
         Undo(from, to, entries, placed);
@@ -182,7 +189,7 @@ void StagingFolder::FinishInnerFolders(const EntryTree& entries, const Placement
             if (entries[j].type != EntryType::Folder) continue;
             const int dir = cursor.At(entries[j].parent);
             if (dir < 0 || !FinishFolder(dir, entries[j], true))
-                throw ErrorFromErrno(errno, "Cannot write", Shown(entries, j));
+                throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), Shown(entries, j));
         }
     }
 }
@@ -194,7 +201,8 @@ void StagingFolder::FinishMovedFolders(FolderCursor& to, const EntryTree& entrie
         if (e.type != EntryType::Folder) continue;
         const int dir = to.At(e.parent);
         if (dir < 0 || !FinishFolder(dir, e, true))
-            throw ErrorFromErrno(errno, "Cannot write", Shown(entries, move.entry));
+            throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"),
+                                 Shown(entries, move.entry));
     }
 }
 
@@ -207,11 +215,11 @@ StagingFolder::Placed StagingFolder::Place(FolderCursor& from, FolderCursor& to,
     const TreeEntry& e = entries[move.entry];
     const std::string shown = Shown(entries, move.entry);
     const int src = from.At(e.parent), dst = to.At(e.parent);
-    if (src < 0 || dst < 0) throw ErrorFromErrno(errno, "Cannot write", shown);
+    if (src < 0 || dst < 0) throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shown);
     const char* name = e.name.c_str();
     if (!move.replaces) {
         if (!MoveToFreeName(src, dst, name, e.type == EntryType::Folder, shown))
-            throw ErrorFromErrno(errno, "Cannot write", shown);
+            throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shown);
         return {move.entry, Placed::New};
     }
     // A replaced file keeps its permissions, as when it is written over; a staged
@@ -222,16 +230,17 @@ StagingFolder::Placed StagingFolder::Place(FolderCursor& from, FolderCursor& to,
         ::fchmodat(src, name, old.st_mode & 07777, 0);
     if (disk::RenameAt(src, name, dst, name, RENAME_EXCHANGE) == 0)
         return {move.entry, Placed::Exchanged};
-    if (errno != EINVAL && errno != ENOSYS) throw ErrorFromErrno(errno, "Cannot write", shown);
+    if (errno != EINVAL && errno != ENOSYS)
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shown);
     // A filesystem that cannot exchange: replaced for good.
     if (disk::RenameAt(src, name, dst, name, 0) != 0)
-        throw ErrorFromErrno(errno, "Cannot write", shown);
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shown);
     return {move.entry, Placed::Replaced};
 }
 
 // Puts back what `placed` changed, latest first; says what could not be.
-std::string StagingFolder::Undo(FolderCursor& from, FolderCursor& to, const EntryTree& entries,
-                                const std::vector<Placed>& placed) const {
+Text StagingFolder::Undo(FolderCursor& from, FolderCursor& to, const EntryTree& entries,
+                         const std::vector<Placed>& placed) const {
     std::string kept;
     for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
         const TreeEntry& e = entries[it->entry];
@@ -244,8 +253,9 @@ std::string StagingFolder::Undo(FolderCursor& from, FolderCursor& to, const Entr
                                        disk::RenameAt(dst, name, src, name, RENAME_NOREPLACE) == 0);
         if (!undone) kept += (kept.empty() ? "'" : ", '") + Shown(entries, it->entry) + "'";
     }
-    if (kept.empty()) return "; nothing in the folder was changed";
-    return "; these files were already written and stay replaced: " + kept;
+    if (kept.empty()) return Text(VW_TEXT("Errors", "; nothing in the folder was changed"));
+    return Text(VW_TEXT("Errors", "; these files were already written and stay replaced: %1"),
+                {kept});
 }
 
 }  // namespace vw

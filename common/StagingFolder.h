@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "EntryTree.h"
+#include "Text.h"
 
 namespace vw {
 
@@ -71,8 +72,8 @@ private:
                             const Placement& plan) const;
     Placed Place(FolderCursor& from, FolderCursor& to, const EntryTree& entries,
                  const Placement::Move& move) const;
-    std::string Undo(FolderCursor& from, FolderCursor& to, const EntryTree& entries,
-                     const std::vector<Placed>& placed) const;
+    Text Undo(FolderCursor& from, FolderCursor& to, const EntryTree& entries,
+              const std::vector<Placed>& placed) const;
 
     std::string dest_;
     int destFd_ = -1;

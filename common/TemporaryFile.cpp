@@ -169,7 +169,7 @@ void TemporaryFile::OpenNamed() {
         // O_EXCL never opens or follows anything that exists already.
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST && attempt < 20) continue;
-        if (fd < 0) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+        if (fd < 0) throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shownPath_);
         // Locked before anything else; a sweep that took the name meanwhile means another try.
         struct stat opened {
         }, named{};
@@ -183,7 +183,8 @@ void TemporaryFile::OpenNamed() {
         }
         ::close(fd);
         if (attempt >= 20)
-            throw Error(ErrorNumber::PathFileAccess, "Cannot write '" + shownPath_ + "'");
+            throw Error(ErrorNumber::PathFileAccess,
+                        Text(VW_TEXT("Errors", "Cannot write '%1'"), {shownPath_}));
     }
 }
 
@@ -193,20 +194,21 @@ void TemporaryFile::PlaceAt(const std::string& target, bool replace) {
         // A new file takes its name in one step, and never one that exists.
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return;
-        if (errno != EEXIST) throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+        if (errno != EEXIST)
+            throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shownPath_);
         if (!replace) throw AppearedError(target);
         for (unsigned attempt = 0; named_.empty(); ++attempt) {
             const std::string name = NameBeside();
             if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
                 named_ = name;
             else if (errno != EEXIST || attempt > 20)
-                throw ErrorFromErrno(errno, "Cannot write", shownPath_);
+                throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), shownPath_);
         }
         leftover_ = Leftovers::Remember(named_.c_str());
     }
     if (replace ? disk::Rename(named_.c_str(), target.c_str(), 0) != 0
                 : !MoveToFreeName(named_, target))
-        throw ErrorFromErrno(errno, "Cannot replace", shownPath_);
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot replace"), shownPath_);
     Leftovers::Forget(leftover_);
     named_.clear();
 }
@@ -225,9 +227,11 @@ bool MoveToFreeName(const std::string& from, const std::string& to) {
 }
 
 Error AppearedError(const std::string& target) {
-    return Error(ErrorNumber::FileExists, "File already exists: '" + target +
-                                              "' appeared while it was written and was not "
-                                              "replaced");
+    return Error(ErrorNumber::FileExists,
+                 Text(VW_TEXT("Errors",
+                              "File already exists: '%1' appeared while it was written "
+                              "and was not replaced"),
+                      {target}));
 }
 
 }  // namespace vw

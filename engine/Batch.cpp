@@ -42,7 +42,9 @@ public:
         // A name that is no plain name is the user's to place.
         if (!IsPlainName(request.InitialName)) return ui_.ShowSave(request);
         const std::string path = Joined(request.InitialFolder, request.InitialName);
-        if (Exists(path) && !ui_.GoOn(ReplaceItemText(path), "Replace File")) return "";
+        if (Exists(path) && !ui_.GoOn(ui_.Words(ReplaceItemText(path)),
+                                      ui_.Words(VW_TEXT("Procedures", "Replace File"))))
+            return "";
         return path;
     }
     std::string BrowseFoldersFrom(const std::string&, const std::string& proposal) override {
@@ -58,6 +60,7 @@ public:
     std::string PasswordDialog(const std::string& prompt) override {
         return ui_.PasswordDialog(prompt);
     }
+    std::string Words(const vw::Text& text) override { return ui_.Words(text); }
     std::string NewPasswordDialog(const std::string& prompt, NewPasswordFor use) override {
         return ui_.NewPasswordDialog(prompt, use);
     }
@@ -86,10 +89,15 @@ private:
     Interaction& ui_;
 };
 
-std::string FormatQuestion(size_t count) {
-    return "Encrypt these " + std::to_string(count) +
-           " items as classic .vw3 files (their contents are not protected), as sealed .vws "
-           "files, one beside each, or as one sealed .vws file holding them all?";
+vw::Text FormatQuestion(size_t count) {
+    return vw::Text(VW_TEXT_N("Procedures",
+                              "Encrypt these %n items as classic .vw3 files (their contents are "
+                              "not protected), as sealed .vws files, one beside each, or as one "
+                              "sealed .vws file holding them all?",
+                              "Encrypt this %n item as a classic .vw3 file (its contents are not "
+                              "protected), as a sealed .vws file beside it, or as one sealed .vws "
+                              "file holding it?"),
+                    static_cast<long long>(count));
 }
 
 // One output per item beside its source, with the questions it needs asked now,
@@ -111,7 +119,9 @@ std::vector<EncryptionPlan> ItemPlans(Interaction& ui, const std::vector<std::st
             if (ui.Cancelled()) return {};
             continue;
         }
-        if (Exists(plan.Dest) && !ui.GoOn(ReplaceItemText(plan.Dest), "Replace File")) continue;
+        if (Exists(plan.Dest) && !ui.GoOn(ui.Words(ReplaceItemText(plan.Dest)),
+                                          ui.Words(VW_TEXT("Procedures", "Replace File"))))
+            continue;
         plans.push_back(std::move(plan));
     }
     return plans;
@@ -124,7 +134,8 @@ std::vector<EncryptionPlan> AllInOnePlan(Interaction& ui, const std::vector<std:
     plan.Kind = SourceKinds::Folder;
     plan.Sealed = true;
     plan.Items = sources;
-    plan.Dest = ui.ShowSave({"Destination encrypted file", kSealedFilter,
+    plan.Dest = ui.ShowSave({ui.Words(VW_TEXT("Procedures", "Destination encrypted file")),
+                             SealedFilter(ui),
                              LastName(folder.empty() ? std::string("items") : folder) + ".vws",
                              kSaveFlags, folder, false});
     if (plan.Dest.empty()) return {};
@@ -133,18 +144,24 @@ std::vector<EncryptionPlan> AllInOnePlan(Interaction& ui, const std::vector<std:
 
 }  // namespace
 
-std::string ReplaceItemText(const std::string& path) {
-    return "'" + VisibleName(path) +
-           "' already exists. Replace it?\n(Cancel keeps it, and this item is left out.)";
+vw::Text ReplaceItemText(const std::string& path) {
+    return vw::Text(VW_TEXT("Procedures",
+                            "'%1' already exists. Replace it?\n(Cancel keeps it, and "
+                            "this item is left out.)"),
+                    {VisibleName(path)});
 }
 
 void EncryptBatch(Interaction& ui, const std::vector<std::string>& sources) {
     if (sources.empty()) return;
     const vw::NotDumpable secrets;  // a password is typed and keys made below
     RemoveLeftoverPackage();
+    const auto count = static_cast<long long>(sources.size());
     const int format = ui.Choose(
-        FormatQuestion(sources.size()), "Encrypt " + std::to_string(sources.size()) + " Items",
-        {"Classic .vw3 files", "Sealed .vws files", "One sealed .vws file"});
+        ui.Words(FormatQuestion(sources.size())),
+        ui.Words(vw::Text(VW_TEXT_N("Procedures", "Encrypt %n Items", "Encrypt %n Item"), count)),
+        {ui.Words(VW_TEXT("Procedures", "Classic .vw3 files")),
+         ui.Words(VW_TEXT("Procedures", "Sealed .vws files")),
+         ui.Words(VW_TEXT("Procedures", "One sealed .vws file"))});
     if (format < 0) return;
     const std::vector<EncryptionPlan> plans = format == kOneSealedFile
                                                   ? AllInOnePlan(ui, sources)

@@ -23,6 +23,6 @@ void EncryptBatch(Interaction& ui, const std::vector<std::string>& sources);
 void DecryptBatch(Interaction& ui, const std::vector<std::string>& sources);
 
 // The text of the question before `path` is replaced by an item's output.
-std::string ReplaceItemText(const std::string& path);
+vw::Text ReplaceItemText(const std::string& path);
 
 }  // namespace modVW

@@ -13,7 +13,7 @@ namespace modVW {
 class Interaction;
 
 // What a folder's encryption leaves out (`skipped`, sub-folders ending in "/").
-std::string LeftOutText(const std::vector<std::string>& skipped);
+vw::Text LeftOutText(const std::vector<std::string>& skipped);
 
 // True when the encryption may go on without `skipped`; asks nothing when empty.
 bool AgreedToLeaveOut(Interaction& ui, const std::vector<std::string>& skipped);
@@ -22,7 +22,7 @@ bool AgreedToLeaveOut(Interaction& ui, const std::vector<std::string>& skipped);
 std::vector<std::string> ReplacedPaths(const vw::EntryTree& entries, const vw::Placement& plan);
 
 // What an extraction into `folder` replaces: `names` are relative paths of files.
-std::string ReplacedText(const std::vector<std::string>& names, const std::string& folder);
+vw::Text ReplacedText(const std::vector<std::string>& names, const std::string& folder);
 
 // True when the files `names` (relative paths) of `folder` may be replaced: the user interface's
 // own check (ReadyToReplace), then the question, with `details` (what the folder

@@ -29,7 +29,7 @@ namespace {
 // The package object traps its own failures; a trapped one ends the procedure
 // with the number and text the package object kept.
 void Check(int32_t result, cSTUF20& package) {
-    if (result != 0) throw vw::Error(package.LastErrorNumber, package.LastError);
+    if (result != 0) throw vw::Error(package.LastErrorNumber, package.LastErrorText);
 }
 
 // Checks a refusal that the package object reports through LastError alone.
@@ -37,7 +37,7 @@ template <class Operation>
 void CheckRefusal(cSTUF20& package, Operation&& operation) {
     package.LastError.clear();
     Check(operation(), package);
-    if (!package.LastError.empty()) throw vw::Error(package.LastErrorNumber, package.LastError);
+    if (!package.LastError.empty()) throw vw::Error(package.LastErrorNumber, package.LastErrorText);
 }
 
 // Drops a session that a failure left open, so no later StartSession writes it.
@@ -74,7 +74,8 @@ private:
 FolderListing ListFolder(std::string folder) {
     // A folder that cannot be listed says why (permission denied), not "not found".
     DIR* opened = ::opendir(folder.c_str());
-    if (opened == nullptr) throw vw::ErrorFromErrno(errno, "Cannot open", folder);
+    if (opened == nullptr)
+        throw vw::ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), folder);
     ::closedir(opened);
     cDirSearch& search = DirSearchObject();
     search.LastFindErr.clear();
@@ -86,7 +87,8 @@ FolderListing ListFolder(std::string folder) {
     files.erase(std::remove(files.begin(), files.end(), std::string()), files.end());
     for (const auto& file : files) {
         struct stat st {};
-        if (::lstat(file.c_str(), &st) != 0) throw vw::ErrorFromErrno(errno, "Cannot open", file);
+        if (::lstat(file.c_str(), &st) != 0)
+            throw vw::ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), file);
         listing.sizes.push_back(static_cast<uint64_t>(st.st_size));
     }
     return listing;
@@ -107,9 +109,11 @@ void CheckFolderFits(const FolderListing& listing, const std::string& descriptio
     const std::string& folder = listing.folder;
     if (total > kMaxPayload)
         throw vw::Error(vw::ErrorNumber::InvalidCall,
-                        "Invalid procedure call or argument: the files of '" + folder +
-                            "' make a package of " + std::to_string(total) +
-                            " bytes; an encrypted file holds at most 2,147,483,647");
+                        vw::Text(VW_TEXT("Procedures",
+                                         "Invalid procedure call or argument: the files of '%1' "
+                                         "make a package of %2 bytes; an encrypted file holds at "
+                                         "most 2,147,483,647"),
+                                 {folder, std::to_string(total)}));
 }
 
 }  // namespace
@@ -126,7 +130,9 @@ cDirSearch& DirSearchObject() {
 
 std::optional<FolderListing> ListFolderToPack(Interaction& ui, const std::string& SourcePath) {
     std::string folder = SourcePath;
-    if (folder.empty()) folder = ui.BrowseFolders("Please select a folder to encrypt:");
+    if (folder.empty())
+        folder =
+            ui.BrowseFolders(ui.Words(VW_TEXT("Procedures", "Please select a folder to encrypt:")));
     if (folder.empty()) return std::nullopt;
 
     FolderListing listing = ListFolder(folder);

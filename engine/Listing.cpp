@@ -63,14 +63,16 @@ void ListLines(const Holdings& h, const LineSink& line) {
     FolderLines(h.Entries, h.ModesAndTimes, line);
 }
 
-std::string ListingText(const vw::EntryTree& entries, bool modesAndTimes) {
+vw::Text ListingText(const vw::EntryTree& entries, bool modesAndTimes) {
     std::string text;
     uint32_t shown = 0;
     FolderLines(entries, modesAndTimes, [&](const std::string& line) {
         if (shown++ < kTextLines) text += (text.empty() ? "" : "\n") + VisibleName(line);
     });
-    if (shown > kTextLines) text += "\n... and " + std::to_string(shown - kTextLines) + " more";
-    return text;
+    if (shown <= kTextLines) return text;
+    return vw::Text::Untranslated("%1%2",
+                                  {text, vw::Text(VW_TEXT("Procedures", "\n... and %1 more"),
+                                                  {std::to_string(shown - kTextLines)})});
 }
 
 }  // namespace modVW

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "EntryTree.h"
+#include "Text.h"
 
 namespace modVW {
 
@@ -34,6 +35,6 @@ void ListLines(const Holdings& holdings, const LineSink& line);
 
 // The lines of a folder's `entries`, escaped (VisibleName), one a line; past
 // 10,000 lines the rest are counted.
-std::string ListingText(const vw::EntryTree& entries, bool modesAndTimes);
+vw::Text ListingText(const vw::EntryTree& entries, bool modesAndTimes);
 
 }  // namespace modVW

@@ -34,33 +34,47 @@
 namespace modVW {
 namespace {
 
-constexpr const char* kEncryptedFilter = "Moravi Vaultwise 3.5 files (*.vw3)|*.vw3";
-constexpr const char* kAllFilesFilter = "All Files (*.*)|*.*";
+// A file dialog's type: its name in the user's words, then its pattern.
+std::string Filter(Interaction& ui, vw::Template name, const char* pattern) {
+    return ui.Words(name) + "|" + pattern;
+}
 
-void ShowRefusal(Interaction& ui, const std::string& text) {
-    ui.MsgBox(text, "Error", MsgStyle::vbExclamation);
+std::string EncryptedFilter(Interaction& ui) {
+    return Filter(ui, VW_TEXT("Procedures", "Moravi Vaultwise 3.5 files (*.vw3)"), "*.vw3");
+}
+
+std::string AllFilesFilter(Interaction& ui) {
+    return Filter(ui, VW_TEXT("Procedures", "All Files (*.*)"), "*.*");
+}
+
+void ShowRefusal(Interaction& ui, vw::Template text) {
+    ui.MsgBox(ui.Words(text), ui.Words(VW_TEXT("Procedures", "Error")), MsgStyle::vbExclamation);
 }
 
 // A warning about work that was done (permissions a filesystem cannot keep).
-void ShowWarning(Interaction& ui, const std::string& text) {
-    if (!text.empty()) ui.MsgBox(text, "Warning", MsgStyle::vbInformation);
+void ShowWarning(Interaction& ui, const vw::Text& text) {
+    if (!text.IsEmpty())
+        ui.MsgBox(ui.Words(text), ui.Words(VW_TEXT("Procedures", "Warning")),
+                  MsgStyle::vbInformation);
 }
 
 struct NewPasswordPrompts {
-    const char* First;
-    const char* Confirm;
+    vw::Template First;
+    vw::Template Confirm;
 };
-constexpr NewPasswordPrompts kClassicPrompts{"Please enter a password for the encrypted file:",
-                                             "Please confirm the password for the encrypted file:"};
+constexpr NewPasswordPrompts kClassicPrompts{
+    VW_TEXT("Procedures", "Please enter a password for the encrypted file:"),
+    VW_TEXT("Procedures", "Please confirm the password for the encrypted file:")};
 // A sealed file's password is used as typed, so the user is told that case counts.
-constexpr NewPasswordPrompts kSealedPrompts{"New sealed file password (letter case matters):",
-                                            "Confirm the password (letter case matters):"};
+constexpr NewPasswordPrompts kSealedPrompts{
+    VW_TEXT("Procedures", "New sealed file password (letter case matters):"),
+    VW_TEXT("Procedures", "Confirm the password (letter case matters):")};
 
 // Asks for a new password twice until both answers agree; "" when cancelled.
 std::string AskAgreedPassword(Interaction& ui, const NewPasswordPrompts& prompts,
                               NewPasswordFor use) {
     for (;;) {
-        std::string first = ui.NewPasswordDialog(prompts.First, use);
+        std::string first = ui.NewPasswordDialog(ui.Words(prompts.First), use);
         if (first.empty()) return "";
         std::string second = AskPassword(ui, prompts.Confirm);
         if (second.empty()) {  // cancelled, as at the first question
@@ -71,7 +85,7 @@ std::string AskAgreedPassword(Interaction& ui, const NewPasswordPrompts& prompts
         WipeText(second);
         if (same) return first;
         WipeText(first);
-        ShowRefusal(ui, "Error: The passwords you have typed do not match.");
+        ShowRefusal(ui, VW_TEXT("Procedures", "Error: The passwords you have typed do not match."));
     }
 }
 
@@ -94,7 +108,7 @@ ItemEnd AskMatchingPassword(Interaction& ui, EncryptedSource& file, KnownPasswor
         WipeText(typed);
         if (checked && opens) return ItemEnd::Done;
         if (!checked) return ui.Cancelled() ? ItemEnd::Stopped : ItemEnd::Failed;
-        ShowRefusal(ui, "Error: You have entered an incorrect password.");
+        ShowRefusal(ui, VW_TEXT("Procedures", "Error: You have entered an incorrect password."));
     }
 }
 
@@ -117,11 +131,12 @@ std::string UpperName(const std::string& utf8) {
 }
 
 // The special files a tree left out, one per line.
-std::string SkippedMessage(const std::vector<std::string>& skipped) {
-    std::string text = "Not encrypted (special files are left out):";
+vw::Text SkippedMessage(const std::vector<std::string>& skipped) {
+    std::string names;
     for (const auto& path : skipped)
-        text += "\n  " + VisibleName(path);
-    return text;
+        names += "\n  " + VisibleName(path);
+    return vw::Text(VW_TEXT("Procedures", "Not encrypted (special files are left out):%1"),
+                    {names});
 }
 
 // The destination takes the place of an old file only once the whole payload is
@@ -129,12 +144,13 @@ std::string SkippedMessage(const std::vector<std::string>& skipped) {
 // dialog opens beside the encrypted file, with the stored name.
 void RestoreFile(Interaction& ui, EncryptedSource& file, const std::string& source) {
     const std::string name = Text1252::NameFromFile(file.StoredName());
-    const std::string dest = ui.ShowSave(
-        {"Destination file", FilterForName(name), name, kSaveFlags, FolderPart(source), false});
+    const std::string dest =
+        ui.ShowSave({ui.Words(VW_TEXT("Procedures", "Destination file")), FilterForName(ui, name),
+                     name, kSaveFlags, FolderPart(source), false});
     if (dest.empty() || dest == name) return;
     vw::ReplacingWriter writer(dest);
     file.PayloadTo(writer.Out(), ui);
-    const std::string warning = writer.Commit({});
+    const vw::Text warning = writer.Commit({});
     ui.Wrote(dest);
     ShowWarning(ui, warning);
 }
@@ -161,7 +177,9 @@ std::string ProposedFolder(const EncryptedSource& file, const std::string& sourc
 // place. A damaged file places nothing.
 void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& source) {
     const std::string folder =
-        ui.BrowseFoldersFrom("Please select the folder in which to place the encrypted files:",
+        ui.BrowseFoldersFrom(ui.Words(VW_TEXT("Procedures",
+                                              "Please select the folder in which to "
+                                              "place the encrypted files:")),
                              ProposedFolder(file, source));
     if (folder.empty()) return;
     // The chosen folder may be a new name; made here, it goes again unless the
@@ -175,7 +193,7 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
     if (::mkdir(folder.c_str(), 0777) == 0)
         made.path = folder;
     else if (errno != EEXIST)
-        throw vw::ErrorFromErrno(errno, "Cannot create the folder", folder);
+        throw vw::ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot create the folder"), folder);
     vw::StagingFolder staging(folder);
     vw::EntryTree entries;
     if (file.HoldsTree())
@@ -191,7 +209,7 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
     // The question shows all the folder holds under its details.
     const auto replaced = ReplacedPaths(entries, plan);
     if (!AgreedToReplace(ui, replaced, folder,
-                         replaced.empty() ? "" : ListingText(entries, file.HoldsTree())))
+                         replaced.empty() ? "" : ui.Words(ListingText(entries, file.HoldsTree()))))
         return;
     staging.Commit(entries, plan);
     made.path.clear();
@@ -200,14 +218,19 @@ void RestoreFolder(Interaction& ui, EncryptedSource& file, const std::string& so
 
 }  // namespace
 
-std::string FilterForName(const std::string& name) {
-    if (name.empty()) return kAllFilesFilter;
+std::string FilterForName(Interaction& ui, const std::string& name) {
+    if (name.empty()) return AllFilesFilter(ui);
     const std::string ext = ExtensionPart(name);
-    return UpperName(ext) + " Files (*." + ext + ")|*." + ext + "|" + kAllFilesFilter;
+    return ui.Words(vw::Text(VW_TEXT("Procedures", "%1 Files (*.%2)"), {UpperName(ext), ext})) +
+           "|*." + ext + "|" + AllFilesFilter(ui);
 }
 
-std::string AskPassword(Interaction& ui, const std::string& prompt) {
-    return ui.PasswordDialog(prompt);
+std::string SealedFilter(Interaction& ui) {
+    return Filter(ui, VW_TEXT("Procedures", "Sealed Vaultwise files (*.vws)"), "*.vws");
+}
+
+std::string AskPassword(Interaction& ui, const vw::Text& prompt) {
+    return ui.PasswordDialog(ui.Words(prompt));
 }
 
 std::string FileNamePart(const std::string& path) {
@@ -245,7 +268,9 @@ std::string AskNewPassword(Interaction& ui, bool sealed) {
         std::string password = AskAgreedPassword(ui, kSealedPrompts, NewPasswordFor::SealedFile);
         if (password.empty()) return "";
         const PasswordAdvice advice = AdviseOn(password, kNewFileCost);
-        if (!advice.Weak || ui.GoOn(WeakPasswordText(advice), "Weak Password")) return password;
+        if (!advice.Weak || ui.GoOn(ui.Words(WeakPasswordText(advice)),
+                                    ui.Words(VW_TEXT("Procedures", "Weak Password"))))
+            return password;
         WipeText(password);
     }
 }
@@ -262,7 +287,7 @@ bool WriteEncryption(Interaction& ui, const EncryptionPlan& plan, const std::str
         plan.Items.empty() ? FileNamePart(plan.Source) : StoredNameOfItems(plan.Dest));
     const bool done = Guarded(ui, [&] {
         vw::ReplacingWriter writer(plan.Dest);
-        std::string warning;
+        vw::Text warning;
         if (!plan.Items.empty()) {
             SealItems(plan.Items, writer.Out(), password, stored, ui, skipped, keys);
             warning = writer.Commit({.newFileMode = 0600});
@@ -285,7 +310,8 @@ bool WriteEncryption(Interaction& ui, const EncryptionPlan& plan, const std::str
     });
     // A tree leaves out only special files, found while it is written: told after.
     if (done && !skipped.empty())
-        ui.MsgBox(SkippedMessage(skipped), "Encrypt Folder", MsgStyle::vbInformation);
+        ui.MsgBox(ui.Words(SkippedMessage(skipped)),
+                  ui.Words(VW_TEXT("Procedures", "Encrypt Folder")), MsgStyle::vbInformation);
     return done;
 }
 
@@ -323,7 +349,9 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     std::optional<vw::Error> refused;  // why a classic file cannot hold the folder
     std::string chosen = SourcePath;   // the file or folder the user knows
     if (SourceKind == SourceKinds::Folder) {
-        if (chosen.empty()) chosen = ui.BrowseFolders("Please select a folder to encrypt:");
+        if (chosen.empty())
+            chosen = ui.BrowseFolders(
+                ui.Words(VW_TEXT("Procedures", "Please select a folder to encrypt:")));
         if (chosen.empty()) return;
         plan.Source = chosen;
         // A sealed file holds the whole tree; the listing is for a classic file, and
@@ -341,8 +369,9 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
     } else {
         plan.Source = SourcePath;
         if (plan.Source.empty())
-            plan.Source = ui.ShowOpen(
-                {"Encrypt File", kAllFilesFilter, "", DialogFlags::OFN_HIDEREADONLY, "", false});
+            plan.Source =
+                ui.ShowOpen({ui.Words(VW_TEXT("Procedures", "Encrypt File")), AllFilesFilter(ui),
+                             "", DialogFlags::OFN_HIDEREADONLY, "", false});
         if (plan.Source.empty()) return;
         if (!Guarded(ui, [&] { CheckStorableNames({plan.Source}); })) return;
         chosen = plan.Source;
@@ -350,15 +379,15 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
 
     // Beside the source, named after it; the dialog's type may change the extension.
     plan.Dest =
-        ui.ShowSave({"Destination encrypted file",
-                     std::string(kEncryptedFilter) + "|" + kAllFilesFilter + "|" + kSealedFilter,
+        ui.ShowSave({ui.Words(VW_TEXT("Procedures", "Destination encrypted file")),
+                     EncryptedFilter(ui) + "|" + AllFilesFilter(ui) + "|" + SealedFilter(ui),
                      LastName(chosen) + (format == OutputFormat::Sealed ? ".vws" : ".vw3"),
                      kSaveFlags, FolderPart(chosen), true});
     if (plan.Dest.empty()) return;
     plan.Sealed = format == OutputFormat::Sealed || IsSealedName(plan.Dest);
     if (plan.Tree()) plan.Folder.reset();
     if (refused && !plan.Tree()) {
-        ShowErrorReport(ui, refused->Number(), refused->Description());
+        ShowErrorReport(ui, refused->Number(), refused->Message());
         return;
     }
     // Asked before anything is encrypted, so a folder that would lose too much can
@@ -376,10 +405,10 @@ void Decrypt(Interaction& ui, const std::string& SourcePath) {
     RemoveLeftoverPackage();        // what killed runs left, wherever they wrote
     std::string source = SourcePath;
     if (source.empty()) {
-        source = ui.ShowOpen(
-            {"Source encrypted file",
-             std::string(kAllFilesFilter) + "|" + kEncryptedFilter + "|" + kSealedFilter, "",
-             DialogFlags::OFN_HIDEREADONLY, "", false});
+        source =
+            ui.ShowOpen({ui.Words(VW_TEXT("Procedures", "Source encrypted file")),
+                         AllFilesFilter(ui) + "|" + EncryptedFilter(ui) + "|" + SealedFilter(ui),
+                         "", DialogFlags::OFN_HIDEREADONLY, "", false});
         if (source.empty()) return;
     }
     KeyCache keys;

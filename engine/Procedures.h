@@ -24,18 +24,18 @@ void Encrypt(Interaction& ui, int16_t SourceKind, const std::string& SourcePath,
 // encrypted file.
 void Decrypt(Interaction& ui, const std::string& SourcePath);
 
-// The file dialogs' type of sealed files.
-constexpr const char* kSealedFilter = "Sealed Vaultwise files (*.vws)|*.vws";
+// The file dialogs' type of sealed files, in the user's words.
+std::string SealedFilter(Interaction& ui);
 
 // The save dialog's flags for every destination: an existing file is replaced only
 // after a question.
 constexpr uint32_t kSaveFlags = DialogFlags::OFN_OVERWRITEPROMPT | DialogFlags::OFN_HIDEREADONLY;
 
 // "DOC Files (*.doc)|*.doc|All Files (*.*)|*.*" for a stored name ending in .doc.
-std::string FilterForName(const std::string& name);
+std::string FilterForName(Interaction& ui, const std::string& name);
 
 // One fresh showing of the password dialog: the typed text, "" on cancel.
-std::string AskPassword(Interaction& ui, const std::string& prompt);
+std::string AskPassword(Interaction& ui, const vw::Text& prompt);
 
 // The part of `path` after its last "/"; "" when there is none or it ends in "/".
 std::string FileNamePart(const std::string& path);

@@ -10,9 +10,10 @@
 namespace modVW {
 namespace {
 
-vw::Error Unstorable(const std::string& path, const std::string& why) {
+vw::Error Unstorable(const std::string& path, vw::Text why) {
     return vw::Error(vw::ErrorNumber::BadFileName,
-                     "Bad file name: '" + VisibleName(path) + "' cannot be encrypted: " + why);
+                     vw::Text(VW_TEXT("Procedures", "Bad file name: '%1' cannot be encrypted: %2"),
+                              {VisibleName(path), std::move(why)}));
 }
 
 }  // namespace
@@ -38,12 +39,14 @@ void CheckStorableNames(const std::vector<std::string>& paths) {
     for (const auto& path : paths) {
         const std::string name = FileNamePart(path);
         if (!Text1252::NameSurvives(name))
-            throw Unstorable(path,
-                             "its name is not valid UTF-8 and would come back as another name");
+            throw Unstorable(path, VW_TEXT("Procedures",
+                                           "its name is not valid UTF-8 and would "
+                                           "come back as another name"));
         const std::string back = Text1252::NameFromFile(Text1252::NameToFile(name));
         if (const auto [it, fresh] = comesBackAs.emplace(back, path); !fresh)
             throw Unstorable(
-                path, "it would come back under the name of '" + VisibleName(it->second) + "'");
+                path, vw::Text(VW_TEXT("Procedures", "it would come back under the name of '%1'"),
+                               {VisibleName(it->second)}));
     }
 }
 

@@ -25,9 +25,11 @@ TemporaryPackage::TemporaryPackage() {
     const std::string base = vw::PrivateBase();
     if (base.empty())
         throw vw::Error(vw::ErrorNumber::PermissionDenied,
-                        "Permission denied: no private folder for the temporary package (the "
-                        "program's folder is not writable and " +
-                            vw::CacheBase() + " is not this user's own)");
+                        vw::Text(VW_TEXT("Procedures",
+                                         "Permission denied: no private folder for the temporary "
+                                         "package (the program's folder is not writable and %1 "
+                                         "is not this user's own)"),
+                                 {vw::CacheBase()}));
     vw::SweepStaleFolders(base, vw::kRunPrefix);
     folder_ = std::make_unique<vw::PrivateFolder>(base, vw::kRunPrefix);
     path_ = folder_->Path() + "/" + kTemporaryPackageName;

@@ -80,8 +80,9 @@ bool ReadClassic(Interaction& ui, const std::string& source, Holdings& holdings)
     return Guarded(ui, [&] {
         if (IsSealedFile(source))
             throw vw::Error(vw::ErrorNumber::InvalidCall,
-                            "Invalid procedure call or argument: a sealed file is read only with "
-                            "its password");
+                            VW_TEXT("Procedures",
+                                    "Invalid procedure call or argument: a sealed "
+                                    "file is read only with its password"));
         KeyCache unused;  // a classic file has no keys
         ReadWhole(*OpenEncrypted(source, unused), source, ui, holdings);
     });

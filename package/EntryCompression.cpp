@@ -12,20 +12,20 @@
 namespace vw::stuf {
 namespace {
 
-std::string ZlibText(int rc) {
+Text ZlibText(int rc) {
     switch (rc) {
         case Z_MEM_ERROR:
-            return "not enough memory";
+            return VW_TEXT("Package", "not enough memory");
         case Z_BUF_ERROR:
-            return "the output does not fit";
+            return VW_TEXT("Package", "the output does not fit");
         case Z_DATA_ERROR:
-            return "the data is damaged";
+            return VW_TEXT("Package", "the data is damaged");
         case Z_STREAM_ERROR:
-            return "invalid parameter";
+            return VW_TEXT("Package", "invalid parameter");
         case Z_NEED_DICT:
-            return "the stream needs a preset dictionary";
+            return VW_TEXT("Package", "the stream needs a preset dictionary");
         default:
-            return "error " + std::to_string(rc);
+            return Text(VW_TEXT("Package", "error %1"), {std::to_string(rc)});
     }
 }
 
@@ -34,15 +34,18 @@ int NumberFor(int rc) {
 }
 
 // Damage has the number a damaged record file gets.
-Error DamagedEntry(const std::string& entry, const std::string& why) {
+Error DamagedEntry(const std::string& entry, Text why) {
     return Error(ErrorNumber::InvalidFileFormat,
-                 "Compressed entry " + (entry.empty() ? "" : entry + " ") + "is damaged: " + why);
+                 entry.empty()
+                     ? Text(VW_TEXT("Package", "Compressed entry is damaged: %1"), {std::move(why)})
+                     : Text(VW_TEXT("Package", "Compressed entry %1 is damaged: %2"),
+                            {entry, std::move(why)}));
 }
 
 // A work buffer that is not filled with zeros first: untouched pages cost nothing.
 std::unique_ptr<uint8_t[]> WorkBuffer(uint64_t n) {
     if (n > std::numeric_limits<size_t>::max() / 2)
-        throw Error(ErrorNumber::OutOfMemory, "Out of memory");
+        throw Error(ErrorNumber::OutOfMemory, VW_TEXT("Errors", "Out of memory"));
     return std::unique_ptr<uint8_t[]>(new uint8_t[static_cast<size_t>(std::max<uint64_t>(n, 1))]);
 }
 
@@ -67,10 +70,11 @@ void CompressEntryData(std::vector<uint8_t>& contents, int16_t level) {
     const Bytef* source = contents.empty() ? &kNothing : contents.data();
     const int rc = compress2(work.get(), &outLength, source, static_cast<uLong>(n), level);
     if (rc != Z_OK) {
-        std::string why = ZlibText(rc);
+        Text why = ZlibText(rc);
         if (rc == Z_STREAM_ERROR)
-            why = "compression level " + std::to_string(level) + " is outside 1 to 9";
-        throw Error(NumberFor(rc), "Cannot compress the file: " + why);
+            why = Text(VW_TEXT("Package", "compression level %1 is outside 1 to 9"),
+                       {std::to_string(level)});
+        throw Error(NumberFor(rc), Text(VW_TEXT("Package", "Cannot compress the file: %1"), {why}));
     }
     contents.assign(work.get(), work.get() + outLength);
 }
@@ -78,21 +82,25 @@ void CompressEntryData(std::vector<uint8_t>& contents, int16_t level) {
 void DecompressEntryData(std::vector<uint8_t>& contents, int32_t fileSize,
                          const std::string& entry) {
     if (fileSize < 0)
-        throw DamagedEntry(entry,
-                           "its recorded length " + std::to_string(fileSize) + " is negative");
+        throw DamagedEntry(entry, Text(VW_TEXT("Package", "its recorded length %1 is negative"),
+                                       {std::to_string(fileSize)}));
     if (static_cast<uint64_t>(fileSize) > MaxExpansion(contents.size()))
-        throw DamagedEntry(entry, std::to_string(contents.size()) +
-                                      " compressed bytes cannot expand to " + "the recorded " +
-                                      std::to_string(fileSize) + " bytes");
+        throw DamagedEntry(entry,
+                           Text(VW_TEXT("Package",
+                                        "%1 compressed bytes cannot expand to "
+                                        "the recorded %2 bytes"),
+                                {std::to_string(contents.size()), std::to_string(fileSize)}));
     uLongf outLength = static_cast<uLongf>(EntryCapacity(static_cast<uint64_t>(fileSize)));
     auto work = WorkBuffer(outLength);
     static const Bytef kNothing = 0;
     const Bytef* source = contents.empty() ? &kNothing : contents.data();
     const int rc = uncompress(work.get(), &outLength, source, static_cast<uLong>(contents.size()));
-    if (rc != Z_OK) throw DamagedEntry(entry, "zlib says " + ZlibText(rc));
+    if (rc != Z_OK)
+        throw DamagedEntry(entry, Text(VW_TEXT("Package", "zlib says %1"), {ZlibText(rc)}));
     if (outLength != static_cast<uLongf>(fileSize))
-        throw DamagedEntry(entry, "it expands to " + std::to_string(outLength) +
-                                      " bytes, not the recorded " + std::to_string(fileSize));
+        throw DamagedEntry(entry,
+                           Text(VW_TEXT("Package", "it expands to %1 bytes, not the recorded %2"),
+                                {std::to_string(outLength), std::to_string(fileSize)}));
     contents.assign(work.get(), work.get() + outLength);
 }
 
@@ -118,13 +126,16 @@ EntryInflater::EntryInflater(int32_t fileSize, Sink sink, std::string entry)
     impl_->entry = std::move(entry);
     if (fileSize < 0)
         throw DamagedEntry(impl_->entry,
-                           "its recorded length " + std::to_string(fileSize) + " is negative");
+                           Text(VW_TEXT("Package", "its recorded length %1 is negative"),
+                                {std::to_string(fileSize)}));
     impl_->expected = static_cast<uint64_t>(fileSize);
     impl_->outSize = static_cast<size_t>(std::min<uint64_t>(impl_->expected + 1, 256 * 1024));
     impl_->out.reset(new uint8_t[impl_->outSize]);
     impl_->sink = std::move(sink);
     const int rc = inflateInit(&impl_->stream);
-    if (rc != Z_OK) throw Error(NumberFor(rc), "Cannot expand the entry: " + ZlibText(rc));
+    if (rc != Z_OK)
+        throw Error(NumberFor(rc),
+                    Text(VW_TEXT("Package", "Cannot expand the entry: %1"), {ZlibText(rc)}));
     impl_->initialised = true;
 }
 
@@ -141,12 +152,15 @@ void EntryInflater::Feed(const uint8_t* data, size_t n) {
             s.stream.avail_out = static_cast<uInt>(s.outSize);
             const int rc = inflate(&s.stream, Z_NO_FLUSH);
             if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR)
-                throw DamagedEntry(s.entry, "zlib says " + ZlibText(rc));
+                throw DamagedEntry(s.entry,
+                                   Text(VW_TEXT("Package", "zlib says %1"), {ZlibText(rc)}));
             const size_t got = s.outSize - s.stream.avail_out;
             s.produced += got;
             if (s.produced > s.expected)
-                throw DamagedEntry(s.entry, "it expands to more than the recorded " +
-                                                std::to_string(s.expected) + " bytes");
+                throw DamagedEntry(
+                    s.entry,
+                    Text(VW_TEXT("Package", "it expands to more than the recorded %1 bytes"),
+                         {std::to_string(s.expected)}));
             if (got > 0) s.sink(s.out.get(), got);
             if (rc == Z_STREAM_END) {
                 s.ended = true;
@@ -161,10 +175,11 @@ void EntryInflater::Feed(const uint8_t* data, size_t n) {
 
 void EntryInflater::Finish() {
     const Impl& s = *impl_;
-    if (!s.ended) throw DamagedEntry(s.entry, "the zlib stream is cut short");
+    if (!s.ended) throw DamagedEntry(s.entry, VW_TEXT("Package", "the zlib stream is cut short"));
     if (s.produced != s.expected)
-        throw DamagedEntry(s.entry, "it expands to " + std::to_string(s.produced) +
-                                        " bytes, not the recorded " + std::to_string(s.expected));
+        throw DamagedEntry(s.entry,
+                           Text(VW_TEXT("Package", "it expands to %1 bytes, not the recorded %2"),
+                                {std::to_string(s.produced), std::to_string(s.expected)}));
 }
 
 }  // namespace vw::stuf

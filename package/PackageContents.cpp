@@ -21,7 +21,8 @@ constexpr size_t kChunk = 1024 * 1024;
 
 FileIdentity IdentityOf(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) throw ErrorFromErrno(errno, "Cannot open", path);
+    if (::stat(path.c_str(), &st) != 0)
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), path);
     FileIdentity id;
     id.known = true;
     id.device = st.st_dev;
@@ -37,8 +38,10 @@ void CheckSameFile(const std::string& path, const FileIdentity& identity) {
         now.modified.tv_sec != identity.modified.tv_sec ||
         now.modified.tv_nsec != identity.modified.tv_nsec)
         throw Error(ErrorNumber::PathFileAccess,
-                    "The package file '" + path +
-                        "' was changed by someone else since the session started");
+                    Text(VW_TEXT("Package",
+                                 "The package file '%1' was changed by someone else "
+                                 "since the session started"),
+                         {path}));
 }
 
 Spool::Spool(const std::string& folder) {
@@ -49,8 +52,9 @@ Spool::Spool(const std::string& folder) {
         fd_ = ::open(temp.empty() ? "/tmp" : temp.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     }
     if (fd_ < 0)
-        throw ErrorFromErrno(errno, "Cannot create a temporary file for compressed entries in",
-                             folder);
+        throw ErrorFromErrno(
+            errno, VW_TEXT("Errors", "Cannot create a temporary file for compressed entries in"),
+            folder);
 }
 
 Spool::~Spool() {
@@ -62,7 +66,9 @@ uint64_t Spool::Append(const uint8_t* data, size_t n) {
     while (n > 0) {
         const ssize_t put = ::pwrite(fd_, data, n, static_cast<off_t>(size_));
         if (put < 0 && errno == EINTR) continue;
-        if (put < 0) throw ErrorFromErrno(errno, "Cannot write", "the spool of compressed entries");
+        if (put < 0)
+            throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"),
+                                 VW_TEXT("Errors", "the spool of compressed entries"));
         data += put;
         n -= static_cast<size_t>(put);
         size_ += static_cast<uint64_t>(put);
@@ -74,9 +80,12 @@ void Spool::Read(uint64_t offset, uint8_t* out, size_t n) const {
     while (n > 0) {
         const ssize_t got = ::pread(fd_, out, n, static_cast<off_t>(offset));
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw ErrorFromErrno(errno, "Cannot read", "the spool of compressed entries");
+        if (got < 0)
+            throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot read"),
+                                 VW_TEXT("Errors", "the spool of compressed entries"));
         if (got == 0)
-            throw Error(ErrorNumber::InputPastEnd, "The spool of compressed entries is cut short");
+            throw Error(ErrorNumber::InputPastEnd,
+                        VW_TEXT("Package", "The spool of compressed entries is cut short"));
         out += got;
         n -= static_cast<size_t>(got);
         offset += static_cast<uint64_t>(got);
@@ -92,8 +101,9 @@ ContentsReader::~ContentsReader() = default;
 FileReader& ContentsReader::Package() {
     if (!package_) {
         if (!identity_.known)
-            throw Error(ErrorNumber::PathFileAccess,
-                        "An entry refers to a package file that was never read");
+            throw Error(
+                ErrorNumber::PathFileAccess,
+                VW_TEXT("Package", "An entry refers to a package file that was never read"));
         auto reader = std::make_unique<FileReader>(packagePath_);
         CheckSameFile(packagePath_, identity_);
         package_ = std::move(reader);
@@ -116,7 +126,8 @@ void ContentsReader::Read(const Slot& slot, Visit&& visit) {
         case ContentsWhere::Spool: {
             if (slot.count == 0) return;
             if (!spool_)
-                throw Error(ErrorNumber::PathFileAccess, "A compressed entry lost its bytes");
+                throw Error(ErrorNumber::PathFileAccess,
+                            VW_TEXT("Package", "A compressed entry lost its bytes"));
             uint64_t at = slot.offset;
             visit(nullptr, uint64_t{slot.count}, Pull([&](uint8_t* out, size_t n) {
                       spool_->Read(at, out, n);
@@ -127,9 +138,9 @@ void ContentsReader::Read(const Slot& slot, Visit&& visit) {
         case ContentsWhere::Package: {
             if (slot.count == 0) return;
             FileReader& reader = Package();
-            reader.Seek(slot.offset, "an entry's contents");
+            reader.Seek(slot.offset, VW_FIELD("Fields", "an entry's contents"));
             visit(nullptr, uint64_t{slot.count}, Pull([&](uint8_t* out, size_t n) {
-                      reader.ReadBytes(out, n, "an entry's contents");
+                      reader.ReadBytes(out, n, VW_FIELD("Fields", "an entry's contents"));
                   }));
             return;
         }
@@ -137,12 +148,14 @@ void ContentsReader::Read(const Slot& slot, Visit&& visit) {
             const std::string& path = slot.extra->sourcePath;
             FileReader reader(path, vw::Links::Refuse);
             if (reader.Size() != slot.count)
-                throw Error(ErrorNumber::PathFileAccess,
-                            "The source file '" + path + "' changed after it was added: it held " +
-                                std::to_string(slot.count) + " bytes, now " +
-                                std::to_string(reader.Size()));
+                throw Error(
+                    ErrorNumber::PathFileAccess,
+                    Text(VW_TEXT("Package",
+                                 "The source file '%1' changed after it was "
+                                 "added: it held %2 bytes, now %3"),
+                         {path, std::to_string(slot.count), std::to_string(reader.Size())}));
             visit(nullptr, uint64_t{slot.count}, Pull([&](uint8_t* out, size_t n) {
-                      reader.ReadBytes(out, n, "the source file");
+                      reader.ReadBytes(out, n, VW_FIELD("Fields", "the source file"));
                   }));
             return;
         }
@@ -171,11 +184,11 @@ void ContentsReader::Stream(const Slot& slot, const Sink& sink) {
 void ContentsReader::StreamPackageBytes(uint64_t offset, uint64_t n, const Sink& sink) {
     if (n == 0) return;
     FileReader& reader = Package();
-    reader.Seek(offset, "the entry table");
+    reader.Seek(offset, VW_FIELD("Fields", "the entry table"));
     std::vector<uint8_t> chunk(static_cast<size_t>(std::min<uint64_t>(n, kChunk)));
     while (n > 0) {
         const auto take = static_cast<size_t>(std::min<uint64_t>(n, chunk.size()));
-        reader.ReadBytes(chunk.data(), take, "the entry table");
+        reader.ReadBytes(chunk.data(), take, VW_FIELD("Fields", "the entry table"));
         sink(chunk.data(), take);
         n -= take;
     }

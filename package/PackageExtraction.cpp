@@ -27,35 +27,42 @@ std::string ExistingFolder(std::string dest) {
 
 uint64_t StatvfsFreeSpace(const std::string& folder) {
     struct statvfs fs {};
-    if (::statvfs(folder.c_str(), &fs) != 0) throw ErrorFromErrno(errno, "Cannot open", folder);
+    if (::statvfs(folder.c_str(), &fs) != 0)
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), folder);
     return static_cast<uint64_t>(fs.f_bavail) * fs.f_frsize;
 }
 
 }  // namespace
 
 void CheckEntryName(int32_t number, const std::string& name, long nameMax) {
-    std::string why;
+    Text why;  // none: no context
     if (name.empty())
-        why = "its name is empty";
+        why = VW_TEXT("Package", "its name is empty");
     else if (name == "." || name == "..")
-        why = "its name \"" + name + "\" is a folder step";
+        why = Text(VW_TEXT("Package", "its name \"%1\" is a folder step"), {name});
     else if (name.find('/') != std::string::npos)
-        why = "its name \"" + name + "\" contains a folder separator";
+        why = Text(VW_TEXT("Package", "its name \"%1\" contains a folder separator"), {name});
     else if (name.find('\0') != std::string::npos)
-        why = "its name contains a NUL character";
-    if (why.empty() && vw::IsReservedName(name))
+        why = VW_TEXT("Package", "its name contains a NUL character");
+    if (!why.Context() && vw::IsReservedName(name))
         throw Error(ErrorNumber::PathFileAccess,
-                    "Refusing to extract file " + std::to_string(number) + ": its name \"" + name +
-                        "\" is one this program keeps for its own files");
-    if (!why.empty())
+                    Text(VW_TEXT("Package",
+                                 "Refusing to extract file %1: its name \"%2\" is one "
+                                 "this program keeps for its own files"),
+                         {std::to_string(number), name}));
+    if (why.Context())
         throw Error(ErrorNumber::PathFileAccess,
-                    "Refusing to extract file " + std::to_string(number) + ": " + why +
-                        " and could be written outside the destination folder");
+                    Text(VW_TEXT("Package",
+                                 "Refusing to extract file %1: %2 and could be written "
+                                 "outside the destination folder"),
+                         {std::to_string(number), why}));
     if (nameMax > 0 && name.size() > static_cast<size_t>(nameMax))
         throw Error(ErrorNumber::BadFileName,
-                    "Bad file name: file " + std::to_string(number) + " \"" + name + "\" has a " +
-                        std::to_string(name.size()) + "-byte name; the destination takes " +
-                        std::to_string(nameMax) + " bytes at most");
+                    Text(VW_TEXT("Package",
+                                 "Bad file name: file %1 \"%2\" has a %3-byte name; "
+                                 "the destination takes %4 bytes at most"),
+                         {std::to_string(number), name, std::to_string(name.size()),
+                          std::to_string(nameMax)}));
 }
 
 long NameMaxAt(const std::string& dest) {
@@ -68,9 +75,11 @@ uint64_t CheckFreeSpace(const std::string& dest, uint64_t declared,
     const std::string folder = ExistingFolder(dest);
     const uint64_t free = freeSpace ? freeSpace(folder) : StatvfsFreeSpace(folder);
     if (declared > free)
-        throw Error(ErrorNumber::DiskFull, "Disk full: the package holds " +
-                                               std::to_string(declared) + " bytes, but '" + dest +
-                                               "' has only " + std::to_string(free) + " free");
+        throw Error(ErrorNumber::DiskFull,
+                    Text(VW_TEXT("Package",
+                                 "Disk full: the package holds %1 bytes, but '%2' has "
+                                 "only %3 free"),
+                         {std::to_string(declared), dest, std::to_string(free)}));
     return free;
 }
 

@@ -28,37 +28,45 @@ Slot ReadNumberedSlot(FileReader& in, uint32_t i) {
     try {
         return ReadSlot(in);
     } catch (const Error& e) {
-        throw Error(e.Number(), "Slot " + std::to_string(i) + ": " + e.Description());
+        throw Error(
+            e.Number(),
+            Text::Untranslated(
+                "%1%2", {Text(VW_TEXT("Package", "Slot %1: "), {std::to_string(i)}), e.Message()}));
     }
 }
 
 int32_t ReadEntryCount(FileReader& in, uint32_t slots) {
-    const int32_t count = in.ReadI32("EntryCount");
+    const int32_t count = in.ReadI32(VW_FIELD("Fields", "EntryCount"));
     CheckEntryCount(count, slots, in.Path());
     return count;
 }
 
 Slot ReadSlot(FileReader& in) {
     Slot slot;
-    const uint16_t dims = in.ReadU16("an entry's dimension count");
-    CheckDimensions(dims, "an entry's contents have ", in.Path());
+    const uint16_t dims = in.ReadU16(VW_FIELD("Fields", "an entry's dimension count"));
+    CheckDimensions(
+        dims,
+        VW_TEXT("Package", "an entry's contents have %1 dimensions; only 0 or 1 are possible"),
+        in.Path());
     if (dims == 1) {
-        slot.count = in.ReadU32("an entry's length");
-        slot.lowerBound = in.ReadI32("an entry's lower bound");
+        slot.count = in.ReadU32(VW_FIELD("Fields", "an entry's length"));
+        slot.lowerBound = in.ReadI32(VW_FIELD("Fields", "an entry's lower bound"));
         CheckEntryLength(slot.count, in.Path());
-        in.Require(slot.count, "an entry's contents");
+        in.Require(slot.count, VW_FIELD("Fields", "an entry's contents"));
         slot.where = ContentsWhere::Package;
         slot.offset = in.Position();
-        in.Skip(slot.count, "an entry's contents");
+        in.Skip(slot.count, VW_FIELD("Fields", "an entry's contents"));
     }
-    slot.name = ReadCountedText(in, "an entry's name length", "an entry's name");
-    slot.fileSize = in.ReadI32("an entry's file size");
-    slot.compressed = in.ReadI16("an entry's compression flag");
-    std::string reserved1 =
-        ReadCountedText(in, "an entry's reserved text", "an entry's reserved text");
-    std::string reserved2 =
-        ReadCountedText(in, "an entry's reserved text", "an entry's reserved text");
-    in.ReadBytes(slot.reservedBytes.data(), slot.reservedBytes.size(), "an entry's reserved bytes");
+    slot.name = ReadCountedText(in, VW_FIELD("Fields", "an entry's name length"),
+                                VW_FIELD("Fields", "an entry's name"));
+    slot.fileSize = in.ReadI32(VW_FIELD("Fields", "an entry's file size"));
+    slot.compressed = in.ReadI16(VW_FIELD("Fields", "an entry's compression flag"));
+    std::string reserved1 = ReadCountedText(in, VW_FIELD("Fields", "an entry's reserved text"),
+                                            VW_FIELD("Fields", "an entry's reserved text"));
+    std::string reserved2 = ReadCountedText(in, VW_FIELD("Fields", "an entry's reserved text"),
+                                            VW_FIELD("Fields", "an entry's reserved text"));
+    in.ReadBytes(slot.reservedBytes.data(), slot.reservedBytes.size(),
+                 VW_FIELD("Fields", "an entry's reserved bytes"));
     if (!reserved1.empty() || !reserved2.empty()) {
         slot.Extra().reservedText1 = std::move(reserved1);
         slot.Extra().reservedText2 = std::move(reserved2);
@@ -69,8 +77,11 @@ Slot ReadSlot(FileReader& in) {
 // A CountedText: 16-bit length, then the bytes.
 void WriteCountedText(FileWriter& out, const std::string& bytes) {
     if (bytes.size() > 0xFFFF)
-        throw Error(ErrorNumber::InvalidCall, "A text of " + std::to_string(bytes.size()) +
-                                                  " bytes does not fit a package (65,535 at most)");
+        throw Error(ErrorNumber::InvalidCall,
+                    Text(VW_TEXT("Package",
+                                 "A text of %1 bytes does not fit a package (65,535 at "
+                                 "most)"),
+                         {std::to_string(bytes.size())}));
     out.WriteU16(static_cast<uint16_t>(bytes.size()));
     out.WriteText(bytes);
 }
@@ -88,7 +99,8 @@ void WriteSlot(const Slot& slot, FileWriter& out, ContentsReader& contents) {
             written += n;
         });
         if (written != slot.count)  // cannot happen unless a reference is broken
-            throw Error(ErrorNumber::PathFileAccess, "An entry's bytes could not be read whole");
+            throw Error(ErrorNumber::PathFileAccess,
+                        VW_TEXT("Package", "An entry's bytes could not be read whole"));
     }
     WriteCountedText(out, slot.name);
     out.WriteI32(slot.fileSize);
@@ -127,22 +139,28 @@ Header NewPackageHeader() {
 
 Header ReadPackage(const std::string& path, FileIdentity& identity) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) throw ErrorFromErrno(errno, "Cannot open", path);
+    if (::stat(path.c_str(), &st) != 0)
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), path);
     if (!S_ISREG(st.st_mode))
-        throw Error(ErrorNumber::PathFileAccess, "Cannot read '" + path + "': not a regular file");
+        throw Error(ErrorNumber::PathFileAccess,
+                    Text(VW_TEXT("Package", "Cannot read '%1': not a regular file"), {path}));
     FileReader in(path);
     identity = IdentityOf(path);
     if (identity.size != in.Size())
-        throw Error(ErrorNumber::PathFileAccess, "'" + path + "' changed while it was opened");
+        throw Error(ErrorNumber::PathFileAccess,
+                    Text(VW_TEXT("Package", "'%1' changed while it was opened"), {path}));
 
     Header h;
-    h.description = ReadCountedText(in, "the description's length", "the description");
-    const uint16_t dims = in.ReadU16("the entry table's dimension count");
-    CheckDimensions(dims, "the entry table has ", path);
+    h.description = ReadCountedText(in, VW_FIELD("Fields", "the description's length"),
+                                    VW_FIELD("Fields", "the description"));
+    const uint16_t dims = in.ReadU16(VW_FIELD("Fields", "the entry table's dimension count"));
+    CheckDimensions(
+        dims, VW_TEXT("Package", "the entry table has %1 dimensions; only 0 or 1 are possible"),
+        path);
     if (dims == 1) {
         h.tableSized = true;
-        const uint32_t slots = in.ReadU32("the entry table's slot count");
-        CheckTableStart(in.ReadI32("the entry table's lower bound"), path);
+        const uint32_t slots = in.ReadU32(VW_FIELD("Fields", "the entry table's slot count"));
+        CheckTableStart(in.ReadI32(VW_FIELD("Fields", "the entry table's lower bound")), path);
         // Refused before anything of the table's size is reserved.
         CheckSlotRoom(slots, in.Remaining(), path);
         const uint64_t tableStart = in.Position();
@@ -153,20 +171,23 @@ Header ReadPackage(const std::string& path, FileIdentity& identity) {
         const uint64_t countAt = in.Position();
         h.entryCount = ReadEntryCount(in, slots);
         const uint32_t kept = std::min<uint32_t>(slots, static_cast<uint32_t>(h.entryCount) + 2);
-        in.Seek(tableStart, "the entry table");
+        in.Seek(tableStart, VW_FIELD("Fields", "the entry table"));
         h.slots.reserve(kept);
         for (uint32_t i = 0; i < kept; ++i)
             h.slots.push_back(ReadNumberedSlot(in, i));
         h.tail = {slots - kept, in.Position(), countAt - in.Position()};
-        in.Seek(countAt + 4, "EntryCount");
+        in.Seek(countAt + 4, VW_FIELD("Fields", "EntryCount"));
     } else {
         h.entryCount = ReadEntryCount(in, 0);
     }
-    h.formatTag = ReadCountedText(in, "the format tag's length", "the format tag");
-    h.reservedText1 = ReadCountedText(in, "a reserved text's length", "a reserved text");
-    h.reservedText2 = ReadCountedText(in, "a reserved text's length", "a reserved text");
-    h.reservedNumber1 = in.ReadI32("a reserved number");
-    h.reservedNumber2 = in.ReadI32("a reserved number");
+    h.formatTag = ReadCountedText(in, VW_FIELD("Fields", "the format tag's length"),
+                                  VW_FIELD("Fields", "the format tag"));
+    h.reservedText1 = ReadCountedText(in, VW_FIELD("Fields", "a reserved text's length"),
+                                      VW_FIELD("Fields", "a reserved text"));
+    h.reservedText2 = ReadCountedText(in, VW_FIELD("Fields", "a reserved text's length"),
+                                      VW_FIELD("Fields", "a reserved text"));
+    h.reservedNumber1 = in.ReadI32(VW_FIELD("Fields", "a reserved number"));
+    h.reservedNumber2 = in.ReadI32(VW_FIELD("Fields", "a reserved number"));
     // Bytes after the last field are never read.
     return h;
 }

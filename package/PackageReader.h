@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ByteStream.h"
+#include "Text.h"
 
 namespace vw {
 class Error;
@@ -71,7 +72,7 @@ private:
         bool hasContents = false;
     };
 
-    std::string Where(Step step) const;
+    Text Where(Step step) const;
     Error PastEnd(Step step, const char* what, uint64_t need, uint64_t have) const;
     void Need(Step step, uint64_t bytes, const char* what);
     void TakeField();

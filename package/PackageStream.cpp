@@ -23,8 +23,10 @@ public:
     Fields& Text(const std::string& bytes) {
         if (bytes.size() > 0xFFFF)
             throw Error(ErrorNumber::InvalidCall,
-                        "A text of " + std::to_string(bytes.size()) +
-                            " bytes does not fit a package (65,535 at most)");
+                        vw::Text(VW_TEXT("Package",
+                                         "A text of %1 bytes does not fit a package "
+                                         "(65,535 at most)"),
+                                 {std::to_string(bytes.size())}));
         return U16(static_cast<uint16_t>(bytes.size())).Bytes(bytes.data(), bytes.size());
     }
     // The slot's fields after its contents: name, FileSize, Compressed 0, two
@@ -54,8 +56,10 @@ PackageStream::PackageStream(const std::string& storedDescription, std::vector<S
     for (const StreamedFile& file : files_) {
         if (file.size > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
             throw Error(ErrorNumber::InvalidCall,
-                        "Cannot add '" + file.path + "': it holds " + std::to_string(file.size) +
-                            " bytes; a package entry holds at most 2,147,483,647");
+                        vw::Text(VW_TEXT("Package",
+                                         "Cannot add '%1': it holds %2 bytes; a package "
+                                         "entry holds at most 2,147,483,647"),
+                                 {file.path, std::to_string(file.size)}));
         const auto size = static_cast<uint32_t>(file.size);
         head.U16(1).U32(size).U32(0);
         fields_.push_back(head.Take());
@@ -98,11 +102,13 @@ size_t PackageStream::ReadContents(uint8_t* data, size_t len) {
     ssize_t got = 0;
     while (want > 0 && (got = ::read(fd_, data, want)) < 0 && errno == EINTR) {
     }
-    if (got < 0) throw ErrorFromErrno(errno, "Cannot read", file.path);
+    if (got < 0) throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot read"), file.path);
     if (want > 0 && got == 0)
         throw Error(ErrorNumber::PathFileAccess,
-                    "The source file '" + file.path + "' changed after it was listed: it held " +
-                        std::to_string(file.size) + " bytes, now fewer");
+                    vw::Text(VW_TEXT("Package",
+                                     "The source file '%1' changed after it was listed: "
+                                     "it held %2 bytes, now fewer"),
+                             {file.path, std::to_string(file.size)}));
     const auto n = static_cast<size_t>(got);
     if (n == left) CloseFile();
     Advance(n, file.size);
@@ -114,16 +120,20 @@ size_t PackageStream::ReadContents(uint8_t* data, size_t len) {
 // since the listing would no longer match the sizes already handed on.
 void PackageStream::Open(const StreamedFile& file) {
     fd_ = ::open(file.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) throw ErrorFromErrno(errno, "Cannot open", file.path);
+    if (fd_ < 0) throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), file.path);
     struct stat st {};
-    if (::fstat(fd_, &st) != 0) throw ErrorFromErrno(errno, "Cannot open", file.path);
+    if (::fstat(fd_, &st) != 0)
+        throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), file.path);
     if (!S_ISREG(st.st_mode))
-        throw Error(ErrorNumber::PathFileAccess,
-                    "Cannot add '" + file.path + "': not a regular file");
+        throw Error(
+            ErrorNumber::PathFileAccess,
+            vw::Text(VW_TEXT("Package", "Cannot add '%1': not a regular file"), {file.path}));
     if (static_cast<uint64_t>(st.st_size) != file.size)
         throw Error(ErrorNumber::PathFileAccess,
-                    "The source file '" + file.path + "' changed after it was listed: it held " +
-                        std::to_string(file.size) + " bytes, now " + std::to_string(st.st_size));
+                    vw::Text(VW_TEXT("Package",
+                                     "The source file '%1' changed after it was listed: "
+                                     "it held %2 bytes, now %3"),
+                             {file.path, std::to_string(file.size), std::to_string(st.st_size)}));
 }
 
 void PackageStream::Advance(size_t n, uint64_t pieceSize) {

@@ -63,7 +63,7 @@ void PackageUnpacker::Place(const PackageFile& file, const std::string& target) 
     const std::string staged = staging_.PathOf(file.name);
     if (!file.compressed && file.hasContents) {
         if (::rename(raw.c_str(), staged.c_str()) != 0)
-            throw ErrorFromErrno(errno, "Cannot write", target);
+            throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot write"), target);
         return;
     }
     FileWriter out(staged, FileWriter::Mode::Truncate, 0666, target);
@@ -77,7 +77,7 @@ void PackageUnpacker::Place(const PackageFile& file, const std::string& target) 
             while (in.Remaining() > 0) {
                 const auto n =
                     static_cast<size_t>(std::min<uint64_t>(chunk.size(), in.Remaining()));
-                in.ReadBytes(chunk.data(), n, "an entry's contents");
+                in.ReadBytes(chunk.data(), n, VW_FIELD("Fields", "an entry's contents"));
                 inflater.Feed(chunk.data(), n);
             }
         }

@@ -31,9 +31,9 @@ using namespace vw::stuf;
 
 namespace {
 
-constexpr const char* kCannotFindSource = "Cannot find source file";
-constexpr const char* kNoDestination = "Destination directory not specified";
-constexpr const char* kInvalidNumber = "Invalid file number";
+constexpr vw::Template kCannotFindSource = VW_TEXT("Package", "Cannot find source file");
+constexpr vw::Template kNoDestination = VW_TEXT("Package", "Destination directory not specified");
+constexpr vw::Template kInvalidNumber = VW_TEXT("Package", "Invalid file number");
 
 // Runs `body`; a failure inside it becomes LastError (text and number) and `failed`.
 template <class R, class Body>
@@ -41,11 +41,11 @@ R Trapped(cSTUF20& package, R failed, Body&& body) {
     try {
         return body();
     } catch (const Error& e) {
-        package.SetLastError(e.Number(), e.Description());
+        package.SetLastError(e.Number(), e.Message());
     } catch (const std::bad_alloc&) {
-        package.SetLastError(ErrorNumber::OutOfMemory, "Out of memory");
+        package.SetLastError(ErrorNumber::OutOfMemory, VW_TEXT("Errors", "Out of memory"));
     } catch (const std::length_error&) {
-        package.SetLastError(ErrorNumber::OutOfMemory, "Out of memory");
+        package.SetLastError(ErrorNumber::OutOfMemory, VW_TEXT("Errors", "Out of memory"));
     } catch (const std::exception& e) {
         package.SetLastError(ErrorNumber::PathFileAccess, e.what());
     }
@@ -72,9 +72,10 @@ struct cSTUF20::State {
     Slot& At(int32_t number) {
         if (number < 0 || static_cast<uint64_t>(number) >= header.slots.size())
             throw Error(ErrorNumber::SubscriptOutOfRange,
-                        "Subscript out of range: the package has no slot " +
-                            std::to_string(number) + " (its last file is number " +
-                            std::to_string(header.entryCount) + ")");
+                        vw::Text(VW_TEXT("Package",
+                                         "Subscript out of range: the package has no "
+                                         "slot %1 (its last file is number %2)"),
+                                 {std::to_string(number), std::to_string(header.entryCount)}));
         return header.slots[static_cast<size_t>(number)];
     }
 
@@ -91,9 +92,10 @@ cSTUF20::cSTUF20() : state_(std::make_unique<State>()) {}
 
 cSTUF20::~cSTUF20() = default;
 
-void cSTUF20::SetLastError(int32_t number, std::string text) {
+void cSTUF20::SetLastError(int32_t number, vw::Text text) {
     LastErrorNumber = number;
-    LastError = std::move(text);
+    LastError = text.English();
+    LastErrorText = std::move(text);
 }
 
 int16_t cSTUF20::StartSession(const std::string& SourcePackage) {
@@ -107,7 +109,7 @@ int16_t cSTUF20::StartSession(const std::string& SourcePackage) {
         } else if (errno == ENOENT) {
             fresh->header = NewPackageHeader();  // nothing is written yet
         } else {
-            throw ErrorFromErrno(errno, "Cannot open", SourcePackage);
+            throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), SourcePackage);
         }
         state_ = std::move(fresh);
         Format = Text1252::NameFromFile(state_->header.formatTag);
@@ -142,7 +144,8 @@ int32_t cSTUF20::AddFile(const std::string& SourceFile, int16_t CompressionLevel
     return Trapped<int32_t>(*this, 1, [&] {
         Header& h = state_->header;
         if (h.entryCount == std::numeric_limits<int32_t>::max())
-            throw Error(ErrorNumber::OutOfMemory, "The package cannot hold more files");
+            throw Error(ErrorNumber::OutOfMemory,
+                        VW_TEXT("Package", "The package cannot hold more files"));
         // The table gets slots 0 to EntryCount + 1; the new file goes into the last.
         h.slots.resize(static_cast<size_t>(h.entryCount) + 2);
         h.tail = {};
@@ -152,15 +155,18 @@ int32_t cSTUF20::AddFile(const std::string& SourceFile, int16_t CompressionLevel
         // bring another file into the package.
         struct stat st {};
         if (::lstat(SourceFile.c_str(), &st) != 0)
-            throw ErrorFromErrno(errno, "Cannot open", SourceFile);
+            throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), SourceFile);
         if (!S_ISREG(st.st_mode))
-            throw Error(ErrorNumber::PathFileAccess,
-                        "Cannot add '" + SourceFile + "': not a regular file");
+            throw Error(
+                ErrorNumber::PathFileAccess,
+                vw::Text(VW_TEXT("Package", "Cannot add '%1': not a regular file"), {SourceFile}));
         vw::FileReader in(SourceFile, vw::Links::Refuse);
         if (in.Size() > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
             throw Error(ErrorNumber::InvalidCall,
-                        "Cannot add '" + SourceFile + "': it holds " + std::to_string(in.Size()) +
-                            " bytes; a package entry holds at most 2,147,483,647");
+                        vw::Text(VW_TEXT("Package",
+                                         "Cannot add '%1': it holds %2 bytes; a package "
+                                         "entry holds at most 2,147,483,647"),
+                                 {SourceFile, std::to_string(in.Size())}));
         const auto length = static_cast<int32_t>(in.Size());
 
         // Everything that can fail happens before the slot is filled.
@@ -168,7 +174,8 @@ int32_t cSTUF20::AddFile(const std::string& SourceFile, int16_t CompressionLevel
         fresh.name = Text1252::NameToFile(LastComponent(SourceFile));
         fresh.fileSize = length;
         if (CompressionLevel > 0) {
-            std::vector<uint8_t> bytes = in.ReadByteArray(in.Size(), "the source file");
+            std::vector<uint8_t> bytes =
+                in.ReadByteArray(in.Size(), VW_FIELD("Fields", "the source file"));
             CompressEntryData(bytes, CompressionLevel);
             fresh.compressed = -1;
             fresh.count = static_cast<uint32_t>(bytes.size());
@@ -224,9 +231,10 @@ int32_t cSTUF20::ExtractPackage(const std::string& DestDir) {
         CheckFreeSpace(DestDir, declared, FreeSpace);
         struct stat st {};
         if (::lstat(DestDir.c_str(), &st) != 0) {
-            if (errno != ENOENT) throw ErrorFromErrno(errno, "Cannot open", DestDir);
+            if (errno != ENOENT)
+                throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot open"), DestDir);
             if (::mkdir(DestDir.c_str(), 0777) != 0)
-                throw ErrorFromErrno(errno, "Cannot create the folder", DestDir);
+                throw ErrorFromErrno(errno, VW_TEXT("Errors", "Cannot create the folder"), DestDir);
         }
         // All or nothing: the entries appear in DestDir only once all are written.
         StagingFolder staging(DestDir);
@@ -255,10 +263,12 @@ int32_t cSTUF20::ExtractFile(int32_t FileNumber, const std::string& TargetFile) 
     }
     return Trapped<int32_t>(*this, 1, [&] {
         if (FileNumber > state_->header.entryCount)
-            throw Error(ErrorNumber::SubscriptOutOfRange,
-                        "Invalid file number " + std::to_string(FileNumber) +
-                            ": the package holds " + std::to_string(state_->header.entryCount) +
-                            " files");
+            throw Error(
+                ErrorNumber::SubscriptOutOfRange,
+                vw::Text(VW_TEXT("Package",
+                                 "Invalid file number %1: the package holds "
+                                 "%2 files"),
+                         {std::to_string(FileNumber), std::to_string(state_->header.entryCount)}));
         ContentsReader contents = state_->Contents();
         vw::ReplacingWriter out(TargetFile, vw::ReplacingWriter::Links::Replace);
         state_->ExtractTo(FileNumber, out.Out(), contents);
@@ -334,8 +344,10 @@ int32_t cSTUF20::GetCompressedSize(int32_t FileNumber) {
         const Slot& slot = state_->At(FileNumber);
         if (slot.where == ContentsWhere::Unsized)
             throw Error(ErrorNumber::SubscriptOutOfRange,
-                        "Subscript out of range: the contents of slot " +
-                            std::to_string(FileNumber) + " were never given a size");
+                        vw::Text(VW_TEXT("Package",
+                                         "Subscript out of range: the contents of slot "
+                                         "%1 were never given a size"),
+                                 {std::to_string(FileNumber)}));
         return static_cast<int32_t>(slot.count);
     });
 }
@@ -388,8 +400,10 @@ int32_t cSTUF20::SetDescription(const std::string& Description) {
         std::string stored = Text1252::NameToFile(Description);
         if (stored.size() > 0xFFFF)
             throw Error(ErrorNumber::InvalidCall,
-                        "The description is " + std::to_string(stored.size()) +
-                            " bytes long; a package holds at most 65,535");
+                        vw::Text(VW_TEXT("Package",
+                                         "The description is %1 bytes long; a package "
+                                         "holds at most 65,535"),
+                                 {std::to_string(stored.size())}));
         state_->header.description = std::move(stored);
         return 0;
     });

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "Text.h"
 
 class cSTUF20 {
 public:
@@ -19,6 +20,7 @@ public:
     cSTUF20& operator=(const cSTUF20&) = delete;
 
     std::string LastError;        // text of the last failure; never cleared by the object
+    vw::Text LastErrorText;       // the same, to be shown in the user's language
     int32_t LastErrorNumber = 0;  // its error number, so a caller can report both
     // Free bytes at a destination folder; statvfs unless a test puts in its own.
     std::function<uint64_t(const std::string&)> FreeSpace;
@@ -26,7 +28,7 @@ public:
     std::string Format;   // FormatTag of the open package; "" without a session
 
     // Sets LastError and LastErrorNumber together.
-    void SetLastError(int32_t number, std::string text);
+    void SetLastError(int32_t number, vw::Text text);
     // Called after each file ExtractPackage writes, so that a caller can keep its
     // windows responsive during a long extraction.
     std::function<void()> EntryDone;

@@ -28,7 +28,8 @@ const std::vector<std::string_view>& PassphraseWords() {
 std::string GeneratePassphrase(size_t words) {
     RequireSodium();
     const auto& list = PassphraseWords();
-    if (list.empty()) throw vw::Error(vw::ErrorNumber::InvalidCall, "No wordlist");
+    if (list.empty())
+        throw vw::Error(vw::ErrorNumber::InvalidCall, VW_TEXT("Sealed", "No wordlist"));
     std::string phrase;
     for (size_t i = 0; i < words; ++i) {
         if (i) phrase += kPassphraseSeparator;

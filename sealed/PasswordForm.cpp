@@ -31,9 +31,10 @@ private:
 
 [[noreturn]] void Fail(UErrorCode status) {
     throw vw::Error(vw::ErrorNumber::InvalidCall,
-                    std::string("Invalid procedure call or argument: the password cannot be "
-                                "brought into its Unicode normal form (") +
-                        u_errorName(status) + ")");
+                    vw::Text(VW_TEXT("Sealed",
+                                     "Invalid procedure call or argument: the password "
+                                     "cannot be brought into its Unicode normal form (%1)"),
+                             {u_errorName(status)}));
 }
 
 bool IsAscii(const std::string& text) {

@@ -10,10 +10,9 @@ namespace {
 
 constexpr double kMinute = 60, kHour = 60 * kMinute, kDay = 24 * kHour, kYear = 365.25 * kDay;
 
-// "1 day", "3 days": the count rounded, the unit in the singular for one.
-std::string Count(double value, const char* unit) {
-    const long long n = std::llround(value);
-    return std::to_string(n) + " " + unit + (n == 1 ? "" : "s");
+// "about 1 day", "about 3 days": the count rounded.
+vw::Text About(double value, vw::Template unit) {
+    return vw::Text(unit, std::llround(value));
 }
 
 std::string Rate(double guessesPerSecond) {
@@ -37,27 +36,38 @@ PasswordAdvice AdviseOn(const std::string& password, const SealedCost& cost) {
     return advice;
 }
 
-std::string DurationText(double seconds) {
-    if (seconds < kMinute) return "less than a minute";
-    if (seconds < kHour) return "about " + Count(seconds / kMinute, "minute");
-    if (seconds < kDay) return "about " + Count(seconds / kHour, "hour");
-    if (seconds < kYear) return "about " + Count(seconds / kDay, "day");
+vw::Text DurationText(double seconds) {
+    if (seconds < kMinute) return VW_TEXT("Strength", "less than a minute");
+    if (seconds < kHour)
+        return About(seconds / kMinute,
+                     VW_TEXT_N("Strength", "about %n minutes", "about %n minute"));
+    if (seconds < kDay)
+        return About(seconds / kHour, VW_TEXT_N("Strength", "about %n hours", "about %n hour"));
+    if (seconds < kYear)
+        return About(seconds / kDay, VW_TEXT_N("Strength", "about %n days", "about %n day"));
     const double years = seconds / kYear;
-    if (years < 1e3) return "about " + Count(years, "year");
-    if (years < 1e6) return "about " + Count(years / 1e3, "thousand year");
-    if (years < 1e9) return "about " + Count(years / 1e6, "million year");
-    return "more than a billion years";
+    if (years < 1e3) return About(years, VW_TEXT_N("Strength", "about %n years", "about %n year"));
+    if (years < 1e6)
+        return About(years / 1e3,
+                     VW_TEXT_N("Strength", "about %n thousand years", "about %n thousand year"));
+    if (years < 1e9)
+        return About(years / 1e6,
+                     VW_TEXT_N("Strength", "about %n million years", "about %n million year"));
+    return VW_TEXT("Strength", "more than a billion years");
 }
 
-std::string GuessingText(const PasswordAdvice& advice) {
-    return "would take " + DurationText(advice.Seconds) + " to guess at " +
-           Rate(advice.GuessesPerSecond) + " guesses a second per processor";
+vw::Text GuessingText(const PasswordAdvice& advice) {
+    return vw::Text(
+        VW_TEXT("Strength", "would take %1 to guess at %2 guesses a second per processor"),
+        {DurationText(advice.Seconds), Rate(advice.GuessesPerSecond)});
 }
 
-std::string WeakPasswordText(const PasswordAdvice& advice) {
-    return "This password is weak: it " + GuessingText(advice) +
-           ", and an attacker has many processors. A longer password, or a generated "
-           "passphrase of several words, is much harder to guess.";
+vw::Text WeakPasswordText(const PasswordAdvice& advice) {
+    return vw::Text(VW_TEXT("Strength",
+                            "This password is weak: it %1, and an attacker has many "
+                            "processors. A longer password, or a generated "
+                            "passphrase of several words, is much harder to guess."),
+                    {GuessingText(advice)});
 }
 
 }  // namespace modVW

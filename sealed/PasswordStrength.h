@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "Text.h"
+
 #include "SealedKey.h"
 
 namespace modVW {
@@ -28,14 +30,14 @@ constexpr double kWeakBelowYears = 10'000;
 PasswordAdvice AdviseOn(const std::string& password, const SealedCost& cost);
 
 // "about 3 years", "less than a minute", "more than a billion years".
-std::string DurationText(double seconds);
+vw::Text DurationText(double seconds);
 
 // The plain-language line: "would take about N years to guess at 10 guesses a
 // second per processor".
-std::string GuessingText(const PasswordAdvice& advice);
+vw::Text GuessingText(const PasswordAdvice& advice);
 
 // The warning for a weak password, asked before it is used (the desktop
 // program) or told (vw3).
-std::string WeakPasswordText(const PasswordAdvice& advice);
+vw::Text WeakPasswordText(const PasswordAdvice& advice);
 
 }  // namespace modVW

@@ -25,7 +25,8 @@ void MakeNonce(const ChunkKey& key, uint64_t index, bool last, uint8_t (&nonce)[
 
 void SealChunk(const ChunkKey& key, uint64_t index, bool last, uint8_t* text, size_t len) {
     if (index >= kMaxChunks)
-        throw vw::Error(vw::ErrorNumber::InvalidCall, "The content is too large to seal");
+        throw vw::Error(vw::ErrorNumber::InvalidCall,
+                        VW_TEXT("Sealed", "The content is too large to seal"));
     uint8_t nonce[kNonceBytes];
     MakeNonce(key, index, last, nonce);
     crypto_aead_xchacha20poly1305_ietf_encrypt_detached(text, text + len, nullptr, text, len,
@@ -66,7 +67,8 @@ void ChunkWriter::Finish() {
 
 void ChunkWriter::Submit(bool last) {
     if (counter_ == kMaxChunks)
-        throw vw::Error(vw::ErrorNumber::InvalidCall, "The content is too large to seal");
+        throw vw::Error(vw::ErrorNumber::InvalidCall,
+                        VW_TEXT("Sealed", "The content is too large to seal"));
     std::shared_future<void> before =
         writing_.empty() ? std::shared_future<void>() : writing_.back();
     writing_.push_back(
@@ -123,7 +125,7 @@ size_t ChunkReader::Load(uint64_t index, const std::shared_future<void>& before,
     uint8_t* chunk = buffers_[index % kChunkSlots].PlacedFor(offset);
     try {
         if (before.valid()) before.get();
-        in_.ReadBytes(chunk, sealed, "a chunk");
+        in_.ReadBytes(chunk, sealed, VW_FIELD("Fields", "a chunk"));
     } catch (...) {
         read.set_exception(std::current_exception());
         throw;

@@ -84,7 +84,8 @@ bool IsSealedFile(const std::string& path) {
     uint8_t start[sizeof kMagic] = {};
     try {
         vw::FileReader in(path);
-        in.ReadBytes(start, std::min<uint64_t>(sizeof start, in.Size()), "the magic");
+        in.ReadBytes(start, std::min<uint64_t>(sizeof start, in.Size()),
+                     VW_FIELD("Fields", "the magic"));
     } catch (const vw::Error&) {
         return false;
     }
@@ -100,14 +101,14 @@ bool IsSealedName(const std::string& name) {
 
 vw::Error DamagedError(const std::string& path) {
     return vw::Error(vw::ErrorNumber::InvalidFileFormat,
-                     "The sealed file '" + path + "' is damaged");
+                     vw::Text(VW_TEXT("Sealed", "The sealed file '%1' is damaged"), {path}));
 }
 
 SealedHeader ReadSealedHeader(vw::FileReader& in) {
     RequireSodium();
     if (in.Remaining() < kSealedHeaderBytes) throw DamagedError(in.Path());
     SealedHeader header;
-    in.ReadBytes(header.Bytes.data(), header.Bytes.size(), "the header");
+    in.ReadBytes(header.Bytes.data(), header.Bytes.size(), VW_FIELD("Fields", "the header"));
     uint8_t checksum[crypto_generichash_BYTES];
     Digest(header.Bytes, kChecksumAt, nullptr, checksum);
     header.Version = static_cast<uint16_t>(GetLittleEndian(header.Bytes, kVersionAt, 2));
@@ -128,7 +129,8 @@ SealedHeader ReadSealedHeader(vw::FileReader& in) {
 
 SealedHeader NewSealedHeader(const SealedCost& cost) {
     if (!CostWithinBounds(cost))
-        throw vw::Error(vw::ErrorNumber::InvalidCall, "The key derivation cost is out of bounds");
+        throw vw::Error(vw::ErrorNumber::InvalidCall,
+                        VW_TEXT("Sealed", "The key derivation cost is out of bounds"));
     SealedHeader header;
     header.Cost = cost;
     NewSalt(header.Salt);
@@ -144,7 +146,8 @@ bool KeysMatch(const SealedHeader& header, const SealedKeys& keys) {
 std::vector<uint8_t> ContentsText(const SealedContents& contents) {
     const std::string& name = contents.StoredName;
     if (name.size() > UINT16_MAX)
-        throw vw::Error(vw::ErrorNumber::InvalidCall, "The file name is too long to store");
+        throw vw::Error(vw::ErrorNumber::InvalidCall,
+                        VW_TEXT("Sealed", "The file name is too long to store"));
     std::vector<uint8_t> text(4 + name.size());
     text[0] = static_cast<uint8_t>(contents.Kind);
     text[1] = static_cast<uint8_t>(contents.Kind >> 8);
@@ -181,7 +184,7 @@ SealingSink::SealingSink(vw::FileWriter& out, SealedHeader header, const SealedK
 SealedSource::SealedSource(vw::FileReader& in, const SealedHeader& header, const SealedKeys& keys,
                            SealedTurn turn) {
     const vw::Error damaged = DamagedError(in.Path());
-    in.Seek(kSealedHeaderBytes, "the content");
+    in.Seek(kSealedHeaderBytes, VW_FIELD("Fields", "the content"));
     if (header.Version == 1) {
         auto pieces = std::make_unique<PieceReader>(in, header.Bytes.data() + kStreamAt,
                                                     keys.Stream, damaged, std::move(turn));

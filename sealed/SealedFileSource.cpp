@@ -18,8 +18,8 @@ public:
     SealedFileSource(const std::string& path, KeyCache& keys)
         : in_(path), header_(ReadSealedHeader(in_)), cache_(keys) {}
 
-    const char* PasswordPrompt() const override {
-        return "Sealed file password (letter case matters):";
+    vw::Template PasswordPrompt() const override {
+        return VW_TEXT("Procedures", "Sealed file password (letter case matters):");
     }
     bool Opens(const std::string& typed, Interaction& ui) override {
         CurrentProgress = 0;

@@ -23,7 +23,8 @@ constexpr std::chrono::milliseconds kTurn{40};
 
 void RequireSodium() {
     if (sodium_init() < 0)
-        throw vw::Error(vw::ErrorNumber::InvalidCall, "The cryptography library cannot start");
+        throw vw::Error(vw::ErrorNumber::InvalidCall,
+                        VW_TEXT("Sealed", "The cryptography library cannot start"));
 }
 
 void NewSalt(uint8_t (&salt)[kSaltBytes]) {
@@ -52,8 +53,9 @@ void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBy
     // The desktop program types UTF-8 only; other bytes could never open the file there.
     if (!Text1252::IsValidUtf8(password))
         throw vw::Error(vw::ErrorNumber::InvalidCall,
-                        "Invalid procedure call or argument: a sealed file's password must be "
-                        "UTF-8 text");
+                        VW_TEXT("Sealed",
+                                "Invalid procedure call or argument: a sealed file's "
+                                "password must be UTF-8 text"));
     // Wiped on every way out, after the hashing below (declared later) has ended.
     struct WipedKey {
         uint8_t bytes[kKeyBytes];
@@ -66,7 +68,8 @@ void DeriveSealedKeys(const std::string& password, const uint8_t (&salt)[kSaltBy
     });
     while (hashing.wait_for(kTurn) != std::future_status::ready)
         turn();
-    if (hashing.get() != 0) throw vw::Error(vw::ErrorNumber::OutOfMemory, "Out of memory");
+    if (hashing.get() != 0)
+        throw vw::Error(vw::ErrorNumber::OutOfMemory, VW_TEXT("Errors", "Out of memory"));
     crypto_kdf_derive_from_key(keys.Stream, sizeof keys.Stream, kStreamSubkey, kSubkeyContext,
                                master);
     crypto_kdf_derive_from_key(keys.Check, sizeof keys.Check, kCheckSubkey, kSubkeyContext, master);

@@ -25,11 +25,11 @@ PieceReader::~PieceReader() {
 
 uint8_t PieceReader::Next() {
     if (in_.Remaining() < 4) throw damaged_;
-    const uint32_t length = in_.ReadU32("a message length");
+    const uint32_t length = in_.ReadU32(VW_FIELD("Fields", "a message length"));
     // The length is checked against the format and the file before any allocation.
     if (length < kTagBytes || length > kLargestMessage || length > in_.Remaining()) throw damaged_;
     sealed_.resize(length);
-    in_.ReadBytes(sealed_.data(), length, "a message");
+    in_.ReadBytes(sealed_.data(), length, VW_FIELD("Fields", "a message"));
     plain_.resize(length - kTagBytes);
     uint8_t tag = 0;
     if (crypto_secretstream_xchacha20poly1305_pull(&state_, plain_.data(), nullptr, &tag,

@@ -21,7 +21,8 @@ namespace {
 const SealedKeys& NewKeys(const std::string& password, Interaction& ui, KeyCache& cache,
                           SealedHeader& header) {
     if (password.empty())
-        throw vw::Error(vw::ErrorNumber::InvalidCall, "A sealed file needs a password");
+        throw vw::Error(vw::ErrorNumber::InvalidCall,
+                        VW_TEXT("Procedures", "A sealed file needs a password"));
     header = cache.NewHeader(SealingCost);
     CurrentProgress = 0;
     const WipedText composed{ComposedPassword(password)};
@@ -67,7 +68,7 @@ void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& passwo
     const SealedStart start(out, header, derived);
     const ChunkKey key = start.Key();
     // The chunks count from the text's start, so the file is read from its own.
-    in.Seek(0, "the content");
+    in.Seek(0, VW_FIELD("Fields", "the content"));
     std::vector<uint8_t> contents = ContentsText({kind, storedName});
     const uint64_t lead = contents.size(), total = lead + in.Size(), chunksAt = out.Position();
     ContentsThenFile text(std::move(contents), in);

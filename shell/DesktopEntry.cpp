@@ -1,5 +1,6 @@
 #include "DesktopEntry.h"
 
+#include "LocalizedFiles.h"
 #include "ModFileExt.h"
 
 namespace ModFileExt {
@@ -68,22 +69,24 @@ QByteArray DesktopEntryText(const QString& ProgramPath) {
     const QByteArray path = ProgramPath.toUtf8();  // entries are UTF-8
     // TryExec makes launchers skip the entry once its program is gone, and tells
     // the program which copy registered it.
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=Moravi Vaultwise\n"
-           "Comment=Encrypt and decrypt files and folders\n"
-           "TryExec=" +
-           KeyFileString(path) +
-           "\n"
-           "Exec=" +
-           ExecArgument(path) +
-           " %f\n"
-           "Icon=moravi-vaultwise\n"
-           "Terminal=false\n"
-           "StartupNotify=true\n"
-           "Categories=Utility;\n"
-           "MimeType=" +
-           QByteArray(MimeType) + ";" + QByteArray(SealedMimeType) + ";\n";
+    return WithKeyFileTranslations(
+        "[Desktop Entry]\n"
+        "Type=Application\n"
+        "Name=Moravi Vaultwise\n"
+        "Comment=Encrypt and decrypt files and folders\n"
+        "TryExec=" +
+            KeyFileString(path) +
+            "\n"
+            "Exec=" +
+            ExecArgument(path) +
+            " %f\n"
+            "Icon=moravi-vaultwise\n"
+            "Terminal=false\n"
+            "StartupNotify=true\n"
+            "Categories=Utility;\n"
+            "MimeType=" +
+            QByteArray(MimeType) + ";" + QByteArray(SealedMimeType) + ";\n",
+        ShippedCatalogs());
 }
 
 }  // namespace ModFileExt

@@ -14,7 +14,7 @@ QByteArray ExecArgument(const QByteArray& Argument);
 QByteArray KeyFileString(const QByteArray& Text);
 
 // The whole entry: the program at ProgramPath opens files of our MIME type, the
-// file's path being its one argument.
+// file's path being its one argument. Its texts come in every shipped language.
 QByteArray DesktopEntryText(const QString& ProgramPath);
 
 }  // namespace ModFileExt

@@ -23,7 +23,10 @@ void FollowProgram() {
             if (IsOwnMimePackage(package)) QFile::remove(package);
         } else {
             const QString running = QFile::decodeName(QByteArray::fromStdString(ProgramPath()));
-            if (running.isEmpty() || *registered == running) return;
+            // Rewritten too when its translations are not the shipped ones.
+            if (running.isEmpty() ||
+                (*registered == running && ReadValue(entry) == DesktopEntryText(running)))
+                return;
             if (!WriteValue(entry, DesktopEntryText(running))) return;
         }
         RefreshDesktopCaches(UserDataHome());

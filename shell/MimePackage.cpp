@@ -2,6 +2,7 @@
 
 #include <QXmlStreamWriter>
 
+#include "LocalizedFiles.h"
 #include "ModFileExt.h"
 
 namespace ModFileExt {
@@ -34,7 +35,7 @@ QByteArray MimePackageXml(const QString& Extension, const QString& TypeName) {
     writer.writeAttribute(QStringLiteral("offset"), QStringLiteral("0"));
     writer.writeAttribute(QStringLiteral("value"), QStringLiteral("\\x89VWS\\r\\n\\x1a\\n"));
     writer.writeEndDocument();  // closes the open elements
-    return xml;
+    return WithXmlTranslations(xml, ShippedCatalogs());
 }
 
 }  // namespace ModFileExt

@@ -6,7 +6,8 @@
 
 namespace ModFileExt {
 
-// Package XML declaring the type with the glob "*." + Extension, described as TypeName.
+// Package XML declaring the type with the glob "*." + Extension, described as TypeName
+// (in every shipped language).
 QByteArray MimePackageXml(const QString& Extension, const QString& TypeName);
 
 }  // namespace ModFileExt

@@ -4,6 +4,7 @@
 
 #include "DesktopEntry.h"
 #include "KeyFile.h"
+#include "LocalizedFiles.h"
 #include "MimePackage.h"
 #include "ModFileExt.h"
 #include "UserFiles.h"
@@ -54,13 +55,16 @@ std::optional<QString> OwnEntryProgram(const QByteArray& EntryText) {
     const QString path = QString::fromUtf8(*program);
     // Byte for byte what the registration writes for that program: a user's own
     // entry of the same name, edited or not ours, is left alone.
-    if (DesktopEntryText(path) != EntryText) return std::nullopt;
+    // Translations may differ: a catalog was added or changed since it was written.
+    if (WithoutKeyFileTranslations(DesktopEntryText(path)) != WithoutKeyFileTranslations(EntryText))
+        return std::nullopt;
     return path;
 }
 
 bool IsOwnMimePackage(const QString& Path) {
-    return ReadValue(Path) ==
-           MimePackageXml(QLatin1String(RegisteredExtension), QLatin1String(RegisteredTypeName));
+    return WithoutXmlTranslations(ReadValue(Path)) ==
+           WithoutXmlTranslations(MimePackageXml(QLatin1String(RegisteredExtension),
+                                                 QLatin1String(RegisteredTypeName)));
 }
 
 bool InstalledEntryExists() {

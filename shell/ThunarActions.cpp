@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "DesktopEntry.h"
+#include "LocalizedFiles.h"
 #include "OwnFiles.h"
 #include "UserFiles.h"
 
@@ -72,12 +73,14 @@ bool InstalledSendToExists() {
 }
 
 QByteArray SendToText(const QString& ProgramPath) {
-    return QByteArray(kSendToMark) +
-           "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Decrypt with Vaultwise\n"
-           "Icon=moravi-vaultwise\nExec=" +
-           ExecArgument(QFile::encodeName(ProgramPath)) +
-           " --decrypt %F\nMimeType=application/x-vaultwise-encrypted;"
-           "application/x-vaultwise-sealed;\n";
+    return WithKeyFileTranslations(
+        QByteArray(kSendToMark) +
+            "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Decrypt with Vaultwise\n"
+            "Icon=moravi-vaultwise\nExec=" +
+            ExecArgument(QFile::encodeName(ProgramPath)) +
+            " --decrypt %F\nMimeType=application/x-vaultwise-encrypted;"
+            "application/x-vaultwise-sealed;\n",
+        ShippedCatalogs());
 }
 
 bool IsOwnSendTo(const QString& File) {
@@ -112,7 +115,9 @@ QByteArray WithThunarActions(const QByteArray& Text, const QString& ProgramPath)
     QByteArray ours;
     for (const ThunarAction& action : kActions)
         ours += ActionXml(action, ProgramPath);
-    return text.insert(text.lastIndexOf("</actions>"), ours);
+    // Thunar shows each name and description in the user's language.
+    return text.insert(text.lastIndexOf("</actions>"),
+                       WithXmlTranslations(ours, ShippedCatalogs()));
 }
 
 void AddThunarActions(const QString& ProgramPath) {

@@ -91,7 +91,8 @@ private:
     }
 
     [[noreturn]] void Fail(int err) {
-        throw ErrorFromErrno(err, "Cannot write", shownAs_ + "/" + entries_.PathOf(current_));
+        throw ErrorFromErrno(err, VW_TEXT("Errors", "Cannot write"),
+                             shownAs_ + "/" + entries_.PathOf(current_));
     }
 
     std::string shownAs_;

@@ -43,9 +43,10 @@ void Check(int status, archive* a, const SinkContext& context, const std::string
     if (context.Failure) std::rethrow_exception(context.Failure);
     const int err = archive_errno(a);
     const char* text = archive_error_string(a);
-    if (err > 0) throw ErrorFromErrno(err, "Cannot read", path);
+    if (err > 0) throw ErrorFromErrno(err, VW_TEXT("Errors", "Cannot read"), path);
     throw Error(ErrorNumber::PathFileAccess,
-                "Cannot read '" + path + "': " + (text ? text : "unknown failure"));
+                text ? Text(VW_TEXT("Tree", "Cannot read '%1': %2"), {path, text})
+                     : Text(VW_TEXT("Tree", "Cannot read '%1': unknown failure"), {path}));
 }
 
 Archive DiskReader(const std::string& folder) {
@@ -54,7 +55,7 @@ Archive DiskReader(const std::string& folder) {
     archive_read_disk_set_behavior(disk.get(), ARCHIVE_READDISK_NO_XATTR | ARCHIVE_READDISK_NO_ACL |
                                                    ARCHIVE_READDISK_NO_FFLAGS);
     if (archive_read_disk_open(disk.get(), folder.c_str()) != ARCHIVE_OK)
-        throw ErrorFromErrno(archive_errno(disk.get()), "Cannot open", folder);
+        throw ErrorFromErrno(archive_errno(disk.get()), VW_TEXT("Errors", "Cannot open"), folder);
     return disk;
 }
 
@@ -78,7 +79,8 @@ void WriteData(archive* pax, const void* data, size_t size, const SinkContext& c
     if (taken < 0) Check(ARCHIVE_FATAL, pax, context, path);
     if (static_cast<size_t>(taken) != size)
         throw Error(ErrorNumber::PathFileAccess,
-                    "Cannot read '" + path + "': it grew while it was being encrypted");
+                    Text(VW_TEXT("Tree", "Cannot read '%1': it grew while it was being encrypted"),
+                         {path}));
 }
 
 // The file's data, holes as zeros: the pax writer leaves out what lies in a hole.
@@ -183,10 +185,14 @@ void WriteItems(const std::vector<std::string>& items, ByteSink& sink,
         const std::string root = WithoutTrailingSlashes(item);
         const std::string name = root.substr(root.rfind('/') + 1);
         if (name.empty() || name == "." || name == "..")
-            throw Error(ErrorNumber::InvalidCall, "Cannot name '" + item + "' in a sealed file");
+            throw Error(ErrorNumber::InvalidCall,
+                        Text(VW_TEXT("Tree", "Cannot name '%1' in a sealed file"), {item}));
         if (std::find(names.begin(), names.end(), name) != names.end())
             throw Error(ErrorNumber::InvalidCall,
-                        "Two of the items are named '" + name + "'; one sealed file holds one");
+                        Text(VW_TEXT("Tree",
+                                     "Two of the items are named '%1'; one sealed file "
+                                     "holds one"),
+                             {name}));
         names.push_back(name);
     }
     SinkContext context{sink, nullptr, false};

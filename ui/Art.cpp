@@ -1,5 +1,6 @@
 #include "Art.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -16,12 +17,16 @@ static void LoadArtResources() {
 
 namespace vwui::Art {
 
-QPixmap Render(const QString& name, QSize size) {
+QPixmap Render(const QString& name, QSize size, const QList<std::pair<QString, QString>>& texts) {
     LoadArtResources();
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/art/%1.svg").arg(name));
+    QFile file(QStringLiteral(":/art/%1.svg").arg(name));
+    QString svg = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    for (const auto& [english, shown] : texts)
+        svg.replace(u'>' + english.toHtmlEscaped() + u'<', u'>' + shown.toHtmlEscaped() + u'<');
+    QSvgRenderer renderer(svg.toUtf8());
     renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
     QPainter painter(&image);
     renderer.render(&painter);

@@ -10,8 +10,11 @@
 
 namespace vwui::Art {
 
-// The resource ":/art/<name>.svg" rendered at `size` logical pixels.
-QPixmap Render(const QString& name, QSize size);
+// The resource ":/art/<name>.svg" rendered at `size` logical pixels; the words
+// of `texts` (English -> shown) in it are replaced first, so that the words an
+// artwork carries come in the user's language.
+QPixmap Render(const QString& name, QSize size,
+               const QList<std::pair<QString, QString>>& texts = {});
 
 // The 32 x 32 hover frame: one-pixel border, transparent inside. Raised is white on
 // top and left and grey on bottom and right; pressed is the reverse.

@@ -44,7 +44,10 @@ std::string Absolute(const QString& path, const std::string& folder) {
 StartRequest Failed(const QString& why) {
     return {StartAction::Fail,
             {},
-            "vaultwise: " + why.toStdString() + "\nTry 'vaultwise --help' for more information.",
+            "vaultwise: " + why.toStdString() + '\n' +
+                QCoreApplication::translate("vwui::CommandLine",
+                                            "Try 'vaultwise --help' for more information.")
+                    .toStdString(),
             {}};
 }
 
@@ -55,7 +58,8 @@ StartRequest Requested(StartAction action, const QStringList& paths, const std::
         const std::string absolute = Absolute(path, folder);
         std::error_code error;
         if (path.isEmpty() || !std::filesystem::exists(absolute, error))
-            return Failed(QStringLiteral("cannot find '%1'").arg(path));
+            return Failed(
+                QCoreApplication::translate("vwui::CommandLine", "cannot find '%1'").arg(path));
         request.Paths.push_back(absolute);
     }
     request.Path = request.Paths.front();
@@ -68,15 +72,18 @@ StartRequest ParseCommandLine(const QStringList& Arguments, const std::string& C
     QCommandLineParser parser;
     // Qt's options are words after one dash ("-style"); they are not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "vwui::CommandLine",
         "Moravi Vaultwise turns a file, or the files of a folder, into one password-protected\n"
         ".vw3 file (or a sealed .vws file) and back. Without arguments it shows its window;\n"
         "given a path it decrypts a .vw3 or .vws file and encrypts anything else.\n"
         "Qt's own options (-style, -platform, ...) are passed to Qt."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("vwui::CommandLine", "Show this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("vwui::CommandLine", "Show the version and exit."));
     const QCommandLineOption encrypt(
         QStringLiteral("encrypt"),
         QCoreApplication::translate("vwui::CommandLine",
@@ -92,12 +99,15 @@ StartRequest ParseCommandLine(const QStringList& Arguments, const std::string& C
         QStringLiteral("PATH"));
     const QCommandLineOption unregister(
         QStringLiteral("unregister"),
-        QStringLiteral("Undo this user's file-type registration and file-manager actions."));
+        QCoreApplication::translate(
+            "vwui::CommandLine",
+            "Undo this user's file-type registration and file-manager actions."));
     parser.addOptions({help, version, encrypt, decrypt, unregister});
     AddQtOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("path"),
-        QStringLiteral("A file or folder to encrypt, or a file to decrypt."),
+        QCoreApplication::translate("vwui::CommandLine",
+                                    "A file or folder to encrypt, or a file to decrypt."),
         QStringLiteral("[path]"));
 
     if (!parser.parse(Arguments)) return Failed(parser.errorText());
@@ -106,7 +116,11 @@ StartRequest ParseCommandLine(const QStringList& Arguments, const std::string& C
         const QString text = parser.helpText();
         return {StartAction::Help,
                 {},
-                "Usage: vaultwise [options] [path]" + text.mid(text.indexOf(u'\n')).toStdString(),
+                // Qt's own words, so its catalog has them in the user's language.
+                QCoreApplication::translate("QCommandLineParser", "Usage: %1")
+                        .arg(QStringLiteral("vaultwise [options] [path]"))
+                        .toStdString() +
+                    text.mid(text.indexOf(u'\n')).toStdString(),
                 {}};
     }
     if (parser.isSet(version)) return {StartAction::Version, {}, "vaultwise " VW_VERSION "\n", {}};
@@ -117,7 +131,8 @@ StartRequest ParseCommandLine(const QStringList& Arguments, const std::string& C
     const int actions = int(parser.isSet(encrypt)) + int(parser.isSet(decrypt)) +
                         int(parser.isSet(unregister)) + int(!batch && !path.isEmpty());
     if (actions > 1 || (parser.isSet(unregister) && !path.isEmpty()))
-        return Failed(QStringLiteral("give one of --encrypt, --decrypt, --unregister or a path"));
+        return Failed(QCoreApplication::translate(
+            "vwui::CommandLine", "give one of --encrypt, --decrypt, --unregister or a path"));
     if (parser.isSet(unregister)) return {StartAction::Unregister, {}, {}, {}};
     if (parser.isSet(encrypt))
         return Requested(StartAction::Encrypt, parser.values(encrypt) + words, CurrentFolder);

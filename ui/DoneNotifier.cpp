@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "Plural.h"
+
 namespace vwui {
 
 namespace {
@@ -37,14 +39,17 @@ bool DoneNotifier::Notify(const QStringList& Outputs) {
     QStringList paths;
     for (const QString& path : Outputs)
         paths << QFileInfo(path).absoluteFilePath();
-    const QString summary = Outputs.size() == 1
-                                ? tr("%1 is ready").arg(output.fileName())
-                                : tr("%n items are ready", nullptr, int(Outputs.size()));
+    const QString summary =
+        Outputs.size() == 1 ? tr("%1 is ready").arg(output.fileName())
+                            : Plural("vwui::DoneNotifier",
+                                     QT_TRANSLATE_N_NOOP3("vwui::DoneNotifier",
+                                                          "%n items are ready", "%n item is ready"),
+                                     int(Outputs.size()));
     const QString where = Outputs.size() == 1 ? tr("Moravi Vaultwise wrote it in %1")
                                               : tr("Moravi Vaultwise wrote them in %1");
     // The "default" action is what a click on the notification itself does.
-    const QStringList actions = {QStringLiteral("default"), QStringLiteral("Show in folder"),
-                                 QLatin1String(kShowAction), QStringLiteral("Show in folder")};
+    const QStringList actions = {QStringLiteral("default"), tr("Show in folder"),
+                                 QLatin1String(kShowAction), tr("Show in folder")};
     const QVariantMap hints = {
         {QStringLiteral("desktop-entry"), QStringLiteral("moravi-vaultwise")},
         {QStringLiteral("category"), QStringLiteral("transfer.complete")}};

@@ -60,11 +60,11 @@ QString NameOfType(const QString& name, const QString& extension, const QStringL
 
 QString ProtectionNote(const QString& extension) {
     if (extension == QLatin1String(".vw3"))
-        return QStringLiteral(
+        return VwFileDialog::tr(
             "Classic .vw3 keeps casual eyes off: anyone who holds the file can read it "
             "without the password.");
     if (extension == QLatin1String(".vws"))
-        return QStringLiteral(
+        return VwFileDialog::tr(
             "Sealed .vws keeps the contents secret: only the password opens it, and a "
             "changed byte is reported as damage.");
     return QString();
@@ -149,9 +149,9 @@ void VwFileDialog::TypeChosen(const QString& filter) {
     if (TypeNote) {
         QString note = ProtectionNote(type->Extension);
         if (note.isEmpty() && Extensions().contains(QStringLiteral(".vw3")))
-            note = QStringLiteral(
-                "The name decides: one ending in .vws makes a sealed file, any other a classic "
-                ".vw3 file, which opens without the password.");
+            note =
+                tr("The name decides: one ending in .vws makes a sealed file, any other a classic "
+                   ".vw3 file, which opens without the password.");
         TypeNote->setText(note);
         TypeNote->setVisible(!note.isEmpty());
     }
@@ -181,7 +181,7 @@ QStringList VwFileDialog::Extensions() const {
 
 bool VwFileDialog::AskReplace(const QString& path) {
     const QString text =
-        QFileInfo(path).fileName() + QStringLiteral(" already exists.\nDo you want to replace it?");
+        tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
     return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }

@@ -15,6 +15,7 @@
 #include "FileDialogs.h"
 #include "Progress.h"
 #include "RememberedFolders.h"
+#include "TranslatedText.h"
 #include "frmPass.h"
 #include "frmWait.h"
 
@@ -50,6 +51,10 @@ auto QtInteraction::Timed(Question&& question) {
         ~Count() { run.InQuestions += std::chrono::steady_clock::now() - asked; }
     } count{run_, asked};
     return question();
+}
+
+std::string QtInteraction::Words(const vw::Text& text) {
+    return Translated(text).toStdString();
 }
 
 std::string QtInteraction::ShowOpen(const modVW::FileDialogRequest& request) {

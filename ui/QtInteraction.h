@@ -27,6 +27,8 @@ public:
     // The window that owns every dialog; the main window once it exists.
     void SetOwner(QWidget* owner);
 
+    // The engine's texts in the user's language.
+    std::string Words(const vw::Text& text) override;
     std::string ShowOpen(const modVW::FileDialogRequest& request) override;
     std::string ShowSave(const modVW::FileDialogRequest& request) override;
     std::string BrowseFolders(const std::string& title) override;

@@ -10,10 +10,12 @@
 #include "Placement.h"
 #include "Procedures.h"
 #include "QtInteraction.h"
+#include "ReadingOrder.h"
 #include "Registration.h"
 #include "SkinLabel.h"
 #include "Twips.h"
 #include "WindowMover.h"
+#include "frmHelp.h"
 #include "frmWait.h"
 
 namespace vwui {
@@ -27,11 +29,11 @@ struct IconLayout {
     const char* Art;
 };
 constexpr IconLayout kIcons[5] = {
-    {480, "Encrypt a file...", "encrypt-file"},
-    {2400, "Decrypt a file or folder...", "decrypt"},
-    {3360, "About Moravi Vaultwise", "about"},
-    {4200, "Exit Moravi Vaultwise", "exit"},
-    {1440, "Encrypt a folder...", "encrypt-folder"},
+    {480, QT_TRANSLATE_NOOP("vwui::frmMain", "Encrypt a file..."), "encrypt-file"},
+    {2400, QT_TRANSLATE_NOOP("vwui::frmMain", "Decrypt a file or folder..."), "decrypt"},
+    {3360, QT_TRANSLATE_NOOP("vwui::frmMain", "About Moravi Vaultwise"), "about"},
+    {4200, QT_TRANSLATE_NOOP("vwui::frmMain", "Exit Moravi Vaultwise"), "exit"},
+    {1440, QT_TRANSLATE_NOOP("vwui::frmMain", "Encrypt a folder..."), "encrypt-folder"},
 };
 
 const QColor kCaptionBlue(192, 192, 255);
@@ -53,7 +55,7 @@ SkinLabel* Caption(QWidget* parent, const QRect& box, const QString& text, bool 
 }
 
 QLabel* StatusLine(QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("Ready"), parent);
+    auto* label = new QLabel(frmMain::tr("Ready"), parent);
     label->setGeometry(TwipRect(170, 1755, 4815, 255));
     label->setAlignment(Qt::AlignCenter);
     Colour(label, QColor(255, 255, 0));
@@ -88,13 +90,14 @@ frmMain::frmMain(QtInteraction& ui, QWidget* parent)
       cmd{MakeIcon(0), MakeIcon(1), MakeIcon(2), MakeIcon(3), MakeIcon(4)},
       lblStatus(StatusLine(this)),
       lblWelcome(Caption(this, TwipRect(1080, 240, 3015, 195),
-                         QStringLiteral("Welcome to Moravi Vaultwise 3.5"), true)),
+                         tr("Welcome to Moravi Vaultwise 3.5"), true)),
       lblAction(Caption(this, TwipRect(1200, 480, 2775, 255),
-                        QStringLiteral("Please select an action from below:"), false)),
+                        tr("Please select an action from below:"), false)),
       ui_(ui) {
     setFixedSize(TwipRect(0, 0, 5100, 2055).size());
     setWindowTitle(QStringLiteral("Moravi Vaultwise"));
     setWindowIcon(Art::WindowIcon());
+    ReadInScreenOrder(this, QAccessible::Window);
     setFont(Tahoma(8.25));
     // Placed from the start: dialogs centre on their owner, also while it is hidden.
     CentreOnScreen(this);
@@ -127,7 +130,7 @@ SkinLabel* frmMain::MakeIcon(int16_t Index) {
     auto* icon = new SkinLabel(this, TwipRect(layout.Left, 960, 480, 480));
     icon->setPixmap(Art::Render(QString::fromLatin1(layout.Art), QSize(32, 32)));
     icon->ActAsButton();
-    icon->setToolTip(QString::fromLatin1(layout.Tip));
+    icon->setToolTip(tr(layout.Tip));
     icon->setAccessibleName(icon->toolTip());  // what a screen reader calls the action
     icon->setCursor(Art::HandCursor());
     icon->setMouseTracking(true);
@@ -160,7 +163,7 @@ void frmMain::ConnectChrome() {
 }
 
 // The icons in the order they stand, left to right, for Tab and the arrows; the focus
-// wears the hover frame. Ctrl+Q is Exit and F1 is About, as in most programs.
+// wears the hover frame. Ctrl+Q is Exit and F1 is Help, as in most programs.
 void frmMain::ConnectKeyboard() {
     const std::array<int16_t, 5> leftToRight = {0, 4, 1, 2, 3};
     for (size_t i = 0; i + 1 < leftToRight.size(); ++i)
@@ -176,7 +179,7 @@ void frmMain::ConnectKeyboard() {
                 [this](bool forward) { focusNextPrevChild(forward); });
     }
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { cmd_Click(3); });
-    new QShortcut(QKeySequence(Qt::Key_F1), this, [this] { cmd_Click(2); });
+    new QShortcut(QKeySequence(Qt::Key_F1), this, [this] { ShowHelp(); });
 }
 
 // The first Tab or arrow on an unmarked icon marks it rather than leave it.
@@ -204,8 +207,16 @@ void frmMain::cmd_MouseUp(int16_t) {
 }
 
 void frmMain::ImgBack_MouseMove() {
-    if (lblStatus->text() != QLatin1String("Ready")) lblStatus->setText(QStringLiteral("Ready"));
+    if (lblStatus->text() != tr("Ready")) lblStatus->setText(tr("Ready"));
     Frame.Hide();
+}
+
+frmHelp& frmMain::ShowHelp() {
+    if (!help_) help_ = std::make_unique<frmHelp>(this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+    return *help_;
 }
 
 }  // namespace vwui

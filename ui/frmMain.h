@@ -22,6 +22,7 @@ namespace vwui {
 
 class QtInteraction;
 class SkinLabel;
+class frmHelp;
 class frmWait;
 
 class frmMain : public QWidget {
@@ -47,6 +48,8 @@ public:
 
     // The progress window, created the first time it is needed.
     frmWait& Wait();
+    // Shows the help window (F1), created the first time it is needed.
+    frmHelp& ShowHelp();
 
     // What the start-up and the actions call; tests put recorders here.
     std::function<void()> RegisterStep;
@@ -82,6 +85,7 @@ private:
     QtInteraction& ui_;
     bool fromCommandLine_ = false;
     std::unique_ptr<frmWait> wait_;
+    std::unique_ptr<frmHelp> help_;
 };
 
 }  // namespace vwui

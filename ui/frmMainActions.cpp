@@ -20,10 +20,11 @@ namespace vwui {
 namespace {
 
 const char* const kAboutText =
-    "Moravi Vaultwise 3.5.\r"
-    "Copyright (C) 2002-2026 Moravi Software. All rights reserved.\r"
-    "\r"
-    "https://vaultwise.moravi.example";
+    QT_TRANSLATE_NOOP("vwui::frmMain",
+                      "Moravi Vaultwise 3.5.\r"
+                      "Copyright (C) 2002-2026 Moravi Software. All rights reserved.\r"
+                      "\r"
+                      "https://vaultwise.moravi.example");
 
 // Start-up steps never stop the program: a failing one is skipped.
 template <class Step>
@@ -59,7 +60,7 @@ bool frmMain::Form_Load(const StartRequest& Request) {
         Tolerated([this, &Request] { RunRequested(Request); });
         return false;
     }
-    lblStatus->setText(QStringLiteral("Ready"));
+    lblStatus->setText(tr("Ready"));
     CentreOnScreen(this);
     show();
     return true;
@@ -69,13 +70,13 @@ void frmMain::cmd_Click(int16_t Index) {
     // About waits for nothing: the window behind it keeps saying it is ready.
     if (Index != 2) {
         setCursor(Qt::WaitCursor);
-        lblStatus->setText(QStringLiteral("Please wait..."));
+        lblStatus->setText(tr("Please wait..."));
         repaint();
     }
     bool goOn = false;
     // A failure is reported and the dispatcher stops there, leaving status and pointer.
     if (!modVW::Guarded(ui_, [&] { goOn = RunAction(Index); }) || !goOn) return;
-    lblStatus->setText(QStringLiteral("Ready"));
+    lblStatus->setText(tr("Ready"));
     unsetCursor();
 }
 
@@ -92,7 +93,8 @@ bool frmMain::RunAction(int16_t Index) {
             RunWithProgressWindow({}, [this] { DecryptProc(std::string()); });
             break;
         case 2:
-            ui_.MsgBox(kAboutText, "About", modVW::MsgStyle::vbInformation);
+            ui_.MsgBox(tr(kAboutText).toStdString(), tr("About").toStdString(),
+                       modVW::MsgStyle::vbInformation);
             break;
         case 3:
             EndProgram();
@@ -100,7 +102,7 @@ bool frmMain::RunAction(int16_t Index) {
         default:
             break;
     }
-    lblStatus->setText(QStringLiteral("Ready"));
+    lblStatus->setText(tr("Ready"));
     return true;
 }
 

@@ -14,6 +14,8 @@
 #include "Passphrase.h"
 #include "PasswordStrength.h"
 #include "Placement.h"
+#include "Plural.h"
+#include "ReadingOrder.h"
 #include "SkinLabel.h"
 #include "StarMaskStyle.h"
 #include "Twips.h"
@@ -35,7 +37,7 @@ SkinLabel* Background(QWidget* parent) {
 
 SkinLabel* Prompt(QWidget* parent) {
     auto* label = new SkinLabel(parent, TwipRect(360, 240, 2775, 495));
-    label->setText(QStringLiteral("Please enter your password:"));
+    label->setText(frmPass::tr("Please enter your password:"));
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     label->setFont(Tahoma(8.25, true));
@@ -45,35 +47,32 @@ SkinLabel* Prompt(QWidget* parent) {
     return label;
 }
 
-// How long guessing takes, in words: a count in the largest unit it reaches.
+// How long guessing takes, in words: a count in the largest unit it reaches. The
+// singular is the English form for a count of one; catalogs hold every form their
+// language has.
 QString Duration(double seconds) {
     struct Unit {
         double Seconds;
-        const char* One;
-        const char* Many;
+        PluralForms Text;
     };
     static const Unit kUnits[] = {
-        {1e9 * 31557600, QT_TRANSLATE_NOOP("frmPass", "about %n billion year"),
-         QT_TRANSLATE_NOOP("frmPass", "about %n billion years")},
-        {1e6 * 31557600, QT_TRANSLATE_NOOP("frmPass", "about %n million year"),
-         QT_TRANSLATE_NOOP("frmPass", "about %n million years")},
-        {1e3 * 31557600, QT_TRANSLATE_NOOP("frmPass", "about %n thousand year"),
-         QT_TRANSLATE_NOOP("frmPass", "about %n thousand years")},
-        {31557600, QT_TRANSLATE_NOOP("frmPass", "about %n year"),
-         QT_TRANSLATE_NOOP("frmPass", "about %n years")},
-        {86400, QT_TRANSLATE_NOOP("frmPass", "about %n day"),
-         QT_TRANSLATE_NOOP("frmPass", "about %n days")},
-        {3600, QT_TRANSLATE_NOOP("frmPass", "about %n hour"),
-         QT_TRANSLATE_NOOP("frmPass", "about %n hours")},
-        {60, QT_TRANSLATE_NOOP("frmPass", "about %n minute"),
-         QT_TRANSLATE_NOOP("frmPass", "about %n minutes")},
+        {1e9 * 31557600,
+         QT_TRANSLATE_N_NOOP3("vwui::frmPass", "about %n billion years", "about %n billion year")},
+        {1e6 * 31557600,
+         QT_TRANSLATE_N_NOOP3("vwui::frmPass", "about %n million years", "about %n million year")},
+        {1e3 * 31557600, QT_TRANSLATE_N_NOOP3("vwui::frmPass", "about %n thousand years",
+                                              "about %n thousand year")},
+        {31557600, QT_TRANSLATE_N_NOOP3("vwui::frmPass", "about %n years", "about %n year")},
+        {86400, QT_TRANSLATE_N_NOOP3("vwui::frmPass", "about %n days", "about %n day")},
+        {3600, QT_TRANSLATE_N_NOOP3("vwui::frmPass", "about %n hours", "about %n hour")},
+        {60, QT_TRANSLATE_N_NOOP3("vwui::frmPass", "about %n minutes", "about %n minute")},
     };
     if (seconds >= 1000 * kUnits[0].Seconds)
         return frmPass::tr("more than a thousand billion years");
     for (const Unit& unit : kUnits) {
         if (seconds < unit.Seconds) continue;
         const int n = int(std::lround(seconds / unit.Seconds));
-        return frmPass::tr(n == 1 ? unit.One : unit.Many, nullptr, n);
+        return Plural("vwui::frmPass", unit.Text, n);
     }
     return frmPass::tr("less than a minute");
 }
@@ -86,23 +85,23 @@ frmPass::frmPass(QWidget* owner)
       Frame(this, TwipRect(960, 1440, 540, 540), TwipRect(0, 1680, 480, 480),
             TwipRect(0, 1200, 480, 480)),
       cmd{MakeButton(0, TwipRect(960, 1440, 480, 480), QStringLiteral("check"),
-                     QStringLiteral("Confirm the password")),
+                     tr("Confirm the password")),
           MakeButton(1, TwipRect(1920, 1440, 480, 480), QStringLiteral("cross"),
-                     QStringLiteral("Cancel and return to the main window"))},
+                     tr("Cancel and return to the main window"))},
       lblAction(Prompt(this)),
       txtPass(new QLineEdit(this)) {
     setFixedSize(TwipRect(0, 0, 3465, 2160).size());
     setFont(Tahoma(8.25));
     setWindowTitle(QStringLiteral("Moravi Vaultwise"));
-    setAccessibleName(QStringLiteral("Password"));
+    setAccessibleName(tr("Password"));
+    ReadInScreenOrder(this, QAccessible::Dialog);
     MakePasswordBox();
     connect(ImgBack, &SkinLabel::MouseMove, this, [this] { Frame.Hide(); });
     auto* mover = new WindowMover(this);
     mover->AddHandle(ImgBack);
     mover->AddHandle(lblAction);
     TellEmpty = [this] {
-        QMessageBox::information(this, QString(),
-                                 QStringLiteral("Please type a password, or choose Cancel."));
+        QMessageBox::information(this, QString(), tr("Please type a password, or choose Cancel."));
     };
 }
 
@@ -111,16 +110,32 @@ frmPass::~frmPass() = default;
 void frmPass::SetPrompt(const QString& prompt) {
     lblAction->setText(prompt);
     txtPass->setAccessibleName(prompt);
+    FitPrompt();
+}
+
+// A prompt longer than two lines (a translation) takes the room up to just under
+// the top edge, and then a smaller font, rather than lose its last line.
+void frmPass::FitPrompt() {
+    const auto fits = [this] {
+        return lblAction->heightForWidth(lblAction->width()) <= lblAction->height();
+    };
+    if (fits()) return;
+    lblAction->setGeometry(TwipRect(360, 90, 2775, 735));
+    for (QFont font = lblAction->font(); !fits() && font.pointSizeF() > 6;) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        lblAction->setFont(font);
+    }
 }
 
 void frmPass::SetFileName(const QString& name) {
     if (name.isEmpty()) return;
-    setWindowTitle(name + QStringLiteral(" - Moravi Vaultwise"));
+    setWindowTitle(tr("%1 - Moravi Vaultwise").arg(name));
     const QString line =
         lblAction->fontMetrics().elidedText(name, Qt::ElideMiddle, lblAction->width());
     lblAction->setText(lblAction->text() + u'\n' + line);
     // Room for a third line: from just under the top edge down to the password box.
     lblAction->setGeometry(TwipRect(360, 90, 2775, 735));
+    FitPrompt();
     setAccessibleDescription(name);
 }
 
@@ -158,7 +173,10 @@ void frmPass::GuideNewPassword(bool Sealed) {
     cmdGenerate = new QPushButton(tr("Generate"), this);
     cmdGenerate->setGeometry(166, 101, 60, 22);
     cmdGenerate->setToolTip(
-        tr("Fill in a random passphrase of %n words", nullptr, int(modVW::kPassphraseWords)));
+        Plural("vwui::frmPass",
+               QT_TRANSLATE_N_NOOP3("vwui::frmPass", "Fill in a random passphrase of %n words",
+                                    "Fill in a random passphrase of %n word"),
+               int(modVW::kPassphraseWords)));
     cmdGenerate->setAccessibleName(cmdGenerate->toolTip());
     cmdGenerate->setFocusPolicy(Qt::NoFocus);  // the box keeps Enter and Escape
     cmdGenerate->show();

@@ -63,6 +63,7 @@ protected:
 
 private:
     void ShowStrength();
+    void FitPrompt();
     void SetGuide(const QString& Text);
     SkinLabel* MakeButton(int Index, const QRect& geometry, const QString& art, const QString& tip);
     void MakePasswordBox();

@@ -16,6 +16,7 @@
 #include "Fonts.h"
 #include "Placement.h"
 #include "Progress.h"
+#include "ReadingOrder.h"
 #include "Twips.h"
 
 namespace vwui {
@@ -45,32 +46,41 @@ frmWait::frmWait(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWind
     setPalette(dark);
     setAutoFillBackground(true);
     setWindowTitle(QStringLiteral("Moravi Vaultwise"));
-    setAccessibleName(QStringLiteral("Moravi Vaultwise is working"));
+    setAccessibleName(tr("Moravi Vaultwise is working"));
+    ReadInScreenOrder(this, QAccessible::Window);
 
     // Created bottom to top of the stacking order.
     Image2 = Picture(this, TwipRect(0, 1100, 5175, 375), QStringLiteral("statusbar"));
-    lblStatus = new QLabel(QStringLiteral("Working...Please Wait"), this);
+    lblStatus = new QLabel(tr("Working...Please Wait"), this);
     lblStatus->setGeometry(TwipRect(120, 1140, 4620, 255));
     lblStatus->setAlignment(Qt::AlignCenter);
     QPalette yellow = lblStatus->palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     lblStatus->setPalette(yellow);
-    Image3 = Picture(this, TwipRect(0, 0, 4800, 1125), QStringLiteral("banner"));
+    Image3 = new QLabel(this);
+    Image3->setGeometry(TwipRect(0, 0, 4800, 1125));
+    Image3->setPixmap(Art::Render(QStringLiteral("banner"), Image3->size(),
+                                  {{QStringLiteral("Working on your files, please wait"),
+                                    tr("Working on your files, please wait")}}));
     PB1 = new QProgressBar(this);
     PB1->setGeometry(TwipRect(-20, 940, 4850, 200));
     PB1->setRange(0, 100);
     PB1->setValue(0);
     PB1->setTextVisible(false);
-    PB1->setAccessibleName(QStringLiteral("Progress"));
+    PB1->setAccessibleName(tr("Progress"));
     QPalette bar = PB1->palette();
     bar.setColor(QPalette::Base, QColor(16, 22, 48));
     bar.setColor(QPalette::Highlight, QColor(64, 128, 255));
     PB1->setPalette(bar);
 
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setGeometry(TwipRect(3930, 1115, 810, 265));  // at the end of the status line
+    // A longer word than "Cancel" widens the button leftwards, its right edge kept.
+    const int needed = cmdCancel->fontMetrics().horizontalAdvance(cmdCancel->text()) + 12;
+    if (const int wider = needed - cmdCancel->width(); wider > 0)
+        cmdCancel->setGeometry(cmdCancel->geometry().adjusted(-wider, 0, 0, 0));
     cmdCancel->setCursor(Qt::ArrowCursor);
-    cmdCancel->setToolTip(QStringLiteral("Stop the work; nothing is written"));
+    cmdCancel->setToolTip(tr("Stop the work; nothing is written"));
     connect(cmdCancel, &QPushButton::clicked, this, &frmWait::RequestCancel);
 
     timUpdate = new QTimer(this);
@@ -118,7 +128,7 @@ void frmWait::Begin() {
 void frmWait::RequestCancel() {
     CancelRequested = true;
     cmdCancel->setEnabled(false);
-    lblStatus->setText(QStringLiteral("Cancelling..."));
+    lblStatus->setText(tr("Cancelling..."));
 }
 
 // Closed during a procedure, the window stays until the work has stopped and tidied
@@ -140,7 +150,7 @@ void frmWait::timUpdate_Timer() {
     if (CancelRequested) return;
     const int32_t percent = modVW::CurrentProgress;
     PB1->setValue(std::clamp(percent, 0, 100));
-    lblStatus->setText(item_.isEmpty() ? QString::number(percent) + QStringLiteral("% complete...")
+    lblStatus->setText(item_.isEmpty() ? tr("%1% complete...").arg(percent)
                                        : tr("%1 - %2%").arg(item_).arg(percent));
 }
 

@@ -1,8 +1,10 @@
 // Moravi Vaultwise: the desktop program.
 
 #include <QApplication>
+#include <clocale>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <system_error>
 
 #include "Art.h"
@@ -12,6 +14,7 @@
 #include "RecentFiles.h"
 #include "Registration.h"
 #include "Signals.h"
+#include "Translations.h"
 #include "frmMain.h"
 
 namespace {
@@ -32,17 +35,22 @@ QStringList Arguments(int argc, char** argv) {
 int RunUnregister() {
     const auto removed = vwui::Unregister();
     for (const std::string& item : removed)
-        std::cout << "Removed " << item << '\n';
-    if (removed.empty()) std::cout << "Nothing to remove: no registration for this user.\n";
+        std::cout << QCoreApplication::translate("main", "Removed %1")
+                         .arg(QString::fromStdString(item))
+                         .toStdString()
+                  << '\n';
+    if (removed.empty())
+        std::cout << QCoreApplication::translate(
+                         "main", "Nothing to remove: no registration for this user.")
+                         .toStdString()
+                  << '\n';
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    // Read before any window exists, so these answers also come without a display.
-    const vwui::StartRequest request =
-        vwui::ParseCommandLine(Arguments(argc, argv), CurrentFolder());
+// Answers that need no window: help, version, a mistake, or --unregister. A core
+// application is enough for them to come in the user's language. Nothing when a
+// window is needed.
+std::optional<int> AnswerWithoutWindow(const vwui::StartRequest& request) {
     switch (request.Action) {
         case vwui::StartAction::Help:
         case vwui::StartAction::Version:
@@ -54,7 +62,22 @@ int main(int argc, char** argv) {
         case vwui::StartAction::Unregister:
             return RunUnregister();
         default:
-            break;
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The system's own words in an error (strerror) come in the user's language.
+    std::setlocale(LC_ALL, "");
+    // Read before any window exists, so these answers also come without a display.
+    vwui::StartRequest request;
+    {
+        QCoreApplication core(argc, argv);
+        vwui::InstallTranslations();
+        request = vwui::ParseCommandLine(Arguments(argc, argv), CurrentFolder());
+        if (const auto status = AnswerWithoutWindow(request)) return *status;
     }
 
     // A logout's SIGTERM, or Ctrl+C in the terminal it started from, removes what
@@ -65,6 +88,7 @@ int main(int argc, char** argv) {
     // Lets Wayland compositors and docks match the windows to the desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("moravi-vaultwise"));
     QApplication::setWindowIcon(vwui::Art::WindowIcon());
+    vwui::InstallTranslations();
 
     vwui::QtInteraction ui;
     vwui::DoneNotifier notifier;

@@ -120,7 +120,7 @@ struct DiskRecorder {
 std::string Written(const std::string& path, const std::string& text) {
     vw::ReplacingWriter writer(path);
     writer.Out().WriteText(text);
-    return writer.Commit({});
+    return writer.Commit({}).English();
 }
 
 // A 64 KiB file, a folder of two 32 KiB files, and their encrypted files, made

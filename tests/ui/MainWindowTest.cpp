@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QWindow>
 #include <QtTest>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "RememberedFolders.h"
 #include "SkinLabel.h"
 #include "TempDir.h"
+#include "frmHelp.h"
 #include "frmMain.h"
 #include "frmWait.h"
 
@@ -139,9 +141,20 @@ private slots:
     }
 
     // Screen readers see push buttons and press About through its press action.
+    // The window is a frame whose controls read as the screen shows them, pictures left out.
     void aboutShowsFourLinesWhileTheStatusStaysReady() {
         for (vwui::SkinLabel* icon : main_->cmd)
             QCOMPARE(QAccessible::queryAccessibleInterface(icon)->role(), QAccessible::Button);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(main_.get());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QStringList read;
+        for (int i = 0; i < window->childCount(); ++i)
+            read << window->child(i)->text(QAccessible::Name);
+        QCOMPARE(read, QStringList({"Welcome to Moravi Vaultwise 3.5",
+                                    "Please select an action from below:", "Encrypt a file...",
+                                    "Encrypt a folder...", "Decrypt a file or folder...",
+                                    "About Moravi Vaultwise", "Exit Moravi Vaultwise", "Ready"}));
+        QCOMPARE(window->indexOfChild(window->child(3)), 3);
         QAccessible::queryAccessibleInterface(main_->cmd[2])
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
@@ -190,6 +203,12 @@ private slots:
                 const QKeyCombination typed = QKeySequence::fromString(key)[0];
                 QTest::keyClick(QApplication::focusWidget(), typed.key(),
                                 typed.keyboardModifiers());
+            }
+            if (procedure == "help") {  // a window of its own that names the manual pages
+                const auto* help = main_->findChild<vwui::frmHelp*>();
+                QVERIFY(help && help->isVisible() && messages_.empty() && ends_ == 0);
+                QVERIFY(help->txtHelp->toPlainText().contains(QStringLiteral("man vw3")));
+                return;
             }
             if (procedure == "exit" || procedure == "about") {
                 QCOMPARE(ends_ + 2 * int(messages_.size()), procedure == "exit" ? 1 : 2);

@@ -74,12 +74,14 @@ int main(int argc, char** argv) {
     } else if (is("conflict") || is("left-out")) {
         QTimer::singleShot(0, [&ui, &scene] {
             if (!std::strcmp(scene, "conflict"))
-                ui.GoOn(modVW::ReplacedText({"img1.jpg", "notes.txt"}, "/home/anna/Pictures/Trip"),
+                ui.GoOn(ui.Words(modVW::ReplacedText({"img1.jpg", "notes.txt"},
+                                                     "/home/anna/Pictures/Trip")),
                         "Replace Files");
             else
-                ui.GoOn(modVW::LeftOutText({"/home/anna/Trip/day1/", "/home/anna/Trip/day2/",
-                                            "/home/anna/Trip/.thumbnails/"}),
-                        "Encrypt Folder");
+                ui.GoOn(
+                    ui.Words(modVW::LeftOutText({"/home/anna/Trip/day1/", "/home/anna/Trip/day2/",
+                                                 "/home/anna/Trip/.thumbnails/"})),
+                    "Encrypt Folder");
         });
     } else {
         std::fprintf(stderr, "unknown scene %s\n", scene);

@@ -9,6 +9,20 @@ from gi.repository import GLib, GObject, Nautilus
 ENCRYPTED_TYPES = ("application/x-vaultwise-encrypted", "application/x-vaultwise-sealed")
 ENCRYPTED_ENDINGS = (".vw3", ".vws")
 
+# The labels in each shipped language ("de", "pt_BR", ...); the package fills
+# this in from the program's translations.
+TRANSLATIONS = {}
+
+
+def _(text):
+    # The first of the user's languages that has the label, as GLib orders them
+    # ("de_DE.UTF-8", "de_DE", "de", "C").
+    for language in GLib.get_language_names():
+        translated = TRANSLATIONS.get(language, {}).get(text)
+        if translated:
+            return translated
+    return text
+
 
 def _local_path(item):
     location = item.get_location()
@@ -45,7 +59,7 @@ class VaultwiseMenu(GObject.GObject, Nautilus.MenuProvider):
         paths = [_local_path(item) for item in files]
         if not paths or None in paths:
             return []
-        items = [_menu_item("Encrypt", "Encrypt with Vaultwise", "--encrypt", paths)]
+        items = [_menu_item("Encrypt", _("Encrypt with Vaultwise"), "--encrypt", paths)]
         if all(_is_encrypted(item, path) for item, path in zip(files, paths)):
-            items.append(_menu_item("Decrypt", "Decrypt with Vaultwise", "--decrypt", paths))
+            items.append(_menu_item("Decrypt", _("Decrypt with Vaultwise"), "--decrypt", paths))
         return items
