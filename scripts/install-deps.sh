@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache
-  zlib1g-dev libsodium-dev libarchive-dev libicu-dev libgtest-dev googletest libzxcvbn-dev diceware
+  zlib1g-dev libsodium-dev libssl-dev libarchive-dev libicu-dev libgtest-dev googletest libzxcvbn-dev diceware
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   clang clang-format libclang-rt-14-dev

@@ -1,15 +1,12 @@
 #include "SealedChunks.h"
 
-#include <sodium.h>
-
 #include <algorithm>
 #include <cstring>
 
 namespace modVW {
 namespace {
 
-constexpr size_t kNonceBytes = crypto_aead_xchacha20poly1305_ietf_NPUBBYTES;
-static_assert(kChunkTag == crypto_aead_xchacha20poly1305_ietf_ABYTES);
+constexpr size_t kNonceBytes = kChunkNonceBytes;
 static_assert(kNoncePrefixBytes + 4 + 1 == kNonceBytes);
 // The counter is 32 bits: at most 2^32 chunks (4 PiB) in one file.
 constexpr uint64_t kMaxChunks = uint64_t{1} << 32;
@@ -29,8 +26,7 @@ void SealChunk(const ChunkKey& key, uint64_t index, bool last, uint8_t* text, si
                         VW_TEXT("Sealed", "The content is too large to seal"));
     uint8_t nonce[kNonceBytes];
     MakeNonce(key, index, last, nonce);
-    crypto_aead_xchacha20poly1305_ietf_encrypt_detached(text, text + len, nullptr, text, len,
-                                                        nullptr, 0, nullptr, nonce, key.Key);
+    SealText(key.Key, nonce, text, len, text + len);
 }
 
 ChunkWriter::ChunkWriter(vw::FileWriter& out, ChunkKey key)
@@ -134,9 +130,7 @@ size_t ChunkReader::Load(uint64_t index, const std::shared_future<void>& before,
     const size_t length = sealed - kChunkTag;
     uint8_t nonce[kNonceBytes];
     MakeNonce(key_, index, last, nonce);
-    if (crypto_aead_xchacha20poly1305_ietf_decrypt_detached(
-            chunk, nullptr, chunk, length, chunk + length, nullptr, 0, nonce, key_.Key) != 0)
-        throw damaged_;
+    if (!OpenText(key_.Key, nonce, chunk, length, chunk + length)) throw damaged_;
     text_[index % kChunkSlots] = chunk;
     return length;
 }

@@ -25,6 +25,7 @@
 
 #include "BinaryFile.h"
 #include "ByteStream.h"
+#include "ChunkCipher.h"
 #include "ChunkThreads.h"
 #include "Error.h"
 #include "PagePlacement.h"
@@ -32,7 +33,7 @@
 namespace modVW {
 
 constexpr size_t kChunkText = size_t{1} << 20;
-constexpr size_t kChunkTag = 16;
+constexpr size_t kChunkTag = kChunkTagBytes;
 constexpr size_t kChunkSealed = kChunkText + kChunkTag;
 constexpr size_t kNoncePrefixBytes = 19;
 // The chunk being filled or emptied, and two in flight.
