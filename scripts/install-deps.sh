@@ -3,7 +3,7 @@
 # but only when one of them is missing, so a ready machine pays nothing.
 # Usage: install-deps.sh [--screenshots | --bench]   (--screenshots adds a window
 # manager, xdotool and two file managers, Thunar and Nemo; --bench adds age, which
-# the sealed benchmark runs beside us)
+# the sealed benchmark runs beside us, and perf, which profiles the data paths)
 set -euo pipefail
 
 packages=(
@@ -19,7 +19,7 @@ packages=(
 )
 # Focus and stacking only show under a real window manager.
 if [ "${1:-}" = --screenshots ]; then packages+=(openbox xdotool thunar nemo); fi
-if [ "${1:-}" = --bench ]; then packages+=(age); fi
+if [ "${1:-}" = --bench ]; then packages+=(age linux-perf); fi
 
 missing=()
 for p in "${packages[@]}"; do
