@@ -40,12 +40,12 @@ using Context = std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)>;
 Context Start(const uint8_t* key, const uint8_t* nonce, int seal, size_t len) {
     if (len > INT_MAX) LibraryFailed();  // OpenSSL counts bytes in an int
     uint8_t subkey[kChunkKeyBytes];
-    crypto_core_hchacha20(subkey, nonce, key, nullptr);
     uint8_t ietfNonce[kIetfNonceBytes] = {};
     std::memcpy(ietfNonce + 4, nonce + kSubkeyNonceBytes, kChunkNonceBytes - kSubkeyNonceBytes);
     Context context(EVP_CIPHER_CTX_new(), EVP_CIPHER_CTX_free);
-    const bool started = context && EVP_CipherInit_ex2(context.get(), ChaCha20Poly1305(), subkey,
-                                                       ietfNonce, seal, nullptr) == 1;
+    const bool started = crypto_core_hchacha20(subkey, nonce, key, nullptr) == 0 && context &&
+                         EVP_CipherInit_ex2(context.get(), ChaCha20Poly1305(), subkey, ietfNonce,
+                                            seal, nullptr) == 1;
     sodium_memzero(subkey, sizeof subkey);
     if (!started) LibraryFailed();
     return context;
