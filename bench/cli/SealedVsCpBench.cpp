@@ -17,7 +17,7 @@
 //     tree of the folder, less the same fixed cost, against `tar cf` / `tar xf`.
 // Without age on the PATH its rows are left out (scripts/install-deps.sh --bench
 // installs it). Usage: bench_sealed_vs_cp [MiB] [folder] [rounds] (default
-// 1024 MiB, temp folder, 9)
+// 1024 MiB, temp folder, 9); VW3_BINARY=path weighs another build's vw3.
 
 #include <poll.h>
 #include <pty.h>
@@ -173,10 +173,12 @@ int main(int argc, char** argv) {
     bench::MakeFile(plain, mib);
     bench::MakeFolder(folder);
     ::setenv("VAULTWISE_TEMP_DIR", dir.c_str(), 1);
+    // Another build's vw3 may be weighed instead, to compare two versions.
+    const std::string vw3 = std::getenv("VW3_BINARY") ? std::getenv("VW3_BINARY") : VW3_BINARY;
 
     const auto seal = [&](const std::string& name, const std::string& in, const fs::path& out) {
         return Contender{name,
-                         {VW3_BINARY, "encrypt", "--sealed", in, "-o", out, "--password-file", pw,
+                         {vw3, "encrypt", "--sealed", in, "-o", out, "--password-file", pw,
                           "--quiet", "--force"},
                          in,
                          out};
@@ -184,7 +186,7 @@ int main(int argc, char** argv) {
     const auto open = [&](const std::string& name, const fs::path& in, const fs::path& out) {
         return Contender{
             name,
-            {VW3_BINARY, "decrypt", in, "-o", out, "--password-file", pw, "--quiet", "--force"},
+            {vw3, "decrypt", in, "-o", out, "--password-file", pw, "--quiet", "--force"},
             in,
             out};
     };
@@ -253,7 +255,7 @@ int main(int argc, char** argv) {
                     c.typed.empty() ? bench::RunChild(c.argv) : RunAtTerminal(c.argv, c.typed);
                 if (round < 0) continue;
                 c.times.push_back(m.seconds);
-                if (c.argv[0] == VW3_BINARY) maxRssKiB = std::max(maxRssKiB, m.maxRssKiB);
+                if (c.argv[0] == vw3) maxRssKiB = std::max(maxRssKiB, m.maxRssKiB);
             }
     }
     const bool same =
