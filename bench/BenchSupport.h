@@ -1,17 +1,21 @@
 #pragma once
 // Pieces every benchmark shares: a child run measured for wall time and peak
-// memory, and an Interaction that answers nothing, for engine calls that must not
-// ask anyone.
+// memory, the inputs (a file and a folder of random bytes), quantiles, and an
+// Interaction that answers nothing, for engine calls that must not ask anyone.
 
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -67,6 +71,40 @@ inline void Warm(const std::string& path) {
     if (!fs::is_directory(path)) return read(path);
     for (const auto& entry : fs::recursive_directory_iterator(path))
         if (entry.is_regular_file()) read(entry.path());
+}
+
+// A file of `mib` MiB of random bytes: nothing for a compressor to take out.
+inline void MakeFile(const std::string& path, size_t mib) {
+    std::ofstream out(path, std::ios::binary);
+    std::mt19937_64 gen(7);
+    std::vector<uint64_t> block((1 << 20) / 8);
+    for (size_t i = 0; i < mib; ++i) {
+        for (auto& v : block)
+            v = gen();
+        out.write(reinterpret_cast<const char*>(block.data()), 1 << 20);
+    }
+}
+
+// The folder the folder rows weigh against tar: 4 files of 64 MiB and 2,000 of 4 KiB.
+inline void MakeFolder(const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder);
+    for (int i = 0; i < 4; ++i)
+        MakeFile(folder / ("large-" + std::to_string(i) + ".bin"), 64);
+    std::mt19937_64 gen(11);
+    std::vector<uint64_t> block(4096 / 8);
+    for (int i = 0; i < 2000; ++i) {
+        for (auto& v : block)
+            v = gen();
+        std::ofstream(folder / ("small-" + std::to_string(i) + ".dat"), std::ios::binary)
+            .write(reinterpret_cast<const char*>(block.data()), 4096);
+    }
+}
+inline constexpr const char* kFolderShape = "4 x 64 MiB + 2,000 x 4 KiB";
+
+// The value below which a share `q` (0..1) of `v` lies.
+inline double Quantile(std::vector<double> v, double q) {
+    std::sort(v.begin(), v.end());
+    return v[static_cast<size_t>(q * static_cast<double>(v.size() - 1) + 0.5)];
 }
 
 class Silent : public modVW::Interaction {

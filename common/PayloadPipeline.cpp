@@ -73,7 +73,7 @@ public:
         if (Failure() || nextRead_ == count_) return std::nullopt;
         Chunk chunk = plan_.At(nextRead_++);
         chunk.bytes = buf.For(ends_.readAt(chunk.offset), ends_.writeAt(chunk.offset));
-        ReadWhole(ends_.in, chunk.bytes, chunk.len);
+        ReadWhole(ends_.in, chunk.bytes, chunk.len + ends_.shrinks);
         return chunk;
     }
 
@@ -141,9 +141,10 @@ void TakeChunks(Turns& turns, const vw::PlacedBuffer& buf, const ChunkWork& work
 void RunPayloadPipeline(const PayloadEnds& ends, uint64_t total, const ChunkWork& work,
                         const ChunkDone& done) {
     if (total == 0) return;
-    const ChunkPlan plan(total, ends.readAt(0));
-    const size_t size = static_cast<size_t>(std::min<uint64_t>(kPayloadChunk, total));
-    const vw::PlacedBuffer mine(size + ends.grows), theirs(size + ends.grows);
+    const ChunkPlan plan(total, ends.cutAt ? ends.cutAt(0) : ends.readAt(0));
+    const size_t size =
+        static_cast<size_t>(std::min<uint64_t>(kPayloadChunk, total)) + ends.grows + ends.shrinks;
+    const vw::PlacedBuffer mine(size), theirs(size);
     Turns turns(plan, ends);
     uint64_t reported = 0;
     // The user hears of every chunk written so far, in order, from this thread only.

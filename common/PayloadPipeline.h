@@ -32,15 +32,22 @@ using FilePosition = std::function<uint64_t(uint64_t offset)>;
 // Both ends of a payload. `in` is read only in its turn and `out` written only in
 // its turn, one thread at a time, so neither needs a lock of its own. `readAt` and
 // `writeAt` say where the payload lies in the files behind them: the chunks end on
-// whole chunks of the first, and the buffers are placed to suit both.
+// whole chunks of the first (of `cutAt` when it is given), and the buffers are
+// placed to suit both.
 struct PayloadEnds {
     vw::ByteSource& in;
     vw::ByteSink& out;
     FilePosition readAt;
     FilePosition writeAt;
     // The bytes the work adds after each chunk, written with it (a sealed chunk's
-    // tag); the buffers have room for them.
+    // tag when sealing); the buffers have room for them.
     size_t grows = 0;
+    // The bytes read after each chunk that the work takes in (a sealed chunk's tag
+    // when opening); the buffers have room for them.
+    size_t shrinks = 0;
+    // Where the chunks end instead of readAt's whole chunks: a sealed file's
+    // chunks hold whole chunks of its text, wherever the text lies.
+    FilePosition cutAt = {};
 };
 
 // Copies `total` bytes from `in` to `out` through `work`. The first failure of

@@ -3,12 +3,12 @@
 # but only when one of them is missing, so a ready machine pays nothing.
 # Usage: install-deps.sh [--screenshots | --bench]   (--screenshots adds a window
 # manager, xdotool and two file managers, Thunar and Nemo; --bench adds age, which
-# the sealed benchmark runs beside us)
+# the sealed benchmark runs beside us, and perf, which profiles the data paths)
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache
-  zlib1g-dev libsodium-dev libarchive-dev libicu-dev libgtest-dev googletest libzxcvbn-dev diceware
+  zlib1g-dev libsodium-dev libssl-dev libarchive-dev libicu-dev libgtest-dev googletest libzxcvbn-dev diceware
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   clang clang-format libclang-rt-14-dev
@@ -19,7 +19,7 @@ packages=(
 )
 # Focus and stacking only show under a real window manager.
 if [ "${1:-}" = --screenshots ]; then packages+=(openbox xdotool thunar nemo); fi
-if [ "${1:-}" = --bench ]; then packages+=(age); fi
+if [ "${1:-}" = --bench ]; then packages+=(age linux-perf); fi
 
 missing=()
 for p in "${packages[@]}"; do

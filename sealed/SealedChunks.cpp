@@ -1,15 +1,12 @@
 #include "SealedChunks.h"
 
-#include <sodium.h>
-
 #include <algorithm>
 #include <cstring>
 
 namespace modVW {
 namespace {
 
-constexpr size_t kNonceBytes = crypto_aead_xchacha20poly1305_ietf_NPUBBYTES;
-static_assert(kChunkTag == crypto_aead_xchacha20poly1305_ietf_ABYTES);
+constexpr size_t kNonceBytes = kChunkNonceBytes;
 static_assert(kNoncePrefixBytes + 4 + 1 == kNonceBytes);
 // The counter is 32 bits: at most 2^32 chunks (4 PiB) in one file.
 constexpr uint64_t kMaxChunks = uint64_t{1} << 32;
@@ -29,8 +26,13 @@ void SealChunk(const ChunkKey& key, uint64_t index, bool last, uint8_t* text, si
                         VW_TEXT("Sealed", "The content is too large to seal"));
     uint8_t nonce[kNonceBytes];
     MakeNonce(key, index, last, nonce);
-    crypto_aead_xchacha20poly1305_ietf_encrypt_detached(text, text + len, nullptr, text, len,
-                                                        nullptr, 0, nullptr, nonce, key.Key);
+    SealText(key.Key, nonce, text, len, text + len);
+}
+
+bool OpenChunk(const ChunkKey& key, uint64_t index, bool last, uint8_t* text, size_t len) {
+    uint8_t nonce[kNonceBytes];
+    MakeNonce(key, index, last, nonce);
+    return OpenText(key.Key, nonce, text, len, text + len);
 }
 
 ChunkWriter::ChunkWriter(vw::FileWriter& out, ChunkKey key)
@@ -100,8 +102,7 @@ ChunkReader::ChunkReader(vw::FileReader& in, ChunkKey key, vw::Error damaged, Tu
     if (count_ == 0 || count_ > kMaxChunks || lastSealed < kChunkTag ||
         (count_ > 1 && lastSealed == kChunkTag))
         throw damaged_;
-    while (next_ < count_ && next_ < kChunkSlots - 1)
-        StartLoading(next_++);
+    StartLoading(next_++);
 }
 
 ChunkReader::~ChunkReader() {
@@ -132,11 +133,7 @@ size_t ChunkReader::Load(uint64_t index, const std::shared_future<void>& before,
     }
     read.set_value();
     const size_t length = sealed - kChunkTag;
-    uint8_t nonce[kNonceBytes];
-    MakeNonce(key_, index, last, nonce);
-    if (crypto_aead_xchacha20poly1305_ietf_decrypt_detached(
-            chunk, nullptr, chunk, length, chunk + length, nullptr, 0, nonce, key_.Key) != 0)
-        throw damaged_;
+    if (!OpenChunk(key_, index, last, chunk, length)) throw damaged_;
     text_[index % kChunkSlots] = chunk;
     return length;
 }
@@ -152,19 +149,33 @@ size_t ChunkReader::Take(const uint8_t*& data, size_t len) {
     while (at_ == length_) {
         if (loaded_ && index_ + 1 == count_) return 0;
         if (loaded_) ++index_;
+        // Past the first chunk, the two after the one wanted load meanwhile, the
+        // last of them where the one just handed on was.
+        while (index_ > 0 && next_ < count_ && next_ <= index_ + kChunkSlots - 1)
+            StartLoading(next_++);
         length_ = ahead_.front().get();
         ahead_.pop_front();
         at_ = 0;
         loaded_ = true;
-        // The chunk after next goes where the one just handed on was.
-        while (next_ < count_ && next_ <= index_ + kChunkSlots - 1)
-            StartLoading(next_++);
         if (turn_) turn_(std::min(in_.Size(), start_ + (index_ + 1) * kChunkSealed), in_.Size());
     }
     const size_t take = std::min(len, length_ - at_);
     data = text_[index_ % kChunkSlots] + at_;
     at_ += take;
     return take;
+}
+
+ChunkReader::Rest ChunkReader::TakeRest() {
+    // Chunks loading would share the file with the caller.
+    if (!loaded_ || !ahead_.empty())
+        throw vw::Error(vw::ErrorNumber::InvalidCall, "The chunks are being read");
+    Rest rest{text_[index_ % kChunkSlots] + at_, length_ - at_, index_ + 1, in_.Size(), 0};
+    at_ = length_;
+    const uint64_t count = count_ - rest.index;
+    if (count == 0) return rest;
+    rest.offset = start_ + rest.index * kChunkSealed;
+    rest.textBytes = in_.Size() - rest.offset - count * kChunkTag;
+    return rest;
 }
 
 }  // namespace modVW

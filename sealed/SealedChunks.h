@@ -10,11 +10,14 @@
 // open. Every chunk but the last is exactly kChunkSealed bytes, so the file's size
 // says where the last one starts and no lengths are stored.
 //
-// Sealing and opening keep both processors busy: two chunks are sealed (opened) at
-// once on two threads kept for the stream while this thread fills (empties) a third; writes
-// (reads) still happen one chunk after the other, in file order. Each chunk's buffer sits at the
-// same place within its page as the chunk within the file, so the kernel copies between
-// page-aligned distances.
+// SealChunk and OpenChunk do one chunk, for a caller that shares a file's chunks
+// between threads itself (the payload pipeline). ChunkWriter and ChunkReader serve
+// a stream written or read on the caller's thread (a tree, through libarchive)
+// and keep both processors busy: two chunks are sealed (opened) at once on two
+// threads kept for the stream while this thread fills (empties) a third; writes
+// (reads) still happen one chunk after the other, in file order. Each chunk's
+// buffer sits at the same place within its page as the chunk within the file, so
+// the kernel copies between page-aligned distances.
 
 #include <cstddef>
 #include <cstdint>
@@ -25,6 +28,7 @@
 
 #include "BinaryFile.h"
 #include "ByteStream.h"
+#include "ChunkCipher.h"
 #include "ChunkThreads.h"
 #include "Error.h"
 #include "PagePlacement.h"
@@ -32,7 +36,7 @@
 namespace modVW {
 
 constexpr size_t kChunkText = size_t{1} << 20;
-constexpr size_t kChunkTag = 16;
+constexpr size_t kChunkTag = kChunkTagBytes;
 constexpr size_t kChunkSealed = kChunkText + kChunkTag;
 constexpr size_t kNoncePrefixBytes = 19;
 // The chunk being filled or emptied, and two in flight.
@@ -57,6 +61,10 @@ struct ChunkKey {
 // Seals chunk `index` in place: `text` holds its `len` bytes, and its tag goes in
 // the kChunkTag bytes after them. The last chunk of a stream is marked `last`.
 void SealChunk(const ChunkKey& key, uint64_t index, bool last, uint8_t* text, size_t len);
+
+// Opens chunk `index` in place, `len` bytes of text followed by their tag: true
+// when it is that chunk of the stream `key` sealed, else false with the bytes wiped.
+bool OpenChunk(const ChunkKey& key, uint64_t index, bool last, uint8_t* text, size_t len);
 
 // Seals what it is given into `out`, whose next byte is the first chunk's. Finish
 // seals the last chunk and waits for every write; without it nothing marks the
@@ -98,6 +106,18 @@ public:
     // The next at most `len` bytes of text in place, valid until the next call: how
     // many, 0 at the verified end.
     size_t Take(const uint8_t*& data, size_t len);
+
+    // What remains of the chunk being handed on, in place, and where the chunks
+    // after it lie, for a caller that reads, opens (OpenChunk) and writes those
+    // itself; Take and Read are not called again. Only while the first chunk is
+    // in hand: the chunks after it are loaded only once Take asks for them.
+    struct Rest {
+        const uint8_t* text;  // the rest of the chunk in hand
+        size_t length;
+        uint64_t index, offset, textBytes;  // the first chunk after it, its place, their text
+    };
+    Rest TakeRest();
+    const ChunkKey& Key() const { return key_; }
 
 private:
     // Reads chunk `index` once `before` (the one before it) is read, says so through

@@ -130,6 +130,9 @@ public:
     // The next at most `len` bytes in place where the version allows it, else read
     // into `scratch` (of `len` bytes): how many, 0 at the verified end.
     size_t Take(const uint8_t*& data, size_t len, uint8_t* scratch);
+    // Version 2's chunks, for a caller that opens those after the first itself
+    // (ChunkReader::TakeRest); none for version 1.
+    ChunkReader* Chunks() const { return chunks_; }
 
 private:
     uint8_t prefix_[kNoncePrefixBytes];

@@ -32,7 +32,8 @@ public:
     }
     int16_t Kind() const override { return source_->Contents().Kind; }
     const std::string& StoredName() const override { return source_->Contents().StoredName; }
-    void PayloadTo(vw::FileWriter& out, Interaction&) override {
+    void PayloadTo(vw::FileWriter& out, Interaction& ui) override {
+        if (source_->Chunks()) return OpenChunksTo(out, ui);
         HandOn([&out] { return out.Position(); },
                [&out](const uint8_t* text, size_t n) { out.WriteBytes(text, n); });
     }
@@ -55,11 +56,43 @@ private:
     // The content from its start, the contents checked at once.
     void Start(Interaction& ui) {
         source_.reset();
-        source_.emplace(in_, header_, *keys_, [&ui](uint64_t done, uint64_t total) {
-            CurrentProgress = ProgressAt(done, total);
-            KeepResponsive(ui);
-        });
+        source_.emplace(in_, header_, *keys_,
+                        [&ui](uint64_t done, uint64_t total) { Turn(ui, done, total); });
         handedOn_ = false;
+    }
+
+    // The user hears of the file bytes read so far, and may cancel.
+    static void Turn(Interaction& ui, uint64_t done, uint64_t total) {
+        CurrentProgress = ProgressAt(done, total);
+        KeepResponsive(ui);
+    }
+
+    // The rest of the first chunk, opened with the contents, then the chunks after
+    // it through the payload pipeline: each read, opened and written on one
+    // processor, as a sealed file's chunks are sealed.
+    void OpenChunksTo(vw::FileWriter& out, Interaction& ui) {
+        ChunkReader& chunks = *source_->Chunks();
+        const ChunkReader::Rest rest = chunks.TakeRest();
+        out.WriteBytes(rest.text, rest.length);
+        in_.Seek(rest.offset, "a chunk");
+        FileSource sealed(in_);
+        FileSink sink(out);
+        const ChunkKey& key = chunks.Key();
+        const vw::Error damaged = DamagedError(in_.Path());
+        const uint64_t total = rest.textBytes, writeFrom = out.Position();
+        // Where the chunk holding text byte `at` of the rest starts in the file.
+        const auto chunkAt = [&rest](uint64_t at) {
+            return rest.offset + at / kChunkText * kChunkSealed;
+        };
+        RunPayloadPipeline(
+            {sealed, sink, chunkAt, [writeFrom](uint64_t at) { return writeFrom + at; }, 0,
+             kChunkTag, [](uint64_t at) { return at; }},
+            total,
+            [&](uint8_t* text, size_t len, uint64_t at) {
+                if (!OpenChunk(key, rest.index + at / kChunkText, at + len == total, text, len))
+                    throw damaged;
+            },
+            [&](uint64_t at, size_t len) { Turn(ui, chunkAt(at) + len + kChunkTag, in_.Size()); });
     }
 
     // The keys that open the file, or nothing. New files take their key from the

@@ -73,9 +73,13 @@ void SealFile(vw::FileReader& in, vw::FileWriter& out, const std::string& passwo
     const uint64_t lead = contents.size(), total = lead + in.Size(), chunksAt = out.Position();
     ContentsThenFile text(std::move(contents), in);
     FileSink sink(out);
+    // Text byte `at` is the file's byte at - lead; the first chunk is placed as if
+    // the contents before the file came from just before it (the offset wraps), so
+    // that the file's first byte lands where a page starts, as it lies in its file.
     RunPayloadPipeline(
-        {text, sink, [lead](uint64_t at) { return at < lead ? 0 : at - lead; },
-         [chunksAt](uint64_t at) { return chunksAt + at / kChunkText * kChunkSealed; }, kChunkTag},
+        {text, sink, [lead](uint64_t at) { return at - lead; },
+         [chunksAt](uint64_t at) { return chunksAt + at / kChunkText * kChunkSealed; }, kChunkTag,
+         0, [](uint64_t at) { return at; }},
         total,
         [&key, total](uint8_t* chunk, size_t len, uint64_t at) {
             SealChunk(key, at / kChunkText, at + len == total, chunk, len);

@@ -42,22 +42,6 @@ Measure Run(std::vector<std::string> argv, const std::string& input,
                                           : std::vector<std::string>{"VAULTWISE_KERNEL=" + kernel});
 }
 
-void MakeFile(const std::string& path, size_t mib) {
-    std::ofstream out(path, std::ios::binary);
-    std::mt19937_64 gen(7);
-    std::vector<uint64_t> block((1 << 20) / 8);
-    for (size_t i = 0; i < mib; ++i) {
-        for (auto& v : block)
-            v = gen();
-        out.write(reinterpret_cast<const char*>(block.data()), 1 << 20);
-    }
-}
-
-double Quantile(std::vector<double> v, double q) {
-    std::sort(v.begin(), v.end());
-    return v[static_cast<size_t>(q * static_cast<double>(v.size() - 1) + 0.5)];
-}
-
 // One contender's runs: seconds and peak memory. On a virtual machine a run now and
 // then takes several times as long (fresh pages cost the host a fault each), and
 // cp as often as vw3, so a contender is weighed by its median against cp's median
@@ -73,29 +57,14 @@ struct Series {
         seconds.push_back(m.seconds);
         maxRssKiB = std::max(maxRssKiB, m.maxRssKiB);
     }
-    double Median() const { return Quantile(seconds, 0.5); }
+    double Median() const { return bench::Quantile(seconds, 0.5); }
     void Report(double refMedian, const char* ref = "cp") const {
         std::printf("%-20s %6.2f s  %5.2f x %s (quartiles %.2f..%.2f)  peak RSS %6.1f MiB\n",
                     name.c_str(), Median(), Median() / refMedian, ref,
-                    Quantile(seconds, 0.25) / refMedian, Quantile(seconds, 0.75) / refMedian,
-                    maxRssKiB / 1024.0);
+                    bench::Quantile(seconds, 0.25) / refMedian,
+                    bench::Quantile(seconds, 0.75) / refMedian, maxRssKiB / 1024.0);
     }
 };
-
-// The folder of the folder row: 4 files of 64 MiB and 2,000 of 4 KiB.
-void MakeFolder(const fs::path& folder) {
-    fs::create_directories(folder);
-    for (int i = 0; i < 4; ++i)
-        MakeFile(folder / ("large-" + std::to_string(i) + ".bin"), 64);
-    std::mt19937_64 gen(11);
-    std::vector<uint64_t> block(4096 / 8);
-    for (int i = 0; i < 2000; ++i) {
-        for (auto& v : block)
-            v = gen();
-        std::ofstream(folder / ("small-" + std::to_string(i) + ".dat"), std::ios::binary)
-            .write(reinterpret_cast<const char*>(block.data()), 4096);
-    }
-}
 
 // tar reads and writes every file once; so does vw3 once the package is streamed.
 // Each vw3 run follows the tar run it is weighed against, and every output goes
@@ -103,7 +72,7 @@ void MakeFolder(const fs::path& folder) {
 bool FolderRow(const fs::path& dir, const std::string& pw, int rounds) {
     const fs::path folder = dir / "folder", tarFile = dir / "folder.tar", vw3 = dir / "folder.vw3",
                    out = dir / "out";
-    MakeFolder(folder);
+    bench::MakeFolder(folder);
     Run({"tar", "cf", tarFile, "-C", dir, "folder"}, folder);
     Run({VW3_BINARY, "encrypt", folder, "-o", vw3, "--password-file", pw, "--quiet"}, folder);
     Series tarC("tar cf"), enc("encrypt folder"), tarX("tar xf"), dec("decrypt folder");
@@ -131,7 +100,7 @@ bool FolderRow(const fs::path& dir, const std::string& pw, int rounds) {
         tarX.Add(tx);
         dec.Add(d);
     }
-    std::printf("folder 4 x 64 MiB + 2,000 x 4 KiB, %d rounds, medians%s\n", rounds,
+    std::printf("folder %s, %d rounds, medians%s\n", bench::kFolderShape, rounds,
                 same ? "" : "  (ROUND TRIP DIFFERS)");
     tarC.Report(tarC.Median(), "tar cf");
     enc.Report(tarC.Median(), "tar cf");
@@ -154,7 +123,7 @@ int main(int argc, char** argv) {
     const std::string plain = dir / "plain.bin", pw = dir / "pw", vw3 = dir / "plain.vw3",
                       copy = dir / "copy.bin";
     std::ofstream(pw) << "benchmark\n";
-    MakeFile(plain, mib);
+    bench::MakeFile(plain, mib);
     ::setenv("VAULTWISE_TEMP_DIR", dir.c_str(), 1);
 
     // The file every decryption reads; the table it holds is the same for any kernel.

@@ -270,7 +270,7 @@ TEST_F(Procedures, FolderRoundTripOwnFilesClassicWholeTreeSealed) {
     WriteFile(src + "/café.txt", "accent");
     WriteFile(src + "/zero", "");
     WriteFile(src + "/sub/deep", "not included");
-    WriteFile(src + "/big", SampleBytes(kChunkText + 7));
+    WriteFile(src + "/big", SampleBytes(4 * kChunkText + 7));  // a sealed tree of 5 chunks
     for (const std::string ext : {".vw3", ".vws"}) {
         // A classic file leaves the sub-folder out, and asks first.
         const bool classic = ext == ".vw3";
@@ -286,10 +286,14 @@ TEST_F(Procedures, FolderRoundTripOwnFilesClassicWholeTreeSealed) {
             EXPECT_EQ(ReadRecord(dir / "f.vw3").SourceKind, 2);
         }
         const std::string out = dir / ("restored" + ext);
-        EXPECT_TRUE(Decrypting(dir / ("f" + ext), {"pw", out}).Messages().empty());
+        // A slow turn after each chunk lets a tree's reading go as far ahead as it may.
+        EXPECT_TRUE(Decrypting(dir / ("f" + ext), {"pw", out},
+                               [] { std::this_thread::sleep_for(std::chrono::milliseconds(2)); })
+                        .Messages()
+                        .empty());
         EXPECT_EQ(ReadFile(out + "/a b.txt"), B("hello"));
         EXPECT_EQ(ReadFile(out + "/café.txt"), B("accent"));
-        EXPECT_EQ(ReadFile(out + "/big"), SampleBytes(kChunkText + 7));
+        EXPECT_EQ(ReadFile(out + "/big"), SampleBytes(4 * kChunkText + 7));
         EXPECT_TRUE(fs::exists(out + "/zero"));
         EXPECT_EQ(fs::exists(out + "/sub/deep"), ext == ".vws");
         EXPECT_TRUE(TempPackageGone());
@@ -314,8 +318,8 @@ TEST_F(Procedures, EmptyFolderAndOtherKindsUnpackAsFolders) {
 
 TEST_F(Procedures, SealedFilesRoundTripWhateverTheirChunks) {
     // Empty, one byte, exactly one chunk, one byte into a second chunk, exactly two,
-    // four (more than are read ahead): the chunks' text starts with kind, name length
-    // and "f.bin", 9 bytes.
+    // four (the chunks after the first, over both threads' turns): the chunks' text
+    // starts with kind, name length and "f.bin", 9 bytes.
     for (const size_t size : {size_t{0}, size_t{1}, kChunkText - 9, kChunkText - 8,
                               2 * kChunkText - 9, 3 * kChunkText + 1}) {
         SCOPED_TRACE(size);
@@ -325,7 +329,7 @@ TEST_F(Procedures, SealedFilesRoundTripWhateverTheirChunks) {
         EXPECT_NE(enc.Log[1].Text.find("letter case matters"), std::string::npos);
         EXPECT_EQ(ReadText(dir / "f.vws").find("f.bin"), std::string::npos);
         // Letter case counts: "pw" is wrong.
-        // A slow turn after each chunk lets the reading go as far ahead as it may.
+        // A slow turn after each chunk lets the other thread go as far ahead as it may.
         const auto dec = Decrypting(dir / "f.vws", {"pw", "Pw", dir / "out.bin"}, [] {
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         });
