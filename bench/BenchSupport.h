@@ -17,6 +17,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Interaction.h"
@@ -101,10 +102,21 @@ inline void MakeFolder(const std::filesystem::path& folder) {
 }
 inline constexpr const char* kFolderShape = "4 x 64 MiB + 2,000 x 4 KiB";
 
+// The wall time `work` takes in this process.
+template <class Work>
+double Seconds(Work&& work) {
+    const auto t0 = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
+
 // The value below which a share `q` (0..1) of `v` lies.
 inline double Quantile(std::vector<double> v, double q) {
     std::sort(v.begin(), v.end());
     return v[static_cast<size_t>(q * static_cast<double>(v.size() - 1) + 0.5)];
+}
+inline double Median(std::vector<double> v) {
+    return Quantile(std::move(v), 0.5);
 }
 
 class Silent : public modVW::Interaction {

@@ -45,18 +45,6 @@ public:
     void DoEvents() override {}
 };
 
-template <class Work>
-double Seconds(Work&& work) {
-    const auto t0 = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,23 +67,23 @@ int main(int argc, char** argv) {
             std::ofstream(source, std::ios::binary) << content;
         for (const auto& file : sealed)
             fs::remove(file);
-        derive.push_back(Seconds([] {
+        derive.push_back(bench::Seconds([] {
             modVW::SealedKeys keys;
             uint8_t salt[modVW::kSaltBytes] = {};
             modVW::DeriveSealedKeys(
                 kPassword, salt, modVW::kNewFileCost, [] {}, keys);
         }));
-        seal.push_back(Seconds([&] { modVW::EncryptBatch(ui, sources); }));
+        seal.push_back(bench::Seconds([&] { modVW::EncryptBatch(ui, sources); }));
         for (const auto& source : sources)
             fs::remove(source);
-        open.push_back(Seconds([&] { modVW::DecryptBatch(ui, sealed); }));
+        open.push_back(bench::Seconds([&] { modVW::DecryptBatch(ui, sealed); }));
     }
     fs::remove_all(dir);
-    const double reference = Median(derive);
+    const double reference = bench::Median(derive);
     std::printf("one key derivation  %6.3f s\n", reference);
     std::printf("seal %zu x %zu KiB  %6.3f s  %5.2f x one derivation (target < 2)\n", files, kib,
-                Median(seal), Median(seal) / reference);
+                bench::Median(seal), bench::Median(seal) / reference);
     std::printf("open %zu x %zu KiB  %6.3f s  %5.2f x one derivation (target < 2)\n", files, kib,
-                Median(open), Median(open) / reference);
+                bench::Median(open), bench::Median(open) / reference);
     return 0;
 }

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <random>
 #include <vector>
 
@@ -16,21 +15,6 @@
 #include "Cipher.h"
 #include "KernelChoice.h"
 #include "Progress.h"
-
-namespace {
-
-double Seconds(const std::function<void()>& f) {
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     const size_t mib = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 256;
@@ -49,11 +33,11 @@ int main(int argc, char** argv) {
     // times[0] is memcpy, times[1 + k] kernel k; ratios are per round.
     std::vector<std::vector<double>> times(1 + kernels.size()), ratios(kernels.size());
     for (int r = 0; r < rounds; ++r) {
-        const double copy = Seconds([&] { std::memcpy(dst.data(), src.data(), n); });
+        const double copy = bench::Seconds([&] { std::memcpy(dst.data(), src.data(), n); });
         times[0].push_back(copy);
         for (size_t k = 0; k < kernels.size(); ++k) {
             const modVW::Substitution substitution(map, kernels[k]);
-            const double t = Seconds([&] {
+            const double t = bench::Seconds([&] {
                 for (size_t off = 0; off < n; off += 1 << 20)
                     modVW::SubstituteWithProgress(substitution, dst.data() + off,
                                                   std::min<size_t>(1 << 20, n - off), off, n, ui);
@@ -65,12 +49,12 @@ int main(int argc, char** argv) {
     const double gb = static_cast<double>(n) / 1e9;
     std::printf("buffer %zu MiB, %d rounds, picked kernel: %s\n", mib, rounds,
                 modVW::KernelName(modVW::ChosenKernel()));
-    std::printf("memcpy     %6.2f GB/s (median)\n", gb / Median(times[0]));
+    std::printf("memcpy     %6.2f GB/s (median)\n", gb / bench::Median(times[0]));
     for (size_t k = 0; k < kernels.size(); ++k) {
         const auto [lo, hi] = std::minmax_element(ratios[k].begin(), ratios[k].end());
         std::printf("%-10s %6.2f GB/s   %5.2f of memcpy (spread %.2f..%.2f)\n",
-                    modVW::KernelName(kernels[k]), gb / Median(times[1 + k]), Median(ratios[k]),
-                    *lo, *hi);
+                    modVW::KernelName(kernels[k]), gb / bench::Median(times[1 + k]),
+                    bench::Median(ratios[k]), *lo, *hi);
     }
     std::printf("targets: avx2 at least 0.50 of memcpy, vbmi and portable for comparison\n");
     return 0;
