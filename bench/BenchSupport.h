@@ -29,6 +29,16 @@ struct Measure {
     long maxRssKiB;
 };
 
+// In a child: becomes `argv`, or ends with 127 when it cannot.
+[[noreturn]] inline void Exec(std::vector<std::string>& argv) {
+    std::vector<char*> args;
+    for (auto& a : argv)
+        args.push_back(a.data());
+    args.push_back(nullptr);
+    ::execvp(args[0], args.data());
+    std::_Exit(127);
+}
+
 // Runs `argv` with `env` (NAME=value pairs) added to its environment; its wall
 // time and peak resident memory. A failed run ends the benchmark.
 inline Measure RunChild(std::vector<std::string> argv, const std::vector<std::string>& env = {}) {
@@ -37,12 +47,7 @@ inline Measure RunChild(std::vector<std::string> argv, const std::vector<std::st
     if (pid == 0) {
         for (const auto& e : env)
             ::putenv(const_cast<char*>(e.c_str()));
-        std::vector<char*> args;
-        for (auto& a : argv)
-            args.push_back(a.data());
-        args.push_back(nullptr);
-        ::execvp(args[0], args.data());
-        std::_Exit(127);
+        Exec(argv);
     }
     int status = 0;
     rusage usage{};

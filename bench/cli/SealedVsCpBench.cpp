@@ -75,14 +75,7 @@ bench::Measure RunAtTerminal(std::vector<std::string> argv, const std::string& t
         std::perror("forkpty");
         std::exit(1);
     }
-    if (pid == 0) {
-        std::vector<char*> args;
-        for (auto& a : argv)
-            args.push_back(a.data());
-        args.push_back(nullptr);
-        ::execvp(args[0], args.data());
-        std::_Exit(127);
-    }
+    if (pid == 0) bench::Exec(argv);
     std::string shown;
     size_t answered = 0;  // where the text not yet answered starts
     for (;;) {
