@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> sources, sealed;
     const std::string content(kib * 1024, 'x');
     for (size_t i = 0; i < files; ++i) {
-        sources.push_back(dir / ("f" + std::to_string(i)));
+        sources.push_back(dir / "f" += std::to_string(i));
         sealed.push_back(sources.back() + ".vws");
     }
     std::vector<double> derive, seal, open;
