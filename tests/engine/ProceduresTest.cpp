@@ -673,12 +673,12 @@ TEST(Secrets, KeysAreLockedAndWipedAndPasswordsWiped) {
             if (line.rfind("VmLck:", 0) == 0) return std::stol(line.substr(6));
         return -1L;
     };
-    // Some containers allow no locked memory at all (ulimit -l 0 without
-    // CAP_IPC_LOCK); there the keys stay unlocked and only the wiping is checked.
-    alignas(4096) static unsigned char probe[4096];
-    const bool canLock = mlock(probe, sizeof probe) == 0;
-    if (canLock) munlock(probe, sizeof probe);
+    // Where no memory can be locked (ulimit -l 0 without CAP_IPC_LOCK, or under
+    // AddressSanitizer, whose mlock does nothing) only the wiping is checked.
     const long before = lockedKiB();
+    alignas(4096) static unsigned char probe[4096];
+    const bool canLock = mlock(probe, sizeof probe) == 0 && lockedKiB() > before;
+    munlock(probe, sizeof probe);
     alignas(SealedKeys) unsigned char room[sizeof(SealedKeys)];
     auto* keys = new (room) SealedKeys;
     std::fill(std::begin(keys->Stream), std::end(keys->Stream), 0xAA);
@@ -691,5 +691,5 @@ TEST(Secrets, KeysAreLockedAndWipedAndPasswordsWiped) {
     std::string typed = "correct horse battery staple";
     WipeText(typed);
     EXPECT_EQ(typed, std::string(28, '\0'));
-    if (!canLock) GTEST_SKIP() << "no memory can be locked here (ulimit -l 0): locking unchecked";
+    if (!canLock) GTEST_SKIP() << "no memory can be locked here: locking unchecked";
 }
