@@ -6,26 +6,44 @@
 # test runs, and when it passes the whole suite runs; a fault no test catches is a
 # survivor. A patch that no longer applies (the code moved on) or no longer builds
 # is reported apart: write it anew against the code of today.
-# Not part of .ci/run: every fault is a build of its own.
+# Not part of .ci/run: every fault is a build of its own. What the suite does run
+# is `--check`, which only says whether every patch still applies, so that a
+# fault the code has moved away from is written anew before it is missed.
 #
 # Usage: scripts/mutants.sh [PATCH...]   (default: every patch in tests/mutants)
+#        scripts/mutants.sh --check
 # The copy and its build are kept in ${VW_MUTANTS_DIR:-/tmp/vaultwise-mutants}, so a
 # second run builds only what the patches touch.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+if [ "${1:-}" = --check ]; then
+  stale=0
+  for patch in "$here"/tests/mutants/*.patch; do
+    if ! (cd "$here" && git apply --check "$patch" 2>/dev/null); then
+      echo "$(basename "$patch") no longer applies: write it anew against the code of today"
+      stale=1
+    fi
+  done
+  exit $stale
+fi
 work=${VW_MUTANTS_DIR:-/tmp/vaultwise-mutants}
 copy=$work/src
 build=$work/build
 started=$(date +%s)
 
 # The copy holds the work tree as it is now, committed or not; a file that differs
-# is copied with a new time, so the build takes it whatever a run left behind.
+# is copied with a new time, so the build takes it whatever a run left behind, and
+# a file the work tree no longer has goes (a header left behind would be found
+# before the one that moved).
 mkdir -p "$copy"
 (cd "$here" && git ls-files -co --exclude-standard -z) | while IFS= read -r -d '' f; do
   if ! cmp -s "$here/$f" "$copy/$f"; then
     mkdir -p "$(dirname "$copy/$f")" && cp "$here/$f" "$copy/$f"
   fi
 done
+comm -z -23 <(cd "$copy" && find . -type f -printf '%P\0' | sort -z) \
+  <(cd "$here" && git ls-files -co --exclude-standard -z | sort -z) |
+  while IFS= read -r -d '' f; do rm -f "$copy/$f"; done
 if [ ! -f "$build/build.ninja" ]; then
   bash "$copy/scripts/configure.sh" "$build" -DVW_BUILD_BENCH=OFF >/dev/null || exit 1
 fi
