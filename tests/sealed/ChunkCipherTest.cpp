@@ -35,8 +35,7 @@ TEST(ChunkCipher, SealsAsLibsodiumDoesAndEachOpensTheOther) {
     for (const size_t len :
          {0, 1, 15, 16, 17, 63, 64, 65, 255, 256, 257, 511, 512, 513, 100000, 1 << 20}) {
         SCOPED_TRACE(len);
-        const auto key = Random(kChunkKeyBytes), nonce = Random(kChunkNonceBytes),
-                   text = Text(len);
+        const auto key = Random(kChunkKeyBytes), nonce = Random(kChunkNonceBytes), text = Text(len);
         std::vector<uint8_t> ours = text, ourTag(kChunkTagBytes);
         SealText(key.data(), nonce.data(), ours.data(), len, ourTag.data());
         std::vector<uint8_t> theirs(len + 1), theirTag(kChunkTagBytes);
