@@ -128,12 +128,6 @@ void FileReader::ReadDirect(uint8_t* out, size_t n, const char* what) {
     }
 }
 
-uint8_t FileReader::ReadU8(const char* what) {
-    uint8_t b;
-    ReadBytes(&b, 1, what);
-    return b;
-}
-
 uint16_t FileReader::ReadU16(const char* what) {
     uint8_t b[2];
     ReadBytes(b, 2, what);

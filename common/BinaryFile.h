@@ -38,7 +38,6 @@ public:
     // Throws Error 62 naming `what` unless `n` more bytes remain.
     void Require(uint64_t n, const char* what) const;
 
-    uint8_t ReadU8(const char* what);
     uint16_t ReadU16(const char* what);
     int16_t ReadI16(const char* what) { return static_cast<int16_t>(ReadU16(what)); }
     uint32_t ReadU32(const char* what);
